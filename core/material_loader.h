@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/material_table.h"
+
+namespace strativex {
+
+struct MaterialPaths {
+    std::string Standard;
+    std::string Custom;
+};
+
+MaterialPaths MaterialPathsIn(const std::string& materialsFolder);
+
+struct MaterialLoadOutcome {
+    enum class Kind { Loaded, StandardFileMissing, Fatal };
+    Kind Result = Kind::Loaded;
+    std::string FatalText;  // the message to show before the program ends, for Fatal
+};
+
+// Rebuilds the table from both files. customLimit stops the custom reading after that many
+// records (the start-up takes at most 20); without it the custom file is read up to the
+// table's capacity.
+MaterialLoadOutcome LoadMaterials(MaterialTable& table, const MaterialPaths& paths,
+                                  std::optional<int> customLimit);
+
+// The same over the files' contents; nothing stands for a file that cannot be read.
+MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths& paths,
+                                      const std::optional<std::string>& standard,
+                                      const std::optional<std::string>& custom,
+                                      std::optional<int> customLimit);
+
+std::string StandardFileMissingText(const std::string& standardPath);
+
+inline constexpr const char* kMaterialsErrorTitle = "Error Loading Materials File";
+
+}  // namespace strativex

@@ -1,0 +1,39 @@
+#include "core/model.h"
+
+namespace strativex {
+
+void ResetToNewModel(Model& model, const ModelDefaults& defaults) {
+    for (Layer& layer : model.Layers) {
+        layer = Layer{};
+        layer.Thickness = defaults.DefaultLayerThickness;
+        layer.Width = defaults.DefaultLayerWidth;
+        layer.Length = defaults.DefaultLayerLength;
+        layer.SpreadAngle = defaults.DefaultSpreadAngle;
+    }
+    Layer& source = model.Layers[0];
+    source.Description = "Heat Source";
+    source.Width = defaults.DefaultDeviceWidth;
+    source.Length = defaults.DefaultDeviceLength;
+    source.Thickness = 0.0f;
+
+    model.LayerCount = 0;
+    model.CurrentLayer = 0;
+    model.PowerDissipation = defaults.DefaultPowerDissipation;
+    model.IsothermalTemp = defaults.DefaultIsothermalTemp;
+    model.ModelName = "(Untitled)";
+    model.ModelFileName = "untitled.mdl";
+    model.ModelComments.clear();
+    model.ModelChanged = false;
+}
+
+void CopyUserFields(const Layer& from, Layer& to) {
+    to.MaterialId = from.MaterialId;
+    to.ColorIndex = from.ColorIndex;
+    to.Thickness = from.Thickness;
+    to.Width = from.Width;
+    to.Length = from.Length;
+    to.SpreadAngle = from.SpreadAngle;
+    to.Description = from.Description;
+}
+
+}  // namespace strativex

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace strativex {
+
+enum class LengthUnit : bool { Millimeters = false, Inches = true };
+
+// Why a layer has, or lacks, a result after the most recent recalculation.
+enum class ResultStatus : std::uint8_t {
+    Ok,
+    MissingMaterial,       // the layer names a material id that the table does not hold
+    NoConvergence,         // the temperature iteration did not settle on a finite value
+    DependsOnFailedLayer,  // a layer below has no result, so this one's temperature is unknown
+};
+
+struct Layer {
+    std::int16_t MaterialId = -1;
+    std::int16_t ColorIndex = -1;
+    float Thickness = 0.0f;
+    float Width = 0.0f;
+    float Length = 0.0f;
+    float SpreadAngle = 0.0f;
+    std::string Description;
+
+    float Area = 0.0f;
+    float TopTemp = 0.0f;
+    float Resistance = 0.0f;
+    ResultStatus Status = ResultStatus::Ok;
+    int Passes = 0;  // passes the temperature iteration took
+};
+
+constexpr int kMaxLayerCount = 10;
+constexpr int kScratchRecord = 11;
+constexpr int kRecordCount = 12;
+constexpr float kKelvinOffset = 273.16f;
+
+// The values a new model and a new layer start with; they live in the preferences.
+struct ModelDefaults {
+    float DefaultDeviceWidth = 1.0f;
+    float DefaultDeviceLength = 1.0f;
+    float DefaultLayerWidth = 0.0f;
+    float DefaultLayerLength = 0.0f;
+    float DefaultLayerThickness = 0.01f;
+    float DefaultSpreadAngle = 0.0f;
+    float DefaultIsothermalTemp = 25.0f;
+    float DefaultPowerDissipation = 1.0f;
+};
+
+struct Model {
+    std::array<Layer, kRecordCount> Layers{};
+    std::int16_t LayerCount = 0;
+    std::int16_t CurrentLayer = 0;
+    float PowerDissipation = 1.0f;
+    LengthUnit UnitSystem = LengthUnit::Inches;
+    float IsothermalTemp = 25.0f;
+    std::string ModelName = "(Untitled)";
+    std::string ModelFileName = "untitled.mdl";
+    std::string ModelComments;
+    bool ModelChanged = false;
+    bool SuspendUpdates = false;
+};
+
+// Data half of setting up a new model; the unit system is kept.
+void ResetToNewModel(Model& model, const ModelDefaults& defaults);
+
+// Copies the seven fields the user edits; the computed fields stay behind.
+void CopyUserFields(const Layer& from, Layer& to);
+
+}  // namespace strativex

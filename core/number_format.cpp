@@ -1,0 +1,150 @@
+#include "core/number_format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "core/units.h"
+
+namespace strativex {
+namespace {
+
+// glibc prints the exact binary value to any precision; 80 places decide every rounding at
+// five decimals or fewer.
+constexpr int kExactPlaces = 80;
+
+std::string ExactDecimal(double magnitude) {
+    const int size = std::snprintf(nullptr, 0, "%.*f", kExactPlaces, magnitude);
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.*f", kExactPlaces, magnitude);
+    text.pop_back();
+    return text;
+}
+
+void IncrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string TrimFraction(std::string text) {
+    if (text.find('.') == std::string::npos) return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+int WidthLengthSlot(LengthUnit unit) {
+    return 2 * UnitIndex(unit);
+}
+
+int ThicknessSlot(LengthUnit unit) {
+    return 2 * UnitIndex(unit) + 1;
+}
+
+std::string FormatValue(double value, int slot, const DecimalDigitsTable& digits) {
+    return FormatDecimals(value, digits[static_cast<std::size_t>(slot)]);
+}
+
+std::string FormatDecimals(double value, int decimals) {
+    if (!std::isfinite(value)) return "n/a";
+    decimals = std::clamp(decimals, 0, 5);
+    const std::string exact = ExactDecimal(std::fabs(value));
+    const auto point = exact.find('.');
+    std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);
+    if (exact[point + 1 + decimals] >= '5') IncrementDigits(digits);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    std::string text = (value < 0 && !zero) ? "-" : "";
+    const auto whole = digits.size() - static_cast<std::size_t>(decimals);
+    text += digits.substr(0, whole);
+    if (decimals > 0) text += "." + digits.substr(whole);
+    return text;
+}
+
+double ReadNumber(std::string_view text) {
+    std::string compact;
+    for (const char c : text) {
+        if (!IsBlank(c)) compact += c;
+    }
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < compact.size() && (compact[pos] == '+' || compact[pos] == '-')) {
+        negative = compact[pos++] == '-';
+    }
+    const std::size_t start = pos;
+    while (pos < compact.size() && IsDigit(compact[pos])) ++pos;
+    const std::size_t pointAt = pos;
+    if (pos < compact.size() && compact[pos] == '.') {
+        ++pos;
+        while (pos < compact.size() && IsDigit(compact[pos])) ++pos;
+    }
+    const std::size_t mantissaEnd = pos;
+    if (compact.find_first_of("0123456789", start) >= mantissaEnd) return 0.0;
+    std::size_t end = mantissaEnd;
+    if (pos < compact.size() && (compact[pos] == 'E' || compact[pos] == 'e')) {
+        std::size_t exponent = pos + 1;
+        if (exponent < compact.size() && (compact[exponent] == '+' || compact[exponent] == '-')) {
+            ++exponent;
+        }
+        const std::size_t exponentDigits = exponent;
+        while (exponent < compact.size() && IsDigit(compact[exponent])) ++exponent;
+        if (exponent > exponentDigits) end = exponent;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(compact.data() + start, compact.data() + end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large to hold, or too small to tell from zero; the field's range check decides.
+        const auto firstNonZero = static_cast<long>(compact.find_first_of("123456789", start));
+        long magnitude = firstNonZero < static_cast<long>(pointAt)
+                             ? static_cast<long>(pointAt) - firstNonZero
+                             : static_cast<long>(pointAt) - firstNonZero + 1;
+        if (end > mantissaEnd) {
+            long exponent = 0;
+            const bool exponentNegative = compact[mantissaEnd + 1] == '-';
+            const auto parsed = std::from_chars(
+                compact.data() + mantissaEnd + 1 + (compact[mantissaEnd + 1] == '+'),
+                compact.data() + end, exponent);
+            if (parsed.ec != std::errc{}) exponent = exponentNegative ? -100000L : 100000L;
+            magnitude += std::clamp(exponent, -100000L, 100000L);
+        }
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string NumberText(float value) {
+    if (value == 0.0f || !std::isfinite(value)) return value == 0.0f ? "0" : "n/a";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6E", static_cast<double>(value));
+    const std::string scientific = buffer;
+    const auto e = scientific.find('E');
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    if (exponent < -4 || exponent >= 7) {
+        char exponentText[16];
+        std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
+        return TrimFraction(scientific.substr(0, e)) + exponentText;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, 6 - exponent),
+                  static_cast<double>(value));
+    return TrimFraction(buffer);
+}
+
+}  // namespace strativex

@@ -1,0 +1,151 @@
+#include "core/thermal_calc.h"
+
+#include <cmath>
+#include <limits>
+
+namespace strativex {
+namespace {
+
+constexpr double kDegreesToRadians = 0.01745329251994;
+constexpr double kCmPerInch = 2.54;
+constexpr double kConvergenceTolerance = 0.0001;
+constexpr double kKelvinOffsetExact = 273.16;
+constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
+
+struct LayerResult {
+    ResultStatus Status = ResultStatus::Ok;
+    float Resistance = kNoValue;
+    float Rise = kNoValue;
+    int Passes = 0;
+};
+
+// The mean footprint and the thickness of layer i, in square centimetres and centimetres.
+void ConvertToCentimetres(const Model& model, int i, float& meanArea, float& thickness) {
+    meanArea = static_cast<float>((static_cast<double>(model.Layers[i - 1].Area) +
+                                   static_cast<double>(model.Layers[i].Area)) /
+                                  2.0f);
+    thickness = model.Layers[i].Thickness;
+    if (model.UnitSystem == LengthUnit::Inches) {
+        meanArea = static_cast<float>(std::pow(kCmPerInch, 2) * meanArea);
+        thickness = static_cast<float>(thickness * kCmPerInch);
+    } else {
+        meanArea = static_cast<float>(static_cast<double>(meanArea) / 100.0f);
+        thickness = static_cast<float>(static_cast<double>(thickness) / 10.0f);
+    }
+}
+
+LayerResult IterateLayer(const Model& model, const MaterialTable& table, int i, float base) {
+    float meanArea = 0.0f;
+    float thickness = 0.0f;
+    ConvertToCentimetres(model, i, meanArea, thickness);
+    float rise = 0.0f;
+    for (int pass = 1; pass <= kMaxIterationPasses; ++pass) {
+        const float previous = rise;
+        const auto trial = static_cast<float>(static_cast<double>(rise) + base);
+        const float k = LayerConductivity(model, table, i, trial);
+        const auto resistance = static_cast<float>(static_cast<double>(thickness) / k / meanArea);
+        rise = static_cast<float>(static_cast<double>(model.PowerDissipation) * resistance);
+        if (!std::isfinite(resistance) || !std::isfinite(rise) || !(k > 0.0f)) {
+            return {ResultStatus::NoConvergence, kNoValue, kNoValue, pass};
+        }
+        const auto change = static_cast<float>(static_cast<double>(rise) - previous);
+        if (std::fabs(change) < kConvergenceTolerance) {
+            return {ResultStatus::Ok, resistance, rise, pass};
+        }
+    }
+    return {ResultStatus::NoConvergence, kNoValue, kNoValue, kMaxIterationPasses};
+}
+
+void MarkWithoutResult(Layer& layer, ResultStatus status, int passes = 0) {
+    layer.Status = status;
+    layer.Passes = passes;
+    layer.Resistance = kNoValue;
+    layer.TopTemp = kNoValue;
+}
+
+}  // namespace
+
+void ComputeSpreadAreas(Model& model) {
+    float w = model.Layers[0].Width;
+    float l = model.Layers[0].Length;
+    model.Layers[0].Area = static_cast<float>(static_cast<double>(w) * l);
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        Layer& layer = model.Layers[i];
+        const auto d = static_cast<float>(
+            2.0f * static_cast<double>(layer.Thickness) *
+            std::tan(static_cast<double>(layer.SpreadAngle) * kDegreesToRadians));
+        w = static_cast<float>(static_cast<double>(w) + d);
+        if (layer.Width > 0.0f && layer.Width < w) w = layer.Width;
+        l = static_cast<float>(static_cast<double>(l) + d);
+        if (layer.Length > 0.0f && layer.Length < l) l = layer.Length;
+        layer.Area = static_cast<float>(static_cast<double>(w) * l);
+    }
+}
+
+float LayerConductivity(const Model& model, const MaterialTable& table, int layerIndex,
+                        float temperatureK) {
+    const Layer& layer = model.Layers[layerIndex];
+    if (layer.MaterialId < 1) return kNoMaterialConductivity;
+    const Material& material = table.Materials[FindMaterialIndex(table, layer.MaterialId)];
+    return static_cast<float>(
+        std::pow(static_cast<double>(temperatureK), static_cast<double>(material.B)) * material.A);
+}
+
+void RecalculateModel(Model& model, const MaterialTable& table) {
+    if (model.LayerCount == 0 || model.SuspendUpdates) return;
+    ComputeSpreadAreas(model);
+    auto base = static_cast<float>(model.IsothermalTemp + kKelvinOffsetExact);
+    bool failedBelow = false;
+    for (int i = model.LayerCount; i >= 1; --i) {
+        Layer& layer = model.Layers[i];
+        if (failedBelow) {
+            MarkWithoutResult(layer, ResultStatus::DependsOnFailedLayer);
+            continue;
+        }
+        if (layer.MaterialId >= 1 && FindMaterialIndex(table, layer.MaterialId) == 0) {
+            MarkWithoutResult(layer, ResultStatus::MissingMaterial);
+            failedBelow = true;
+            continue;
+        }
+        const LayerResult result = IterateLayer(model, table, i, base);
+        if (result.Status != ResultStatus::Ok) {
+            MarkWithoutResult(layer, result.Status, result.Passes);
+            failedBelow = true;
+            continue;
+        }
+        base = static_cast<float>(static_cast<double>(base) + result.Rise);
+        layer.Status = ResultStatus::Ok;
+        layer.Resistance = result.Resistance;
+        layer.TopTemp = base;
+        layer.Passes = result.Passes;
+        if (!std::isfinite(base)) {
+            MarkWithoutResult(layer, ResultStatus::NoConvergence);
+            failedBelow = true;
+        }
+    }
+}
+
+bool HasResult(const Layer& layer) {
+    return layer.Status == ResultStatus::Ok;
+}
+
+std::optional<int> FirstLayerWithoutResult(const Model& model) {
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        if (!HasResult(model.Layers[i])) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<float> TotalResistance(const Model& model) {
+    if (FirstLayerWithoutResult(model)) return std::nullopt;
+    float total = 0.0f;
+    for (int i = 1; i <= model.LayerCount; ++i) total += model.Layers[i].Resistance;
+    return total;
+}
+
+std::optional<double> HeatSourceTempC(const Model& model) {
+    if (model.LayerCount == 0 || !HasResult(model.Layers[1])) return std::nullopt;
+    return static_cast<double>(model.Layers[1].TopTemp) - kKelvinOffsetExact;
+}
+
+}  // namespace strativex

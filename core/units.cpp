@@ -1,0 +1,42 @@
+#include "core/units.h"
+
+namespace strativex {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr float kInchesPerMillimetre = static_cast<float>(1.0 / 25.4);
+
+float Scaled(float value, double factor) {
+    return static_cast<float>(value * factor);
+}
+
+}  // namespace
+
+int UnitIndex(LengthUnit unit) {
+    return unit == LengthUnit::Inches ? 1 : 0;
+}
+
+std::string_view UnitLabel(LengthUnit unit) {
+    return UnitLabels[UnitIndex(unit)];
+}
+
+void ConvertModelUnits(Model& model) {
+    const double factor =
+        model.UnitSystem == LengthUnit::Millimeters ? kMillimetresPerInch : kInchesPerMillimetre;
+    for (int i = 0; i <= model.LayerCount; ++i) {
+        Layer& layer = model.Layers[i];
+        layer.Thickness = Scaled(layer.Thickness, factor);
+        layer.Width = Scaled(layer.Width, factor);
+        layer.Length = Scaled(layer.Length, factor);
+    }
+}
+
+bool SelectUnit(Model& model, LengthUnit unit) {
+    if (model.UnitSystem == unit) return false;
+    model.UnitSystem = unit;
+    ConvertModelUnits(model);
+    model.ModelChanged = true;
+    return true;
+}
+
+}  // namespace strativex

@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "core/thermal_calc.h"
+
+namespace {
+
+using namespace strativex;
+
+struct Stack {
+    Model model;
+    MaterialTable table;
+};
+
+// Ten layers of a silicon-like material whose conductivity falls with temperature.
+Stack TemperatureDependentStack() {
+    Stack stack;
+    stack.table.Materials[1] = {"Si", 1, 3268.703f, -1.35f};
+    stack.table.FirstCustomIndex = 2;
+    ResetToNewModel(stack.model, ModelDefaults{});
+    stack.model.UnitSystem = LengthUnit::Millimeters;
+    stack.model.Layers[0].Width = 5.0f;
+    stack.model.Layers[0].Length = 5.0f;
+    stack.model.PowerDissipation = 50.0f;
+    for (int i = 1; i <= kMaxLayerCount; ++i) {
+        Layer& layer = stack.model.Layers[i];
+        layer.MaterialId = 1;
+        layer.Thickness = 0.5f;
+        layer.SpreadAngle = 30.0f;
+    }
+    stack.model.LayerCount = kMaxLayerCount;
+    return stack;
+}
+
+int TotalPasses(Stack stack) {
+    RecalculateModel(stack.model, stack.table);
+    int passes = 0;
+    for (int i = 1; i <= stack.model.LayerCount; ++i) passes += stack.model.Layers[i].Passes;
+    return passes;
+}
+
+void BM_RecalculateModel(benchmark::State& state) {
+    Stack stack = TemperatureDependentStack();
+    state.counters["pow_calls"] = TotalPasses(stack);
+    for (auto _ : state) {
+        RecalculateModel(stack.model, stack.table);
+        benchmark::DoNotOptimize(stack.model.Layers[1].TopTemp);
+    }
+}
+BENCHMARK(BM_RecalculateModel);
+
+// The floor the calculation is measured against: as many pow calls as it makes.
+void BM_BarePow(benchmark::State& state) {
+    const int calls = TotalPasses(TemperatureDependentStack());
+    state.counters["pow_calls"] = calls;
+    double temperature = 300.0;
+    for (auto _ : state) {
+        for (int i = 0; i < calls; ++i) {
+            benchmark::DoNotOptimize(temperature);
+            benchmark::DoNotOptimize(std::pow(temperature + i, -1.35) * 3268.703);
+        }
+    }
+}
+BENCHMARK(BM_BarePow);
+
+}  // namespace

@@ -1,0 +1,279 @@
+#include <QtTest>
+
+#include <fstream>
+
+#include "core/material_codec.h"
+#include "core/material_loader.h"
+#include "float_compare.h"
+
+using namespace strativex;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+MaterialFields Fields(int id, const std::string& name, const std::string& a = "1.5",
+                      const std::string& b = "0") {
+    return {std::to_string(id), name, a, b};
+}
+
+// A standard file whose header and material lines are scrambled with the running key.
+std::string Scrambled(const std::vector<MaterialFields>& materials) {
+    int key = 0;
+    std::string content = EncodeMaterialLine({"Test materials", "", "", ""}, key) + "\r\n";
+    for (const auto& fields : materials) content += EncodeMaterialLine(fields, key) + "\r\n";
+    return content;
+}
+
+std::vector<MaterialFields> Numbered(int count, int firstId = 1) {
+    std::vector<MaterialFields> materials;
+    for (int i = 0; i < count; ++i) {
+        materials.push_back(Fields(firstId + i, "M" + std::to_string(firstId + i)));
+    }
+    return materials;
+}
+
+std::string CustomLines(int count, int firstId) {
+    std::string content;
+    for (int i = 0; i < count; ++i) {
+        content += std::to_string(firstId + i) + ",\"C" + std::to_string(i) + "\",2.5,-0.5\r\n";
+    }
+    return content;
+}
+
+void Write(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+class MaterialsFolder {
+public:
+    void Standard(const std::string& content) const { Write(paths.Standard, content); }
+    void Custom(const std::string& content) const { Write(paths.Custom, content); }
+
+private:
+    QTemporaryDir dir_;
+
+public:
+    const MaterialPaths paths = MaterialPathsIn(dir_.path().toStdString());
+};
+
+QStringList Names(const MaterialTable& table) {
+    QStringList names;
+    for (const auto& entry : MaterialListEntries(table))
+        names << QString::fromStdString(entry.Name);
+    return names;
+}
+
+}  // namespace
+
+class TestMaterials : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decodeReversesEncode() {
+        int encodeKey = 0;
+        const MaterialFields fields = Fields(12, "AlN ceramic (170)", "3268.703", "-1.35");
+        const std::string line = EncodeMaterialLine(fields, encodeKey);
+        for (const char c : line) QVERIFY(static_cast<unsigned char>(c) >= 161);
+        int decodeKey = 0;
+        QCOMPARE(*DecodeMaterialLine(line, decodeKey), fields);
+        QCOMPARE(decodeKey, encodeKey);
+    }
+
+    void keyRunsOnButSkipsTextAfterTheFourthField() {
+        int key = 0;
+        // The separator after B ends the fourth field once more text follows it.
+        const std::string first = EncodeMaterialLine(Fields(1, "Si", "1.5", "0~"), key);
+        const std::string second = EncodeMaterialLine(Fields(2, "Ge"), key);
+        const std::string ignored = "\xF0\xF1\xF2";
+
+        int decodeKey = 0;
+        QCOMPARE(*DecodeMaterialLine(first + ignored, decodeKey), Fields(1, "Si"));
+        // The ignored text did not advance the key.
+        QCOMPARE(*DecodeMaterialLine(second, decodeKey), Fields(2, "Ge"));
+    }
+
+    void lastCharacterStaysInItsField() {
+        int key = 0;
+        const std::string line = EncodeMaterialLine(Fields(1, "Si", "1.5", "0~"), key);
+        int decodeKey = 0;
+        QCOMPARE((*DecodeMaterialLine(line, decodeKey))[3], std::string("0~"));
+    }
+
+    void codeBelowZeroFails() {
+        int key = 0;
+        QVERIFY(!DecodeMaterialLine(std::string(1, '\x01'), key));
+    }
+
+    void loadsBothFilesInTableOrder() {
+        MaterialsFolder folder;
+        folder.Standard(Scrambled({Fields(1, "Si", "3268.703", "-1.35"), Fields(2, "Cu")}));
+        folder.Custom("7,\"Paste, silver\",0.03,0\r\n  8,\"Mine\",2,-1\r\n");
+        MaterialTable table;
+        const auto outcome = LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Loaded);
+        QCOMPARE(Names(table), (QStringList{"Si", "Cu", "Paste, silver", "Mine"}));
+        QCOMPARE(table.FirstCustomIndex, 3);
+        QCOMPARE(table.CustomCount, 2);
+        QCOMPARE(table.Materials[0].Name, std::string("(none selected)"));
+        COMPARE_FLOAT(table.Materials[1].A, 3268.703f);
+        COMPARE_FLOAT(table.Materials[1].B, -1.35f);
+        COMPARE_FLOAT(table.Materials[4].B, -1.0f);
+        QCOMPARE(FindMaterialIndex(table, 8), 4);
+        QCOMPARE(FindMaterialIndex(table, 99), 0);
+        QCOMPARE(MaterialListEntries(table)[2].Id, 7);
+    }
+
+    void headerOnlyAndNoCustomFile() {
+        MaterialsFolder folder;
+        folder.Standard(Scrambled({}));
+        MaterialTable table;
+        QCOMPARE(LoadMaterials(table, folder.paths, kStartupCustomLimit).Result,
+                 MaterialLoadOutcome::Kind::Loaded);
+        QCOMPARE(table.LastLoadedIndex(), 0);
+        folder.Custom(CustomLines(1, 40));
+        LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(table.FirstCustomIndex, 1);
+        QCOMPARE(Names(table), QStringList{"C0"});
+    }
+
+    void duplicateIdFindsTheFirst() {
+        MaterialsFolder folder;
+        folder.Standard(Scrambled({Fields(5, "Standard five")}));
+        folder.Custom("5,\"Custom five\",1,0\r\n");
+        MaterialTable table;
+        LoadMaterials(table, folder.paths, std::nullopt);
+        QCOMPARE(FindMaterialIndex(table, 5), 1);
+    }
+
+    void startupTakesTwentyCustomMaterials() {
+        MaterialsFolder folder;
+        folder.Standard(Scrambled(Numbered(3)));
+        folder.Custom(CustomLines(25, 100));
+        MaterialTable table;
+        LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(table.CustomCount, 20);
+        LoadMaterials(table, folder.paths, std::nullopt);
+        QCOMPARE(table.CustomCount, 25);
+    }
+
+    void badCustomRecordEndsTheReadingQuietly_data() {
+        QTest::addColumn<QString>("bad");
+        QTest::newRow("id not a number") << "x,\"Bad\",1,0";
+        QTest::newRow("A not a number") << "9,\"Bad\",one,0";
+        QTest::newRow("record cut short") << "9,\"Bad\"";
+        QTest::newRow("unclosed quote") << "9,\"Bad,1,0";
+        QTest::newRow("blank line") << "";
+    }
+
+    void badCustomRecordEndsTheReadingQuietly() {
+        QFETCH(QString, bad);
+        MaterialsFolder folder;
+        folder.Standard(Scrambled(Numbered(1)));
+        folder.Custom(CustomLines(2, 50) + bad.toStdString() + "\r\n" + CustomLines(2, 60));
+        MaterialTable table;
+        QCOMPARE(LoadMaterials(table, folder.paths, std::nullopt).Result,
+                 MaterialLoadOutcome::Kind::Loaded);
+        QCOMPARE(table.CustomCount, 2);
+    }
+
+    void missingStandardFile() {
+        MaterialsFolder folder;
+        MaterialTable table;
+        QCOMPARE(LoadMaterials(table, folder.paths, kStartupCustomLimit).Result,
+                 MaterialLoadOutcome::Kind::StandardFileMissing);
+        QCOMPARE(StandardFileMissingText("/x/matprops.dat"),
+                 std::string("Unable to find standard materials data file\r\n'/x/matprops.dat'\r\n"
+                             "Look for file in a different location?\r\n"
+                             "(Click OK to browse for file, Cancel to exit program)"));
+    }
+
+    void fatalStandardLines_data() {
+        QTest::addColumn<int>("badAt");  // 0-based among the material lines
+        QTest::addColumn<QStringList>("bad");
+        QTest::newRow("first material, A not a number") << 0 << QStringList{"1", "Si", "x", "0"};
+        QTest::newRow("third material, id too large") << 2 << QStringList{"40000", "Si", "1", "0"};
+        QTest::newRow("separator after B") << 1 << QStringList{"1", "Si", "1", "0~"};
+        QTest::newRow("missing B") << 0 << QStringList{"1", "Si", "1", ""};
+        QTest::newRow("A beyond single precision") << 0 << QStringList{"1", "Si", "1e39", "0"};
+    }
+
+    void fatalStandardLines() {
+        QFETCH(int, badAt);
+        QFETCH(QStringList, bad);
+        auto materials = Numbered(3);
+        materials[badAt] = {bad[0].toStdString(), bad[1].toStdString(), bad[2].toStdString(),
+                            bad[3].toStdString()};
+        MaterialsFolder folder;
+        folder.Standard(Scrambled(materials));
+        MaterialTable table;
+        const auto outcome = LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Fatal);
+        // The header is line 0, so the first material is line 1.
+        QCOMPARE(outcome.FatalText, "Error reading standard materials data file\r\n'" +
+                                        folder.paths.Standard + "' line " +
+                                        std::to_string(badAt + 1));
+    }
+
+    void undecodableOrEmptyStandardFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("line");
+        QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("control byte in the header") << QByteArray("\x01\r\n") << 0;
+        QByteArray second = QByteArray::fromStdString(Scrambled(Numbered(1)));
+        QTest::newRow("control byte in line 2") << second + "\x02\r\n" << 2;
+    }
+
+    void undecodableOrEmptyStandardFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, line);
+        MaterialsFolder folder;
+        folder.Standard(content.toStdString());
+        MaterialTable table;
+        const auto outcome = LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Fatal);
+        QVERIFY(outcome.FatalText.ends_with("' line " + std::to_string(line)));
+    }
+
+    void tableLimits_data() {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<int>("custom");
+        QTest::addColumn<bool>("startup");
+        QTest::addColumn<QString>("fatalFile");  // empty: loads
+        QTest::newRow("249 standard, no custom") << 249 << 0 << true << "";
+        QTest::newRow("250 standard") << 250 << 0 << true << "standard";
+        QTest::newRow("249 standard and one custom") << 249 << 1 << true << "custom";
+        QTest::newRow("239 standard, 15 custom at start-up") << 239 << 15 << true << "custom";
+        QTest::newRow("229 standard, 25 custom at start-up") << 229 << 25 << true << "";
+        QTest::newRow("229 standard, 25 custom on reload") << 229 << 25 << false << "custom";
+        QTest::newRow("200 standard, 49 custom on reload") << 200 << 49 << false << "";
+    }
+
+    void tableLimits() {
+        QFETCH(int, standard);
+        QFETCH(int, custom);
+        QFETCH(bool, startup);
+        QFETCH(QString, fatalFile);
+        MaterialsFolder folder;
+        folder.Standard(Scrambled(Numbered(standard)));
+        if (custom > 0) folder.Custom(CustomLines(custom, 1000));
+        MaterialTable table;
+        const auto outcome = LoadMaterials(
+            table, folder.paths, startup ? std::optional<int>(kStartupCustomLimit) : std::nullopt);
+        if (fatalFile.isEmpty()) {
+            QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Loaded);
+            QVERIFY(table.LastLoadedIndex() <= 249);
+            return;
+        }
+        const std::string path =
+            fatalFile == "standard" ? folder.paths.Standard : folder.paths.Custom;
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Fatal);
+        QCOMPARE(outcome.FatalText,
+                 "250 out of a maximum 250 materials loaded without reaching "
+                 "end of " +
+                     fatalFile.toStdString() + " materials file \r\n" + path);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestMaterials)
+#include "test_materials.moc"

@@ -1,0 +1,195 @@
+#include "tools/matprops/materials_csv.h"
+
+#include <charconv>
+#include <map>
+
+#include "core/material_codec.h"
+#include "core/number_conversion.h"
+
+namespace strativex::matprops {
+namespace {
+
+constexpr std::string_view kHeader = "id,name,A,B,source";
+constexpr std::size_t kColumnCount = 5;
+
+std::vector<std::string_view> SplitLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    while (!content.empty()) {
+        const auto end = content.find('\n');
+        auto line = content.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        content.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+// A quoted field from its opening quote; "" stands for one quote. Afterwards pos is just past
+// the closing quote. Nothing when the quote is not closed on this line.
+std::optional<std::string> ReadQuoted(std::string_view line, std::size_t& pos) {
+    std::string field;
+    ++pos;
+    while (true) {
+        const auto quote = line.find('"', pos);
+        if (quote == std::string_view::npos) return std::nullopt;
+        field.append(line.substr(pos, quote - pos));
+        pos = quote + 1;
+        if (pos >= line.size() || line[pos] != '"') return field;
+        field += '"';
+        ++pos;
+    }
+}
+
+// Strict on purpose: text after a closing quote or an unclosed quote would otherwise shift the
+// columns silently.
+std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t pos = 0;
+    while (true) {
+        if (pos < line.size() && line[pos] == '"') {
+            auto quoted = ReadQuoted(line, pos);
+            if (!quoted || (pos < line.size() && line[pos] != ',')) return std::nullopt;
+            fields.push_back(std::move(*quoted));
+        } else {
+            const auto comma = std::min(line.find(',', pos), line.size());
+            fields.emplace_back(line.substr(pos, comma - pos));
+            pos = comma;
+        }
+        if (pos >= line.size()) return fields;
+        ++pos;
+    }
+}
+
+std::optional<std::string> UnplainCharFault(std::string_view column, std::string_view text) {
+    for (const char c : text) {
+        if (!IsPlainMaterialChar(c)) {
+            return std::string(column) + " contains character code " +
+                   std::to_string(static_cast<unsigned char>(c)) + ", outside 32..126";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> NameFault(std::string_view name) {
+    if (name.empty()) return "name is empty";
+    for (const char c : name) {
+        // The separator of the scrambled fields, and the characters that the custom file and
+        // CSV exports of the program cannot carry inside a name.
+        if (c == kMaterialFieldSeparator || c == ',' || c == '"') {
+            return std::string("name contains '") + c + "'";
+        }
+    }
+    if (auto fault = UnplainCharFault("name", name)) return fault;
+    if (name.front() == ' ' || name.back() == ' ') return "name begins or ends with a blank";
+    return std::nullopt;
+}
+
+std::optional<std::string> IdFault(std::string_view id) {
+    if (auto fault = UnplainCharFault("id", id)) return fault;
+    const auto value = ParseInt16(id);
+    // Ids below 1 mean "no material" to a layer, so such a material could never be chosen.
+    if (!value || *value < 1) {
+        return "id '" + std::string(id) + "' is not a whole number from 1 to 32767";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CoefficientFault(std::string_view column, std::string_view text,
+                                            bool mustBePositive) {
+    if (auto fault = UnplainCharFault(column, text)) return fault;
+    const auto value = ParseSingle(text);
+    const std::string quoted = std::string(column) + " '" + std::string(text) + "'";
+    if (!value) return quoted + " does not read as a 32-bit number";
+    if (mustBePositive && *value <= 0.0f) return quoted + " must be greater than 0";
+    return std::nullopt;
+}
+
+std::optional<std::string> RowFault(const std::vector<std::string>& fields) {
+    if (fields.size() != kColumnCount) {
+        return "expected " + std::to_string(kColumnCount) + " fields (" + std::string(kHeader) +
+               "), found " + std::to_string(fields.size());
+    }
+    if (auto fault = IdFault(fields[0])) return fault;
+    if (auto fault = NameFault(fields[1])) return fault;
+    if (auto fault = CoefficientFault("A", fields[2], true)) return fault;
+    return CoefficientFault("B", fields[3], false);
+}
+
+class CsvChecker {
+public:
+    explicit CsvChecker(const std::string& label) : label_(label) {}
+
+    std::optional<std::string> Check(std::string_view line, int lineNumber) {
+        const auto fields = SplitFields(line);
+        if (!fields) {
+            return Fault(lineNumber, "a quoted field is not closed or is followed by text");
+        }
+        if (auto fault = RowFault(*fields)) return Fault(lineNumber, *fault);
+        if (rows_.size() == kMaxStandardMaterials) {
+            return Fault(lineNumber,
+                         "more than " + std::to_string(kMaxStandardMaterials) + " materials");
+        }
+        const auto id = *ParseInt16((*fields)[0]);
+        const auto [seen, added] = idLines_.try_emplace(id, lineNumber);
+        if (!added) {
+            return Fault(lineNumber, "id " + std::to_string(id) + " already used on line " +
+                                         std::to_string(seen->second));
+        }
+        rows_.push_back({(*fields)[0], (*fields)[1], (*fields)[2], (*fields)[3]});
+        return std::nullopt;
+    }
+
+    std::string Fault(int lineNumber, const std::string& text) const {
+        return label_ + " line " + std::to_string(lineNumber) + ": " + text;
+    }
+
+    std::vector<MaterialRow> TakeRows() { return std::move(rows_); }
+
+private:
+    const std::string& label_;
+    std::vector<MaterialRow> rows_;
+    std::map<std::int16_t, int> idLines_;
+};
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+std::string NumberText(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+MaterialsCsv ReadMaterialsCsv(std::string_view content, const std::string& label) {
+    const auto lines = SplitLines(content);
+    CsvChecker checker(label);
+    if (lines.empty() || lines[0] != kHeader) {
+        return {{}, checker.Fault(1, "expected the header " + std::string(kHeader))};
+    }
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (auto fault = checker.Check(lines[i], static_cast<int>(i) + 1)) return {{}, fault};
+    }
+    return {checker.TakeRows(), std::nullopt};
+}
+
+std::string StandardMaterialsCsv(const MaterialTable& table) {
+    std::string csv = "id,name,A,B\n";
+    for (int i = 1; i < table.FirstCustomIndex; ++i) {
+        const Material& m = table.Materials[i];
+        csv += std::to_string(m.Id) + "," + CsvField(m.Name) + "," + NumberText(m.A) + "," +
+               NumberText(m.B) + "\n";
+    }
+    return csv;
+}
+
+}  // namespace strativex::matprops
