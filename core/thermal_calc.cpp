@@ -34,7 +34,29 @@ void ConvertToCentimetres(const Model& model, int i, float& meanArea, float& thi
     }
 }
 
-LayerResult IterateLayer(const Model& model, const MaterialTable& table, int i, float base) {
+// K = A * T^B of one layer, looked up once for all its passes; no material conducts as if
+// its conductivity were 9e15.
+struct ConductivityLaw {
+    const Material* LayerMaterial = nullptr;
+
+    float At(float temperatureK) const {
+        if (LayerMaterial == nullptr) return kNoMaterialConductivity;
+        return static_cast<float>(std::pow(static_cast<double>(temperatureK),
+                                           static_cast<double>(LayerMaterial->B)) *
+                                  LayerMaterial->A);
+    }
+};
+
+// The law of layer i; nothing when it names a material the table does not hold.
+std::optional<ConductivityLaw> LawOf(const Model& model, const MaterialTable& table, int i) {
+    const std::int16_t id = model.Layers[i].MaterialId;
+    if (id < 1) return ConductivityLaw{};
+    const std::int16_t index = FindMaterialIndex(table, id);
+    if (index == 0) return std::nullopt;
+    return ConductivityLaw{&table.Materials[index]};
+}
+
+LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, float base) {
     float meanArea = 0.0f;
     float thickness = 0.0f;
     ConvertToCentimetres(model, i, meanArea, thickness);
@@ -42,7 +64,7 @@ LayerResult IterateLayer(const Model& model, const MaterialTable& table, int i, 
     for (int pass = 1; pass <= kMaxIterationPasses; ++pass) {
         const float previous = rise;
         const auto trial = static_cast<float>(static_cast<double>(rise) + base);
-        const float k = LayerConductivity(model, table, i, trial);
+        const float k = law.At(trial);
         const auto resistance = static_cast<float>(static_cast<double>(thickness) / k / meanArea);
         rise = static_cast<float>(static_cast<double>(model.PowerDissipation) * resistance);
         if (!std::isfinite(resistance) || !std::isfinite(rise) || !(k > 0.0f)) {
@@ -84,11 +106,9 @@ void ComputeSpreadAreas(Model& model) {
 
 float LayerConductivity(const Model& model, const MaterialTable& table, int layerIndex,
                         float temperatureK) {
-    const Layer& layer = model.Layers[layerIndex];
-    if (layer.MaterialId < 1) return kNoMaterialConductivity;
-    const Material& material = table.Materials[FindMaterialIndex(table, layer.MaterialId)];
-    return static_cast<float>(
-        std::pow(static_cast<double>(temperatureK), static_cast<double>(material.B)) * material.A);
+    // A material missing from the table conducts like the "(none selected)" record: not at all.
+    const auto law = LawOf(model, table, layerIndex);
+    return law ? law->At(temperatureK) : ConductivityLaw{&table.Materials[0]}.At(temperatureK);
 }
 
 void RecalculateModel(Model& model, const MaterialTable& table) {
@@ -102,12 +122,13 @@ void RecalculateModel(Model& model, const MaterialTable& table) {
             MarkWithoutResult(layer, ResultStatus::DependsOnFailedLayer);
             continue;
         }
-        if (layer.MaterialId >= 1 && FindMaterialIndex(table, layer.MaterialId) == 0) {
+        const auto law = LawOf(model, table, i);
+        if (!law) {
             MarkWithoutResult(layer, ResultStatus::MissingMaterial);
             failedBelow = true;
             continue;
         }
-        const LayerResult result = IterateLayer(model, table, i, base);
+        const LayerResult result = IterateLayer(model, *law, i, base);
         if (result.Status != ResultStatus::Ok) {
             MarkWithoutResult(layer, result.Status, result.Passes);
             failedBelow = true;

@@ -1,0 +1,78 @@
+#include "cli/calc_options.h"
+
+namespace strativex {
+namespace {
+
+using Kind = ParsedArguments::Kind;
+
+ParsedArguments UsageError(std::string error) {
+    return {Kind::UsageError, {}, std::move(error)};
+}
+
+std::optional<OutputFormat> FormatNamed(const std::string& name) {
+    if (name == "table") return OutputFormat::Table;
+    if (name == "json") return OutputFormat::Json;
+    if (name == "csv") return OutputFormat::Csv;
+    return std::nullopt;
+}
+
+// Splits "--name=value"; an option without "=" takes the next argument as its value.
+struct OptionValue {
+    std::string Name;
+    std::optional<std::string> Value;
+};
+
+OptionValue SplitOption(const std::string& arg) {
+    const auto equals = arg.find('=');
+    if (equals == std::string::npos) return {arg, std::nullopt};
+    return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+// Stores the option's value; the text of the usage error when the option or value is wrong.
+std::optional<std::string> ApplyOption(CalcOptions& options, const std::string& name,
+                                       const std::string& value) {
+    if (name == "--materials") {
+        if (value.empty()) return "--materials needs a folder";
+        options.MaterialsFolder = value;
+        return std::nullopt;
+    }
+    const auto format = FormatNamed(value);
+    if (!format) return "unknown format '" + value + "'";
+    options.Format = *format;
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+    ParsedArguments parsed;
+    CalcOptions& options = parsed.Options;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            options.ModelPaths.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") return {Kind::Help, {}, {}};
+        OptionValue option = SplitOption(arg);
+        if (option.Name != "--materials" && option.Name != "--format") {
+            return UsageError("unknown option '" + arg + "'");
+        }
+        if (!option.Value) {
+            if (i + 1 == args.size()) return UsageError(option.Name + " needs a value");
+            option.Value = args[++i];
+        }
+        if (const auto error = ApplyOption(options, option.Name, *option.Value)) {
+            return UsageError(*error);
+        }
+    }
+    if (options.ModelPaths.empty()) return UsageError("no model file given");
+    return parsed;
+}
+
+}  // namespace strativex

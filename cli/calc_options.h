@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace strativex {
+
+enum class OutputFormat { Table, Json, Csv };
+
+struct CalcOptions {
+    std::optional<std::string> MaterialsFolder;
+    OutputFormat Format = OutputFormat::Table;
+    std::vector<std::string> ModelPaths;
+};
+
+struct ParsedArguments {
+    enum class Kind { Run, Help, UsageError };
+    Kind Result = Kind::Run;
+    CalcOptions Options;
+    std::string Error;  // what was wrong, for UsageError
+};
+
+// The arguments after the program name. "--" ends the options, so that a model file whose name
+// starts with "-" can still be given.
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+}  // namespace strativex

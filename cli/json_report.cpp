@@ -1,0 +1,67 @@
+#include "cli/json_report.h"
+
+#include "cli/json_text.h"
+#include "cli/model_summary.h"
+#include "cli/windows1252.h"
+#include "core/thermal_calc.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kModelIndent = 2;
+constexpr int kLayerIndent = 6;
+
+std::string Text(const std::string& windows1252) {
+    return JsonString(Windows1252ToUtf8(windows1252));
+}
+
+std::string LayerJson(const MaterialTable& table, const Layer& layer, int index) {
+    const auto material = MaterialName(table, layer);
+    return JsonObject(kLayerIndent)
+        .Add("index", std::to_string(index))
+        .Add("description", Text(layer.Description))
+        .Add("material_id", std::to_string(layer.MaterialId))
+        .Add("material", material ? JsonString(*material) : "null")
+        .Add("thickness", JsonNumber(layer.Thickness))
+        .Add("width", JsonNumber(layer.Width))
+        .Add("length", JsonNumber(layer.Length))
+        .Add("spread_angle_deg", JsonNumber(layer.SpreadAngle))
+        .Add("area", JsonNumber(layer.Area))
+        .Add("resistance_c_per_w", JsonNumber(ResistanceOf(layer)))
+        .Add("top_temp_k", JsonNumber(TopTempKOf(layer)))
+        .Add("top_temp_c", JsonNumber(TopTempCOf(layer)))
+        .Add("status", JsonString(StatusName(layer.Status)))
+        .Text();
+}
+
+std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
+    const Model& model = loaded.Data;
+    std::vector<std::string> layers;
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        layers.push_back(LayerJson(table, model.Layers[i], i));
+    }
+    return JsonObject(kModelIndent)
+        .Add("file", JsonString(loaded.Path))
+        .Add("model_name", Text(model.ModelName))
+        .Add("units", JsonString(UnitName(model.UnitSystem)))
+        .Add("power_w", JsonNumber(model.PowerDissipation))
+        .Add("isothermal_temp_c", JsonNumber(model.IsothermalTemp))
+        .Add("device_width", JsonNumber(model.Layers[0].Width))
+        .Add("device_length", JsonNumber(model.Layers[0].Length))
+        .Add("heat_source_temp_c", JsonNumber(HeatSourceTempC(model)))
+        .Add("total_resistance_c_per_w", JsonNumber(TotalResistance(model)))
+        .Add("status", JsonString(StatusName(ModelStatus(model))))
+        .Add("comments", Text(model.ModelComments))
+        .Add("layers", JsonArray(layers, kModelIndent + 2))
+        .Text();
+}
+
+}  // namespace
+
+std::string JsonReport(const std::vector<LoadedModel>& models, const MaterialTable& table) {
+    std::vector<std::string> items;
+    for (const LoadedModel& loaded : models) items.push_back(ModelJson(loaded, table));
+    return JsonArray(items, 0) + "\n";
+}
+
+}  // namespace strativex

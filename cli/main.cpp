@@ -1,0 +1,32 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_options.h"
+#include "cli/calc_run.h"
+#include "cli/exit_status.h"
+#include "cli/materials_folder.h"
+#include "cli/usage_text.h"
+
+using namespace strativex;
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const ParsedArguments parsed = ParseArguments(args);
+    if (parsed.Result == ParsedArguments::Kind::Help) {
+        std::cout << HelpText();
+        return std::cout.flush() ? kExitOk : kExitReadFailure;
+    }
+    if (parsed.Result == ParsedArguments::Kind::UsageError) {
+        std::cerr << kProgramName << ": " << parsed.Error << "\n" << UsageText();
+        return kExitUsage;
+    }
+    const int status = RunCalculator(
+        parsed.Options, DefaultMaterialsFolder(argc > 0 ? argv[0] : ""), std::cout, std::cerr);
+    // Results that never reached their reader must not pass for a success.
+    if (!std::cout.flush()) {
+        std::cerr << kProgramName << ": cannot write the results\n";
+        return kExitReadFailure;
+    }
+    return status;
+}

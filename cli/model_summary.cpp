@@ -1,0 +1,65 @@
+#include "cli/model_summary.h"
+
+#include "cli/windows1252.h"
+#include "core/thermal_calc.h"
+
+namespace strativex {
+namespace {
+
+// The displayed temperatures subtract the exact double, not the float kKelvinOffset.
+constexpr double kKelvinOffsetExact = 273.16;
+
+}  // namespace
+
+std::string_view StatusName(ResultStatus status) {
+    switch (status) {
+        case ResultStatus::Ok:
+            return "ok";
+        case ResultStatus::MissingMaterial:
+            return "missing_material";
+        case ResultStatus::NoConvergence:
+            return "no_convergence";
+        case ResultStatus::DependsOnFailedLayer:
+            return "depends_on_failed_layer";
+    }
+    return "unknown";
+}
+
+ResultStatus ModelStatus(const Model& model) {
+    const auto first = FirstLayerWithoutResult(model);
+    if (!first) return ResultStatus::Ok;
+    for (int i = *first; i <= model.LayerCount; ++i) {
+        const ResultStatus status = model.Layers[i].Status;
+        if (status != ResultStatus::Ok && status != ResultStatus::DependsOnFailedLayer) {
+            return status;
+        }
+    }
+    return model.Layers[*first].Status;
+}
+
+std::string_view UnitName(LengthUnit unit) {
+    return unit == LengthUnit::Inches ? "in" : "mm";
+}
+
+std::optional<std::string> MaterialName(const MaterialTable& table, const Layer& layer) {
+    if (layer.MaterialId < 1) return std::nullopt;
+    const Material& material = table.Materials[FindMaterialIndex(table, layer.MaterialId)];
+    return Windows1252ToUtf8(material.Name);
+}
+
+std::optional<float> ResistanceOf(const Layer& layer) {
+    if (!HasResult(layer)) return std::nullopt;
+    return layer.Resistance;
+}
+
+std::optional<float> TopTempKOf(const Layer& layer) {
+    if (!HasResult(layer)) return std::nullopt;
+    return layer.TopTemp;
+}
+
+std::optional<double> TopTempCOf(const Layer& layer) {
+    if (!HasResult(layer)) return std::nullopt;
+    return static_cast<double>(layer.TopTemp) - kKelvinOffsetExact;
+}
+
+}  // namespace strativex

@@ -1,0 +1,114 @@
+#include "cli/table_report.h"
+
+#include "cli/model_summary.h"
+#include "cli/text_table.h"
+#include "cli/windows1252.h"
+#include "core/number_format.h"
+#include "core/thermal_calc.h"
+#include "core/units.h"
+
+namespace strativex {
+namespace {
+
+// The layer strip's mark for a layer without material.
+constexpr const char* kNoMaterial = "-----";
+constexpr const char* kNoLimit = "(infinite)";
+// Spreading angles have no digits setting of their own; they take the common default.
+constexpr int kAngleDecimals = 2;
+
+std::string Formatted(double value, int slot) {
+    return FormatValue(value, slot, kDefaultDecimalDigits);
+}
+
+// A line break or tab inside a description would break the table's lines and columns.
+std::string CellText(const std::string& windows1252) {
+    std::string text = Windows1252ToUtf8(windows1252);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return text;
+}
+
+std::string SizeText(float value, LengthUnit unit) {
+    return value == 0.0f ? kNoLimit : Formatted(value, WidthLengthSlot(unit));
+}
+
+std::string ReasonText(ResultStatus status) {
+    switch (status) {
+        case ResultStatus::MissingMaterial:
+            return "material?";
+        case ResultStatus::DependsOnFailedLayer:
+            return "n/a";
+        default:
+            return "no result";
+    }
+}
+
+std::vector<TextColumn> Columns(LengthUnit unit) {
+    const std::string length(UnitLabel(unit));
+    return {
+        {"Layer", "", Alignment::Right},         {"Description", "", Alignment::Left},
+        {"Material", "", Alignment::Left},       {"Width", length, Alignment::Right},
+        {"Length", length, Alignment::Right},    {"Thickness", length, Alignment::Right},
+        {"Angle", "deg", Alignment::Right},      {"Top temp", "C", Alignment::Right},
+        {"Resistance", "C/W", Alignment::Right},
+    };
+}
+
+TextRow LayerRow(const Model& model, const MaterialTable& table, int i) {
+    const Layer& layer = model.Layers[i];
+    const LengthUnit unit = model.UnitSystem;
+    const auto temp = TopTempCOf(layer);
+    const auto resistance = ResistanceOf(layer);
+    return {std::to_string(i),
+            CellText(layer.Description),
+            MaterialName(table, layer).value_or(kNoMaterial),
+            SizeText(layer.Width, unit),
+            SizeText(layer.Length, unit),
+            Formatted(layer.Thickness, ThicknessSlot(unit)),
+            FormatDecimals(layer.SpreadAngle, kAngleDecimals),
+            temp ? Formatted(*temp, kTemperatureSlot) : ReasonText(layer.Status),
+            resistance ? Formatted(*resistance, kResistanceSlot) : ReasonText(layer.Status)};
+}
+
+std::vector<TextRow> Rows(const Model& model, const MaterialTable& table) {
+    const Layer& source = model.Layers[0];
+    std::vector<TextRow> rows{{"0", CellText(source.Description), "",
+                               SizeText(source.Width, model.UnitSystem),
+                               SizeText(source.Length, model.UnitSystem)}};
+    for (int i = 1; i <= model.LayerCount; ++i) rows.push_back(LayerRow(model, table, i));
+    rows.push_back({"", "Isothermal base", "", "", "", "", "",
+                    Formatted(model.IsothermalTemp, kTemperatureSlot)});
+    return rows;
+}
+
+std::string Summary(const Model& model) {
+    const auto total = TotalResistance(model);
+    const auto sourceTemp = HeatSourceTempC(model);
+    return "Total resistance:         " +
+           (total ? Formatted(*total, kResistanceSlot) + " C/W" : std::string("n/a")) + "\n" +
+           "Heat source temperature:  " +
+           (sourceTemp ? Formatted(*sourceTemp, kTemperatureSlot) + " C" : std::string("n/a")) +
+           "\n";
+}
+
+std::string ModelTable(const LoadedModel& loaded, const MaterialTable& table) {
+    const Model& model = loaded.Data;
+    return "File:        " + loaded.Path + "\n" + "Model:       " + CellText(model.ModelName) +
+           "\n" + "Power:       " + Formatted(model.PowerDissipation, kPowerSlot) + " W\n" +
+           "Isothermal:  " + Formatted(model.IsothermalTemp, kTemperatureSlot) + " C\n\n" +
+           TextTable(Columns(model.UnitSystem), Rows(model, table)) + "\n" + Summary(model);
+}
+
+}  // namespace
+
+std::string TableReport(const std::vector<LoadedModel>& models, const MaterialTable& table) {
+    std::string text;
+    for (const LoadedModel& loaded : models) {
+        if (!text.empty()) text += "\n";
+        text += ModelTable(loaded, table);
+    }
+    return text;
+}
+
+}  // namespace strativex
