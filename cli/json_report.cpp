@@ -2,7 +2,7 @@
 
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
-#include "cli/windows1252.h"
+#include "core/windows1252.h"
 #include "core/thermal_calc.h"
 
 namespace strativex {

@@ -1,6 +1,6 @@
 #include "cli/model_summary.h"
 
-#include "cli/windows1252.h"
+#include "core/windows1252.h"
 #include "core/thermal_calc.h"
 
 namespace strativex {

@@ -2,7 +2,7 @@
 
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
-#include "cli/windows1252.h"
+#include "core/windows1252.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"

@@ -41,9 +41,9 @@ struct ConductivityLaw {
 
     float At(float temperatureK) const {
         if (LayerMaterial == nullptr) return kNoMaterialConductivity;
-        return static_cast<float>(std::pow(static_cast<double>(temperatureK),
-                                           static_cast<double>(LayerMaterial->B)) *
-                                  LayerMaterial->A);
+        return static_cast<float>(
+            std::pow(static_cast<double>(temperatureK), static_cast<double>(LayerMaterial->B)) *
+            LayerMaterial->A);
     }
 };
 

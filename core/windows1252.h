@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,9 @@ namespace strativex {
 // character. The five bytes that code page leaves unassigned keep their C1 control point, so
 // nothing is dropped.
 std::string Windows1252ToUtf8(std::string_view bytes);
+
+// The inverse; nothing when the text holds a character the code page cannot store, or is not
+// valid UTF-8.
+std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 
 }  // namespace strativex

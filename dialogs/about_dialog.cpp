@@ -1,0 +1,70 @@
+#include "dialogs/about_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/named_widget.h"
+#include "dialogs/program_logo.h"
+#include "dialogs/twips.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kLogoTwips = 1440;
+constexpr double kNameScale = 1.8;
+
+QLabel* NameLabel(const QString& name, QWidget* parent) {
+    auto* label = NamedWidget<QLabel>(QStringLiteral("LblProgramName"), name, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * kNameScale);
+    label->setFont(font);
+    return label;
+}
+
+QLayout* TextColumn(const AppState& state, QWidget* parent) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(NameLabel(QString::fromStdString(state.ProgramName), parent));
+    column->addWidget(NamedWidget<QLabel>(
+        QStringLiteral("LblVersion"), QStringLiteral("Version %1").arg(ProgramVersion()), parent));
+    column->addWidget(NamedWidget<QLabel>(
+        QStringLiteral("LblDescription"),
+        QStringLiteral("Thermal resistance and temperatures\nof a heat source on a layer stack"),
+        parent));
+    column->addStretch();
+    return column;
+}
+
+}  // namespace
+
+QString ProgramVersion() {
+    return QStringLiteral(STRATIVEX_VERSION);
+}
+
+frmAbout::frmAbout(const AppState& state, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About %1").arg(QString::fromStdString(state.ProgramName)));
+    auto* logo = NamedWidget<QLabel>(QStringLiteral("PicLogo"), this);
+    logo->setPixmap(ProgramLogo(Pixels(kLogoTwips)));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(logo, 0, Qt::AlignTop);
+    top->addSpacing(Pixels(240));
+    top->addLayout(TextColumn(state, this));
+
+    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+}
+
+}  // namespace strativex

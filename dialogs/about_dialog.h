@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+#include "persistence/app_state.h"
+
+namespace strativex {
+
+// The program's name, version and logo.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(const AppState& state, QWidget* parent = nullptr);
+};
+
+// major.minor.revision of this build.
+QString ProgramVersion();
+
+}  // namespace strativex

@@ -1,0 +1,116 @@
+#include "dialogs/comments_dialog.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "dialogs/named_widget.h"
+#include "dialogs/storable_text.h"
+#include "dialogs/twips.h"
+#include "platform/model_text.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kMinWidthTwips = 2400;
+constexpr int kMinHeightTwips = 1600;
+constexpr int kTextLeftTwips = 200;
+constexpr int kTextTopTwips = 120;
+// Room the window keeps beside and below the text box, and where the buttons stand from the
+// bottom right corner.
+constexpr int kTextSpareWidthTwips = 400;
+constexpr int kTextSpareHeightTwips = 1100;
+constexpr int kButtonTopFromBottomTwips = 800;
+constexpr int kCancelLeftFromRightTwips = 1200;
+constexpr int kButtonPitchTwips = 1100;
+constexpr int kButtonWidthTwips = 1000;
+constexpr int kButtonHeightTwips = 375;
+const QString kTitle = QStringLiteral("Model Comments");
+
+QString EditorText(const std::string& comments) {
+    QString text = FromModelText(comments);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The raw text keeps non-breaking spaces, which the plain-text export would turn into
+// blanks; only the editor's own line separators become line feeds.
+QString TypedText(const QPlainTextEdit& editor) {
+    QString text = editor.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+std::int16_t StoredTwips(int pixels) {
+    return static_cast<std::int16_t>(
+        std::min(Twips(pixels), int{std::numeric_limits<std::int16_t>::max()}));
+}
+
+}  // namespace
+
+FrmComments::FrmComments(AppState& state, Desktop& desktop, QWidget* parent)
+    : QDialog(parent), state_(state), desktop_(desktop) {
+    setObjectName(QStringLiteral("FrmComments"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    TxtComments = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
+    CmdOK = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
+    CmdCancel =
+        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmComments::TakeComments);
+    connect(CmdCancel, &QPushButton::clicked, this, [this] {
+        StoreSize();
+        reject();
+    });
+    setMinimumSize(Pixels(kMinWidthTwips), Pixels(kMinHeightTwips));
+    resize(Pixels(state.prefs.CommentsWindowWidth), Pixels(state.prefs.CommentsWindowHeight));
+    TxtComments->setPlainText(EditorText(state.model.ModelComments));
+}
+
+void FrmComments::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    TxtComments->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
+                             w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
+    const QSize button(Pixels(kButtonWidthTwips),
+                       std::max(Pixels(kButtonHeightTwips), CmdOK->sizeHint().height()));
+    const QPoint cancel(w - Pixels(kCancelLeftFromRightTwips),
+                        h - Pixels(kButtonTopFromBottomTwips));
+    CmdCancel->setGeometry(QRect(cancel, button));
+    CmdOK->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
+}
+
+void FrmComments::TakeComments() {
+    const QString text = TypedText(*TxtComments);
+    if (const auto character = FirstCharacterWithoutCode(text)) {
+        desktop_.ShowMessage(this,
+                             QStringLiteral("The comments hold the character \"%1\", which a "
+                                            "model file cannot store.\r\nPlease remove or "
+                                            "replace it.")
+                                 .arg(*character),
+                             kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        TxtComments->setFocus();
+        return;
+    }
+    QString fileText = text;
+    fileText.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    state_.model.ModelComments = *ToModelText(fileText);
+    state_.model.ModelChanged = true;
+    StoreSize();
+    accept();
+}
+
+void FrmComments::StoreSize() {
+    state_.prefs.CommentsWindowWidth = StoredTwips(width());
+    state_.prefs.CommentsWindowHeight = StoredTwips(height());
+}
+
+}  // namespace strativex

@@ -1,0 +1,76 @@
+#include "dialogs/contact_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/named_widget.h"
+
+namespace strativex {
+
+ContactDetails ConfiguredContactDetails() {
+    return {QStringLiteral(STRATIVEX_CONTACT_EMAIL), QStringLiteral(STRATIVEX_CONTACT_WEB)};
+}
+
+frmContactUs::frmContactUs(Desktop& desktop, QWidget* parent)
+    : frmContactUs(desktop, ConfiguredContactDetails(), parent) {}
+
+frmContactUs::frmContactUs(Desktop& desktop, const ContactDetails& details, QWidget* parent)
+    : QDialog(parent), desktop_(desktop) {
+    setObjectName(QStringLiteral("frmContactUs"));
+    setWindowTitle(QStringLiteral("Contact Us"));
+    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(BuildLinks(details));
+    layout->addSpacing(ok->sizeHint().height() / 2);
+    layout->addLayout(buttons);
+}
+
+QLayout* frmContactUs::BuildLinks(const ContactDetails& details) {
+    auto* form = new QFormLayout;
+    if (details.Email.isEmpty() && details.Web.isEmpty()) {
+        form->addRow(NamedWidget<QLabel>(
+            QStringLiteral("LblNoContact"),
+            QStringLiteral("No contact details were configured for this copy of the program."),
+            this));
+        return form;
+    }
+    form->addRow(NamedWidget<QLabel>(
+        QStringLiteral("LblIntro"),
+        QStringLiteral("Questions, suggestions or a fault to report? We are glad to hear from "
+                       "you."),
+        this));
+    if (!details.Email.isEmpty()) {
+        AddLink(form, QStringLiteral("LblEmail"), QStringLiteral("E-mail:"), details.Email,
+                QStringLiteral("mailto:") + details.Email);
+    }
+    if (!details.Web.isEmpty()) {
+        AddLink(form, QStringLiteral("LblWeb"), QStringLiteral("Web:"), details.Web, details.Web);
+    }
+    return form;
+}
+
+void frmContactUs::AddLink(QFormLayout* form, const QString& name, const QString& caption,
+                           const QString& shown, const QString& target) {
+    auto* link = NamedWidget<QLabel>(
+        name,
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown.toHtmlEscaped()),
+        this);
+    link->setTextFormat(Qt::RichText);
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setOpenExternalLinks(false);
+    connect(link, &QLabel::linkActivated, this,
+            [this](const QString& url) { desktop_.OpenDocument(url); });
+    form->addRow(caption, link);
+}
+
+}  // namespace strativex

@@ -1,0 +1,119 @@
+#include "dialogs/digits_dialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "dialogs/named_widget.h"
+#include "dialogs/twips.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kMostDecimals = 5;
+constexpr int kStepButtonTwips = 360;
+constexpr int kPatternWidthTwips = 1200;
+
+struct GroupPlace {
+    const char* Caption;
+    int Row;
+    int Column;
+};
+
+constexpr std::array<GroupPlace, 7> kGroups{{{"Length/Width (mm)", 0, 0},
+                                             {"Thickness (mm)", 1, 0},
+                                             {"Length/Width (in.)", 0, 1},
+                                             {"Thickness (in.)", 1, 1},
+                                             {"Power Dissipation (W)", 2, 0},
+                                             {"Temperature (C)", 3, 0},
+                                             {"Thermal Resistance (C/W)", 4, 0}}};
+
+QPushButton* StepButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = NamedWidget<QPushButton>(name, caption, parent);
+    button->setFixedSize(Pixels(kStepButtonTwips), Pixels(kStepButtonTwips));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+frmDigits::frmDigits(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmDigits"));
+    setWindowTitle(QStringLiteral("Decimal Representation"));
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    for (int k = 0; k < kSlots; ++k) {
+        // A damaged preferences value must not point past the table of patterns.
+        WorkingDigits[k] = static_cast<std::int16_t>(
+            std::clamp<int>(state.prefs.DecimalDigits[k], 0, kMostDecimals));
+        grid->addWidget(BuildGroup(k), kGroups[k].Row, kGroups[k].Column);
+        ShowPattern(k);
+    }
+    // OK and Cancel stand at the foot of the right column, below its two groups.
+    grid->addLayout(BuildButtons(), 3, 1, 2, 1);
+}
+
+QWidget* frmDigits::BuildGroup(int k) {
+    auto* frame = NamedWidget<QFrame>(QStringLiteral("Frame1_%1").arg(k), this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* label = NamedWidget<QLabel>(QStringLiteral("Label_%1").arg(k),
+                                      QString::fromLatin1(kGroups[k].Caption), frame);
+    Text[k] = NamedWidget<QLineEdit>(QStringLiteral("Text_%1").arg(k), frame);
+    Text[k]->setReadOnly(true);
+    Text[k]->setFocusPolicy(Qt::NoFocus);
+    Text[k]->setAlignment(Qt::AlignCenter);
+    Text[k]->setFixedWidth(Pixels(kPatternWidthTwips));
+    auto* minus = StepButton(QStringLiteral("-"), QStringLiteral("CmdMinus_%1").arg(k), frame);
+    auto* plus = StepButton(QStringLiteral("+"), QStringLiteral("CmdPlus_%1").arg(k), frame);
+    connect(minus, &QPushButton::clicked, this, [this, k] { ChangeDigits(k, -1); });
+    connect(plus, &QPushButton::clicked, this, [this, k] { ChangeDigits(k, +1); });
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(minus);
+    row->addWidget(Text[k]);
+    row->addWidget(plus);
+    row->addStretch();
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(label, 0, Qt::AlignHCenter);
+    column->addLayout(row);
+    return frame;
+}
+
+QLayout* frmDigits::BuildButtons() {
+    auto* ok = NamedWidget<QPushButton>(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
+    auto* cancel =
+        NamedWidget<QPushButton>(QStringLiteral("CancelButton"), QStringLiteral("Cancel"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmDigits::StoreDigits);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* column = new QVBoxLayout;
+    column->addStretch();
+    column->addWidget(ok, 0, Qt::AlignHCenter);
+    column->addWidget(cancel, 0, Qt::AlignHCenter);
+    return column;
+}
+
+void frmDigits::ShowPattern(int k) {
+    const std::string_view pattern = FormatPatterns[WorkingDigits[k]];
+    Text[k]->setText(QString::fromLatin1(pattern.data(), static_cast<qsizetype>(pattern.size())));
+}
+
+void frmDigits::ChangeDigits(int k, int step) {
+    WorkingDigits[k] =
+        static_cast<std::int16_t>(std::clamp(WorkingDigits[k] + step, 0, kMostDecimals));
+    ShowPattern(k);
+}
+
+void frmDigits::StoreDigits() {
+    std::copy_n(WorkingDigits.begin(), kSlots, state_.prefs.DecimalDigits.begin());
+    accept();
+}
+
+}  // namespace strativex

@@ -1,0 +1,142 @@
+#include "dialogs/file_locations.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/material_loader.h"
+#include "dialogs/named_widget.h"
+#include "dialogs/path_picture.h"
+#include "dialogs/twips.h"
+#include "persistence/paths.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kMaterialsGroup = 0;
+constexpr int kModelsGroup = 1;
+constexpr int kPathWidthTwips = 5400;
+constexpr int kPathHeightTwips = 330;
+const QString kTitle = QStringLiteral("File Locations");
+
+// prefs.txt keeps a folder as a quoted text on one line: it cannot hold a quote or a line end.
+bool PreferencesCanStore(const QString& folder) {
+    return !folder.contains(QLatin1Char('"')) && !folder.contains(QLatin1Char('\n')) &&
+           !folder.contains(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+FrmFileLocs::FrmFileLocs(AppState& state, Desktop& desktop, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      desktop_(desktop),
+      PendingFolders{state.prefs.MaterialsFolder, state.prefs.ModelsFolder},
+      DefaultFolders{state.folders.DefaultMaterialsFolder, state.folders.DefaultModelsFolder} {
+    setObjectName(QStringLiteral("FrmFileLocs"));
+    setWindowTitle(kTitle);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(BuildGroup(kMaterialsGroup, QStringLiteral("Material Database Files:")));
+    layout->addWidget(BuildGroup(kModelsGroup, QStringLiteral("Model Files:")));
+    layout->addLayout(BuildButtons());
+    for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, PendingFolders[i]);
+}
+
+QWidget* FrmFileLocs::BuildGroup(int i, const QString& caption) {
+    auto* group = new QGroupBox(caption, this);
+    auto* layout = new QVBoxLayout(group);
+    PicPath[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
+    PicPath[i]->setFixedSize(Pixels(kPathWidthTwips), Pixels(kPathHeightTwips));
+    layout->addWidget(PicPath[i]);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* browse = NamedWidget<QPushButton>(QStringLiteral("CmdBrowse_%1").arg(i),
+                                            QStringLiteral("Change..."), group);
+    auto* reset = NamedWidget<QPushButton>(QStringLiteral("CmdDefault_%1").arg(i),
+                                           QStringLiteral("Use Default"), group);
+    buttons->addWidget(browse);
+    buttons->addWidget(reset);
+    layout->addLayout(buttons);
+    connect(browse, &QPushButton::clicked, this, [this, i] { ChangeFolder(i); });
+    connect(reset, &QPushButton::clicked, this, [this, i] { UseDefault(i); });
+    return group;
+}
+
+QLayout* FrmFileLocs::BuildButtons() {
+    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
+    auto* cancel =
+        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &FrmFileLocs::StoreFolders);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}
+
+void FrmFileLocs::ShowFolderPath(int i, const std::string& path) {
+    PicPath[i]->ShowPath(QString::fromStdString(path));
+}
+
+FileDialogRequest FrmFileLocs::BrowseRequest(int i) const {
+    FileDialogRequest request;
+    request.DialogMode = FileDialogRequest::Mode::Open;
+    request.AcceptAnyName = true;
+    request.Folder = QString::fromStdString(PendingFolders[i]);
+    if (i == kModelsGroup) {
+        request.Title = QStringLiteral("Location of Model Files");
+        request.FileName = QStringLiteral("*.mdl");
+        request.Filters = {QStringLiteral("Model Files (*.mdl)"), QStringLiteral("All Files (*)")};
+    } else {
+        request.Title = QStringLiteral("Location of Materials Database File");
+        const std::string standard = MaterialPathsIn(PendingFolders[i]).Standard;
+        request.FileName = QString::fromStdString(FileNamePart(standard));
+        request.Filters = {QStringLiteral("Data Files (*.dat)"), QStringLiteral("All Files (*)")};
+    }
+    return request;
+}
+
+std::optional<std::string> FrmFileLocs::ChosenFolder(const QString& path) {
+    const std::string full = path.toStdString();
+    if (full.find(kPathSeparator) == std::string::npos) return std::nullopt;
+    std::string folder = FolderPart(full);
+    // A file straight in the root leaves no folder text; the root itself is meant.
+    if (folder.empty()) folder = std::string(1, kPathSeparator);
+    if (!PreferencesCanStore(QString::fromStdString(folder))) {
+        desktop_.ShowMessage(this,
+                             QStringLiteral("The folder \"%1\" cannot be kept: the preferences "
+                                            "file cannot store a double quote or a line break "
+                                            "in a folder name.\r\nPlease choose another folder.")
+                                 .arg(QString::fromStdString(folder)),
+                             kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return folder;
+}
+
+void FrmFileLocs::ChangeFolder(int i) {
+    const std::optional<QString> path = desktop_.ChooseFile(this, BrowseRequest(i));
+    if (!path) return;
+    const std::optional<std::string> folder = ChosenFolder(*path);
+    if (!folder) return;
+    PendingFolders[i] = *folder;
+    ShowFolderPath(i, PendingFolders[i]);
+}
+
+void FrmFileLocs::UseDefault(int i) {
+    PendingFolders[i] = DefaultFolders[i];
+    ShowFolderPath(i, PendingFolders[i]);
+}
+
+void FrmFileLocs::StoreFolders() {
+    state_.prefs.MaterialsFolder = PendingFolders[kMaterialsGroup];
+    state_.prefs.ModelsFolder = PendingFolders[kModelsGroup];
+    accept();
+}
+
+}  // namespace strativex

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "persistence/app_state.h"
+#include "platform/desktop.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace strativex {
+
+// Edits the printout's header lines: five texts and, for all eight lines, whether each is
+// printed. The comments, model name and file name lines come from the model, so only their
+// include flags are edited here.
+class FrmUserInfo : public QDialog {
+    Q_OBJECT
+
+public:
+    FrmUserInfo(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+
+private:
+    static constexpr int kTextSlots = 5;
+
+    // Pixel positions of the window's columns and rows.
+    struct Grid {
+        int Left = 0;
+        int TextLeft = 0;
+        int TextWidth = 0;
+        int TextHeight = 0;
+        int HeadingLeft = 0;
+        int Right = 0;
+        int FirstRow = 0;
+        int Pitch = 0;
+    };
+
+    void BuildControls();
+    Grid MeasureGrid() const;
+    void PlaceControls();
+    void PlaceRow(int i, const Grid& grid);
+    void PlaceButtons(const Grid& grid);
+    void LoadValues();
+    void CurrentDateClicked(bool checked);
+    void RefuseText(int slot, const QString& problem);
+    void StoreUserInfo();
+
+    AppState& state_;
+    Desktop& desktop_;
+    std::array<QLabel*, kUserInfoSlots> LblInfo{};
+    std::array<QLineEdit*, kTextSlots> TxtInfo{};
+    std::array<QCheckBox*, kUserInfoSlots> ChkInclude{};
+    QLabel* heading_ = nullptr;
+    QCheckBox* ChkCurDate = nullptr;
+    QPushButton* CmdOK = nullptr;
+    QPushButton* CmdCancel = nullptr;
+};
+
+}  // namespace strativex

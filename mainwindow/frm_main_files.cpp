@@ -1,0 +1,145 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/thermal_calc.h"
+#include "mainwindow/frm_main.h"
+#include "persistence/model_file.h"
+#include "persistence/paths.h"
+#include "platform/model_text.h"
+
+namespace strativex {
+namespace {
+
+constexpr const char* kUntitled = "untitled.mdl";
+
+QStringList ModelFilters() {
+    return {QStringLiteral("Model Files (*.mdl)"), QStringLiteral("All Files (*)")};
+}
+
+}  // namespace
+
+MessageAnswer frmMain::Message(const QString& text, const QString& title, MessageIcon icon,
+                               MessageButtons buttons) {
+    return desktop_.ShowMessage(this, text, title, icon, buttons);
+}
+
+MessageAnswer frmMain::ConfirmDiscardChanges() {
+    if (!state_.model.ModelChanged) return MessageAnswer::No;
+    const MessageAnswer answer =
+        Message(QStringLiteral("Current model has been changed.  Save these changes?"),
+                QStringLiteral("Save Changes?"), MessageIcon::None, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Yes) SaveModel();
+    return answer;
+}
+
+void frmMain::NewModel() {
+    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
+    SetUpNewModel();
+}
+
+void frmMain::OpenModel() {
+    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Open Existing Model");
+    request.Folder = PathText(state_.prefs.ModelsFolder);
+    request.Filters = ModelFilters();
+    const auto chosen = desktop_.ChooseFile(this, request);
+    if (!chosen) return;
+    state_.CurrentModelPath = NativePath(*chosen);
+    OpenModelFromPath(*chosen);
+}
+
+void frmMain::OpenModelFromPath(const QString& path) {
+    if (!LoadModelAndReport(path)) {
+        SetUpNewModel();
+        return;
+    }
+    state_.CurrentModelPath = NativePath(path);
+    AddRecentFile(state_.prefs.RecentFiles, state_.CurrentModelPath);
+    RefreshRecentMenu();
+    state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
+    UpdateCaption();
+}
+
+void frmMain::OpenRecent(int k) {
+    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
+    const QString path = PathText(state_.prefs.RecentFiles[k]);
+    OpenModelFromPath(path);
+}
+
+bool frmMain::LoadModelAndReport(const QString& path) {
+    const ModelFileOutcome outcome =
+        LoadModelFile(state_.model, state_.materials, state_.prefs.Defaults, NativePath(path));
+    if (!outcome.Ok) {
+        Message(QString::fromStdString(outcome.Message), QString::fromLatin1(kLoadModelTitle),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+    RefreshAfterLoad();
+    return true;
+}
+
+void frmMain::RefreshAfterLoad() {
+    ShowUnitLabels();
+    for (int i = 0; i < kRecordCount; ++i) OptLayer[i]->setVisible(i <= state_.model.LayerCount);
+    SelectRecord(0);
+    RedrawScaleView();
+    TextModelName->setText(FromModelText(state_.model.ModelName));
+    Recalculate();
+    RedrawLayerStrip();
+    RedrawDataTable();
+    state_.model.ModelChanged = false;
+}
+
+void frmMain::SaveModel() {
+    if (state_.model.ModelFileName == kUntitled) {
+        SaveModelAs();
+        return;
+    }
+    const ModelFileOutcome outcome = SaveModelFile(state_.model, state_.CurrentModelPath);
+    if (!outcome.Ok) {
+        Message(QString::fromStdString(outcome.Message), QString::fromLatin1(kSaveModelTitle),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
+    UpdateCaption();
+}
+
+void frmMain::SaveModelAs() {
+    FileDialogRequest request;
+    request.DialogMode = FileDialogRequest::Mode::Save;
+    request.Title =
+        QStringLiteral("Save Model '%1' As...").arg(FromModelText(state_.model.ModelName));
+    request.FileName =
+        FromModelText(state_.model.ModelFileName == kUntitled ? state_.model.ModelName
+                                                              : state_.model.ModelFileName);
+    request.Folder = state_.CurrentModelPath.empty()
+                         ? PathText(state_.prefs.ModelsFolder)
+                         : PathText(FolderPart(state_.CurrentModelPath));
+    request.Filters = ModelFilters();
+    request.DefaultSuffix = QStringLiteral("mdl");
+    const auto chosen = desktop_.ChooseFile(this, request);
+    if (!chosen) return;
+    state_.CurrentModelPath = NativePath(*chosen);
+    state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
+    AddRecentFile(state_.prefs.RecentFiles, state_.CurrentModelPath);
+    RefreshRecentMenu();
+    SaveModel();
+}
+
+void frmMain::RefreshRecentMenu() {
+    const QFontMetrics metrics(font());
+    const auto width = [&metrics](const std::string& text) {
+        return static_cast<double>(metrics.horizontalAdvance(PathText(text)) * 15);
+    };
+    for (int k = 1; k <= 4; ++k) {
+        const std::string& path = state_.prefs.RecentFiles[k];
+        QString shown = PathText(ShortenPath(path, width, 2500));
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        mnuRecent[k]->setText(QStringLiteral("&%1  ").arg(k) + shown);
+        mnuRecent[k]->setVisible(!path.empty());
+    }
+}
+
+}  // namespace strativex

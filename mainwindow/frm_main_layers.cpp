@@ -1,0 +1,98 @@
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "core/layer_commands.h"
+#include "mainwindow/frm_main.h"
+#include "views/layer_palette.h"
+
+namespace strativex {
+
+void frmMain::ConnectControls() {
+    connect(CmdAddLayer, &QPushButton::clicked, this, &frmMain::AddLayerCommand);
+    connect(CmdCopyLayer, &QPushButton::clicked, this, &frmMain::CopyLayerCommand);
+    connect(CmdDeleteLayer, &QPushButton::clicked, this, &frmMain::DeleteLayerCommand);
+    connect(CmdMoveLayerUp, &QPushButton::clicked, this, &frmMain::MoveLayerUpCommand);
+    connect(CmdMoveLayerDown, &QPushButton::clicked, this, &frmMain::MoveLayerDownCommand);
+    connect(OptLayerGroup, &QButtonGroup::idClicked, this, [this](int index) {
+        if (!CommitActiveField()) {
+            OptLayer[state_.model.CurrentLayer]->setChecked(true);
+            return;
+        }
+        OptLayer_Click(index);
+    });
+    connect(ComboMaterials, &QComboBox::activated, this, &frmMain::MaterialPicked);
+    connect(HScrAngle, &QScrollBar::valueChanged, this, &frmMain::AngleChanged);
+    for (QWidget* field :
+         {static_cast<QWidget*>(TextModelName), static_cast<QWidget*>(TextLayerDescrip),
+          static_cast<QWidget*>(TextDevWidth), static_cast<QWidget*>(TextDevLength),
+          static_cast<QWidget*>(TextThickness), static_cast<QWidget*>(TextThermOutput),
+          static_cast<QWidget*>(TextIsotherm), static_cast<QWidget*>(ComboMaterials)}) {
+        field->installEventFilter(this);
+    }
+    PicColor->installEventFilter(this);
+}
+
+void frmMain::AddLayerCommand() {
+    if (!CommitActiveField() || !AddLayer(state_.model, state_.prefs.Defaults)) return;
+    OptLayer[state_.model.LayerCount]->show();
+    SelectRecord(state_.model.LayerCount);
+    StandardRefresh();
+}
+
+void frmMain::CopyLayerCommand() {
+    if (!CommitActiveField() || !CopyLayer(state_.model)) return;
+    OptLayer[state_.model.LayerCount]->show();
+    SelectRecord(state_.model.LayerCount);
+    StandardRefresh();
+}
+
+void frmMain::DeleteLayerCommand() {
+    if (!CommitActiveField() || !DeleteLayer(state_.model)) return;
+    OptLayer[state_.model.LayerCount + 1]->hide();
+    SelectRecord(state_.model.CurrentLayer);
+    StandardRefresh();
+}
+
+void frmMain::MoveLayerUpCommand() {
+    if (!CommitActiveField() || !MoveLayerUp(state_.model)) return;
+    RedrawScaleView();
+    Recalculate();
+    RedrawLayerStrip();
+    RedrawDataTable();
+    SelectRecord(state_.model.CurrentLayer);
+}
+
+void frmMain::MoveLayerDownCommand() {
+    if (!CommitActiveField() || !MoveLayerDown(state_.model)) return;
+    RedrawScaleView();
+    Recalculate();
+    RedrawLayerStrip();
+    RedrawDataTable();
+    SelectRecord(state_.model.CurrentLayer);
+}
+
+void frmMain::StepLayerColor(Qt::MouseButton button) {
+    const int current = state_.model.CurrentLayer;
+    if (current < 1 || !CommitActiveField()) return;
+    const SwatchButton swatch = button == Qt::LeftButton    ? SwatchButton::Left
+                                : button == Qt::RightButton ? SwatchButton::Right
+                                                            : SwatchButton::Other;
+    if (swatch == SwatchButton::Other) return;
+    Layer& layer = state_.model.Layers[current];
+    layer.ColorIndex = static_cast<std::int16_t>(SteppedColorIndex(layer.ColorIndex, swatch));
+    QPalette palette = PicColor->palette();
+    palette.setColor(QPalette::Window, PaletteColor(StandardLayerPalette(), layer.ColorIndex));
+    PicColor->setPalette(palette);
+    RedrawScaleView();
+    RedrawLayerStrip();
+    RedrawDataTable();
+    state_.model.ModelChanged = true;
+}
+
+}  // namespace strativex

@@ -1,0 +1,83 @@
+#include <QLabel>
+
+#include <algorithm>
+#include <limits>
+
+#include "mainwindow/frm_main.h"
+#include "mainwindow/twips.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kMinimumWidth = 9550;
+constexpr int kMinimumHeight = 6900;
+constexpr int kRightMargin = 250;
+constexpr int kBottomMargin = 800;
+
+struct TitleStep {
+    int FromWidth;
+    int LabelWidth;
+    int PointSize;
+};
+constexpr std::array<TitleStep, 4> kTitleSteps{{
+    {12200, 4500, 18},
+    {11400, 3500, 16},
+    {10300, 2500, 12},
+    {0, 2000, 10},
+}};
+
+std::int16_t ToInt16(int twips) {
+    return static_cast<std::int16_t>(std::clamp(twips,
+                                                int{std::numeric_limits<std::int16_t>::min()},
+                                                int{std::numeric_limits<std::int16_t>::max()}));
+}
+
+}  // namespace
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!state_.model.SuspendUpdates && windowState() == Qt::WindowNoState) RecordPlacement();
+}
+
+void frmMain::Form_Resize() {
+    if (isMinimized() || state_.model.SuspendUpdates) return;
+    if (windowState() == Qt::WindowNoState) {
+        if (width() < Px(kMinimumWidth) || height() < Px(kMinimumHeight)) {
+            resize(std::max(width(), Px(kMinimumWidth)), std::max(height(), Px(kMinimumHeight)));
+            return;
+        }
+        RecordPlacement();
+    }
+    const int w = Twips(width());
+    const int h = Twips(height());
+    const QRect table = PicDisplayData->geometry();
+    PicDisplayData->resize(Px(w - Twips(table.left()) - kRightMargin),
+                           Px(h - Twips(table.top()) - kBottomMargin));
+    const QRect scale = PicScaleView->geometry();
+    PicScaleView->resize(scale.width(), Px(h - Twips(scale.top()) - kBottomMargin));
+    PicLogo->move(Px(w - Twips(PicLogo->width()) - kRightMargin), PicLogo->y());
+    const auto step = std::find_if(kTitleSteps.begin(), kTitleSteps.end(),
+                                   [w](const TitleStep& s) { return w >= s.FromWidth; });
+    LabelTitle->resize(Px(step->LabelWidth), LabelTitle->height());
+    QFont font = LabelTitle->font();
+    font.setPointSize(step->PointSize);
+    LabelTitle->setFont(font);
+    RedrawScaleView();
+    RedrawDataTable();
+}
+
+void frmMain::RecordPlacement() {
+    if (windowState() != Qt::WindowNoState) return;
+    Preferences& prefs = state_.prefs;
+    prefs.MainWindowWidth = ToInt16(Twips(width()));
+    prefs.MainWindowHeight = ToInt16(Twips(height()));
+    prefs.MainWindowLeft = ToInt16(Twips(x()));
+    prefs.MainWindowTop = ToInt16(Twips(y()));
+}
+
+}  // namespace strativex

@@ -1,0 +1,153 @@
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include "core/thermal_calc.h"
+#include "dialogs/file_locations.h"
+#include "dialogs/program_logo.h"
+#include "dialogs/today_date.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/twips.h"
+#include "platform/model_text.h"
+
+namespace strativex {
+
+frmMain::frmMain(AppState& state, Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), state_(state), desktop_(desktop) {
+    setObjectName(QStringLiteral("frmMain"));
+    BuildControls();
+    BuildMenus();
+    ConnectControls();
+    ConnectDialogs();
+}
+
+frmMain::~frmMain() = default;
+
+bool frmMain::Form_Load(const QString& programFolder) {
+    state_.model.SuspendUpdates = false;
+    LabelIsothermUnit->setText(QStringLiteral("\u00B0C"));
+    state_.folders = ProgramFoldersFor(QDir::cleanPath(programFolder).toStdString());
+    QDir::setCurrent(programFolder);
+
+    const std::string prefsPath = state_.folders.ProgramFolder + "/" + kPreferencesFileName;
+    const PreferencesLoadOutcome prefs = LoadPreferences(state_.prefs, state_.folders, prefsPath);
+    if (!prefs.Ok) {
+        Message(FromModelText(prefs.Message), QString::fromLatin1(kLoadPreferencesTitle),
+                MessageIcon::None, MessageButtons::Ok);
+    }
+    state_.model.UnitSystem = state_.prefs.UnitSystem;
+    ApplyWindowPlacement();
+    RefreshRecentMenu();
+
+    if (!LoadMaterialsAtStartUp()) return false;
+    PicLogo->setPixmap(ProgramLogo(PicLogo->height()));
+    SetUpNewModel();
+    return true;
+}
+
+void frmMain::ApplyWindowPlacement() {
+    const Preferences& prefs = state_.prefs;
+    state_.model.SuspendUpdates = true;
+    move(Px(prefs.MainWindowLeft), Px(prefs.MainWindowTop));
+    resize(Px(prefs.MainWindowWidth), Px(prefs.MainWindowHeight));
+    state_.model.SuspendUpdates = false;
+    if (prefs.MainWindowState == WindowState::Maximized) {
+        setWindowState(Qt::WindowMaximized);
+    } else if (prefs.MainWindowState == WindowState::Minimized) {
+        setWindowState(Qt::WindowMinimized);
+    }
+    Form_Resize();
+}
+
+bool frmMain::LoadMaterialsAtStartUp() {
+    for (;;) {
+        state_.materialPaths = MaterialPathsIn(state_.prefs.MaterialsFolder);
+        const MaterialLoadOutcome outcome =
+            LoadMaterials(state_.materials, state_.materialPaths, kStartupCustomLimit);
+        switch (outcome.Result) {
+            case MaterialLoadOutcome::Kind::Loaded:
+                FillMaterialList();
+                return true;
+            case MaterialLoadOutcome::Kind::Fatal:
+                Message(FromModelText(outcome.FatalText), QString::fromLatin1(kMaterialsErrorTitle),
+                        MessageIcon::Critical, MessageButtons::Ok);
+                desktop_.EndProgram(1);
+                return false;
+            case MaterialLoadOutcome::Kind::StandardFileMissing:
+                break;
+        }
+        const MessageAnswer answer = Message(
+            FromModelText(StandardFileMissingText(state_.materialPaths.Standard)),
+            QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::None, MessageButtons::OkCancel);
+        if (answer != MessageAnswer::Ok) {
+            desktop_.EndProgram(1);
+            return false;
+        }
+        FrmFileLocs locations(state_, desktop_, this);
+        locations.exec();
+    }
+}
+
+void frmMain::SetUpNewModel() {
+    ResetToNewModel(state_.model, state_.prefs.Defaults);
+    ShowUnitLabels();
+    ShowPowerAndIsotherm();
+    if (state_.prefs.UseCurrentDate) {
+        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
+    }
+    FrameDeviceOnly->move(FrameLayerData->pos() + FrameLayersOnly->pos());
+    FrameDeviceOnly->raise();
+    for (QRadioButton* option : OptLayer) option->hide();
+    OptLayer[0]->show();
+    OptLayer[0]->setChecked(true);
+    OptLayer_Click(0);
+    TextModelName->setText(FromModelText(state_.model.ModelName));
+    UpdateCaption();
+    RedrawScaleView();
+    Recalculate();
+    RedrawLayerStrip();
+    RedrawDataTable();
+    state_.model.ModelChanged = false;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (shutDown_) {
+        event->accept();
+        return;
+    }
+    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) {
+        event->ignore();
+        return;
+    }
+    ShutDown();
+    event->accept();
+}
+
+void frmMain::ExitProgram() {
+    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
+    ShutDown();
+    close();
+}
+
+void frmMain::ShutDown() {
+    shutDown_ = true;
+    RecordPlacement();
+    state_.prefs.UnitSystem = state_.model.UnitSystem;
+    state_.prefs.MainWindowState = isMaximized()   ? WindowState::Maximized
+                                   : isMinimized() ? WindowState::Minimized
+                                                   : WindowState::Normal;
+    const std::string path = state_.folders.ProgramFolder + "/" + kPreferencesFileName;
+    const PreferencesSaveOutcome saved = SavePreferences(state_.prefs, path);
+    if (!saved.Ok) {
+        Message(FromModelText(saved.Message), QString::fromLatin1(kSavePreferencesTitle),
+                MessageIcon::None, MessageButtons::Ok);
+    }
+}
+
+}  // namespace strativex

@@ -1,0 +1,231 @@
+#include <QtTest>
+
+#include <limits>
+
+#include "core/thermal_calc.h"
+#include "test_views_fixtures.h"
+#include "views/cut_to_width.h"
+#include "views/data_table.h"
+#include "views/data_table_texts.h"
+#include "views/fit_text_break.h"
+#include "views/layer_strip.h"
+#include "views/report_output.h"
+#include "views/scale_view.h"
+
+using namespace strativex;
+using namespace strativex::testing;
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 128, 0);
+
+struct Inputs {
+    Model model = TwoLayerModel();
+    MaterialTable materials = TwoMaterials();
+    DecimalDigitsTable digits = kDefaultDecimalDigits;
+    Inputs() { RecalculateModel(model, materials); }
+    ViewInputs view() const { return {model, materials, digits, StandardLayerPalette()}; }
+};
+
+}  // namespace
+
+class TestViewsDrawing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowTexts_data() {
+        QTest::addColumn<int>("materialId");  // of layer 2
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("heat source")
+            << kAlumina << 0 << QStringList{"1.00 W", "Heat Source", "2.00", "2.00", ""};
+        QTest::newRow("unlimited layer")
+            << kAlumina << 1
+            << QStringList{"Copper", "(1)", "(infinite)", "(infinite)", "1.00", "45"};
+        QTest::newRow("no material") << 0 << 2 << QStringList{"-----", "(2)", "4.00"};
+        QTest::newRow("isothermal")
+            << kAlumina << 3 << QStringList{"Isothermal", "Layer", "", "", "", "", "25.00"};
+        QTest::newRow("material not in the table")
+            << 77 << 2 << QStringList{"(none selected)", "(2)",      "4.00", "4.00", "1.00", "45",
+                                      "material?",       "material?"};
+        QTest::newRow("above the failed layer")
+            << 77 << 1
+            << QStringList{"Copper", "(1)", "(infinite)", "(infinite)", "1.00", "45", "n/a", "n/a"};
+        QTest::newRow("no total") << 77 << 3 << QStringList{"Isothermal", "Layer", "",      "",
+                                                            "",           "",      "25.00", "n/a"};
+    }
+
+    void rowTexts() {
+        QFETCH(int, materialId);
+        QFETCH(int, row);
+        QFETCH(QStringList, texts);
+        Inputs inputs;
+        inputs.model.Layers[2].MaterialId = static_cast<std::int16_t>(materialId);
+        RecalculateModel(inputs.model, inputs.materials);
+        const DataTableRowTexts t = RowTexts(inputs.view(), row);
+        const QStringList shown{t.Material[0], t.Material[1], t.Size[0],     t.Size[1],
+                                t.Thickness,   t.Angle,       t.Temperature, t.Resistance};
+        QCOMPARE(shown.mid(0, texts.size()), texts);
+    }
+
+    void layerWithoutConvergence() {
+        Inputs inputs;
+        inputs.model.Layers[1].Status = ResultStatus::NoConvergence;
+        QCOMPARE(RowTexts(inputs.view(), 1).Resistance, QStringLiteral("no result"));
+    }
+
+    void cutToWidth_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("widthOf");
+        QTest::addColumn<double>("slack");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fits") << "abcdef"
+                              << "abcdef" << 0.0 << "abcdef";
+        QTest::newRow("exactly three") << "abcdef"
+                                       << "abc" << 0.0 << "abc";
+        QTest::newRow("a hair short of three") << "abcdef"
+                                               << "abc" << -0.01 << "ab";
+        QTest::newRow("nothing fits") << "abcdef"
+                                      << "" << -1.0 << "";
+        QTest::newRow("empty stays empty") << ""
+                                           << "" << -1.0 << "";
+    }
+
+    void cutToWidth() {
+        QFETCH(QString, text);
+        QFETCH(QString, widthOf);
+        QFETCH(double, slack);
+        QFETCH(QString, expected);
+        QImage image = WhitePicture(200, 200);
+        ImageSurface s(image, QSizeF(3000, 3000));
+        QCOMPARE(CutToWidth(s.surface, text, s.surface.TextWidth(widthOf) + slack), expected);
+    }
+
+    void fitTextBreak_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("widthOf");
+        QTest::addColumn<int>("count");
+        QTest::newRow("all fits") << "ab cd"
+                                  << "ab cd ef" << 5;
+        QTest::newRow("line feed ends the line") << "ab\ncd"
+                                                 << "ab cd ef" << 3;
+        QTest::newRow("line feed after CR") << "ab\r\ncd"
+                                            << "ab cd ef" << 4;
+        QTest::newRow("after the last blank that fits") << "ab cd ef"
+                                                        << "ab cd" << 3;
+        QTest::newRow("word wider than the line") << "abcdefghij"
+                                                  << "abcd" << 4;
+        QTest::newRow("nothing at all") << ""
+                                        << "ab" << 0;
+    }
+
+    void fitTextBreak() {
+        QFETCH(QString, text);
+        QFETCH(QString, widthOf);
+        QFETCH(int, count);
+        QImage image = WhitePicture(200, 200);
+        ImageSurface s(image, QSizeF(3000, 3000));
+        QCOMPARE(FitTextBreak(s.surface, text, s.surface.TextWidth(widthOf) + 0.01), count);
+    }
+
+    void pictureColours_data() {
+        QTest::addColumn<bool>("strip");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QColor>("colour");
+        const QColor red(255, 0, 0);
+        const QColor navy(0, 0, 128);
+        QTest::newRow("scale: heat source") << false << QPoint(200, 11) << red;
+        QTest::newRow("scale: unlimited layer") << false << QPoint(50, 50) << kBlue;
+        QTest::newRow("scale: narrow layer") << false << QPoint(200, 150) << kGreen;
+        QTest::newRow("scale: beside it") << false << QPoint(10, 150) << QColor(Qt::white);
+        QTest::newRow("scale: base") << false << QPoint(200, 195) << navy;
+        QTest::newRow("scale: cone edge") << false << QPoint(286, 12) << QColor(Qt::black);
+        QTest::newRow("strip: heat source") << true << QPoint(50, 35) << red;
+        QTest::newRow("strip: layer 1") << true << QPoint(40, 110) << kBlue;
+        QTest::newRow("strip: layer 2") << true << QPoint(40, 173) << kGreen;
+        QTest::newRow("strip: base") << true << QPoint(100, 240) << navy;
+    }
+
+    void pictureColours() {
+        QFETCH(bool, strip);
+        QFETCH(QPoint, pixel);
+        QFETCH(QColor, colour);
+        const Inputs inputs;
+        QImage image = strip ? WhitePicture(120, 247) : WhitePicture(400, 200);
+        {
+            ImageSurface s(image, image.size());
+            QVERIFY(strip ? DrawLayerStrip(s.surface, inputs.view()).has_value()
+                          : DrawScaleView(s.surface, false, inputs.view()).has_value());
+        }
+        QCOMPARE(image.pixelColor(pixel), colour);
+    }
+
+    void clickLimitsOnlyFromTheScreen_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("previewMode");
+        QTest::addColumn<bool>("limits");
+        QTest::newRow("screen") << int(SurfaceKind::Picture) << false << true;
+        QTest::newRow("preview") << int(SurfaceKind::Picture) << true << false;
+        QTest::newRow("printer") << int(SurfaceKind::Printer) << false << false;
+    }
+
+    void clickLimitsOnlyFromTheScreen() {
+        QFETCH(int, kind);
+        QFETCH(bool, previewMode);
+        QFETCH(bool, limits);
+        const Inputs inputs;
+        QImage image = WhitePicture(300, 400);
+        ImageSurface s(image, QSizeF(11180, 16120), static_cast<SurfaceKind>(kind));
+        QCOMPARE(DrawScaleView(s.surface, previewMode, inputs.view()).has_value(), limits);
+        QCOMPARE(DrawDataTable(s.surface, previewMode, inputs.view()).has_value(), limits);
+    }
+
+    void damagedModelsDrawWithoutHarm_data() {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("thickness");
+        QTest::addColumn<float>("angle");
+        QTest::addColumn<int>("colorIndex");
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float huge = 3e38f;
+        QTest::newRow("not a number") << nan << nan << nan << 0;
+        QTest::newRow("huge") << huge << huge << 89.9999f << 0;
+        QTest::newRow("negative") << -5.0f << -1.0f << -45.0f << 0;
+        QTest::newRow("right angle") << 1.0f << 1.0f << 90.0f << 0;
+        QTest::newRow("colour beyond the palette") << 1.0f << 1.0f << 45.0f << 42;
+    }
+
+    void damagedModelsDrawWithoutHarm() {
+        QFETCH(float, width);
+        QFETCH(float, thickness);
+        QFETCH(float, angle);
+        QFETCH(int, colorIndex);
+        Inputs inputs;
+        inputs.model.Layers[2] = MakeLayer(thickness, width, angle, colorIndex);
+        inputs.model.ModelComments = std::string(100000, 'x');
+        RecalculateModel(inputs.model, inputs.materials);
+        QImage image = WhitePicture(400, 300);
+        ImageSurface s(image, QSizeF(11180, 16120), SurfaceKind::Printer);
+        Preferences prefs;
+        prefs.UserInfoInclude.fill(true);
+        const std::string program = "Strativex";
+        DrawReport(s.surface, false, ReportInputs{inputs.view(), prefs, program});
+        QVERIFY(ComputeScaleView(inputs.model, 400, 200, ViewLayout::Screen).Top[3] <= 200);
+    }
+
+    void suspendedUpdatesLeaveThePicture() {
+        Inputs inputs;
+        inputs.model.SuspendUpdates = true;
+        QImage image(120, 247, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        {
+            ImageSurface s(image, image.size());
+            QVERIFY(!DrawScaleView(s.surface, false, inputs.view()));
+            QVERIFY(!DrawLayerStrip(s.surface, inputs.view()));
+        }
+        QCOMPARE(image.pixelColor(60, 100), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TestViewsDrawing)
+#include "test_views_drawing.moc"

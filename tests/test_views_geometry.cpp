@@ -1,0 +1,293 @@
+#include <QtTest>
+
+#include <limits>
+
+#include "core/model.h"
+#include "test_views_fixtures.h"
+#include "views/data_table_geometry.h"
+#include "views/layer_strip_geometry.h"
+#include "views/scale_view_geometry.h"
+
+using namespace strativex;
+using namespace strativex::testing;
+
+using IntList = QList<int>;
+
+namespace {
+
+template <typename Array>
+IntList FirstOf(const Array& values, int count) {
+    IntList list;
+    for (int i = 0; i < count; ++i) list << static_cast<int>(values[i]);
+    return list;
+}
+
+}  // namespace
+
+class TestViewsGeometry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tableOnScreen_data() {
+        QTest::addColumn<int>("layers");
+        QTest::addColumn<int>("rowPitch");
+        QTest::addColumn<int>("lineOffset");
+        QTest::addColumn<IntList>("rowBottoms");
+        QTest::newRow("no layers") << 0 << 636 << 110 << IntList{1389};
+        QTest::newRow("ten layers")
+            << 10 << 424 << 85
+            << IntList{1219, 1643, 2067, 2491, 2915, 3339, 3763, 4187, 4611, 5035, 5459};
+    }
+
+    void tableOnScreen() {
+        QFETCH(int, layers);
+        QFETCH(int, rowPitch);
+        QFETCH(int, lineOffset);
+        QFETCH(IntList, rowBottoms);
+        const DataTableGeometry g = ComputeDataTable(layers, 3675, 5970, ViewLayout::Screen);
+        QCOMPARE(g.F, 8);
+        QCOMPARE(g.S, 85);
+        QVERIFY(!g.LongHeadings);
+        QCOMPARE(FirstOf(g.ColX, 7), (IntList{0, 919, 1532, 2022, 2451, 2941, 3676}));
+        QCOMPARE(g.YT, 880);
+        QCOMPARE(g.RH, rowPitch);
+        QCOMPARE(g.D, lineOffset);
+        QCOMPARE(FirstOf(g.RowBottomY, layers + 1), rowBottoms);
+        QCOMPARE(g.RowBottomY[layers + 1], std::int16_t{0});
+    }
+
+    void tableFontAndWording_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("font");
+        QTest::addColumn<int>("offsetBase");
+        QTest::addColumn<bool>("longWording");
+        QTest::newRow("short wording up to 6600") << 6600 << 5970 << 8 << 85 << false;
+        QTest::newRow("long wording from 6601") << 6601 << 5970 << 8 << 85 << true;
+        QTest::newRow("narrow") << 7999 << 9000 << 8 << 85 << true;
+        QTest::newRow("low") << 8000 << 6499 << 8 << 85 << true;
+        QTest::newRow("medium") << 8000 << 6500 << 10 << 110 << true;
+        QTest::newRow("just below large") << 9000 << 8999 << 10 << 110 << true;
+        QTest::newRow("large") << 9000 << 9000 << 12 << 130 << true;
+    }
+
+    void tableFontAndWording() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, font);
+        QFETCH(int, offsetBase);
+        QFETCH(bool, longWording);
+        const DataTableGeometry g = ComputeDataTable(3, width, height, ViewLayout::Screen);
+        QCOMPARE(g.F, font);
+        QCOMPARE(g.S, offsetBase);
+        QCOMPARE(g.LongHeadings, longWording);
+    }
+
+    void tableOnPage() {
+        // A4 less quarter-inch margins.
+        const DataTableGeometry g = ComputeDataTable(2, 11180, 16120, ViewLayout::Page);
+        QCOMPARE((IntList{g.W, g.H, g.X0, g.Y0}), (IntList{10062, 7254, 559, 8221}));
+        QCOMPARE(g.F, 10);
+        QVERIFY(g.LongHeadings);
+        QCOMPARE(g.YT, 8221 + 1100);
+        QCOMPARE(g.RowBottomY, ClickLimits{});
+    }
+
+    void tableClicks_data() {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("record");
+        QTest::newRow("header") << 599 << -1;
+        QTest::newRow("first row from 600") << 600 << 0;
+        QTest::newRow("last twip of row 0") << 1218 << 0;
+        QTest::newRow("row 1") << 1219 << 1;
+        QTest::newRow("last layer") << 5458 << 10;
+        QTest::newRow("isothermal row") << 5459 << -1;
+    }
+
+    void tableClicks() {
+        QFETCH(int, y);
+        QFETCH(int, record);
+        const DataTableGeometry g = ComputeDataTable(10, 3675, 5970, ViewLayout::Screen);
+        QCOMPARE(DataTableRecordAt(g.RowBottomY, 10, y).value_or(-1), record);
+    }
+
+    void stripRows_data() {
+        QTest::addColumn<int>("layers");
+        QTest::addColumn<int>("rowHeight");
+        const int heights[] = {190, 95, 63, 48, 38, 32, 27, 24, 21, 19, 17};
+        for (int n = 0; n <= kMaxLayerCount; ++n) {
+            QTest::addRow("%d layers", n) << n << heights[n];
+        }
+    }
+
+    void stripRows() {
+        QFETCH(int, layers);
+        QFETCH(int, rowHeight);
+        const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
+        QCOMPARE(g.RowHeight, rowHeight);
+        QCOMPARE(g.TopRow, 47 - 2 * layers);
+        QCOMPARE(g.RowY[layers], rowHeight * layers + g.TopRow);
+        QCOMPARE(g.OptLayerTop[layers], 15 * g.RowY[layers]);
+        QCOMPARE(int{g.StripBottomY[layers]}, g.RowY[layers] + 10);
+    }
+
+    void stripControls_data() {
+        QTest::addColumn<int>("layers");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("optionTop");
+        QTest::addColumn<int>("pointerTop");
+        QTest::newRow("new model") << 0 << 0 << 705 << 564;
+        QTest::newRow("heat source of two layers") << 2 << 0 << 645 << 516;
+        QTest::newRow("layer 1 of two") << 2 << 1 << 645 << 1590;
+        QTest::newRow("bottom of ten") << 10 << 10 << 405 << 2955;
+        QTest::newRow("selection beyond the stack") << 2 << 5 << 645 << -1;
+    }
+
+    void stripControls() {
+        QFETCH(int, layers);
+        QFETCH(int, current);
+        QFETCH(int, optionTop);
+        QFETCH(int, pointerTop);
+        Model model = StackOf(layers);
+        model.CurrentLayer = static_cast<std::int16_t>(current);
+        const LayerStripGeometry g = ComputeLayerStrip(model);
+        QCOMPARE(g.OptLayerTop[0], optionTop);
+        QCOMPARE(g.PointerTop.value_or(-1), pointerTop);
+    }
+
+    void stripClicks_data() {
+        QTest::addColumn<int>("layers");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("record");
+        QTest::newRow("left of the slabs") << 2 << 20 << 40 << -1;
+        QTest::newRow("right of the slabs") << 2 << 190 << 40 << -1;
+        QTest::newRow("left limit") << 2 << 25 << 40 << 0;
+        QTest::newRow("right limit, slanted") << 2 << 185 << 10 << 0;
+        QTest::newRow("slanted side taken lower") << 2 << 170 << 40 << 1;
+        QTest::newRow("straight part") << 2 << 150 << 40 << 0;
+        QTest::newRow("row boundary") << 2 << 50 << 53 << 1;
+        QTest::newRow("below the bottom layer") << 2 << 50 << 179 << -1;
+        QTest::newRow("heat source of a new model") << 0 << 50 << 40 << 0;
+    }
+
+    void stripClicks() {
+        QFETCH(int, layers);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, record);
+        const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
+        QCOMPARE(LayerStripRecordAt(g.StripBottomY, layers, x, y).value_or(-1), record);
+    }
+
+    void scaleSlabs() {
+        const ScaleViewGeometry g = ComputeScaleView(TwoLayerModel(), 400, 200, ViewLayout::Screen);
+        QVERIFY(g.HasSlabs);
+        QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{400, 200, 0, 0, 200}));
+        QCOMPARE(g.SX, 85.0f);
+        QCOMPARE(g.SY, 85.0f);
+        QCOMPARE(g.MinH, 2);
+        QCOMPARE(FirstOf(g.PW, 4), (IntList{170, 400, 340, 400}));
+        // The heat source has no thickness and is drawn MinH high.
+        QCOMPARE(FirstOf(g.Top, 5), (IntList{10, 12, 95, 180, 200}));
+        QCOMPARE(FirstOf(g.ClickLimits.ScaleHalfWidth, 4), (IntList{85, 200, 170, 200}));
+        QCOMPARE(FirstOf(g.ClickLimits.ScaleBottomY, 4), (IntList{11, 94, 179, 199}));
+    }
+
+    void scaleThinLayerPushesDown() {
+        Model model = TwoLayerModel();
+        model.Layers[1].Thickness = 0.001f;
+        const ScaleViewGeometry g = ComputeScaleView(model, 400, 1000, ViewLayout::Screen);
+        QCOMPARE(g.MinH, 10);
+        QCOMPARE(g.Top[2] - g.Top[1], 10);
+        QCOMPARE(g.Top[4], 1000);
+    }
+
+    void scaleCones_data() {
+        QTest::addColumn<float>("secondAngle");
+        QTest::addColumn<IntList>("secondEdge");
+        QTest::addColumn<bool>("clipped");
+        // The footprint leaves layer 1 169 wide each side; layer 2 is 170.
+        QTest::newRow("meets the slab side") << 45.0f << IntList{169, 1, 1} << true;
+        QTest::newRow("zero angle") << 0.0f << IntList{169, 0, 85} << false;
+    }
+
+    void scaleCones() {
+        QFETCH(float, secondAngle);
+        QFETCH(IntList, secondEdge);
+        QFETCH(bool, clipped);
+        const ScaleViewGeometry g =
+            ComputeScaleView(TwoLayerModel(secondAngle), 400, 200, ViewLayout::Screen);
+        // (170 + 1) / 2 = 85.5 rounds to the even 86.
+        QCOMPARE((IntList{g.Cone[1].H0, g.Cone[1].Growth, g.Cone[1].Height}),
+                 (IntList{86, 83, 83}));
+        QVERIFY(!g.Cone[1].Clipped);
+        QCOMPARE((IntList{g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Height}), secondEdge);
+        QCOMPARE(g.Cone[2].Clipped, clipped);
+    }
+
+    void scaleZeroAngleOnOddSlab() {
+        // The footprint cut to a slab 87 wide rounds up to 44, half a unit beyond the side;
+        // without growth that must not divide by zero.
+        Model model = TwoLayerModel(0.0f);
+        model.Layers[2].Width = 87.0f / 85.0f;
+        model.Layers[3] = MakeLayer(1.0f, 4.0f, 0.0f, 2);
+        model.LayerCount = 3;
+        const ScaleViewGeometry g = ComputeScaleView(model, 400, 200, ViewLayout::Screen);
+        QCOMPARE(g.PW[2], 87);
+        QCOMPARE(g.Cone[2].H0, 44);
+        QCOMPARE(g.Cone[2].Growth, 0);
+        QVERIFY(!g.Cone[2].Clipped);
+    }
+
+    void scaleOnPage() {
+        const ScaleViewGeometry g =
+            ComputeScaleView(TwoLayerModel(), 11180, 16120, ViewLayout::Page);
+        QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{4472, 6609, 559, 1048, 2795}));
+        QCOMPARE(g.MinH, 66);
+        QCOMPARE(g.Top[0], 1378);
+        QCOMPARE(g.Top[g.LayerCount + 2], 1048 + 6609);
+    }
+
+    void scaleWithoutSlabs_data() {
+        QTest::addColumn<int>("layers");
+        QTest::addColumn<float>("thickness");
+        QTest::newRow("no layers") << 0 << 1.0f;
+        QTest::newRow("zero thickness from a file") << 1 << 0.0f;
+        QTest::newRow("not a number") << 1 << std::numeric_limits<float>::quiet_NaN();
+    }
+
+    void scaleWithoutSlabs() {
+        QFETCH(int, layers);
+        QFETCH(float, thickness);
+        Model model = StackOf(layers);
+        model.Layers[1].Thickness = thickness;
+        const ScaleViewGeometry g = ComputeScaleView(model, 400, 200, ViewLayout::Screen);
+        QVERIFY(!g.HasSlabs);
+        QCOMPARE(g.ClickLimits.ScaleBottomY, ClickLimits{});
+    }
+
+    void scaleClicks_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("record");
+        QTest::newRow("heat source") << 200 << 5 << 0;
+        QTest::newRow("beside the heat source") << 300 << 5 << -1;
+        QTest::newRow("unlimited layer") << 300 << 50 << 1;
+        QTest::newRow("left edge of the view") << 0 << 50 << -1;
+        QTest::newRow("inside the narrow layer") << 31 << 150 << 2;
+        QTest::newRow("beside the narrow layer") << 30 << 150 << -1;
+        QTest::newRow("isothermal base") << 200 << 190 << -1;
+    }
+
+    void scaleClicks() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, record);
+        const ScaleViewGeometry g = ComputeScaleView(TwoLayerModel(), 400, 200, ViewLayout::Screen);
+        QCOMPARE(ScaleViewRecordAt(g.ClickLimits, 2, 400, x, y).value_or(-1), record);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestViewsGeometry)
+#include "test_views_geometry.moc"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "views/drawing_surface.h"
+
+namespace strativex {
+
+// The text without as many last characters as it takes to be no wider than width in the
+// surface's current font; an empty text stays empty.
+QString CutToWidth(const DrawingSurface& surface, const QString& text, double width);
+
+}  // namespace strativex

@@ -1,0 +1,92 @@
+#include "views/data_table.h"
+
+#include "views/cut_to_width.h"
+#include "views/data_table_geometry.h"
+#include "views/data_table_texts.h"
+#include "views/view_fonts.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kUnitLineFontSize = 7;
+const QString kPlaceholder = QStringLiteral("-----");
+
+struct TableContext {
+    DrawingSurface& surface;
+    const DataTableGeometry& g;
+    bool previewMode;
+};
+
+QString Shown(const TableContext& t, const QString& text) {
+    return t.previewMode && !text.isEmpty() ? kPlaceholder : text;
+}
+
+void PrintCentred(const TableContext& t, int column, double top, const QString& text) {
+    if (text.isEmpty()) return;
+    t.surface.SetCurrent(CentredX(t.g, column, t.surface.TextWidth(text)), top);
+    t.surface.Print(text);
+}
+
+void DrawHeadings(const TableContext& t, LengthUnit unit) {
+    const DataTableHeadings headings = HeadingTexts(t.g.LongHeadings, unit);
+    const int tops[] = {t.g.Y0 + t.g.F * 5, t.g.Y0 + t.g.F * 30, t.g.Y0 + t.g.F * 60};
+    for (int c = 0; c < kTableColumns; ++c) {
+        for (int line = 0; line < 3; ++line) {
+            t.surface.SetFontSize(line < 2 ? t.g.F : kUnitLineFontSize);
+            QString text = headings[c][line];
+            if (t.previewMode) text = line == 0 ? kPlaceholder : QString();
+            PrintCentred(t, c, tops[line], text);
+        }
+    }
+}
+
+void DrawRow(const TableContext& t, const ViewInputs& inputs, int row) {
+    const DataTableRowTexts texts = RowTexts(inputs, row);
+    const int y = RowY(t.g, row);
+    const double columnWidth = t.g.ColX[1] - t.g.ColX[0];
+    t.surface.SetForeColor(RowColor(inputs, row));
+    PrintCentred(t, 0, y - t.g.D, CutToWidth(t.surface, Shown(t, texts.Material[0]), columnWidth));
+    PrintCentred(t, 0, y + t.g.D, Shown(t, texts.Material[1]));
+    PrintCentred(t, 1, y - t.g.D, Shown(t, texts.Size[0]));
+    PrintCentred(t, 1, y + t.g.D, Shown(t, texts.Size[1]));
+    PrintCentred(t, 2, y, Shown(t, texts.Thickness));
+    PrintCentred(t, 3, y, Shown(t, texts.Angle));
+    PrintCentred(t, 4, y, Shown(t, texts.Temperature));
+    if (row > t.g.LayerCount) t.surface.SetForeColor(TotalColor());
+    PrintCentred(t, 5, y, Shown(t, texts.Resistance));
+}
+
+void DrawRules(const TableContext& t, ViewLayout layout) {
+    const DataTableGeometry& g = t.g;
+    DrawingSurface& s = t.surface;
+    s.SetForeColor(Qt::black);
+    s.Line(g.X0 + g.ColX[5] + 150, g.YT + (g.LayerCount + 0.75) * g.RH, g.ColX[6] - g.ColX[5] - 300,
+           0);
+    s.Line(g.X0, g.Y0 + g.F * 60, g.W, 0);
+    s.Line(g.X0, g.Y0 + g.F * 60 + 200, g.W, 0);
+    for (int c = 1; c <= kTableColumns; ++c) s.Line(g.X0 + g.ColX[c], g.Y0, 0, g.H);
+    if (layout == ViewLayout::Page) s.BoxOutline(g.X0, g.Y0, g.W, g.H);
+}
+
+}  // namespace
+
+std::optional<ClickLimits> DrawDataTable(DrawingSurface& surface, bool previewMode,
+                                         const ViewInputs& inputs) {
+    const ViewLayout layout = LayoutFor(surface, previewMode);
+    const DataTableGeometry g = ComputeDataTable(inputs.model.LayerCount, surface.ScaleWidth(),
+                                                 surface.ScaleHeight(), layout);
+    if (layout == ViewLayout::Screen) surface.Cls();
+    const TableContext t{surface, g, previewMode};
+    surface.SetForeColor(Qt::black);
+    surface.SetFontName(kSansFontName);
+    surface.SetFontBold(true);
+    surface.SetFontTransparent(true);
+    DrawHeadings(t, inputs.model.UnitSystem);
+    surface.SetFontSize(g.F);
+    for (int row = 0; row <= g.LayerCount + 1; ++row) DrawRow(t, inputs, row);
+    DrawRules(t, layout);
+    if (layout == ViewLayout::Screen) return g.RowBottomY;
+    return std::nullopt;
+}
+
+}  // namespace strativex

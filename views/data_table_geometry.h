@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "views/click_limits.h"
+#include "views/view_layout.h"
+
+namespace strativex {
+
+constexpr int kTableColumns = 6;
+
+// Layout of the results table, in twips.
+struct DataTableGeometry {
+    int W = 0;
+    int H = 0;
+    int X0 = 0;
+    int Y0 = 0;
+    int F = 8;   // font size of headings and body, in points
+    int S = 85;  // base of the offset between the two lines of a cell
+    bool LongHeadings = false;
+    std::array<int, kTableColumns + 1> ColX{};
+    int YT = 0;          // top of the body
+    int RH = 0;          // row pitch
+    int D = 0;           // half the distance between the lines of a two-line cell
+    int LayerCount = 0;  // the model's, held to 0..10
+    ClickLimits RowBottomY{};
+};
+
+DataTableGeometry ComputeDataTable(int layerCount, double scaleWidth, double scaleHeight,
+                                   ViewLayout layout);
+
+// Reference height of row r: 0 the heat source, 1..LayerCount the layers, then the base.
+int RowY(const DataTableGeometry& geometry, int row);
+
+// Left edge of a text of the given width centred in column c.
+double CentredX(const DataTableGeometry& geometry, int column, double textWidth);
+
+// The record a click at height y (twips) in the screen's table selects, if any.
+std::optional<int> DataTableRecordAt(const ClickLimits& rowBottomY, int layerCount, int y);
+
+}  // namespace strativex

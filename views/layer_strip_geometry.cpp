@@ -1,0 +1,48 @@
+#include "views/layer_strip_geometry.h"
+
+#include <algorithm>
+
+#include "views/integer16.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kHeatSourcePointerTwips = 12;
+
+}  // namespace
+
+LayerStripGeometry ComputeLayerStrip(const Model& model) {
+    LayerStripGeometry g;
+    const int n = std::clamp<int>(model.LayerCount, 0, kMaxLayerCount);
+    g.LayerCount = n;
+    g.RowHeight = RoundToInt16(190.0 / (n + 1));
+    g.TopRow = 47 - 2 * n;
+    for (int i = 0; i <= n; ++i) {
+        const int y = g.RowHeight * i + g.TopRow;
+        g.RowY[i] = y;
+        g.OptLayerTop[i] = kTwipsPerPixel * y;
+        g.StripBottomY[i] = RoundToInt16(y + 10);
+    }
+    const int current = model.CurrentLayer;
+    if (current == 0) {
+        g.PointerTop = kHeatSourcePointerTwips * g.TopRow;
+    } else if (current > 0 && current <= n) {
+        g.PointerTop = g.OptLayerTop[current];
+    }
+    return g;
+}
+
+std::optional<int> LayerStripRecordAt(const ClickLimits& stripBottomY, int layerCount, int x,
+                                      int y) {
+    if (x < 25 || x > 185) return std::nullopt;
+    // The slabs' right-hand faces slant upwards.
+    if (x > 150) y += x - 150;
+    const int n = std::clamp(layerCount, 0, kMaxLayerCount);
+    for (int i = 0; i <= n; ++i) {
+        if (y < stripBottomY[i]) return i;
+    }
+    return std::nullopt;
+}
+
+}  // namespace strativex

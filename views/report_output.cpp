@@ -1,0 +1,37 @@
+#include "views/report_output.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "views/data_table.h"
+#include "views/report_page.h"
+#include "views/scale_view.h"
+
+namespace strativex {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+}  // namespace
+
+QSizeF PageTwips(const QPaintDevice& device) {
+    return QSizeF(device.width() * kTwipsPerInch / device.logicalDpiX(),
+                  device.height() * kTwipsPerInch / device.logicalDpiY());
+}
+
+void DrawReport(DrawingSurface& surface, bool previewMode, const ReportInputs& inputs) {
+    DrawScaleView(surface, previewMode, inputs.view);
+    DrawDataTable(surface, previewMode, inputs.view);
+    PrintPage(surface, inputs);
+}
+
+bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    DrawingSurface surface(painter, QRectF(0, 0, printer.width(), printer.height()),
+                           PageTwips(printer), SurfaceKind::Printer);
+    DrawReport(surface, false, inputs);
+    return painter.end();
+}
+
+}  // namespace strativex

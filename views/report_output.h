@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSizeF>
+
+#include "views/drawing_surface.h"
+#include "views/view_inputs.h"
+
+class QPagedPaintDevice;
+class QPaintDevice;
+
+namespace strativex {
+
+// The printable area of a device in twips: the logical size of its page.
+QSizeF PageTwips(const QPaintDevice& device);
+
+// The whole report in the order it is printed: scale view, results table, page frame.
+void DrawReport(DrawingSurface& surface, bool previewMode, const ReportInputs& inputs);
+
+// Draws the report on one page of a printer (or any paged device) and ends the document.
+// False, with nothing sent, when the device cannot be painted on.
+bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs);
+
+}  // namespace strativex
