@@ -1,20 +1,37 @@
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
+#include "dialogs/program_logo.h"
 #include "mainwindow/frm_main.h"
+#include "platform/command_line.h"
+#include "platform/program_locations.h"
 #include "platform/qt_desktop.h"
+
+namespace {
+
+constexpr int kWindowIconSide = 256;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strativex"));
+    QApplication::setWindowIcon(QIcon(strativex::ProgramLogo(kWindowIconSide)));
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);
 
+    const std::optional<QString> model = strativex::CommandLineModel(QApplication::arguments());
+    const strativex::ProgramFolders folders =
+        strativex::ResolveProgramFolders(QApplication::applicationDirPath());
+    strativex::CreateUserFolders(folders);
+
     strativex::AppState state;
     strativex::QtDesktop desktop;
     strativex::frmMain window(state, desktop);
-    if (!window.Form_Load(QApplication::applicationDirPath())) return 1;
+    if (!window.Form_Load(folders)) return 1;
     window.show();
+    if (model) window.OpenModelFromPath(*model);
     return QApplication::exec();
 }

@@ -31,9 +31,12 @@ OptionValue SplitOption(const std::string& arg) {
 // Stores the option's value; the text of the usage error when the option or value is wrong.
 std::optional<std::string> ApplyOption(CalcOptions& options, const std::string& name,
                                        const std::string& value) {
-    if (name == "--materials") {
-        if (value.empty()) return "--materials needs a folder";
-        options.MaterialsFolder = value;
+    if (name == "--materials" || name == "--report-pdf" || name == "--prefs") {
+        if (value.empty()) return name + " needs a path";
+        auto& target = name == "--materials"    ? options.MaterialsFolder
+                       : name == "--report-pdf" ? options.ReportPdfPath
+                                                : options.PrefsPath;
+        target = value;
         return std::nullopt;
     }
     const auto format = FormatNamed(value);
@@ -60,7 +63,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         }
         if (arg == "--help" || arg == "-h") return {Kind::Help, {}, {}};
         OptionValue option = SplitOption(arg);
-        if (option.Name != "--materials" && option.Name != "--format") {
+        if (option.Name != "--materials" && option.Name != "--format" &&
+            option.Name != "--report-pdf" && option.Name != "--prefs") {
             return UsageError("unknown option '" + arg + "'");
         }
         if (!option.Value) {
@@ -72,6 +76,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         }
     }
     if (options.ModelPaths.empty()) return UsageError("no model file given");
+    if (options.ReportPdfPath && options.ModelPaths.size() != 1) {
+        return UsageError("--report-pdf takes exactly one model file");
+    }
+    if (options.PrefsPath && !options.ReportPdfPath) {
+        return UsageError("--prefs is only used with --report-pdf");
+    }
     return parsed;
 }
 

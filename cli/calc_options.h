@@ -12,6 +12,9 @@ struct CalcOptions {
     std::optional<std::string> MaterialsFolder;
     OutputFormat Format = OutputFormat::Table;
     std::vector<std::string> ModelPaths;
+    // The printed report of the one model, as a PDF, and the preferences its header comes from.
+    std::optional<std::string> ReportPdfPath;
+    std::optional<std::string> PrefsPath;
 };
 
 struct ParsedArguments {

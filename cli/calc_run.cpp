@@ -70,7 +70,7 @@ std::string Report(OutputFormat format, const std::vector<LoadedModel>& models,
 }  // namespace
 
 int RunCalculator(const CalcOptions& options, const std::string& defaultMaterialsFolder,
-                  std::ostream& out, std::ostream& err) {
+                  std::ostream& out, std::ostream& err, const ReportWriter& writeReport) {
     MaterialTable table;
     if (!LoadTable(table, options.MaterialsFolder.value_or(defaultMaterialsFolder), err)) {
         return kExitReadFailure;
@@ -92,6 +92,10 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         models.push_back(std::move(loaded));
     }
     out << Report(options.Format, models, table);
+    if (options.ReportPdfPath && !models.empty() &&
+        !(writeReport && writeReport(models.front(), table, err))) {
+        readFailed = true;
+    }
     if (readFailed) return kExitReadFailure;
     return resultMissing ? kExitNoResult : kExitOk;
 }

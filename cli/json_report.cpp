@@ -2,8 +2,8 @@
 
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
-#include "core/windows1252.h"
 #include "core/thermal_calc.h"
+#include "core/windows1252.h"
 
 namespace strativex {
 namespace {

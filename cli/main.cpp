@@ -6,6 +6,7 @@
 #include "cli/calc_run.h"
 #include "cli/exit_status.h"
 #include "cli/materials_folder.h"
+#include "cli/report_writer.h"
 #include "cli/usage_text.h"
 
 using namespace strativex;
@@ -21,8 +22,10 @@ int main(int argc, char** argv) {
         std::cerr << kProgramName << ": " << parsed.Error << "\n" << UsageText();
         return kExitUsage;
     }
-    const int status = RunCalculator(
-        parsed.Options, DefaultMaterialsFolder(argc > 0 ? argv[0] : ""), std::cout, std::cerr);
+    const std::string argv0 = argc > 0 ? argv[0] : "";
+    const int status =
+        RunCalculator(parsed.Options, DefaultMaterialsFolder(argv0), std::cout, std::cerr,
+                      PdfReportWriter(parsed.Options, ProgramFolderOf(argv0) + "/prefs.txt"));
     // Results that never reached their reader must not pass for a success.
     if (!std::cout.flush()) {
         std::cerr << kProgramName << ": cannot write the results\n";

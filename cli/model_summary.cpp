@@ -1,7 +1,7 @@
 #include "cli/model_summary.h"
 
-#include "core/windows1252.h"
 #include "core/thermal_calc.h"
+#include "core/windows1252.h"
 
 namespace strativex {
 namespace {

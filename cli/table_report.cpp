@@ -2,10 +2,10 @@
 
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
-#include "core/windows1252.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
+#include "core/windows1252.h"
 
 namespace strativex {
 namespace {

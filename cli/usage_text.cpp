@@ -5,10 +5,12 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: strativex-calc [--materials DIR] [--format table|json|csv] MODEL.mdl...\n"
+    "       strativex-calc [--materials DIR] --report-pdf OUT.pdf [--prefs FILE] MODEL.mdl\n"
     "       strativex-calc --help\n";
 
 constexpr std::string_view kHelp =
     "usage: strativex-calc [--materials DIR] [--format table|json|csv] MODEL.mdl...\n"
+    "       strativex-calc [--materials DIR] --report-pdf OUT.pdf [--prefs FILE] MODEL.mdl\n"
     "\n"
     "Reads each model file, computes the thermal resistance and the top temperature of every\n"
     "layer and the temperature of the heat source, and prints the results.\n"
@@ -34,6 +36,12 @@ constexpr std::string_view kHelp =
     "                     \"depends_on_failed_layer\"; a model's status names the failed layer's.\n"
     "                   csv: a header line and one line per layer with the same values, the\n"
     "                     file in the first column (RFC 4180: CR LF, quotes where needed).\n"
+    "  --report-pdf OUT.pdf\n"
+    "                   also writes the one-page report of the model, exactly as the\n"
+    "                   program prints it, to OUT.pdf (A4, or Letter where the locale\n"
+    "                   measures in inches). Needs no display.\n"
+    "  --prefs FILE     the prefs.txt whose user information heads the report. Default: the\n"
+    "                   prefs.txt beside this program, when there is one.\n"
     "  --help           this text.\n"
     "\n"
     "Lengths are in the model's own unit (mm or in), areas in that unit squared, temperatures\n"
@@ -44,7 +52,7 @@ constexpr std::string_view kHelp =
     "Exit status:\n"
     "  0  every model loaded and every layer has a result\n"
     "  1  the materials or a model file could not be read (the other models are still\n"
-    "     processed and printed)\n"
+    "     processed and printed), or the report could not be written\n"
     "  2  usage error\n"
     "  3  a model has a layer without a result (1 takes precedence)\n";
 

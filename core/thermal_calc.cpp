@@ -65,7 +65,10 @@ LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, 
         const float previous = rise;
         const auto trial = static_cast<float>(static_cast<double>(rise) + base);
         const float k = law.At(trial);
-        const auto resistance = static_cast<float>(static_cast<double>(thickness) / k / meanArea);
+        // K and the area are 24-bit values, so their product is exact in double: one division
+        // by it is t / K / Am evaluated without the intermediate rounding.
+        const auto resistance = static_cast<float>(static_cast<double>(thickness) /
+                                                   (static_cast<double>(k) * meanArea));
         rise = static_cast<float>(static_cast<double>(model.PowerDissipation) * resistance);
         if (!std::isfinite(resistance) || !std::isfinite(rise) || !(k > 0.0f)) {
             return {ResultStatus::NoConvergence, kNoValue, kNoValue, pass};

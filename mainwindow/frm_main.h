@@ -37,6 +37,7 @@ public:
     // The start-up: folders, preferences, materials, a new model. False when the program was
     // ended during it (materials missing or damaged).
     bool Form_Load(const QString& programFolder);
+    bool Form_Load(const ProgramFolders& folders);
 
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
@@ -75,6 +76,10 @@ public:
     void FileLocationsCommand();
     void OpenHelpDocument(const QString& fileName);
     void CommentsCommand();
+    void CustomMaterialsCommand();
+    void PrintCommand();
+    void PrintPreviewCommand();
+    void ExportPdfCommand();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,14 +117,18 @@ private:
     void BuildHelpMenu();
     void ConnectControls();
     void ConnectDialogs();
+    void ConnectReport();
 
     // Start-up and end.
     void ApplyWindowPlacement();
+    enum class MaterialReload { Loaded, LookedElsewhere, Ended };
     bool LoadMaterialsAtStartUp();
+    MaterialReload ReloadMaterials(std::optional<int> customLimit);
     void SetUpNewModel();
     void ShutDown();
     void Form_Resize();
     void RecordPlacement();
+    QFont TitleFont(int pointSize) const;
 
     // Selection and refresh.
     void OptLayer_Click(int index);
@@ -212,6 +221,7 @@ public:
     QAction* mnuSaveAs = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
+    QAction* mnuExportPdf = nullptr;
     std::array<QAction*, 5> mnuRecent{};  // 1..4 used
     QAction* mnuExit = nullptr;
     QAction* mnuCustomMat = nullptr;

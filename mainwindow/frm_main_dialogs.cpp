@@ -4,6 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/comments_dialog.h"
 #include "dialogs/contact_dialog.h"
+#include "dialogs/custom_materials_dialog.h"
 #include "dialogs/digits_dialog.h"
 #include "dialogs/file_locations.h"
 #include "dialogs/user_info_dialog.h"
@@ -27,6 +28,18 @@ void frmMain::ConnectDialogs() {
         contact.exec();
     });
     connect(CmdComments, &QPushButton::clicked, this, &frmMain::CommentsCommand);
+    connect(mnuCustomMat, &QAction::triggered, this, &frmMain::CustomMaterialsCommand);
+}
+
+void frmMain::CustomMaterialsCommand() {
+    if (!CommitActiveField()) return;
+    frmCustomMatsDialog editor(state_, desktop_, this);
+    editor.exec();
+    if (ReloadMaterials(std::nullopt) == MaterialReload::Ended) return;
+    // A material the editor deleted must not leave its old results on the screen.
+    Recalculate();
+    RedrawLayerStrip();
+    RedrawDataTable();
 }
 
 void frmMain::CommentsCommand() {

@@ -28,8 +28,10 @@ MessageAnswer frmMain::ConfirmDiscardChanges() {
     const MessageAnswer answer =
         Message(QStringLiteral("Current model has been changed.  Save these changes?"),
                 QStringLiteral("Save Changes?"), MessageIcon::None, MessageButtons::YesNoCancel);
-    if (answer == MessageAnswer::Yes) SaveModel();
-    return answer;
+    if (answer != MessageAnswer::Yes) return answer;
+    SaveModel();
+    // A save that was cancelled or failed must not let the command discard the changes.
+    return state_.model.ModelChanged ? MessageAnswer::Cancel : MessageAnswer::Yes;
 }
 
 void frmMain::NewModel() {

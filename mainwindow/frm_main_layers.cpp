@@ -9,6 +9,7 @@
 
 #include "core/layer_commands.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/view_boxes.h"
 #include "views/layer_palette.h"
 
 namespace strativex {
@@ -36,6 +37,11 @@ void frmMain::ConnectControls() {
         field->installEventFilter(this);
     }
     PicColor->installEventFilter(this);
+    for (auto* box : {PicScaleView, PicDisplayData, PicLayerSelect}) {
+        connect(static_cast<ViewBox*>(box), &ViewBox::recordClicked, this, [this](int record) {
+            if (CommitActiveField()) SelectRecord(record);
+        });
+    }
 }
 
 void frmMain::AddLayerCommand() {

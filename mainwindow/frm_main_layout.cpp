@@ -9,6 +9,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/view_boxes.h"
 
 namespace strativex {
 namespace {
@@ -35,15 +36,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
     button->setText(text);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
-}
-
-QWidget* MakePicture(QWidget* parent, const char* name, const QRect& place) {
-    auto* picture = Make<QWidget>(parent, name, place);
-    picture->setAutoFillBackground(true);
-    QPalette white = picture->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    picture->setPalette(white);
-    return picture;
 }
 
 }  // namespace
@@ -92,15 +84,20 @@ void frmMain::BuildControls() {
         OptLayerGroup->addButton(option, i);
         OptLayer[i] = option;
     }
-    PicLayerSelect = MakePicture(client, "PicLayerSelect", TwipRect(3285, 1140, 1800, 3705));
+    PicLayerSelect = new LayerStripBox(state_, client);
+    PicLayerSelect->setGeometry(TwipRect(3285, 1140, 1800, 3705));
+    // The pointer stands in the strip's left margin, beside the front of the selected slab.
     LabelLayerPointer = MakeLabel(client, "LabelLayerPointer", QStringLiteral("\u25C6"),
-                                  TwipRect(5085, 1140, 240, 240));
+                                  TwipRect(3300, 1140, 180, 240));
 
     BuildLayerFrame();
     BuildDeviceFrame();
 
-    PicScaleView = MakePicture(client, "PicScaleView", TwipRect(165, 4950, 4935, 2145));
-    PicDisplayData = MakePicture(client, "PicDisplayData", TwipRect(5175, 1125, 3675, 5970));
+    PicScaleView = new ScaleViewBox(state_, client);
+    PicScaleView->setGeometry(TwipRect(165, 4950, 4935, 2145));
+    PicDisplayData = new DataTableBox(state_, client);
+    PicDisplayData->setGeometry(TwipRect(5175, 1125, 3675, 5970));
+    LabelLayerPointer->raise();
 }
 
 void frmMain::BuildLayerFrame() {
@@ -108,9 +105,9 @@ void frmMain::BuildLayerFrame() {
     FrameLayerData = Make<QGroupBox>(client, "FrameLayerData", TwipRect(165, 1065, 2655, 3795));
     FrameLayerData->setTitle(tr("Layer X Properties"));
 
-    MakeLabel(FrameLayerData, "LabelDescription", tr("Description"), TwipRect(90, 300, 735, 240));
+    MakeLabel(FrameLayerData, "LabelDescription", tr("Description"), TwipRect(90, 300, 900, 240));
     TextLayerDescrip =
-        Make<QLineEdit>(FrameLayerData, "TextLayerDescrip", TwipRect(840, 270, 1725, 300));
+        Make<QLineEdit>(FrameLayerData, "TextLayerDescrip", TwipRect(1005, 270, 1560, 300));
     MakeLabel(FrameLayerData, "LabelWidth", tr("Width"), TwipRect(90, 630, 735, 240));
     TextDevWidth = Make<QLineEdit>(FrameLayerData, "TextDevWidth", TwipRect(840, 600, 1125, 300));
     LabelWidthUnit =
@@ -125,20 +122,20 @@ void frmMain::BuildLayerFrame() {
     MakeLabel(FrameLayersOnly, "LabelMaterial", tr("Material"), TwipRect(0, 0, 2475, 225));
     ComboMaterials =
         Make<QComboBox>(FrameLayersOnly, "ComboMaterials", TwipRect(0, 225, 2475, 330));
-    MakeLabel(FrameLayersOnly, "LabelThickness", tr("Thickness"), TwipRect(0, 630, 735, 240));
+    MakeLabel(FrameLayersOnly, "LabelThickness", tr("Thickness"), TwipRect(0, 630, 900, 240));
     TextThickness =
-        Make<QLineEdit>(FrameLayersOnly, "TextThickness", TwipRect(750, 600, 1125, 300));
+        Make<QLineEdit>(FrameLayersOnly, "TextThickness", TwipRect(915, 600, 1080, 300));
     LabelThickUnit =
-        MakeLabel(FrameLayersOnly, "LabelThickUnit", tr("unit"), TwipRect(1935, 630, 540, 240));
+        MakeLabel(FrameLayersOnly, "LabelThickUnit", tr("unit"), TwipRect(2055, 630, 420, 240));
     MakeLabel(FrameLayersOnly, "LabelThermAng", tr("Thermal Spreading Angle"),
-              TwipRect(0, 945, 1935, 240));
-    LabelThermAngValue = MakeLabel(FrameLayersOnly, "LabelThermAngValue", QStringLiteral("45"),
-                                   TwipRect(1935, 945, 540, 240));
-    HScrAngle = Make<QScrollBar>(FrameLayersOnly, "HScrAngle", TwipRect(0, 1200, 2475, 240));
+              TwipRect(0, 945, 2475, 240));
+    HScrAngle = Make<QScrollBar>(FrameLayersOnly, "HScrAngle", TwipRect(0, 1200, 1935, 240));
     HScrAngle->setOrientation(Qt::Horizontal);
     HScrAngle->setRange(0, 45);
     HScrAngle->setSingleStep(1);
     HScrAngle->setPageStep(5);
+    LabelThermAngValue = MakeLabel(FrameLayersOnly, "LabelThermAngValue", QStringLiteral("45"),
+                                   TwipRect(2010, 1200, 465, 240));
     MakeLabel(FrameLayersOnly, "LabelColor", tr("Color"), TwipRect(0, 1485, 735, 225));
     PicColor = Make<QLabel>(FrameLayersOnly, "PicColor", TwipRect(750, 1470, 600, 240));
     PicColor->setAutoFillBackground(true);

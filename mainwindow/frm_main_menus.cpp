@@ -4,6 +4,7 @@
 
 #include "core/units.h"
 #include "mainwindow/frm_main.h"
+#include "platform/model_text.h"
 
 namespace strativex {
 namespace {
@@ -39,6 +40,7 @@ void frmMain::BuildFileMenu() {
     AddSeparator(file, "mnuSeparator1");
     mnuPrint = AddAction(file, "mnuPrint", tr("&Print"));
     mnuPrintPreview = AddAction(file, "mnuPrintPreview", tr("Print Pre&view"));
+    mnuExportPdf = AddAction(file, "mnuExportPdf", tr("Export P&DF..."));
     AddSeparator(file, "mnuSeparator4");
     for (int k = 1; k <= 4; ++k) {
         mnuRecent[k] = file->addAction(QString());
@@ -118,7 +120,7 @@ void frmMain::SelectUnitCommand(LengthUnit unit) {
 }
 
 void frmMain::OpenHelpDocument(const QString& fileName) {
-    desktop_.OpenDocument(QString::fromStdString(state_.folders.ProgramFolder) + fileName);
+    desktop_.OpenDocument(PathText(state_.folders.HelpFolder) + fileName);
 }
 
 }  // namespace strativex

@@ -34,6 +34,20 @@ std::int16_t ToInt16(int twips) {
 
 }  // namespace
 
+// The step's size, or smaller where the desktop's font would not fit the title in its label.
+QFont frmMain::TitleFont(int pointSize) const {
+    QFont font = LabelTitle->font();
+    const QRect room(0, 0, LabelTitle->width(), LabelTitle->height());
+    for (; pointSize > 6; --pointSize) {
+        font.setPointSize(pointSize);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, Qt::AlignCenter | Qt::TextWordWrap, LabelTitle->text());
+        if (needed.height() <= room.height() && needed.width() <= room.width()) break;
+    }
+    font.setPointSize(pointSize);
+    return font;
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
@@ -64,9 +78,7 @@ void frmMain::Form_Resize() {
     const auto step = std::find_if(kTitleSteps.begin(), kTitleSteps.end(),
                                    [w](const TitleStep& s) { return w >= s.FromWidth; });
     LabelTitle->resize(Px(step->LabelWidth), LabelTitle->height());
-    QFont font = LabelTitle->font();
-    font.setPointSize(step->PointSize);
-    LabelTitle->setFont(font);
+    LabelTitle->setFont(TitleFont(step->PointSize));
     RedrawScaleView();
     RedrawDataTable();
 }

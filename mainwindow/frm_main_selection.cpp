@@ -12,8 +12,10 @@
 #include "core/thermal_calc.h"
 #include "core/units.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/twips.h"
 #include "platform/model_text.h"
 #include "views/layer_palette.h"
+#include "views/layer_strip_geometry.h"
 
 namespace strativex {
 namespace {
@@ -127,7 +129,16 @@ void frmMain::RedrawScaleView() {
 }
 
 void frmMain::RedrawLayerStrip() {
-    if (!state_.model.SuspendUpdates) PicLayerSelect->update();
+    if (state_.model.SuspendUpdates) return;
+    const LayerStripGeometry strip = ComputeLayerStrip(state_.model);
+    for (int i = 0; i <= strip.LayerCount; ++i) {
+        OptLayer[i]->move(Px(LayerStripGeometry::kOptLayerLeft), Px(strip.OptLayerTop[i]));
+    }
+    if (strip.PointerTop) {
+        LabelLayerPointer->move(LabelLayerPointer->x(),
+                                FrameLayerSelect->y() + Px(*strip.PointerTop));
+    }
+    PicLayerSelect->update();
 }
 
 void frmMain::RedrawDataTable() {

@@ -11,10 +11,11 @@
 #include "core/thermal_calc.h"
 #include "dialogs/file_locations.h"
 #include "dialogs/program_logo.h"
-#include "dialogs/today_date.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/twips.h"
 #include "platform/model_text.h"
+#include "platform/seed_user_materials.h"
+#include "views/today_date.h"
 
 namespace strativex {
 
@@ -25,22 +26,28 @@ frmMain::frmMain(AppState& state, Desktop& desktop, QWidget* parent)
     BuildMenus();
     ConnectControls();
     ConnectDialogs();
+    ConnectReport();
 }
 
 frmMain::~frmMain() = default;
 
 bool frmMain::Form_Load(const QString& programFolder) {
+    return Form_Load(ProgramFoldersFor(NativePath(QDir::cleanPath(programFolder))));
+}
+
+bool frmMain::Form_Load(const ProgramFolders& folders) {
     state_.model.SuspendUpdates = false;
     LabelIsothermUnit->setText(QStringLiteral("\u00B0C"));
-    state_.folders = ProgramFoldersFor(QDir::cleanPath(programFolder).toStdString());
-    QDir::setCurrent(programFolder);
+    state_.folders = folders;
+    QDir::setCurrent(PathText(folders.ProgramFolder));
 
-    const std::string prefsPath = state_.folders.ProgramFolder + "/" + kPreferencesFileName;
-    const PreferencesLoadOutcome prefs = LoadPreferences(state_.prefs, state_.folders, prefsPath);
+    const PreferencesLoadOutcome prefs =
+        LoadPreferences(state_.prefs, state_.folders, state_.folders.PreferencesPath);
     if (!prefs.Ok) {
-        Message(FromModelText(prefs.Message), QString::fromLatin1(kLoadPreferencesTitle),
+        Message(QString::fromStdString(prefs.Message), QString::fromLatin1(kLoadPreferencesTitle),
                 MessageIcon::None, MessageButtons::Ok);
     }
+    SeedUserMaterials(state_.folders, state_.prefs);
     state_.model.UnitSystem = state_.prefs.UnitSystem;
     ApplyWindowPlacement();
     RefreshRecentMenu();
@@ -68,30 +75,39 @@ void frmMain::ApplyWindowPlacement() {
 bool frmMain::LoadMaterialsAtStartUp() {
     for (;;) {
         state_.materialPaths = MaterialPathsIn(state_.prefs.MaterialsFolder);
-        const MaterialLoadOutcome outcome =
-            LoadMaterials(state_.materials, state_.materialPaths, kStartupCustomLimit);
-        switch (outcome.Result) {
-            case MaterialLoadOutcome::Kind::Loaded:
-                FillMaterialList();
+        switch (ReloadMaterials(kStartupCustomLimit)) {
+            case MaterialReload::Loaded:
                 return true;
-            case MaterialLoadOutcome::Kind::Fatal:
-                Message(FromModelText(outcome.FatalText), QString::fromLatin1(kMaterialsErrorTitle),
-                        MessageIcon::Critical, MessageButtons::Ok);
-                desktop_.EndProgram(1);
+            case MaterialReload::Ended:
                 return false;
-            case MaterialLoadOutcome::Kind::StandardFileMissing:
+            case MaterialReload::LookedElsewhere:
                 break;
         }
-        const MessageAnswer answer = Message(
-            FromModelText(StandardFileMissingText(state_.materialPaths.Standard)),
-            QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::None, MessageButtons::OkCancel);
-        if (answer != MessageAnswer::Ok) {
-            desktop_.EndProgram(1);
-            return false;
-        }
-        FrmFileLocs locations(state_, desktop_, this);
-        locations.exec();
     }
+}
+
+frmMain::MaterialReload frmMain::ReloadMaterials(std::optional<int> customLimit) {
+    const MaterialLoadOutcome outcome =
+        LoadMaterials(state_.materials, state_.materialPaths, customLimit);
+    FillMaterialList();
+    if (outcome.Result == MaterialLoadOutcome::Kind::Loaded) return MaterialReload::Loaded;
+    if (outcome.Result == MaterialLoadOutcome::Kind::Fatal) {
+        Message(QString::fromStdString(outcome.FatalText),
+                QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Critical,
+                MessageButtons::Ok);
+        desktop_.EndProgram(1);
+        return MaterialReload::Ended;
+    }
+    const MessageAnswer answer = Message(
+        QString::fromStdString(StandardFileMissingText(state_.materialPaths.Standard)),
+        QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::None, MessageButtons::OkCancel);
+    if (answer != MessageAnswer::Ok) {
+        desktop_.EndProgram(1);
+        return MaterialReload::Ended;
+    }
+    FrmFileLocs locations(state_, desktop_, this);
+    locations.exec();
+    return MaterialReload::LookedElsewhere;
 }
 
 void frmMain::SetUpNewModel() {
@@ -142,10 +158,10 @@ void frmMain::ShutDown() {
     state_.prefs.MainWindowState = isMaximized()   ? WindowState::Maximized
                                    : isMinimized() ? WindowState::Minimized
                                                    : WindowState::Normal;
-    const std::string path = state_.folders.ProgramFolder + "/" + kPreferencesFileName;
-    const PreferencesSaveOutcome saved = SavePreferences(state_.prefs, path);
+    const PreferencesSaveOutcome saved =
+        SavePreferences(state_.prefs, state_.folders.PreferencesPath);
     if (!saved.Ok) {
-        Message(FromModelText(saved.Message), QString::fromLatin1(kSavePreferencesTitle),
+        Message(QString::fromStdString(saved.Message), QString::fromLatin1(kSavePreferencesTitle),
                 MessageIcon::None, MessageButtons::Ok);
     }
 }

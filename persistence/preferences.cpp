@@ -208,7 +208,8 @@ std::string DefaultsLines(const ModelDefaults& d) {
 }  // namespace
 
 ProgramFolders ProgramFoldersFor(const std::string& programFolder) {
-    return {programFolder, programFolder + "/Materials", programFolder + "/Models"};
+    return {programFolder, programFolder + "/Materials", programFolder + "/Models",
+            programFolder + "/" + kPreferencesFileName, programFolder};
 }
 
 PreferencesLoadOutcome LoadPreferences(Preferences& prefs, const ProgramFolders& folders,

@@ -36,15 +36,18 @@ struct Preferences {
     std::int16_t CommentsWindowHeight = 0;
 };
 
-// The folders the program derives from its own location; they are not stored.
+inline constexpr const char* kPreferencesFileName = "prefs.txt";
+
+// The folders the program derives from its own location; they are not stored. A copy run from
+// its own folder keeps everything there; an installed copy puts the user's files elsewhere.
 struct ProgramFolders {
     std::string ProgramFolder;
     std::string DefaultMaterialsFolder;
     std::string DefaultModelsFolder;
+    std::string PreferencesPath;
+    std::string HelpFolder;
 };
 ProgramFolders ProgramFoldersFor(const std::string& programFolder);
-
-inline constexpr const char* kPreferencesFileName = "prefs.txt";
 inline constexpr const char* kLoadPreferencesTitle = "Error Loading Preferences";
 inline constexpr const char* kSavePreferencesTitle = "Error Saving Preferences";
 

@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +16,7 @@
 #include "core/thermal_calc.h"
 #include "float_compare.h"
 #include "persistence/model_file.h"
+#include "persistence/preferences.h"
 
 using namespace strativex;
 
@@ -334,6 +336,54 @@ private slots:
         QTest::newRow("option without value")
             << QStringList{Fixture("good.mdl"), "--materials"} << 2 << "needs a value"
             << "";
+        QTest::newRow("report of two models")
+            << WithMaterials(
+                   {"--report-pdf", Fixture("r.pdf"), Fixture("good.mdl"), Fixture("good.mdl")})
+            << 2 << "--report-pdf takes exactly one model file"
+            << "";
+        QTest::newRow("preferences without a report")
+            << WithMaterials({"--prefs", Fixture("p.txt"), Fixture("good.mdl")}) << 2
+            << "--prefs is only used with --report-pdf"
+            << "";
+        QTest::newRow("unreadable preferences")
+            << WithMaterials({"--report-pdf", Fixture("r.pdf"), "--prefs", Fixture("absent.txt"),
+                              Fixture("good.mdl")})
+            << 1 << "cannot read the preferences"
+            << "Heat source temperature:";
+        QTest::newRow("report into a missing folder")
+            << WithMaterials({"--report-pdf", Fixture("none/r.pdf"), Fixture("good.mdl")}) << 1
+            << "cannot write the report"
+            << "Heat source temperature:";
+    }
+
+    void reportPdfIsThePrintedPage() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is absent");
+        QTemporaryDir dir;
+        Preferences prefs;
+        prefs.UserInfoText[0] = "Ann Engineer";
+        prefs.UserInfoInclude[0] = true;
+        prefs.UserInfoInclude[6] = true;
+        prefs.UserInfoInclude[7] = true;
+        const QString prefsPath = dir.filePath("prefs.txt");
+        QVERIFY(SavePreferences(prefs, prefsPath.toStdString()).Ok);
+        const QString pdf = dir.filePath("report.pdf");
+        const QString model = ExampleFiles().constFirst();
+        const Run run = RunCalc({"--report-pdf", pdf, "--prefs", prefsPath, model});
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(run.Err, QString());
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        // The PDF's fonts join "fi" and "fl" into ligatures.
+        const QString page = QString::fromUtf8(text.readAllStandardOutput())
+                                 .replace(QChar(0xFB01), "fi")
+                                 .replace(QChar(0xFB02), "fl");
+        const QJsonObject json = JsonModels({model}).at(0).toObject();
+        QVERIFY2(page.contains(json["model_name"].toString()), qPrintable(page));
+        QVERIFY(page.contains("Ann Engineer"));
+        QVERIFY(page.contains(QFileInfo(model).fileName()));
+        QVERIFY(page.contains(json["layers"].toArray().at(0).toObject()["material"].toString()));
+        QVERIFY(page.contains("Strativex"));
     }
 
     void exitStatus() {

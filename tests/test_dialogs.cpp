@@ -13,9 +13,9 @@
 #include "dialogs/digits_dialog.h"
 #include "dialogs/file_locations.h"
 #include "dialogs/path_picture.h"
-#include "dialogs/today_date.h"
 #include "dialogs/user_info_dialog.h"
 #include "scripted_desktop.h"
+#include "views/today_date.h"
 
 using namespace strativex;
 
@@ -26,7 +26,7 @@ const std::string kModels = "/home/ann/models";
 
 AppState TestState() {
     AppState state;
-    state.folders = {"/opt/sx", "/opt/sx/Materials", "/opt/sx/Models"};
+    state.folders = ProgramFoldersFor("/opt/sx");
     state.prefs.MaterialsFolder = kMaterials;
     state.prefs.ModelsFolder = kModels;
     state.materialPaths = MaterialPathsIn(kMaterials);

@@ -430,7 +430,30 @@ private slots:
                  QStringLiteral("Thermal Output Value Out of Range"));
     }
 
-    void yesThenCancelledSaveAsStillOpens() {
+    // Yes to the prompt and then a cancelled Save As: the changes are kept, nothing opens.
+    void yesThenCancelledSaveAsKeepsTheChanges() {
+        auto s = Start();
+        QVERIFY(s);
+        frmMain& w = *s->window;
+        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        s->desktop.answers.push_back(MessageAnswer::Yes);
+        s->desktop.files.push_back(std::nullopt);
+        w.mnuOpen->trigger();
+        QCOMPARE(s->desktop.messages.back().Text,
+                 QStringLiteral("Current model has been changed.  Save these changes?"));
+        QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
+        QCOMPARE(s->desktop.fileRequests[0].Title, QStringLiteral("Save Model '(Untitled)' As..."));
+        QCOMPARE(s->state.model.LayerCount, 1);
+        QVERIFY(s->state.model.ModelChanged);
+
+        s->desktop.answers.push_back(MessageAnswer::Yes);
+        s->desktop.files.push_back(std::nullopt);
+        w.mnuExit->trigger();
+        QVERIFY(w.isVisible());
+    }
+
+    void yesThenSaveGoesOnToOpen() {
         auto s = Start();
         QVERIFY(s);
         frmMain& w = *s->window;
@@ -441,18 +464,18 @@ private slots:
         QVERIFY(SaveModelFile(other, path.toStdString()).Ok);
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
-        s->desktop.files.push_back(std::nullopt);
+        s->desktop.files.push_back(s->Path("mine.mdl"));
         s->desktop.files.push_back(path);
         w.mnuOpen->trigger();
-        QCOMPARE(s->desktop.messages.back().Text,
-                 QStringLiteral("Current model has been changed.  Save these changes?"));
-        QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::YesNoCancel);
-        QCOMPARE(s->desktop.fileRequests.size(), std::size_t{2});
-        QCOMPARE(s->desktop.fileRequests[0].Title, QStringLiteral("Save Model '(Untitled)' As..."));
         QCOMPARE(s->desktop.fileRequests[1].Title, QStringLiteral("Open Existing Model"));
         QCOMPARE(s->state.model.ModelName, std::string("Other"));
         QVERIFY(!s->state.model.ModelChanged);
         QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- other.mdl"));
+        Model mine;
+        QVERIFY(LoadModelFile(mine, s->state.materials, ModelDefaults{},
+                              s->Path("mine.mdl").toStdString())
+                    .Ok);
+        QCOMPARE(mine.LayerCount, 1);
     }
 
     void failedLoadLeavesANewModelAndTheRecentEntry() {

@@ -1,4 +1,4 @@
-#include "dialogs/today_date.h"
+#include "views/today_date.h"
 
 #include <QLocale>
 

@@ -1,0 +1,77 @@
+#include "cli/report_writer.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "persistence/app_state.h"
+#include "persistence/paths.h"
+#include "views/layer_palette.h"
+#include "views/report_pdf.h"
+#include "views/today_date.h"
+
+namespace strativex {
+namespace {
+
+// The user information of the report: the given preferences file, or the built-in values when
+// the default one is absent.
+bool ReadPreferences(Preferences& prefs, const std::string& path, bool explicitPath,
+                     std::ostream& err) {
+    std::error_code error;
+    if (!explicitPath && !std::filesystem::exists(path, error)) return true;
+    const std::string folder = FolderPart(path) == "Error" ? "." : FolderPart(path);
+    const PreferencesLoadOutcome outcome = LoadPreferences(prefs, ProgramFoldersFor(folder), path);
+    if (outcome.Ok) return true;
+    err << "strativex-calc: cannot read the preferences '" << path << "'\n";
+    return false;
+}
+
+// Qt's notes about the session it runs in (no runtime folder, no display) are not the
+// calculator's business; its errors still reach standard error.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "strativex-calc: %s\n", qPrintable(message));
+    }
+}
+
+bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath,
+                 const LoadedModel& model, const MaterialTable& table, std::ostream& err) {
+    // A calculator runs in scripts and on servers: it draws without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtNotes);
+    int argc = 1;
+    char name[] = "strativex-calc";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+
+    AppState state;
+    if (!ReadPreferences(state.prefs, options.PrefsPath.value_or(defaultPrefsPath),
+                         options.PrefsPath.has_value(), err)) {
+        return false;
+    }
+    if (state.prefs.UseCurrentDate) {
+        state.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
+    }
+    state.model = model.Data;
+    state.model.ModelFileName = std::filesystem::path(model.Path).filename().string();
+    state.materials = table;
+    const std::string& path = *options.ReportPdfPath;
+    const SafeWriteResult written =
+        ExportReportPdf(path, ReportInputsOf(state, StandardLayerPalette()));
+    if (written.Ok) return true;
+    err << "strativex-calc: cannot write the report '" << path << "': " << written.SystemError
+        << "\n";
+    return false;
+}
+
+}  // namespace
+
+ReportWriter PdfReportWriter(const CalcOptions& options, const std::string& defaultPrefsPath) {
+    return [options, defaultPrefsPath](const LoadedModel& model, const MaterialTable& table,
+                                       std::ostream& err) {
+        return WriteReport(options, defaultPrefsPath, model, table, err);
+    };
+}
+
+}  // namespace strativex

@@ -1,0 +1,167 @@
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "core/number_format.h"
+#include "dialogs/custom_materials_dialog.h"
+#include "dialogs/storable_text.h"
+#include "platform/model_text.h"
+
+namespace strativex {
+namespace {
+
+// matcust.dat holds a name in double quotes on one line, with no way to escape either.
+std::optional<QString> NameProblem(const QString& name) {
+    if (name.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
+        return QStringLiteral("a line break");
+    }
+    if (const auto character = FirstCharacterWithoutCode(name)) {
+        return QStringLiteral("the character \"%1\"").arg(*character);
+    }
+    return std::nullopt;
+}
+
+QString LargestSingleText() {
+    return QString::fromStdString(NumberText(std::numeric_limits<float>::max()));
+}
+
+}  // namespace
+
+// Leaving a field checks it, except for Cancel, which closes without looking at it; a refused
+// field takes the focus back. A press on the list is held off while a field is refused, so
+// that the entry shown cannot change under an unsettled value.
+bool frmCustomMatsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListCustMats->viewport()) {
+        const bool press = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonDblClick;
+        return press && refused_ != nullptr;
+    }
+    if (event->type() != QEvent::FocusOut || !isVisible()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // Switching to another window or opening a menu does not leave the field.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const QWidget* next = QApplication::focusWidget();
+    if (watched == CmdCancel) {
+        CancelLeft(next);
+    } else {
+        FieldLeft(static_cast<QLineEdit*>(watched), next);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmCustomMatsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
+    if (next == CmdCancel) {
+        deferred_ = field;
+        return;
+    }
+    // Only the refused field is checked until it is settled; any other field merely passes
+    // the focus on its way back.
+    if (refused_ != nullptr && refused_ != field) return;
+    if (!ValidateField(field)) HoldFocus(field);
+}
+
+// The check that Cancel put off is made when the focus moves on to anything but that field.
+void frmCustomMatsDialog::CancelLeft(const QWidget* next) {
+    QLineEdit* field = std::exchange(deferred_, nullptr);
+    if (field == nullptr || next == field) return;
+    if (!ValidateField(field)) HoldFocus(field);
+}
+
+void frmCustomMatsDialog::HoldFocus(QLineEdit* field) {
+    QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+}
+
+bool frmCustomMatsDialog::ValidateField(QLineEdit* field) {
+    const bool accepted = field == txtMatName ? txtMatName_Validate()
+                                              : txtMatProp_Validate(field == txtMatProp[0] ? 0 : 1);
+    refused_ = accepted ? nullptr : field;
+    return accepted;
+}
+
+// A command first settles the field that still has the focus, as leaving it would.
+bool frmCustomMatsDialog::FieldsSettled() {
+    const QWidget* focused = QApplication::focusWidget();
+    for (QLineEdit* field : {txtMatName, txtMatProp[0], txtMatProp[1]}) {
+        if (focused == field) return ValidateField(field);
+    }
+    return refused_ == nullptr;
+}
+
+bool frmCustomMatsDialog::NameStorable(const QString& name) {
+    const auto problem = NameProblem(name);
+    if (!problem) return true;
+    Message(QStringLiteral("The material name holds %1, which the custom materials file cannot "
+                           "store.\r\nPlease change the name.")
+                .arg(*problem),
+            QStringLiteral("Character Not Supported"), MessageIcon::Exclamation,
+            MessageButtons::Ok);
+    return false;
+}
+
+// A value beyond a 32-bit float would be written as text that the file cannot be read back
+// from.
+bool frmCustomMatsDialog::PropertyInRange(int index, double value) {
+    if (std::fabs(value) <= std::numeric_limits<float>::max()) return true;
+    Notice(index == 0 ? QStringLiteral("Material property 'A' must not be greater than %1.")
+                            .arg(LargestSingleText())
+                      : QStringLiteral("Material property 'B' must lie between -%1 and %1.")
+                            .arg(LargestSingleText()));
+    return false;
+}
+
+bool frmCustomMatsDialog::txtMatName_Validate() {
+    const int selected = SelectedEntry();
+    if (selected < 1) return true;
+    const QString text = txtMatName->text();
+    if (!NameStorable(text)) return false;
+    bool accepted = true;
+    if (text.isEmpty()) {
+        Notice(QStringLiteral("Material must have a name."));
+        accepted = false;
+    }
+    // An emptied name shows in the list while the field holds the focus.
+    const std::string bytes = *ToModelText(text);
+    Material& material = copy_.Shown[selected - 1];
+    if (bytes != material.Name) {
+        material.Name = bytes;
+        ListCustMats->item(selected)->setText(text);
+        MarkChanged();
+    }
+    return accepted;
+}
+
+bool frmCustomMatsDialog::txtMatProp_Validate(int index) {
+    const int selected = SelectedEntry();
+    if (selected < 1) return true;
+    const double value = ReadNumber(txtMatProp[index]->text().toStdString());
+    bool accepted = PropertyInRange(index, value);
+    if (accepted) {
+        Material& material = copy_.Shown[selected - 1];
+        float& stored = index == 0 ? material.A : material.B;
+        if (static_cast<float>(value) != stored) {
+            stored = static_cast<float>(value);
+            EditorChanged = true;
+        }
+        if (index == 0 && stored <= 0.0f) {
+            Notice(QStringLiteral("Material property 'A' must be greater than zero"));
+            accepted = false;
+        }
+    }
+    cmdOK->setEnabled(EditorChanged);
+    return accepted;
+}
+
+}  // namespace strativex

@@ -1,0 +1,94 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "core/number_format.h"
+#include "dialogs/custom_materials_dialog.h"
+#include "platform/model_text.h"
+
+namespace strativex {
+namespace {
+
+QString SaveFailureText(const std::string& path, const SafeWriteResult& written) {
+    const QString step = written.FailedStep == SafeWriteStep::Open
+                             ? QStringLiteral("Error opening file for output")
+                             : QStringLiteral("Error writing file for output");
+    return QStringLiteral(
+               "Unable to save custom materials data file\r\n'%1'\r\n%2 (%3)\r\n"
+               "Custom materials not saved; the file is as it was.")
+        .arg(PathText(path), step, QString::fromStdString(written.SystemError));
+}
+
+}  // namespace
+
+void frmCustomMatsDialog::cmdCreateMat_Click() {
+    if (!FieldsSettled()) return;
+    const QString name = txtMatName->text();
+    if (name.isEmpty()) {
+        Notice(QStringLiteral("New material must have a name."));
+        return;
+    }
+    if (!NameStorable(name)) return;
+    const double a = ReadNumber(txtMatProp[0]->text().toStdString());
+    const double b = ReadNumber(txtMatProp[1]->text().toStdString());
+    if (!PropertyInRange(0, a) || !PropertyInRange(1, b)) return;
+    // A value too small for a 32-bit float would be stored as 0.
+    if (static_cast<float>(a) <= 0.0f) {
+        Notice(QStringLiteral("Material property 'A' must be greater than zero."));
+        return;
+    }
+    const auto id = NextCustomId(copy_);
+    if (!id) {
+        Notice(
+            QStringLiteral("No new material can be created: the largest material id is in "
+                           "use.\r\nDelete the custom material with the largest id first."));
+        return;
+    }
+    copy_.Shown.push_back({*ToModelText(name), *id, static_cast<float>(a), static_cast<float>(b)});
+    ListCustMats->addItem(name);
+    const int count = static_cast<int>(copy_.Shown.size());
+    SelectEntry(count);
+    cmdCreateMat->setEnabled(count < kEditorMaterialLimit);
+    MarkChanged();
+}
+
+void frmCustomMatsDialog::cmdDeleteMat_Click() {
+    if (!FieldsSettled()) return;
+    const int selected = SelectedEntry();
+    const QString title =
+        QStringLiteral("Delete Custom Material '%1'?").arg(ListCustMats->item(selected)->text());
+    const MessageAnswer answer =
+        Message(QStringLiteral("Deleting this custom material will affect any models which\r\n"
+                               " use this material.  Delete this material anyway?"),
+                title, MessageIcon::None, MessageButtons::OkCancel);
+    if (answer != MessageAnswer::Ok) return;
+    copy_.Shown.erase(copy_.Shown.begin() + (selected - 1));
+    {
+        const QSignalBlocker blocker(ListCustMats);
+        delete ListCustMats->takeItem(selected);
+    }
+    SelectEntry(0);
+    cmdCreateMat->setEnabled(true);
+    MarkChanged();
+}
+
+// A failed save keeps the editor open with every change, so that the user can retry or cancel.
+void frmCustomMatsDialog::cmdOK_Click() {
+    if (!FieldsSettled()) return;
+    const MessageAnswer answer =
+        Message(QStringLiteral("All changes to custom materials will be saved."),
+                QStringLiteral("Exit Custom Materials Editor?"), MessageIcon::None,
+                MessageButtons::OkCancel);
+    if (answer != MessageAnswer::Ok) return;
+    const std::string& path = state_.materialPaths.Custom;
+    const SafeWriteResult written = WriteCustomMaterialsFile(path, copy_, writeFault_);
+    if (!written.Ok) {
+        Message(SaveFailureText(path, written), QStringLiteral("Error Saving Materials File"),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    accept();
+}
+
+}  // namespace strativex

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "persistence/app_state.h"
+#include "persistence/custom_materials_file.h"
+#include "platform/desktop.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace strativex {
+
+// Creates, renames, changes and deletes the custom materials on a working copy of matcust.dat;
+// "Accept Changes" writes the copy back, Cancel discards it. The material table is left alone:
+// the main window reloads it from the file once the editor has closed.
+class frmCustomMatsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    frmCustomMatsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+
+    // Makes the next save fail at the given step, as a full disk or a lost folder would.
+    void SetWriteFault(const SafeWriteFault& fault) { writeFault_ = fault; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildFormula();
+    void PlaceControls();
+    void PlaceFormula();
+    void PlaceProperties();
+    int ClientWidth() const;
+    int PlaceFootnote(int clientWidth);
+    void PlaceButtons(int top);
+    void PlaceKeptNote();
+    void ConnectControls();
+    void Form_Load();
+
+    void ListCustMats_Click(int row);
+    void SelectEntry(int row);
+    void cmdCreateMat_Click();
+    void cmdDeleteMat_Click();
+    void cmdOK_Click();
+    bool txtMatName_Validate();
+    bool txtMatProp_Validate(int index);
+
+    bool ValidateField(QLineEdit* field);
+    void FieldLeft(QLineEdit* field, const QWidget* next);
+    void CancelLeft(const QWidget* next);
+    void HoldFocus(QLineEdit* field);
+    bool FieldsSettled();
+    bool NameStorable(const QString& name);
+    bool PropertyInRange(int index, double value);
+    void MarkChanged();
+    int SelectedEntry() const;
+    MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
+                          MessageButtons buttons);
+    void Notice(const QString& text);
+
+    AppState& state_;
+    Desktop& desktop_;
+    CustomMaterialsFile copy_;
+    bool EditorChanged = false;
+    SafeWriteFault writeFault_;
+    // The field whose value was refused; it keeps the focus until it holds an accepted value.
+    QLineEdit* refused_ = nullptr;
+    // The field left for Cancel, which does not check it; checked when the focus moves on.
+    QLineEdit* deferred_ = nullptr;
+
+    QListWidget* ListCustMats = nullptr;
+    QLabel* LabelMatName = nullptr;
+    QLineEdit* txtMatName = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QLabel*, 3> Label3{};
+    std::array<QLabel*, 2> LabelMatProp{};
+    std::array<QLineEdit*, 2> txtMatProp{};
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LabelKeptNote = nullptr;
+    QPushButton* cmdCreateMat = nullptr;
+    QPushButton* cmdDeleteMat = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* CmdCancel = nullptr;
+};
+
+}  // namespace strativex

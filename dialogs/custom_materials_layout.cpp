@@ -1,0 +1,183 @@
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "dialogs/custom_materials_dialog.h"
+#include "dialogs/named_widget.h"
+#include "dialogs/twips.h"
+
+namespace strativex {
+namespace {
+
+constexpr int kClientWidthTwips = 5505;
+constexpr int kMarginTwips = 195;
+// The formula reads larger than the captions around it, with its exponent and index smaller.
+constexpr int kFormulaPointGain = 3;
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = NamedWidget<QPushButton>(name, caption, parent);
+    // The window has no default button: Enter in a field commits nothing and closes nothing.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRect TwipPlace(int left, int top, int width, int height) {
+    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+// A caption at its design place, as wide and high as its text needs.
+void PlaceLabel(QLabel* label, int left, int top) {
+    label->setGeometry(QRect(QPoint(Pixels(left), Pixels(top)), label->sizeHint()));
+}
+
+// A box at its design place, made higher where the desktop's font needs the room.
+void PlaceBox(QWidget* box, int left, int top, int width, int height) {
+    QRect place = TwipPlace(left, top, width, height);
+    place.setHeight(std::max(place.height(), box->sizeHint().height()));
+    box->setGeometry(place);
+}
+
+}  // namespace
+
+void frmCustomMatsDialog::BuildControls() {
+    ListCustMats = NamedWidget<QListWidget>(QStringLiteral("ListCustMats"), this);
+    LabelMatName =
+        NamedWidget<QLabel>(QStringLiteral("LabelMatName"), QStringLiteral("Material Name:"), this);
+    txtMatName = NamedWidget<QLineEdit>(QStringLiteral("txtMatName"), this);
+    LabelMatName->setBuddy(txtMatName);
+    Label2 = NamedWidget<QLabel>(QStringLiteral("Label2"), QStringLiteral("Thermal Conductivity:"),
+                                 this);
+    BuildFormula();
+    const std::array<QString, 2> propCaptions{QStringLiteral("A"), QStringLiteral("B*")};
+    for (int k = 0; k < 2; ++k) {
+        txtMatProp[k] = NamedWidget<QLineEdit>(QStringLiteral("txtMatProp_%1").arg(k), this);
+        LabelMatProp[k] =
+            NamedWidget<QLabel>(QStringLiteral("LabelMatProp_%1").arg(k), propCaptions[k], this);
+        LabelMatProp[k]->setBuddy(txtMatProp[k]);
+    }
+    Label4 = NamedWidget<QLabel>(QStringLiteral("Label4"),
+                                 QStringLiteral("T= temp in degrees Kelvin"), this);
+    Label5 = NamedWidget<QLabel>(QStringLiteral("Label5"),
+                                 QStringLiteral("K= conductivity in W/cm-degK"), this);
+    Label1 = NamedWidget<QLabel>(QStringLiteral("Label1"),
+                                 QStringLiteral("* For constant thermal conductivity (no "
+                                                "temperature dependence), set B to zero."),
+                                 this);
+    Label1->setWordWrap(true);
+    cmdCreateMat = Button(QStringLiteral("cmdCreateMat"), QStringLiteral("Create"), this);
+    cmdDeleteMat = Button(QStringLiteral("cmdDeleteMat"), QStringLiteral("Delete"), this);
+    cmdOK = Button(QStringLiteral("cmdOK"), QStringLiteral("Accept Changes"), this);
+    CmdCancel = Button(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    LabelKeptNote = NamedWidget<QLabel>(QStringLiteral("LabelKeptNote"), this);
+    LabelKeptNote->setWordWrap(true);
+    LabelKeptNote->hide();
+}
+
+// K = AT^B with the conductivity's index θ: three captions, so that the exponent can stand
+// raised and the index lowered.
+void frmCustomMatsDialog::BuildFormula() {
+    const std::array<QString, 3> texts{QStringLiteral("K   = AT"), QStringLiteral("B"),
+                                       QStringLiteral("\u03B8")};
+    for (int k = 0; k < 3; ++k) {
+        Label3[k] = NamedWidget<QLabel>(QStringLiteral("Label3_%1").arg(k), texts[k], this);
+    }
+    QFont large = Label3[0]->font();
+    large.setPointSize(large.pointSize() + kFormulaPointGain);
+    Label3[0]->setFont(large);
+}
+
+// The design's places, with the right-hand captions, the footnote and the buttons moved
+// right or down, and the window grown, wherever the desktop's font needs more room than the
+// design gave.
+void frmCustomMatsDialog::PlaceControls() {
+    PlaceLabel(LabelMatName, 2400, 90);
+    PlaceBox(txtMatName, 2280, 390, 2715, 360);
+    PlaceLabel(Label2, 2430, 840);
+    PlaceFormula();
+    PlaceProperties();
+    PlaceLabel(Label4, 3285, 1890);
+    PlaceLabel(Label5, 3105, 2085);
+    PlaceBox(cmdCreateMat, 2280, 1995, 765, 345);
+    PlaceBox(cmdDeleteMat, 2295, 2520, 765, 345);
+    const int width = ClientWidth();
+    PlaceButtons(PlaceFootnote(width));
+    const QRect buttons = CmdCancel->geometry();
+    const QRect list = TwipPlace(kMarginTwips, 165, 1905, 0);
+    ListCustMats->setGeometry(list.left(), list.top(), list.width(),
+                              buttons.bottom() + 1 - list.top());
+    setFixedSize(std::max(width, buttons.right() + 1 + Pixels(kMarginTwips)),
+                 buttons.bottom() + 1 + Pixels(kMarginTwips));
+}
+
+// The fields stand clear of the "Thermal Conductivity:" caption, their captions beside them.
+void frmCustomMatsDialog::PlaceProperties() {
+    const int left = std::max(Pixels(4125), Label2->geometry().right() + 1 + Pixels(60));
+    const std::array<int, 2> tops{960, 1500};
+    const std::array<int, 2> captionTops{945, 1500};
+    for (int k = 0; k < 2; ++k) {
+        const int height = std::max(Pixels(360), txtMatProp[k]->sizeHint().height());
+        txtMatProp[k]->setGeometry(left, Pixels(tops[k]), Pixels(870), height);
+        LabelMatProp[k]->setGeometry(QRect(
+            QPoint(txtMatProp[k]->geometry().right() + 1 + Pixels(75), Pixels(captionTops[k])),
+            LabelMatProp[k]->sizeHint()));
+    }
+}
+
+int frmCustomMatsDialog::ClientWidth() const {
+    int right = Pixels(kClientWidthTwips - kMarginTwips);
+    for (const QWidget* widget : std::initializer_list<const QWidget*>{
+             txtMatName, LabelMatProp[0], LabelMatProp[1], Label4, Label5}) {
+        right = std::max(right, widget->geometry().right() + 1);
+    }
+    return right + Pixels(kMarginTwips);
+}
+
+// Beside the Delete button; returns the top of the buttons, which stand below it.
+int frmCustomMatsDialog::PlaceFootnote(int clientWidth) {
+    const QRect design = TwipPlace(2955, 2370, 2460, 675);
+    const int left = std::max(design.left(), cmdDeleteMat->geometry().right() + 1 + Pixels(60));
+    const int width = clientWidth - left - Pixels(90);
+    const int height = std::max(design.height(), Label1->heightForWidth(width));
+    Label1->setGeometry(left, design.top(), width, height);
+    return std::max(Pixels(3150), design.top() + height + Pixels(105));
+}
+
+void frmCustomMatsDialog::PlaceButtons(int top) {
+    const QRect design = TwipPlace(2370, 0, 1335, 390);
+    const QSize size(std::max(design.width(), cmdOK->sizeHint().width()),
+                     std::max(design.height(), cmdOK->sizeHint().height()));
+    cmdOK->setGeometry(QRect(QPoint(design.left(), top), size));
+    const int cancelLeft = std::max(Pixels(3930), cmdOK->geometry().right() + 1 + Pixels(225));
+    CmdCancel->setGeometry(QRect(QPoint(cancelLeft, top), size));
+}
+
+// The exponent follows the end of "AT" and the index the "K", wherever the desktop's font
+// puts them; the heights keep the design's offsets.
+void frmCustomMatsDialog::PlaceFormula() {
+    PlaceLabel(Label3[0], 2490, 1380);
+    const QFontMetrics metrics(Label3[0]->font());
+    const QPoint origin = Label3[0]->pos();
+    const int exponentLeft = origin.x() + metrics.horizontalAdvance(Label3[0]->text());
+    const int indexLeft = origin.x() + metrics.horizontalAdvance(QStringLiteral("K"));
+    Label3[1]->setGeometry(
+        QRect(QPoint(exponentLeft, origin.y() - Pixels(45)), Label3[1]->sizeHint()));
+    Label3[2]->setGeometry(
+        QRect(QPoint(indexLeft, origin.y() + Pixels(120)), Label3[2]->sizeHint()));
+}
+
+// Below the buttons, in a strip the window grows by only when there is something to say.
+void frmCustomMatsDialog::PlaceKeptNote() {
+    const int noteWidth = width() - 2 * Pixels(kMarginTwips);
+    const int top = CmdCancel->geometry().bottom() + 1 + Pixels(105);
+    LabelKeptNote->setGeometry(Pixels(kMarginTwips), top, noteWidth,
+                               LabelKeptNote->heightForWidth(noteWidth));
+    LabelKeptNote->show();
+    setFixedSize(width(), LabelKeptNote->geometry().bottom() + 1 + Pixels(kMarginTwips));
+}
+
+}  // namespace strativex

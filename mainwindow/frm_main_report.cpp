@@ -1,0 +1,61 @@
+#include <QAction>
+#include <QMenu>
+#include <QPrinter>
+
+#include "dialogs/print_preview.h"
+#include "mainwindow/frm_main.h"
+#include "platform/model_text.h"
+#include "views/report_output.h"
+#include "views/report_pdf.h"
+
+namespace strativex {
+
+void frmMain::ConnectReport() {
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::PrintCommand);
+    connect(mnuPrintPreview, &QAction::triggered, this, &frmMain::PrintPreviewCommand);
+    connect(mnuExportPdf, &QAction::triggered, this, &frmMain::ExportPdfCommand);
+}
+
+void frmMain::PrintCommand() {
+    if (!CommitActiveField()) return;
+    const std::unique_ptr<QPrinter> printer = desktop_.ChoosePrinter(this);
+    if (!printer) return;
+    // A report that never reached the printer is said so, rather than passed over in silence.
+    if (!PrintReport(*printer, ReportInputsOf(state_, StandardLayerPalette()))) {
+        Message(tr("The report could not be sent to the printer."), tr("Error Printing Report"),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void frmMain::PrintPreviewCommand() {
+    if (!CommitActiveField()) return;
+    const QPrinter printer;
+    FrmPrintPreview preview(state_, PageTwips(printer), this);
+    preview.exec();
+}
+
+void frmMain::ExportPdfCommand() {
+    if (!CommitActiveField()) return;
+    FileDialogRequest request;
+    request.DialogMode = FileDialogRequest::Mode::Save;
+    request.Title = tr("Export Report as PDF");
+    request.Folder = PathText(state_.prefs.ModelsFolder);
+    QString name = FromModelText(state_.model.ModelFileName);
+    if (name.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive)) name.chop(4);
+    request.FileName = name + QStringLiteral(".pdf");
+    request.Filters = {QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("All Files (*)")};
+    request.DefaultSuffix = QStringLiteral("pdf");
+    const auto chosen = desktop_.ChooseFile(this, request);
+    if (!chosen) return;
+    const SafeWriteResult written =
+        ExportReportPdf(NativePath(*chosen), ReportInputsOf(state_, StandardLayerPalette()));
+    if (!written.Ok) {
+        Message(*chosen + QStringLiteral("\r\n") +
+                    tr("The report could not be written: %1")
+                        .arg(QString::fromStdString(written.SystemError)) +
+                    QStringLiteral("\r\n") + tr("Report not exported."),
+                tr("Error Exporting PDF"), MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+}  // namespace strativex

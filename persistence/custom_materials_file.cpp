@@ -1,0 +1,95 @@
+#include "persistence/custom_materials_file.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/number_conversion.h"
+#include "core/record_reader.h"
+#include "core/text_file.h"
+#include "persistence/record_format.h"
+
+namespace strativex {
+namespace {
+
+std::optional<Material> ReadRecord(RecordReader& reader) {
+    const auto id = reader.ReadField();
+    const auto name = reader.ReadField();
+    const auto a = reader.ReadField();
+    const auto b = reader.ReadField();
+    if (!id || !name || !a || !b) return std::nullopt;
+    const auto parsedId = ParseInt16(*id);
+    const auto parsedA = ParseSingle(*a);
+    const auto parsedB = ParseSingle(*b);
+    if (!parsedId || !parsedA || !parsedB) return std::nullopt;
+    return Material{*name, *parsedId, *parsedA, *parsedB};
+}
+
+bool OnlyBlanks(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// Counts what can still be known about the text after the shown records: how many records
+// it holds and their largest id.
+void SurveyKeptText(CustomMaterialsFile& file) {
+    RecordReader reader(file.KeptText);
+    while (!reader.AtEnd()) {
+        const auto material = ReadRecord(reader);
+        if (!material) {
+            file.KeptUnreadable = true;
+            return;
+        }
+        ++file.KeptRecordCount;
+        file.LargestKeptId = std::max(file.LargestKeptId, material->Id);
+    }
+}
+
+}  // namespace
+
+CustomMaterialsFile ReadCustomMaterialsFile(const std::string& path) {
+    const auto content = ReadWholeFile(path);
+    return content ? ParseCustomMaterials(*content) : CustomMaterialsFile{};
+}
+
+CustomMaterialsFile ParseCustomMaterials(std::string_view content) {
+    CustomMaterialsFile file;
+    RecordReader reader(content);
+    while (!reader.AtEnd() && static_cast<int>(file.Shown.size()) < kEditorMaterialLimit) {
+        RecordReader before = reader;
+        const auto material = ReadRecord(reader);
+        if (!material) {
+            reader = before;
+            break;
+        }
+        file.Shown.push_back(*material);
+    }
+    const std::string rest = reader.ReadRest();
+    if (!OnlyBlanks(rest)) {
+        file.KeptText = rest;
+        SurveyKeptText(file);
+    }
+    return file;
+}
+
+std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file) {
+    std::int16_t largest = file.LargestKeptId;
+    for (const Material& material : file.Shown) largest = std::max(largest, material.Id);
+    if (largest == std::numeric_limits<std::int16_t>::max()) return std::nullopt;
+    return static_cast<std::int16_t>(largest + 1);
+}
+
+std::string CustomMaterialsText(const CustomMaterialsFile& file) {
+    std::string text;
+    for (const Material& material : file.Shown) {
+        text += std::to_string(material.Id) + "," + QuotedField(material.Name) + "," +
+                FileNumberText(material.A) + "," + FileNumberText(material.B) +
+                std::string(kLineEnd);
+    }
+    return text + file.KeptText;
+}
+
+SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file,
+                                         const SafeWriteFault& fault) {
+    return SafeWriteFile(path, CustomMaterialsText(file), fault);
+}
+
+}  // namespace strativex

@@ -1,0 +1,333 @@
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+#include <vector>
+
+#include "core/material_loader.h"
+#include "core/number_format.h"
+#include "core/thermal_calc.h"
+
+using namespace strativex;
+
+namespace {
+
+const QString kBinDir = QStringLiteral(STRATIVEX_BIN_DIR);
+const QString kTool = kBinDir + QStringLiteral("/strativex-helpdocs");
+const QString kTopics = QStringLiteral("SX-Topics.pdf");
+const QString kHowTo = QStringLiteral("SX-How To.pdf");
+const QString kGlossary = QStringLiteral("SX-Glossary.pdf");
+const QByteArray kPreviousOutput = "the previous document";
+
+struct Run {
+    int ExitCode = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+Run RunProgram(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        return run;
+    }
+    run.ExitCode = process.exitCode();
+    run.Out = process.readAllStandardOutput();
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+bool HasPopplerTools() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+// Runs of white space become one blank, so that a phrase wrapped over two lines still matches.
+QString PdfText(const QString& path) {
+    const Run run = RunProgram(QStringLiteral("pdftotext"),
+                               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, "-"});
+    return QString::fromUtf8(run.Out).simplified();
+}
+
+QString PdfInfo(const QString& path, const QString& field) {
+    const Run run = RunProgram(QStringLiteral("pdfinfo"), {path});
+    for (const QString& line : QString::fromUtf8(run.Out).split('\n')) {
+        if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed();
+    }
+    return {};
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const MaterialTable& ShippedMaterials() {
+    static const MaterialTable table = [] {
+        MaterialTable loaded;
+        LoadMaterials(loaded, MaterialPathsIn((kBinDir + "/Materials").toStdString()),
+                      std::nullopt);
+        return loaded;
+    }();
+    return table;
+}
+
+std::int16_t ShippedId(const std::string& name) {
+    const MaterialTable& table = ShippedMaterials();
+    for (int i = 1; i <= table.LastLoadedIndex(); ++i) {
+        if (table.Materials[static_cast<std::size_t>(i)].Name == name) {
+            return table.Materials[static_cast<std::size_t>(i)].Id;
+        }
+    }
+    return 0;
+}
+
+struct ExampleLayer {
+    std::string Material;
+    float Thickness;
+    float Angle;
+    float Size;  // width and length; 0 for no limit
+};
+
+// A millimetre model as the help documents describe it, computed by the program's engine.
+Model ExampleModel(float deviceSize, float power, float base,
+                   const std::vector<ExampleLayer>& layers) {
+    Model model;
+    ResetToNewModel(model, ModelDefaults{});
+    model.UnitSystem = LengthUnit::Millimeters;
+    model.PowerDissipation = power;
+    model.IsothermalTemp = base;
+    model.Layers[0].Width = deviceSize;
+    model.Layers[0].Length = deviceSize;
+    model.LayerCount = static_cast<std::int16_t>(layers.size());
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        Layer& layer = model.Layers[i + 1];
+        layer.MaterialId = ShippedId(layers[i].Material);
+        layer.Thickness = layers[i].Thickness;
+        layer.SpreadAngle = layers[i].Angle;
+        layer.Width = layers[i].Size;
+        layer.Length = layers[i].Size;
+    }
+    RecalculateModel(model, ShippedMaterials());
+    return model;
+}
+
+QString Decimals(double value, int decimals) {
+    return QString::fromStdString(FormatDecimals(value, decimals));
+}
+
+// The aluminium nitride of the fitting example, with the A and B the documents give for it.
+QString FittedConductivity(double celsius) {
+    MaterialTable table;
+    table.Materials[1] = Material{"AlN fit", 1, 107.5f, -0.7178f};
+    table.FirstCustomIndex = 2;
+    Model model;
+    model.LayerCount = 1;
+    model.Layers[1].MaterialId = 1;
+    return Decimals(LayerConductivity(model, table, 1, static_cast<float>(celsius + 273.16)), 2);
+}
+
+void AddRefusal(const char* name, const std::optional<QByteArray>& source, const QString& output,
+                const QString& message) {
+    QTest::newRow(name) << source.has_value() << source.value_or(QByteArray()) << output << message;
+}
+
+}  // namespace
+
+class TestHelpDocuments : public QObject {
+    Q_OBJECT
+
+private slots:
+    void documents_data();
+    void documents();
+    void examplesAgreeWithTheCalculation_data();
+    void examplesAgreeWithTheCalculation();
+    void longDocumentKeepsEveryParagraph();
+    void badInputIsRefusedAndKeepsTheOldDocument_data();
+    void badInputIsRefusedAndKeepsTheOldDocument();
+    void wrongArgumentsShowTheUsage_data();
+    void wrongArgumentsShowTheUsage();
+};
+
+void TestHelpDocuments::documents_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("headings");
+    QTest::newRow("topics") << kTopics << "Strativex Topics"
+                            << QStringList{"What Strativex computes",
+                                           "The main window",
+                                           "The thermal model",
+                                           "The spreading footprint",
+                                           "When the estimate is optimistic",
+                                           "Fitting A and B from two datasheet values",
+                                           "Units",
+                                           "Fields and their ranges",
+                                           "Files and folders",
+                                           "Custom materials",
+                                           "Printing and PDF export",
+                                           "The command-line calculator"};
+    QTest::newRow("how to") << kHowTo << "Strativex How To"
+                            << QStringList{"Build a first model",
+                                           "Select, add, copy, move and delete layers",
+                                           "Choose a material",
+                                           "Define a custom material from datasheet values",
+                                           "Switch between inches and millimetres",
+                                           "Change the number of decimal digits",
+                                           "Save, open and reopen models",
+                                           "Print, preview or export the report",
+                                           "Use the calculator in scripts"};
+    QTest::newRow("glossary") << kGlossary << "Strativex Glossary"
+                              << QStringList{"The model",       "Heat and temperature",
+                                             "Materials",       "The program and its files",
+                                             "Spreading angle", "Junction temperature",
+                                             "Conductivity law"};
+}
+
+void TestHelpDocuments::documents() {
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QFETCH(QStringList, headings);
+    const QString path = kBinDir + '/' + file;
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+
+    const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt();
+    QVERIFY2(pages >= 2 && pages <= 6, qPrintable(QStringLiteral("%1 pages").arg(pages)));
+    QCOMPARE(PdfInfo(path, QStringLiteral("Title")), title);
+    const QString text = PdfText(path);
+    QVERIFY(text.startsWith(title));
+    for (const QString& heading : headings) QVERIFY2(text.contains(heading), qPrintable(heading));
+    QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+}
+
+void TestHelpDocuments::examplesAgreeWithTheCalculation_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("phrase");
+    const Model worked = ExampleModel(
+        4.0f, 5.0f, 40.0f, {{"SAC305", 0.1f, 45.0f, 0.0f}, {"CuW 10/90", 1.0f, 45.0f, 5.0f}});
+    QTest::newRow("solder resistance")
+        << kTopics << Decimals(worked.Layers[1].Resistance, 4) + " C/W";
+    QTest::newRow("carrier resistance")
+        << kTopics << Decimals(worked.Layers[2].Resistance, 4) + " C/W";
+    QTest::newRow("total resistance")
+        << kTopics << "The total resistance is " + Decimals(*TotalResistance(worked), 4) + " C/W";
+    QTest::newRow("carrier top") << kTopics
+                                 << "= " + Decimals(worked.Layers[2].TopTemp - 273.16, 2) + " °C";
+    QTest::newRow("device") << kTopics << "= " + Decimals(*HeatSourceTempC(worked), 2) + " °C";
+
+    const Model first = ExampleModel(5.0f, 12.0f, 50.0f,
+                                     {{"Si", 0.3f, 45.0f, 0.0f},
+                                      {"SAC305", 0.1f, 45.0f, 0.0f},
+                                      {"Cu OFHC", 2.0f, 45.0f, 20.0f},
+                                      {"TIM grease typ", 0.05f, 0.0f, 0.0f}});
+    QTest::newRow("first model junction")
+        << kHowTo << "about " + Decimals(*HeatSourceTempC(first), 2) + " °C";
+    QTest::newRow("first model total")
+        << kHowTo << "about " + Decimals(*TotalResistance(first), 2) + " C/W";
+
+    QTest::newRow("fit at 25 C") << kTopics << FittedConductivity(25.0) + " W/cm-K at 25 °C";
+    QTest::newRow("fit at 150 C") << kTopics << FittedConductivity(150.0) + " at 150 °C";
+    QTest::newRow("fit at 100 C") << kTopics << FittedConductivity(100.0) + " at 100 °C";
+}
+
+void TestHelpDocuments::examplesAgreeWithTheCalculation() {
+    QFETCH(QString, file);
+    QFETCH(QString, phrase);
+    if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
+}
+
+// Headings of varied spacing, so that many of them are moved to the next page. Qt once left
+// the text after such a move unlaid, and it went missing from the pages.
+QByteArray LongSource(int sections) {
+    QByteArray source = "# Long help\n\n";
+    for (int k = 1; k <= sections; ++k) {
+        const QByteArray marker = "Marker" + QByteArray::number(k);
+        source += "## Section " + QByteArray::number(k) + "\n\n";
+        for (int line = 0; line < k % 7 + 1; ++line) source += "Filler text to vary the length. ";
+        source += marker + "end.\n\n";
+        if (k % 4 == 0) source += "- " + marker + "item.\n- Another item.\n\n";
+    }
+    return source;
+}
+
+void TestHelpDocuments::longDocumentKeepsEveryParagraph() {
+    if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    constexpr int kSections = 60;
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("long.md"));
+    const QString output = dir.filePath(QStringLiteral("long.pdf"));
+    QVERIFY(WriteBytes(input, LongSource(kSections)));
+
+    const Run run = RunProgram(kTool, {input, output});
+    QCOMPARE(run.ExitCode, 0);
+    const int pages = PdfInfo(output, QStringLiteral("Pages")).toInt();
+    QVERIFY(pages >= 3);
+    const QString text = PdfText(output);
+    for (int k = 1; k <= kSections; ++k) {
+        const QString marker = QStringLiteral("Marker%1end.").arg(k);
+        QVERIFY2(text.contains(marker), qPrintable(marker));
+        if (k % 4 == 0) QVERIFY(text.contains(QStringLiteral("Marker%1item.").arg(k)));
+    }
+    for (int page = 1; page <= pages; ++page) {
+        QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+    }
+}
+
+void TestHelpDocuments::badInputIsRefusedAndKeepsTheOldDocument_data() {
+    QTest::addColumn<bool>("sourceExists");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    const QByteArray valid = "# Title\n\nText.\n";
+    AddRefusal("missing source", std::nullopt, "out.pdf", "cannot read");
+    AddRefusal("not UTF-8", QByteArray("# Title\n\nna\xefve\n"), "out.pdf", "is not UTF-8 text");
+    AddRefusal("only blanks", QByteArray(" \n\t\n\n"), "out.pdf", "holds no text");
+    AddRefusal("no title", QByteArray("## A section\n\nText.\n"), "out.pdf", "has no title");
+    AddRefusal("output folder missing", valid, "missing/out.pdf", "cannot write");
+}
+
+void TestHelpDocuments::badInputIsRefusedAndKeepsTheOldDocument() {
+    QFETCH(bool, sourceExists);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("help.md"));
+    if (sourceExists) QVERIFY(WriteBytes(input, source));
+    const QString previous = dir.filePath(QStringLiteral("out.pdf"));
+    QVERIFY(WriteBytes(previous, kPreviousOutput));
+
+    const Run run = RunProgram(kTool, {input, dir.filePath(output)});
+    QCOMPARE(run.ExitCode, 1);
+    QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
+    QCOMPARE(FileBytes(previous), kPreviousOutput);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), sourceExists ? 2 : 1);
+}
+
+void TestHelpDocuments::wrongArgumentsShowTheUsage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("none") << QStringList{};
+    QTest::newRow("source only") << QStringList{"help.md"};
+    QTest::newRow("one too many") << QStringList{"help.md", "help.pdf", "extra.pdf"};
+    QTest::newRow("empty output") << QStringList{"help.md", ""};
+}
+
+void TestHelpDocuments::wrongArgumentsShowTheUsage() {
+    QFETCH(QStringList, args);
+    const Run run = RunProgram(kTool, args);
+    QCOMPARE(run.ExitCode, 2);
+    QVERIFY2(run.Err.contains(QStringLiteral("usage: strativex-helpdocs")), qPrintable(run.Err));
+}
+
+QTEST_GUILESS_MAIN(TestHelpDocuments)
+#include "test_help_documents.moc"

@@ -1,0 +1,431 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QComboBox>
+#include <QProcess>
+
+#include <memory>
+#include <optional>
+
+#include "mainwindow/frm_main.h"
+#include "persistence/model_file.h"
+#include "platform/command_line.h"
+#include "platform/model_text.h"
+#include "platform/program_locations.h"
+#include "platform/seed_user_materials.h"
+#include "scripted_desktop.h"
+
+using namespace strativex;
+
+namespace {
+
+const QString kShippedStandard = QStringLiteral(STRATIVEX_BIN_DIR "/Materials/matprops.dat");
+const QString kAppId = QStringLiteral("org.strativex.Strativex");
+
+// The user's folders as the desktop's standards name them under the test's own homes.
+struct UserHomes {
+    QString Config;
+    QString Data;
+};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void SetModified(const QString& path, const QDateTime& time) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+// An installed prefix: the programs' folder and the data folder with the shipped files.
+QString MakeInstalledPrefix(const QString& root) {
+    QDir().mkpath(root + "/bin");
+    QDir().mkpath(root + "/share/strativex/Materials");
+    QFile::copy(kShippedStandard, root + "/share/strativex/Materials/matprops.dat");
+    WriteBytes(root + "/share/strativex/SX-Topics.pdf", "%PDF-1.4\n");
+    return root + "/bin";
+}
+
+ProgramFolders UserFoldersFor(const UserHomes& homes, const QString& shippedData) {
+    const QString data = homes.Data + "/Strativex";
+    return {NativePath(data), NativePath(data + "/Materials"), NativePath(data + "/Models"),
+            NativePath(homes.Config + "/Strativex/prefs.txt"), NativePath(shippedData)};
+}
+
+void CompareFolders(const ProgramFolders& actual, const ProgramFolders& expected) {
+    QCOMPARE(actual.ProgramFolder, expected.ProgramFolder);
+    QCOMPARE(actual.DefaultMaterialsFolder, expected.DefaultMaterialsFolder);
+    QCOMPARE(actual.DefaultModelsFolder, expected.DefaultModelsFolder);
+    QCOMPARE(actual.PreferencesPath, expected.PreferencesPath);
+    QCOMPARE(actual.HelpFolder, expected.HelpFolder);
+}
+
+QStringList FilesUnder(const QString& root) {
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) files << it.next();
+    files.sort();
+    return files;
+}
+
+// One run of the program's start-up, as main() does it.
+struct Run {
+    AppState state;
+    ScriptedDesktop desktop;
+    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(state, desktop);
+};
+
+enum class OwnCopy { Missing, Older, SameTime, Newer };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(OwnCopy)
+
+class TestInstall : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir homes_;
+    UserHomes user_;
+    QTemporaryDir installRoot_;
+    std::optional<QString> installError_;
+    bool installed_ = false;
+
+    // Installs this build once into a prefix of the test's own, as a user would.
+    bool InstallOnce() {
+        if (installed_) return true;
+        if (installError_) return false;
+        QProcess install;
+        install.setWorkingDirectory(installRoot_.path());
+        install.start(QStringLiteral(STRATIVEX_CMAKE_COMMAND),
+                      {"--install", STRATIVEX_BUILD_DIR, "--prefix", installRoot_.path()});
+        const bool finished = install.waitForFinished(60000);
+        installed_ =
+            finished && install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0;
+        if (!installed_) installError_ = install.readAllStandardError();
+        return installed_;
+    }
+
+    QString Installed(const QString& relative) const {
+        return installRoot_.path() + "/" + relative;
+    }
+
+    // Runs a checker that may be missing on this machine; returns its output on failure.
+    static std::optional<QString> Check(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(QDir::tempPath());
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(program, arguments);
+        if (!process.waitForFinished(60000)) return QStringLiteral("did not finish");
+        if (process.exitCode() == 0) return std::nullopt;
+        return QString::fromLocal8Bit(process.readAll());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(homes_.isValid() && installRoot_.isValid());
+        user_ = {homes_.path() + "/config", homes_.path() + "/data"};
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(user_.Config));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user_.Data));
+        QCoreApplication::setApplicationName(QStringLiteral("Strativex"));
+        QVERIFY(QFileInfo::exists(kShippedStandard));
+    }
+
+    // Tests run as root, for whom permission bits stop no write; the probe stands in for a
+    // folder the user may not write to.
+    void resolvesFolders_data() {
+        QTest::addColumn<bool>("installedData");
+        QTest::addColumn<bool>("dataWithoutStandardFile");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build folder") << false << false << true << "program folder";
+        QTest::newRow("unpacked, writable") << false << true << true << "program folder";
+        QTest::newRow("unpacked, read-only") << false << false << false << "user, help beside";
+        QTest::newRow("installed, read-only prefix") << true << false << false << "user";
+        QTest::newRow("installed, writable prefix") << true << false << true << "user";
+    }
+
+    void resolvesFolders() {
+        QFETCH(bool, installedData);
+        QFETCH(bool, dataWithoutStandardFile);
+        QFETCH(bool, writable);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        QString bin = root.path() + "/bin";
+        QDir().mkpath(bin);
+        if (installedData) bin = MakeInstalledPrefix(root.path());
+        if (dataWithoutStandardFile) QDir().mkpath(root.path() + "/share/strativex/Materials");
+        QString probed;
+        const auto probe = [&](const QString& folder) {
+            probed = folder;
+            return writable;
+        };
+
+        const ProgramFolders folders = ResolveProgramFolders(bin + "/", probe);
+
+        if (expected == "program folder") {
+            QCOMPARE(probed, bin);
+            CompareFolders(folders, ProgramFoldersFor(NativePath(bin)));
+        } else if (expected == "user, help beside") {
+            CompareFolders(folders, UserFoldersFor(user_, bin));
+        } else {
+            CompareFolders(folders, UserFoldersFor(user_, root.path() + "/share/strativex"));
+        }
+        QCOMPARE(KeepsUserFilesApart(folders), expected != "program folder");
+    }
+
+    void probeTellsWritableFolders() {
+        QTemporaryDir dir;
+        QVERIFY(FolderAcceptsFiles(dir.path()));
+        QVERIFY(!FolderAcceptsFiles(dir.path() + "/missing"));
+        WriteBytes(dir.path() + "/file", "x");
+        QVERIFY(!FolderAcceptsFiles(dir.path() + "/file"));
+    }
+
+    void userFoldersAreMadeOnlyWhenApart() {
+        QTemporaryDir root;
+        const QString bin = MakeInstalledPrefix(root.path());
+        const ProgramFolders installed = ResolveProgramFolders(bin, FolderAcceptsFiles);
+        CreateUserFolders(installed);
+        for (const std::string& folder : {installed.ProgramFolder, installed.DefaultMaterialsFolder,
+                                          installed.DefaultModelsFolder}) {
+            QVERIFY2(QFileInfo(PathText(folder)).isDir(), folder.c_str());
+        }
+        QVERIFY(QFileInfo(QFileInfo(PathText(installed.PreferencesPath)).path()).isDir());
+
+        QTemporaryDir own;
+        CreateUserFolders(ProgramFoldersFor(NativePath(own.path())));
+        QVERIFY(FilesUnder(own.path()).isEmpty());
+        QVERIFY(!QFileInfo::exists(own.path() + "/Models"));
+    }
+
+    void seedsStandardMaterials_data() {
+        QTest::addColumn<OwnCopy>("ownCopy");
+        QTest::addColumn<bool>("defaultFolder");
+        QTest::addColumn<bool>("copied");
+        QTest::newRow("first start") << OwnCopy::Missing << true << true;
+        QTest::newRow("missing, materials elsewhere") << OwnCopy::Missing << false << true;
+        QTest::newRow("shipped newer, default folder") << OwnCopy::Older << true << true;
+        QTest::newRow("shipped newer, folder of own") << OwnCopy::Older << false << false;
+        QTest::newRow("same time") << OwnCopy::SameTime << true << false;
+        QTest::newRow("own copy newer") << OwnCopy::Newer << true << false;
+    }
+
+    void seedsStandardMaterials() {
+        QFETCH(OwnCopy, ownCopy);
+        QFETCH(bool, defaultFolder);
+        QFETCH(bool, copied);
+        QTemporaryDir root;
+        const QString bin = MakeInstalledPrefix(root.path());
+        const QString shipped = root.path() + "/share/strativex/Materials/matprops.dat";
+        const QDateTime shippedTime = QFileInfo(shipped).lastModified();
+        ProgramFolders folders = ResolveProgramFolders(bin, FolderAcceptsFiles);
+        folders.ProgramFolder = NativePath(root.path() + "/user");
+        folders.DefaultMaterialsFolder = NativePath(root.path() + "/user/Materials");
+        const QString own = root.path() + "/user/Materials/matprops.dat";
+        const QString custom = root.path() + "/user/Materials/matcust.dat";
+        const QByteArray customBytes = "\"Solder of my own\",900,0.5,0\r\n";
+        WriteBytes(custom, customBytes);
+        const QDateTime customTime = QFileInfo(custom).lastModified();
+        if (ownCopy != OwnCopy::Missing) {
+            WriteBytes(own, "an older standard file\r\n");
+            const qint64 offset = ownCopy == OwnCopy::Older   ? -3600
+                                  : ownCopy == OwnCopy::Newer ? 3600
+                                                              : 0;
+            SetModified(own, shippedTime.addSecs(offset));
+        }
+        const QByteArray before = ReadBytes(own);
+        Preferences prefs;
+        prefs.MaterialsFolder = defaultFolder ? folders.DefaultMaterialsFolder + "/"
+                                              : NativePath(root.path() + "/elsewhere");
+
+        SeedUserMaterials(folders, prefs);
+
+        QCOMPARE(ReadBytes(own), copied ? ReadBytes(shipped) : before);
+        if (copied) QCOMPARE(QFileInfo(own).lastModified(), shippedTime);
+        QCOMPARE(ReadBytes(custom), customBytes);
+        QCOMPARE(QFileInfo(custom).lastModified(), customTime);
+        QCOMPARE(QDir(root.path() + "/user/Materials").entryList(QDir::Files),
+                 (QStringList{"matcust.dat", "matprops.dat"}));
+    }
+
+    void seedingLeavesAProgramFolderAlone() {
+        QTemporaryDir own;
+        const ProgramFolders folders = ProgramFoldersFor(NativePath(own.path()));
+        WriteBytes(own.path() + "/Materials/matprops.dat", "the copy beside the program");
+        SetModified(own.path() + "/Materials/matprops.dat", QDateTime(QDate(2001, 1, 1), {}));
+        const QStringList before = FilesUnder(own.path());
+        Preferences prefs;
+        prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
+        SeedUserMaterials(folders, prefs);
+        QCOMPARE(FilesUnder(own.path()), before);
+        QCOMPARE(ReadBytes(own.path() + "/Materials/matprops.dat"),
+                 QByteArray("the copy beside the program"));
+    }
+
+    void seedingIntoAnUnusableFolderChangesNothing() {
+        QTemporaryDir root;
+        const QString bin = MakeInstalledPrefix(root.path());
+        ProgramFolders folders = ResolveProgramFolders(bin, FolderAcceptsFiles);
+        // A file where the materials folder should be: nothing can be written into it.
+        WriteBytes(root.path() + "/blocked", "not a folder");
+        folders.DefaultMaterialsFolder = NativePath(root.path() + "/blocked");
+        Preferences prefs;
+        prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
+        SeedUserMaterials(folders, prefs);
+        QCOMPARE(ReadBytes(root.path() + "/blocked"), QByteArray("not a folder"));
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files), QStringList{"blocked"});
+    }
+
+    // Two runs of an installed copy in a read-only prefix: the first seeds the user's folders
+    // and writes the preferences into the user's configuration folder, the second reads them.
+    void installedCopyKeepsTheUsersSettings() {
+        QTemporaryDir root;
+        const QString bin = MakeInstalledPrefix(root.path());
+        const QStringList shippedFiles = FilesUnder(root.path());
+        const auto readOnly = [](const QString&) { return false; };
+        const ProgramFolders folders = ResolveProgramFolders(bin, readOnly);
+        CreateUserFolders(folders);
+        const QString prefsPath = PathText(folders.PreferencesPath);
+        QFile::remove(prefsPath);
+        QFile::remove(PathText(folders.DefaultMaterialsFolder) + "/matprops.dat");
+
+        Run first;
+        QVERIFY(first.window->Form_Load(folders));
+        QCOMPARE(first.desktop.messages.size(), std::size_t{1});
+        QCOMPARE(first.desktop.messages[0].Text,
+                 "Preferences file '" + prefsPath +
+                     "' not found.\r\nDefault preference settings will be restored.");
+        QVERIFY(first.window->ComboMaterials->count() > 10);
+        QCOMPARE(QDir::currentPath(), PathText(folders.ProgramFolder));
+        QCOMPARE(first.state.prefs.ModelsFolder, folders.DefaultModelsFolder);
+        first.window->mnuTopics->trigger();
+        QCOMPARE(first.desktop.openedDocuments,
+                 QStringList{root.path() + "/share/strativex/SX-Topics.pdf"});
+        first.window->mnuMillimeters->trigger();
+        first.desktop.answers.push_back(MessageAnswer::No);
+        first.window->ExitProgram();
+        QVERIFY(QFileInfo::exists(prefsPath));
+        QVERIFY(ReadBytes(prefsPath).startsWith("\"Millimeters\"\r\n"));
+        QCOMPARE(FilesUnder(root.path()), shippedFiles);
+
+        Run second;
+        QVERIFY(second.window->Form_Load(folders));
+        QVERIFY(second.desktop.messages.empty());
+        QVERIFY(second.window->mnuMillimeters->isChecked());
+        QCOMPARE(second.state.prefs.MaterialsFolder, folders.DefaultMaterialsFolder);
+    }
+
+    // The start-up changes the working directory; a relative name still means the file in the
+    // folder the program was started from.
+    void opensModelFromCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("loadMessage");
+        const QString model = QStringLiteral("examples/igbt_on_al2o3_dbc.mdl");
+        QTest::newRow("relative to the starting folder")
+            << QStringList{"strativex", model} << "Strativex -- igbt_on_al2o3_dbc.mdl" << false;
+        QTest::newRow("absolute") << QStringList{"strativex",
+                                                 QStringLiteral(STRATIVEX_SOURCE_DIR "/") + model}
+                                  << "Strativex -- igbt_on_al2o3_dbc.mdl" << false;
+        QTest::newRow("none") << QStringList{"strativex"} << "Strativex -- untitled.mdl" << false;
+        QTest::newRow("empty") << QStringList{"strativex", ""} << "Strativex -- untitled.mdl"
+                               << false;
+        QTest::newRow("missing file")
+            << QStringList{"strativex", "examples/none.mdl"} << "Strativex -- untitled.mdl" << true;
+    }
+
+    void opensModelFromCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, caption);
+        QFETCH(bool, loadMessage);
+        QVERIFY(QDir::setCurrent(QStringLiteral(STRATIVEX_SOURCE_DIR)));
+        QTemporaryDir program;
+        QDir().mkpath(program.path() + "/Materials");
+        QVERIFY(QFile::copy(kShippedStandard, program.path() + "/Materials/matprops.dat"));
+        const ProgramFolders folders = ProgramFoldersFor(NativePath(program.path()));
+        SavePreferences(Preferences{}, folders.PreferencesPath);
+
+        const std::optional<QString> model = CommandLineModel(arguments);
+        Run run;
+        QVERIFY(run.window->Form_Load(folders));
+        run.window->show();
+        if (model) run.window->OpenModelFromPath(*model);
+
+        QCOMPARE(run.window->windowTitle(), caption);
+        const bool opened = caption.contains("igbt");
+        QCOMPARE(run.state.prefs.RecentFiles[1],
+                 opened ? NativePath(QStringLiteral(STRATIVEX_SOURCE_DIR
+                                                    "/examples/igbt_on_al2o3_dbc.mdl"))
+                        : std::string());
+        const bool loadFailed =
+            !run.desktop.messages.empty() && run.desktop.messages.back().Title == kLoadModelTitle;
+        QCOMPARE(loadFailed, loadMessage);
+    }
+
+    void installsIntoAPrefix() {
+        QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
+        for (const QString& file :
+             QStringList{"bin/strativex", "bin/strativex-calc", "bin/strativex-matprops",
+                         "share/strativex/Materials/matprops.dat", "share/strativex/SX-Topics.pdf",
+                         "share/strativex/SX-How To.pdf", "share/strativex/SX-Glossary.pdf",
+                         "share/applications/" + kAppId + ".desktop",
+                         "share/metainfo/" + kAppId + ".metainfo.xml",
+                         "share/icons/hicolor/scalable/apps/strativex.svg",
+                         "share/mime/packages/strativex.xml"}) {
+            QVERIFY2(QFileInfo::exists(Installed(file)), qPrintable(file));
+        }
+        QVERIFY(QFileInfo(Installed("bin/strativex")).isExecutable());
+        QCOMPARE(ReadBytes(Installed("share/strativex/Materials/matprops.dat")),
+                 ReadBytes(kShippedStandard));
+        // The program finds the installed data where the install put it.
+        const ProgramFolders folders =
+            ResolveProgramFolders(Installed("bin"), [](const QString&) { return true; });
+        QCOMPARE(PathText(folders.HelpFolder), Installed("share/strativex"));
+    }
+
+    void installedFilesPassTheDesktopChecks_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("desktop entry")
+            << "desktop-file-validate"
+            << QStringList{Installed("share/applications/" + kAppId + ".desktop")};
+        QTest::newRow("AppStream metadata")
+            << "appstreamcli"
+            << QStringList{"validate", "--no-net",
+                           Installed("share/metainfo/" + kAppId + ".metainfo.xml")};
+    }
+
+    void installedFilesPassTheDesktopChecks() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        const QString found = QStandardPaths::findExecutable(program);
+        if (found.isEmpty()) QSKIP(qPrintable(program + " is not installed"));
+        QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
+        const std::optional<QString> problems = Check(found, arguments);
+        QVERIFY2(!problems, qPrintable(problems.value_or(QString())));
+    }
+
+    void mimeTypeMatchesModelFiles() {
+        const QString found = QStandardPaths::findExecutable("update-mime-database");
+        if (found.isEmpty()) QSKIP("update-mime-database is not installed");
+        QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
+        QVERIFY(!Check(found, {Installed("share/mime")}));
+        const QByteArray globs = ReadBytes(Installed("share/mime/globs2"));
+        QVERIFY2(globs.contains("application/x-strativex-model:*.mdl"), globs.constData());
+        const QByteArray magic = ReadBytes(Installed("share/mime/magic"));
+        QVERIFY(magic.contains("application/x-strativex-model"));
+        QVERIFY(magic.contains("\"MODEL NAME\","));
+    }
+};
+
+QTEST_MAIN(TestInstall)
+#include "test_install.moc"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTextDocument>
+
+namespace strativex::helpdocs {
+
+// The styled document as PDF pages with a footer naming the title and the page; empty when
+// nothing could be drawn.
+QByteArray RenderHelpPdf(QTextDocument& document, const QString& title);
+
+}  // namespace strativex::helpdocs
