@@ -6,8 +6,9 @@
 #include <QVBoxLayout>
 
 #include "dialogs/named_widget.h"
+#include "dialogs/ok_button_row.h"
 #include "dialogs/program_logo.h"
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {
@@ -54,12 +55,7 @@ frmAbout::frmAbout(const AppState& state, QWidget* parent) : QDialog(parent) {
     top->addSpacing(Pixels(240));
     top->addLayout(TextColumn(state, this));
 
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QHBoxLayout* buttons = OkButtonRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -10,7 +10,7 @@
 
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 #include "platform/model_text.h"
 
 namespace strativex {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/named_widget.h"
+#include "dialogs/ok_button_row.h"
 
 namespace strativex {
 
@@ -21,17 +22,12 @@ frmContactUs::frmContactUs(Desktop& desktop, const ContactDetails& details, QWid
     : QDialog(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("frmContactUs"));
     setWindowTitle(QStringLiteral("Contact Us"));
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QHBoxLayout* buttons = OkButtonRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(BuildLinks(details));
-    layout->addSpacing(ok->sizeHint().height() / 2);
+    layout->addSpacing(fontMetrics().height());
     layout->addLayout(buttons);
 }
 

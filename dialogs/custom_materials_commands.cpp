@@ -38,7 +38,7 @@ void frmCustomMatsDialog::cmdCreateMat_Click() {
         Notice(QStringLiteral("Material property 'A' must be greater than zero."));
         return;
     }
-    const auto id = NextCustomId(copy_);
+    const auto id = NextCustomId(copy_, StandardIds());
     if (!id) {
         Notice(
             QStringLiteral("No new material can be created: the largest material id is in "
@@ -89,6 +89,14 @@ void frmCustomMatsDialog::cmdOK_Click() {
         return;
     }
     accept();
+}
+
+std::vector<std::int16_t> frmCustomMatsDialog::StandardIds() const {
+    std::vector<std::int16_t> ids;
+    for (int i = 1; i < state_.materials.FirstCustomIndex; ++i) {
+        ids.push_back(state_.materials.Materials[i].Id);
+    }
+    return ids;
 }
 
 }  // namespace strativex

@@ -64,6 +64,9 @@ private:
                           MessageButtons buttons);
     void Notice(const QString& text);
 
+    // The ids of the loaded standard materials, which new custom ones must not take.
+    std::vector<std::int16_t> StandardIds() const;
+
     AppState& state_;
     Desktop& desktop_;
     CustomMaterialsFile copy_;

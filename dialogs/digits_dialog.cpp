@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "dialogs/named_widget.h"
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

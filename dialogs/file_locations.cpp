@@ -8,7 +8,7 @@
 #include "core/material_loader.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 #include "persistence/paths.h"
 
 namespace strativex {

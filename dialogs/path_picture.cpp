@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 #include "persistence/paths.h"
 
 namespace strativex {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/named_widget.h"
-#include "dialogs/twips.h"
+#include "platform/twips.h"
 #include "views/drawing_surface.h"
 #include "views/report_output.h"
 

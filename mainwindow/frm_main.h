@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "persistence/app_state.h"
+#include "persistence/model_file.h"
 #include "platform/desktop.h"
 
 class QAction;
@@ -161,6 +162,8 @@ private:
 
     // Files.
     bool LoadModelAndReport(const QString& path);
+    void ReportReplacedMaterials(const QString& path,
+                                 const std::vector<ReplacedMaterialId>& replaced);
     void RefreshAfterLoad();
     void RefreshRecentMenu();
     bool EnsureCommitted();

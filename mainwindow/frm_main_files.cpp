@@ -78,7 +78,23 @@ bool frmMain::LoadModelAndReport(const QString& path) {
         return false;
     }
     RefreshAfterLoad();
+    ReportReplacedMaterials(path, outcome.ReplacedIds);
     return true;
+}
+
+// A layer whose material is not in the table is read without one, as the file format has it;
+// the user is told, since the layer then adds practically no resistance.
+void frmMain::ReportReplacedMaterials(const QString& path,
+                                      const std::vector<ReplacedMaterialId>& replaced) {
+    if (replaced.empty()) return;
+    QString text = path + QStringLiteral("\r\n") +
+                   tr("These layers name materials that are not in the materials table and "
+                      "were read without material:");
+    for (const ReplacedMaterialId& layer : replaced) {
+        text +=
+            QStringLiteral("\r\n") + tr("Layer %1: material id %2").arg(layer.Layer).arg(layer.Id);
+    }
+    Message(text, tr("Materials Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void frmMain::RefreshAfterLoad() {

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 
 #include "mainwindow/frm_main.h"
-#include "mainwindow/twips.h"
 #include "mainwindow/view_boxes.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

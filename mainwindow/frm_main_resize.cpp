@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "mainwindow/frm_main.h"
-#include "mainwindow/twips.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

@@ -12,8 +12,8 @@
 #include "core/thermal_calc.h"
 #include "core/units.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/twips.h"
 #include "platform/model_text.h"
+#include "platform/twips.h"
 #include "views/layer_palette.h"
 #include "views/layer_strip_geometry.h"
 

@@ -12,9 +12,9 @@
 #include "dialogs/file_locations.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/twips.h"
 #include "platform/model_text.h"
 #include "platform/seed_user_materials.h"
+#include "platform/twips.h"
 #include "views/today_date.h"
 
 namespace strativex {

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mainwindow/twips.h"
+#include "platform/twips.h"
 #include "views/data_table.h"
 #include "views/data_table_geometry.h"
 #include "views/drawing_surface.h"

@@ -70,11 +70,16 @@ CustomMaterialsFile ParseCustomMaterials(std::string_view content) {
     return file;
 }
 
-std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file) {
-    std::int16_t largest = file.LargestKeptId;
-    for (const Material& material : file.Shown) largest = std::max(largest, material.Id);
-    if (largest == std::numeric_limits<std::int16_t>::max()) return std::nullopt;
-    return static_cast<std::int16_t>(largest + 1);
+std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file,
+                                         const std::vector<std::int16_t>& standardIds) {
+    int id = file.LargestKeptId;
+    for (const Material& material : file.Shown) id = std::max<int>(id, material.Id);
+    // A standard material with the same id would hide the new one from every lookup.
+    do {
+        ++id;
+    } while (std::find(standardIds.begin(), standardIds.end(), id) != standardIds.end());
+    if (id > std::numeric_limits<std::int16_t>::max()) return std::nullopt;
+    return static_cast<std::int16_t>(id);
 }
 
 std::string CustomMaterialsText(const CustomMaterialsFile& file) {

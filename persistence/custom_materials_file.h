@@ -31,8 +31,10 @@ struct CustomMaterialsFile {
 CustomMaterialsFile ReadCustomMaterialsFile(const std::string& path);
 CustomMaterialsFile ParseCustomMaterials(std::string_view content);
 
-// One above the largest id in use; nothing when that would not fit a 16-bit id.
-std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file);
+// One above the largest custom id in use, passing over the ids of standard materials; nothing
+// when that would not fit a 16-bit id.
+std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file,
+                                         const std::vector<std::int16_t>& standardIds);
 
 std::string CustomMaterialsText(const CustomMaterialsFile& file);
 SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file,

@@ -17,6 +17,7 @@
 #include "float_compare.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
+#include "run_program.h"
 
 using namespace strativex;
 
@@ -55,23 +56,8 @@ struct Stack {
     std::vector<FixtureLayer> Layers;
 };
 
-struct Run {
-    int ExitCode = -1;
-    QByteArray Out;
-    QString Err;
-};
-
 Run RunCalc(const QStringList& args) {
-    QProcess process;
-    process.start(kCalc, args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.ExitCode = process.exitCode();
-    run.Out = process.readAllStandardOutput();
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return RunProgram(kCalc, args);
 }
 
 QJsonArray JsonModels(const QStringList& args) {

@@ -154,19 +154,26 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<QByteArray>("record");
-        QTest::newRow("first material gets id 1") << QByteArray() << "3.95"
-                                                  << "0" << QByteArray("1,\"New\",3.95,0\r\n");
+        QTest::addColumn<QList<int>>("standardIds");
+        QTest::newRow("first material gets id 1")
+            << QByteArray() << "3.95"
+            << "0" << QByteArray("1,\"New\",3.95,0\r\n") << QList<int>{};
         QTest::newRow("one above the largest id, not the last")
             << QByteArray("3,\"a\",1,0\r\n7,\"b\",1,0\r\n5,\"c\",1,0\r\n") << "0.5"
-            << "-1.25" << QByteArray("8,\"New\",.5,-1.25\r\n");
-        QTest::newRow("negative ids count as 0") << QByteArray("-4,\"a\",1,0\r\n") << "2"
-                                                 << "1" << QByteArray("1,\"New\",2,1\r\n");
+            << "-1.25" << QByteArray("8,\"New\",.5,-1.25\r\n") << QList<int>{};
+        QTest::newRow("negative ids count as 0")
+            << QByteArray("-4,\"a\",1,0\r\n") << "2"
+            << "1" << QByteArray("1,\"New\",2,1\r\n") << QList<int>{};
         QTest::newRow("trailing text ignored, letters read as 0")
             << QByteArray() << "2.5 W/cm"
-            << "none" << QByteArray("1,\"New\",2.5,0\r\n");
+            << "none" << QByteArray("1,\"New\",2.5,0\r\n") << QList<int>{};
         QTest::newRow("tiny and huge values in exponent form")
             << QByteArray() << "1e-9"
-            << "3e38" << QByteArray("1,\"New\",1E-09,3E+38\r\n");
+            << "3e38" << QByteArray("1,\"New\",1E-09,3E+38\r\n") << QList<int>{};
+        // A standard material with the same id would hide the new one from every lookup.
+        QTest::newRow("ids of standard materials are passed over")
+            << QByteArray("2,\"a\",1,0\r\n") << "1"
+            << "0" << QByteArray("5,\"New\",1,0\r\n") << QList<int>{3, 1, 4};
     }
 
     void createWritesNewRecord() {
@@ -174,7 +181,12 @@ private slots:
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(QByteArray, record);
+        QFETCH(QList<int>, standardIds);
         Fixture f;
+        for (int id : standardIds) {
+            f.state.materials.Materials[f.state.materials.FirstCustomIndex++] = {
+                "Standard", static_cast<std::int16_t>(id), 1.0f, 0.0f};
+        }
         f.WriteCustom(content.toStdString());
         Editor e(f);
         e.Enter("txtMatName", "New");

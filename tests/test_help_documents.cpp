@@ -10,6 +10,7 @@
 #include "core/material_loader.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
+#include "run_program.h"
 
 using namespace strativex;
 
@@ -21,25 +22,6 @@ const QString kTopics = QStringLiteral("SX-Topics.pdf");
 const QString kHowTo = QStringLiteral("SX-How To.pdf");
 const QString kGlossary = QStringLiteral("SX-Glossary.pdf");
 const QByteArray kPreviousOutput = "the previous document";
-
-struct Run {
-    int ExitCode = -1;
-    QByteArray Out;
-    QString Err;
-};
-
-Run RunProgram(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.ExitCode = process.exitCode();
-    run.Out = process.readAllStandardOutput();
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 bool HasPopplerTools() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&

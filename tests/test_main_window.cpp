@@ -2,15 +2,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include <memory>
 
+#include "core/layer_commands.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "persistence/model_file.h"
@@ -478,6 +481,23 @@ private slots:
         QCOMPARE(mine.LayerCount, 1);
     }
 
+    void unknownMaterialIsReported() {
+        auto s = Start();
+        QVERIFY(s);
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        AddLayer(model, ModelDefaults{});
+        model.Layers[1].MaterialId = 999;
+        const QString path = s->Path("unknown.mdl");
+        QVERIFY(SaveModelFile(model, path.toStdString()).Ok);
+        s->desktop.files.push_back(path);
+        s->window->mnuOpen->trigger();
+        QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
+        QVERIFY(LastMessage(s->desktop).endsWith("Layer 1: material id 999"));
+        QCOMPARE(s->state.model.Layers[1].MaterialId, 0);
+        QVERIFY(!s->state.model.ModelChanged);
+    }
+
     void failedLoadLeavesANewModelAndTheRecentEntry() {
         auto s = Start();
         QVERIFY(s);
@@ -553,6 +573,57 @@ private slots:
         QCOMPARE(read.UnitSystem, LengthUnit::Inches);
         QCOMPARE(read.DecimalDigits[6], 4);
         QCOMPARE(PreferencesText(read), PreferencesText(s->state.prefs));
+    }
+
+    void exportAndPrintTheReport() {
+        auto s = Start();
+        QVERIFY(s);
+        frmMain& w = *s->window;
+        const QString pdf = s->Path("report.pdf");
+        s->desktop.files.push_back(pdf);
+        w.mnuExportPdf->trigger();
+        QCOMPARE(s->desktop.fileRequests.back().FileName, QStringLiteral("untitled.pdf"));
+        QFile exported(pdf);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.read(5) == "%PDF-");
+
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(s->Path("printed.pdf"));
+        s->desktop.printers.push_back(std::move(printer));
+        w.mnuPrint->trigger();
+        QVERIFY(QFileInfo(s->Path("printed.pdf")).size() > 0);
+
+        s->desktop.files.push_back(s->Path("missing-folder/report.pdf"));
+        w.mnuExportPdf->trigger();
+        QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Error Exporting PDF"));
+    }
+
+    void helpDocumentsOpenFromTheProgramFolder() {
+        auto s = Start();
+        QVERIFY(s);
+        s->window->mnuHowTo->trigger();
+        QCOMPARE(s->desktop.openedDocuments, QStringList{s->Path("SX-How To.pdf")});
+    }
+
+    // Whatever the editor did, the materials are read again when it closes, in full.
+    void materialsReloadAfterTheEditor() {
+        auto s = Start();
+        QVERIFY(s);
+        frmMain& w = *s->window;
+        const int before = w.ComboMaterials->count();
+        QFile custom(s->Path("Materials/matcust.dat"));
+        QVERIFY(custom.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 25; ++i)
+            custom.write(QStringLiteral("%1,\"C%1\",2,0\r\n").arg(500 + i).toLatin1());
+        custom.close();
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->reject();
+            }
+        });
+        w.mnuCustomMat->trigger();
+        QCOMPARE(w.ComboMaterials->count(), before + 25);
     }
 
     void closingAsksAndCancelKeepsTheWindow() {
