@@ -62,7 +62,9 @@ StandardResult ReadStandard(MaterialTable& table, const std::string& content,
     return {n, std::nullopt};
 }
 
-std::optional<Material> ReadCustomRecord(RecordReader& reader) {
+}  // namespace
+
+std::optional<Material> ReadCustomMaterialRecord(RecordReader& reader) {
     const auto id = reader.ReadField();
     const auto name = reader.ReadField();
     const auto a = reader.ReadField();
@@ -70,8 +72,6 @@ std::optional<Material> ReadCustomRecord(RecordReader& reader) {
     if (!id || !name || !a || !b) return std::nullopt;
     return ToMaterial(*id, *name, *a, *b);
 }
-
-}  // namespace
 
 MaterialPaths MaterialPathsIn(const std::string& materialsFolder) {
     return {materialsFolder + "/matprops.dat", materialsFolder + "/matcust.dat"};
@@ -107,7 +107,7 @@ MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths&
         RecordReader reader(*custom);
         bool stoppedAtLimit = false;
         while (!reader.AtEnd() && n < kMaterialLoadLimit && !stoppedAtLimit) {
-            const auto material = ReadCustomRecord(reader);
+            const auto material = ReadCustomMaterialRecord(reader);
             if (!material) break;
             table.Materials[n++] = *material;
             stoppedAtLimit = customLimit && n - table.FirstCustomIndex >= *customLimit;

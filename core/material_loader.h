@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/material_table.h"
+#include "core/record_reader.h"
 
 namespace strativex {
 
@@ -31,6 +32,10 @@ MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths&
                                       const std::optional<std::string>& standard,
                                       const std::optional<std::string>& custom,
                                       std::optional<int> customLimit);
+
+// One record of the custom materials file: id, quoted name, A, B; nothing when it does not
+// read or convert.
+std::optional<Material> ReadCustomMaterialRecord(RecordReader& reader);
 
 std::string StandardFileMissingText(const std::string& standardPath);
 

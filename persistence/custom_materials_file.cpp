@@ -3,26 +3,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/number_conversion.h"
+#include "core/material_loader.h"
 #include "core/record_reader.h"
 #include "core/text_file.h"
 #include "persistence/record_format.h"
 
 namespace strativex {
 namespace {
-
-std::optional<Material> ReadRecord(RecordReader& reader) {
-    const auto id = reader.ReadField();
-    const auto name = reader.ReadField();
-    const auto a = reader.ReadField();
-    const auto b = reader.ReadField();
-    if (!id || !name || !a || !b) return std::nullopt;
-    const auto parsedId = ParseInt16(*id);
-    const auto parsedA = ParseSingle(*a);
-    const auto parsedB = ParseSingle(*b);
-    if (!parsedId || !parsedA || !parsedB) return std::nullopt;
-    return Material{*name, *parsedId, *parsedA, *parsedB};
-}
 
 bool OnlyBlanks(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
@@ -33,7 +20,7 @@ bool OnlyBlanks(std::string_view text) {
 void SurveyKeptText(CustomMaterialsFile& file) {
     RecordReader reader(file.KeptText);
     while (!reader.AtEnd()) {
-        const auto material = ReadRecord(reader);
+        const auto material = ReadCustomMaterialRecord(reader);
         if (!material) {
             file.KeptUnreadable = true;
             return;
@@ -55,7 +42,7 @@ CustomMaterialsFile ParseCustomMaterials(std::string_view content) {
     RecordReader reader(content);
     while (!reader.AtEnd() && static_cast<int>(file.Shown.size()) < kEditorMaterialLimit) {
         RecordReader before = reader;
-        const auto material = ReadRecord(reader);
+        const auto material = ReadCustomMaterialRecord(reader);
         if (!material) {
             reader = before;
             break;
