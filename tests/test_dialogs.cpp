@@ -61,6 +61,15 @@ QByteArray Bytes(const std::string& text) {
     return QByteArray::fromStdString(text);
 }
 
+QString Shown(const QWidget& window, int group) {
+    return Child<PathPicture>(window, QStringLiteral("PicPath_%1").arg(group))->DisplayedText();
+}
+
+QString PrefsCannotStore(const QString& entry, const QString& what) {
+    return "The entry for \"" + entry + "\" holds " + what +
+           ", which the preferences file cannot store.\r\nPlease change the entry.";
+}
+
 }  // namespace
 
 class TestDialogs : public QObject {
@@ -73,16 +82,15 @@ private slots:
         QTest::addColumn<QString>("presses");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<int>("result");
-        QTest::newRow("plus at five stays") << 0 << 5 << "+"
-                                            << "0.00000" << 5;
-        QTest::newRow("minus at zero stays") << 6 << 0 << "-"
-                                             << "0" << 0;
-        QTest::newRow("fourth plus from two changes nothing") << 3 << 2 << "++++"
-                                                              << "0.00000" << 5;
-        QTest::newRow("minus then plus") << 4 << 3 << "--+"
-                                         << "0.00" << 2;
-        QTest::newRow("damaged value shown as the most decimals") << 2 << 9 << ""
-                                                                  << "0.00000" << 5;
+        auto row = [](const char* tag, int slot, int stored, const char* presses,
+                      const char* pattern, int result) {
+            QTest::newRow(tag) << slot << stored << QString(presses) << QString(pattern) << result;
+        };
+        row("plus at five stays", 0, 5, "+", "0.00000", 5);
+        row("minus at zero stays", 6, 0, "-", "0", 0);
+        row("fourth plus from two changes nothing", 3, 2, "++++", "0.00000", 5);
+        row("minus then plus", 4, 3, "--+", "0.00", 2);
+        row("damaged value shown as the most decimals", 2, 9, "", "0.00000", 5);
     }
 
     void digitsStepWithinLimits() {
@@ -97,9 +105,7 @@ private slots:
         frmDigits dialog(state);
         dialog.show();
         for (const QChar press : presses) {
-            const QString button =
-                press == '+' ? QStringLiteral("CmdPlus_%1") : QStringLiteral("CmdMinus_%1");
-            Click(dialog, button.arg(slot));
+            Click(dialog, QString(press == '+' ? "CmdPlus_%1" : "CmdMinus_%1").arg(slot));
         }
         QCOMPARE(Text(dialog, QStringLiteral("Text_%1").arg(slot)), pattern);
         Click(dialog, "OKButton");
@@ -137,37 +143,21 @@ private slots:
         QVERIFY(state.prefs.DecimalDigits == before);
     }
 
-    void fileLocationsUseDefaultThenCancel() {
-        AppState state = TestState();
-        ScriptedDesktop desktop;
-        FrmFileLocs dialog(state, desktop);
-        dialog.show();
-        QCOMPARE(Child<PathPicture>(dialog, "PicPath_0")->DisplayedText(), Folder(kMaterials));
-        Click(dialog, "CmdDefault_0");
-        Click(dialog, "CmdDefault_1");
-        QCOMPARE(Child<PathPicture>(dialog, "PicPath_0")->DisplayedText(), "/opt/sx/Materials");
-        QCOMPARE(Child<PathPicture>(dialog, "PicPath_1")->DisplayedText(), "/opt/sx/Models");
-        Click(dialog, "CmdCancel");
-        QCOMPARE(Folder(state.prefs.MaterialsFolder), Folder(kMaterials));
-        QCOMPARE(Folder(state.prefs.ModelsFolder), Folder(kModels));
-        QVERIFY(desktop.fileRequests.empty());
-    }
-
     void fileLocationsChange_data() {
         QTest::addColumn<int>("group");
         QTest::addColumn<std::optional<QString>>("chosen");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("messages");
-        QTest::newRow("models: the shown *.mdl accepted")
-            << 1 << std::optional<QString>("/data/thermal/*.mdl") << "/data/thermal" << 0;
-        QTest::newRow("materials: a data file")
-            << 0 << std::optional<QString>("/data/mats/matprops.dat") << "/data/mats" << 0;
-        QTest::newRow("a file in the root") << 1 << std::optional<QString>("/a.mdl") << "/" << 0;
-        QTest::newRow("cancelled") << 1 << std::optional<QString>() << Folder(kModels) << 0;
-        QTest::newRow("a folder with a quote")
-            << 0 << std::optional<QString>("/data/\"old\"/matprops.dat") << Folder(kMaterials) << 1;
-        QTest::newRow("a folder with a line break")
-            << 1 << std::optional<QString>("/data/a\nb/x.mdl") << Folder(kModels) << 1;
+        auto row = [](const char* tag, int group, std::optional<QString> chosen,
+                      const QString& folder, int messages = 0) {
+            QTest::newRow(tag) << group << chosen << folder << messages;
+        };
+        row("models: the shown *.mdl accepted", 1, "/data/thermal/*.mdl", "/data/thermal");
+        row("materials: a data file", 0, "/data/mats/matprops.dat", "/data/mats");
+        row("a file in the root", 1, "/a.mdl", "/");
+        row("cancelled", 1, std::nullopt, Folder(kModels));
+        row("a folder with a quote", 0, "/data/\"old\"/matprops.dat", Folder(kMaterials), 1);
+        row("a folder with a line break", 1, "/data/a\nb/x.mdl", Folder(kModels), 1);
     }
 
     void fileLocationsChange() {
@@ -183,20 +173,17 @@ private slots:
         Click(dialog, QStringLiteral("CmdBrowse_%1").arg(group));
         QCOMPARE(int(desktop.messages.size()), messages);
         if (messages > 0) QCOMPARE(desktop.messages[0].Icon, MessageIcon::Exclamation);
-        QCOMPARE(
-            Child<PathPicture>(dialog, QStringLiteral("PicPath_%1").arg(group))->DisplayedText(),
-            folder);
+        QCOMPARE(Shown(dialog, group), folder);
         Click(dialog, "CmdOK");
-        const std::string& stored =
-            group == 0 ? state.prefs.MaterialsFolder : state.prefs.ModelsFolder;
+        const auto& [stored, other] =
+            group == 0 ? std::tie(state.prefs.MaterialsFolder, state.prefs.ModelsFolder)
+                       : std::tie(state.prefs.ModelsFolder, state.prefs.MaterialsFolder);
         QCOMPARE(Folder(stored), folder);
-        const std::string& other =
-            group == 0 ? state.prefs.ModelsFolder : state.prefs.MaterialsFolder;
         QCOMPARE(Folder(other), Folder(group == 0 ? kModels : kMaterials));
     }
 
-    // A second "Change..." starts in the folder the first one chose.
-    void fileLocationsRequests() {
+    // A second "Change..." starts in the folder the first one chose; Cancel drops every choice.
+    void fileLocationsRequestsDefaultsAndCancel() {
         AppState state = TestState();
         ScriptedDesktop desktop;
         desktop.files = {std::nullopt, QStringLiteral("/data/next/any.name"), std::nullopt};
@@ -207,17 +194,24 @@ private slots:
         }
         QCOMPARE(int(desktop.fileRequests.size()), 3);
         const FileDialogRequest& materials = desktop.fileRequests[0];
-        QCOMPARE(materials.Title, "Location of Materials Database File");
-        QCOMPARE(materials.FileName, "matprops.dat");
+        QCOMPARE(QStringList({materials.Title, materials.FileName, materials.Folder}),
+                 QStringList(
+                     {"Location of Materials Database File", "matprops.dat", Folder(kMaterials)}));
         QCOMPARE(materials.Filters, QStringList({"Data Files (*.dat)", "All Files (*)"}));
-        QCOMPARE(materials.Folder, Folder(kMaterials));
         const FileDialogRequest& models = desktop.fileRequests[1];
-        QCOMPARE(models.Title, "Location of Model Files");
-        QCOMPARE(models.FileName, "*.mdl");
+        QCOMPARE(QStringList({models.Title, models.FileName, models.Folder}),
+                 QStringList({"Location of Model Files", "*.mdl", Folder(kModels)}));
         QCOMPARE(models.Filters, QStringList({"Model Files (*.mdl)", "All Files (*)"}));
-        QCOMPARE(models.Folder, Folder(kModels));
         QVERIFY(materials.AcceptAnyName && models.AcceptAnyName);
         QCOMPARE(desktop.fileRequests[2].Folder, "/data/next");
+        Click(dialog, "CmdDefault_0");
+        Click(dialog, "CmdDefault_1");
+        QCOMPARE(QStringList({Shown(dialog, 0), Shown(dialog, 1)}),
+                 QStringList({"/opt/sx/Materials", "/opt/sx/Models"}));
+        QCOMPARE(int(desktop.fileRequests.size()), 3);
+        Click(dialog, "CmdCancel");
+        QCOMPARE(Folder(state.prefs.MaterialsFolder), Folder(kMaterials));
+        QCOMPARE(Folder(state.prefs.ModelsFolder), Folder(kModels));
     }
 
     void fileLocationsShortensLongPath() {
@@ -231,8 +225,8 @@ private slots:
         dialog.show();
         const auto* picture = Child<PathPicture>(dialog, "PicPath_1");
         const QString shown = picture->DisplayedText();
-        QVERIFY2(shown.startsWith("/.../"), qPrintable(shown));
-        QVERIFY2(shown.endsWith("/folder29/models"), qPrintable(shown));
+        QVERIFY2(shown.startsWith("/.../") && shown.endsWith("/folder29/models"),
+                 qPrintable(shown));
         QVERIFY(QFontMetrics(picture->font()).horizontalAdvance(shown) <= picture->width());
         Click(dialog, "CmdOK");
         QCOMPARE(Folder(state.prefs.ModelsFolder), longPath);
@@ -276,6 +270,7 @@ private slots:
         QCOMPARE(state.prefs.UseCurrentDate, ok ? option : useDate);
     }
 
+    // Texts are stored in Windows-1252; the slots without a field keep what they held.
     void userInfoStoresTextsAndFlags() {
         AppState state = TestState();
         state.prefs.UseCurrentDate = false;
@@ -291,11 +286,11 @@ private slots:
         Click(dialog, "ChkInclude_6");
         Click(dialog, "CmdOK");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(Bytes(state.prefs.UserInfoText[0]), QByteArray("J\xfcrgen M\xfcller"));
-        QCOMPARE(Bytes(state.prefs.UserInfoText[1]), QByteArray("\x80 Thermal, Ltd."));
-        QCOMPARE(Bytes(state.prefs.UserInfoText[5]), QByteArray("comments slot"));
-        QCOMPARE(Bytes(state.prefs.UserInfoText[6]), QByteArray("name slot"));
-        QCOMPARE(Bytes(state.prefs.UserInfoText[7]), QByteArray("file slot"));
+        const auto& texts = state.prefs.UserInfoText;
+        QCOMPARE(QList<QByteArray>({Bytes(texts[0]), Bytes(texts[1]), Bytes(texts[5]),
+                                    Bytes(texts[6]), Bytes(texts[7])}),
+                 QList<QByteArray>({"J\xfcrgen M\xfcller", "\x80 Thermal, Ltd.", "comments slot",
+                                    "name slot", "file slot"}));
         const std::array<bool, kUserInfoSlots> flags{false, false, false, false,
                                                      false, true,  true,  true};
         QVERIFY(state.prefs.UserInfoInclude == flags);
@@ -305,26 +300,16 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("double quote")
-            << 3 << "The \"Big\" Project"
-            << "The entry for \"Project\" holds a double quote (\"), which the preferences file "
-               "cannot store.\r\nPlease change the entry.";
-        QTest::newRow("line break")
-            << 2 << "Research\nDevelopment"
-            << "The entry for \"Department\" holds a line break, which the preferences file "
-               "cannot store.\r\nPlease change the entry.";
+        QTest::newRow("double quote") << 3 << QString("The \"Big\" Project")
+                                      << PrefsCannotStore("Project", "a double quote (\")");
+        QTest::newRow("line break") << 2 << QString("Research\nDevelopment")
+                                    << PrefsCannotStore("Department", "a line break");
         QTest::newRow("no code page character")
             << 0 << QStringLiteral("Dr. \u03a9")
-            << QStringLiteral(
-                   "The entry for \"Created by\" holds the character \"\u03a9\", "
-                   "which the preferences file cannot store.\r\nPlease change the "
-                   "entry.");
+            << PrefsCannotStore("Created by", QStringLiteral("the character \"\u03a9\""));
         QTest::newRow("character outside the basic plane")
             << 1 << QStringLiteral("Heat \U0001F525 Inc.")
-            << QStringLiteral(
-                   "The entry for \"Company\" holds the character \"\U0001F525\", "
-                   "which the preferences file cannot store.\r\nPlease change the "
-                   "entry.");
+            << PrefsCannotStore("Company", QStringLiteral("the character \"\U0001F525\""));
     }
 
     void userInfoRefusesWhatPrefsCannotStore() {
@@ -387,63 +372,50 @@ private slots:
         QTRY_VERIFY(guard.isNull());
     }
 
-    void commentsCancelAndCloseKeepModel_data() {
-        QTest::addColumn<bool>("cancelButton");
-        QTest::newRow("Cancel") << true;
-        QTest::newRow("window closed") << false;
-    }
-
-    void commentsCancelAndCloseKeepModel() {
-        QFETCH(bool, cancelButton);
-        AppState state = TestState();
-        state.model.ModelComments = "old";
-        state.prefs.CommentsWindowWidth = 6000;
-        state.prefs.CommentsWindowHeight = 4500;
-        ScriptedDesktop desktop;
-        auto* dialog = new FrmComments(state, desktop);
-        QPointer<FrmComments> guard(dialog);
-        dialog->show();
-        QCOMPARE(dialog->size(), QSize(400, 300));
-        dialog->resize(500, 350);
-        Child<QPlainTextEdit>(*dialog, "TxtComments")->setPlainText("new");
-        if (cancelButton) {
-            Click(*dialog, "CmdCancel");
-        } else {
-            dialog->close();
-        }
-        QCOMPARE(Bytes(state.model.ModelComments), QByteArray("old"));
-        QVERIFY(!state.model.ModelChanged);
-        QCOMPARE(state.prefs.CommentsWindowWidth, cancelButton ? 7500 : 6000);
-        QCOMPARE(state.prefs.CommentsWindowHeight, cancelButton ? 5250 : 4500);
-        QTRY_VERIFY(guard.isNull());
-    }
-
-    void commentsSizeLimits_data() {
+    // Sizes are stored in twips, 15 to a pixel; closing by the title bar forgets the size.
+    void commentsWindowSize_data() {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QSize>("stored");
         QTest::addColumn<QSize>("resized");
         QTest::addColumn<QSize>("remembered");
+        const QSize kept(6000, 4500);
+        QTest::newRow("Cancel") << "CmdCancel" << kept << QSize(500, 350) << QSize(7500, 5250);
+        QTest::newRow("window closed") << "close" << kept << QSize(500, 350) << kept;
         QTest::newRow("first start opens at the minimum")
-            << QSize(0, 0) << QSize() << QSize(2400, 1605);
+            << "CmdOK" << QSize(0, 0) << QSize() << QSize(2400, 1605);
         QTest::newRow("shrunk below the minimum")
-            << QSize(6000, 4500) << QSize(50, 40) << QSize(2400, 1605);
+            << "CmdOK" << kept << QSize(50, 40) << QSize(2400, 1605);
         QTest::newRow("wider than the preferences can hold")
-            << QSize(6000, 4500) << QSize(2500, 400) << QSize(32767, 6000);
+            << "CmdOK" << kept << QSize(2500, 400) << QSize(32767, 6000);
     }
 
-    void commentsSizeLimits() {
+    void commentsWindowSize() {
+        QFETCH(QString, how);
         QFETCH(QSize, stored);
         QFETCH(QSize, resized);
         QFETCH(QSize, remembered);
         AppState state = TestState();
+        state.model.ModelComments = "old";
         state.prefs.CommentsWindowWidth = static_cast<std::int16_t>(stored.width());
         state.prefs.CommentsWindowHeight = static_cast<std::int16_t>(stored.height());
         ScriptedDesktop desktop;
         auto* dialog = new FrmComments(state, desktop);
+        QPointer<FrmComments> guard(dialog);
         dialog->show();
+        if (stored == QSize(6000, 4500)) QCOMPARE(dialog->size(), QSize(400, 300));
         if (resized.isValid()) dialog->resize(resized);
-        Click(*dialog, "CmdOK");
+        Child<QPlainTextEdit>(*dialog, "TxtComments")->setPlainText("new");
+        if (how == "close") {
+            dialog->close();
+        } else {
+            Click(*dialog, how);
+        }
+        const bool ok = how == "CmdOK";
+        QCOMPARE(Bytes(state.model.ModelComments), QByteArray(ok ? "new" : "old"));
+        QCOMPARE(state.model.ModelChanged, ok);
         QCOMPARE(state.prefs.CommentsWindowWidth, remembered.width());
         QCOMPARE(state.prefs.CommentsWindowHeight, remembered.height());
+        QTRY_VERIFY(guard.isNull());
     }
 
     void commentsRefuseTextWithoutCode() {
@@ -481,17 +453,14 @@ private slots:
         ScriptedDesktop desktop;
         frmContactUs dialog(desktop, ContactDetails{});
         QVERIFY(dialog.findChild<QLabel*>("LblNoContact") != nullptr);
-        QVERIFY(dialog.findChild<QLabel*>("LblEmail") == nullptr);
-        QVERIFY(dialog.findChild<QLabel*>("LblWeb") == nullptr);
+        QVERIFY(!dialog.findChild<QLabel*>("LblEmail") && !dialog.findChild<QLabel*>("LblWeb"));
     }
 
     void contactLinksOpenThroughDesktop_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("e-mail") << "LblEmail"
-                                << "mailto:ann@example.com";
-        QTest::newRow("web") << "LblWeb"
-                             << "https://example.com/support";
+        QTest::newRow("e-mail") << QString("LblEmail") << QString("mailto:ann@example.com");
+        QTest::newRow("web") << QString("LblWeb") << QString("https://example.com/support");
     }
 
     void contactLinksOpenThroughDesktop() {

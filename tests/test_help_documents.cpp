@@ -123,111 +123,6 @@ void AddRefusal(const char* name, const std::optional<QByteArray>& source, const
     QTest::newRow(name) << source.has_value() << source.value_or(QByteArray()) << output << message;
 }
 
-}  // namespace
-
-class TestHelpDocuments : public QObject {
-    Q_OBJECT
-
-private slots:
-    void documents_data();
-    void documents();
-    void examplesAgreeWithTheCalculation_data();
-    void examplesAgreeWithTheCalculation();
-    void longDocumentKeepsEveryParagraph();
-    void badInputIsRefusedAndKeepsTheOldDocument_data();
-    void badInputIsRefusedAndKeepsTheOldDocument();
-    void wrongArgumentsShowTheUsage_data();
-    void wrongArgumentsShowTheUsage();
-};
-
-void TestHelpDocuments::documents_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("headings");
-    QTest::newRow("topics") << kTopics << "Strativex Topics"
-                            << QStringList{"What Strativex computes",
-                                           "The main window",
-                                           "The thermal model",
-                                           "The spreading footprint",
-                                           "When the estimate is optimistic",
-                                           "Fitting A and B from two datasheet values",
-                                           "Units",
-                                           "Fields and their ranges",
-                                           "Files and folders",
-                                           "Custom materials",
-                                           "Printing and PDF export",
-                                           "The command-line calculator"};
-    QTest::newRow("how to") << kHowTo << "Strativex How To"
-                            << QStringList{"Build a first model",
-                                           "Select, add, copy, move and delete layers",
-                                           "Choose a material",
-                                           "Define a custom material from datasheet values",
-                                           "Switch between inches and millimetres",
-                                           "Change the number of decimal digits",
-                                           "Save, open and reopen models",
-                                           "Print, preview or export the report",
-                                           "Use the calculator in scripts"};
-    QTest::newRow("glossary") << kGlossary << "Strativex Glossary"
-                              << QStringList{"The model",       "Heat and temperature",
-                                             "Materials",       "The program and its files",
-                                             "Spreading angle", "Junction temperature",
-                                             "Conductivity law"};
-}
-
-void TestHelpDocuments::documents() {
-    QFETCH(QString, file);
-    QFETCH(QString, title);
-    QFETCH(QStringList, headings);
-    const QString path = kBinDir + '/' + file;
-    QVERIFY2(QFile::exists(path), qPrintable(path));
-    if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-
-    const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt();
-    QVERIFY2(pages >= 2 && pages <= 6, qPrintable(QStringLiteral("%1 pages").arg(pages)));
-    QCOMPARE(PdfInfo(path, QStringLiteral("Title")), title);
-    const QString text = PdfText(path);
-    QVERIFY(text.startsWith(title));
-    for (const QString& heading : headings) QVERIFY2(text.contains(heading), qPrintable(heading));
-    QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
-}
-
-void TestHelpDocuments::examplesAgreeWithTheCalculation_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("phrase");
-    const Model worked = ExampleModel(
-        4.0f, 5.0f, 40.0f, {{"SAC305", 0.1f, 45.0f, 0.0f}, {"CuW 10/90", 1.0f, 45.0f, 5.0f}});
-    QTest::newRow("solder resistance")
-        << kTopics << Decimals(worked.Layers[1].Resistance, 4) + " C/W";
-    QTest::newRow("carrier resistance")
-        << kTopics << Decimals(worked.Layers[2].Resistance, 4) + " C/W";
-    QTest::newRow("total resistance")
-        << kTopics << "The total resistance is " + Decimals(*TotalResistance(worked), 4) + " C/W";
-    QTest::newRow("carrier top") << kTopics
-                                 << "= " + Decimals(worked.Layers[2].TopTemp - 273.16, 2) + " °C";
-    QTest::newRow("device") << kTopics << "= " + Decimals(*HeatSourceTempC(worked), 2) + " °C";
-
-    const Model first = ExampleModel(5.0f, 12.0f, 50.0f,
-                                     {{"Si", 0.3f, 45.0f, 0.0f},
-                                      {"SAC305", 0.1f, 45.0f, 0.0f},
-                                      {"Cu OFHC", 2.0f, 45.0f, 20.0f},
-                                      {"TIM grease typ", 0.05f, 0.0f, 0.0f}});
-    QTest::newRow("first model junction")
-        << kHowTo << "about " + Decimals(*HeatSourceTempC(first), 2) + " °C";
-    QTest::newRow("first model total")
-        << kHowTo << "about " + Decimals(*TotalResistance(first), 2) + " C/W";
-
-    QTest::newRow("fit at 25 C") << kTopics << FittedConductivity(25.0) + " W/cm-K at 25 °C";
-    QTest::newRow("fit at 150 C") << kTopics << FittedConductivity(150.0) + " at 150 °C";
-    QTest::newRow("fit at 100 C") << kTopics << FittedConductivity(100.0) + " at 100 °C";
-}
-
-void TestHelpDocuments::examplesAgreeWithTheCalculation() {
-    QFETCH(QString, file);
-    QFETCH(QString, phrase);
-    if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
-    QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
-}
-
 // Headings of varied spacing, so that many of them are moved to the next page. Qt once left
 // the text after such a move unlaid, and it went missing from the pages.
 QByteArray LongSource(int sections) {
@@ -242,74 +137,161 @@ QByteArray LongSource(int sections) {
     return source;
 }
 
-void TestHelpDocuments::longDocumentKeepsEveryParagraph() {
-    if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-    constexpr int kSections = 60;
-    QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("long.md"));
-    const QString output = dir.filePath(QStringLiteral("long.pdf"));
-    QVERIFY(WriteBytes(input, LongSource(kSections)));
+}  // namespace
 
-    const Run run = RunProgram(kTool, {input, output});
-    QCOMPARE(run.ExitCode, 0);
-    const int pages = PdfInfo(output, QStringLiteral("Pages")).toInt();
-    QVERIFY(pages >= 3);
-    const QString text = PdfText(output);
-    for (int k = 1; k <= kSections; ++k) {
-        const QString marker = QStringLiteral("Marker%1end.").arg(k);
-        QVERIFY2(text.contains(marker), qPrintable(marker));
-        if (k % 4 == 0) QVERIFY(text.contains(QStringLiteral("Marker%1item.").arg(k)));
+class TestHelpDocuments : public QObject {
+    Q_OBJECT
+
+private slots:
+    void documents_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("headings");
+        const auto row = [](const char* name, const QString& file, const char* title,
+                            const char* headings) {
+            QTest::newRow(name) << file << QString(title) << QString(headings).split('|');
+        };
+        row("topics", kTopics, "Strativex Topics",
+            "What Strativex computes|The main window|The thermal model|The spreading footprint|"
+            "When the estimate is optimistic|Fitting A and B from two datasheet values|Units|"
+            "Fields and their ranges|Files and folders|Custom materials|Printing and PDF export|"
+            "The command-line calculator");
+        row("how to", kHowTo, "Strativex How To",
+            "Build a first model|Select, add, copy, move and delete layers|Choose a material|"
+            "Define a custom material from datasheet values|"
+            "Switch between inches and millimetres|Change the number of decimal digits|"
+            "Save, open and reopen models|Print, preview or export the report|"
+            "Use the calculator in scripts");
+        row("glossary", kGlossary, "Strativex Glossary",
+            "The model|Heat and temperature|Materials|The program and its files|"
+            "Spreading angle|Junction temperature|Conductivity law");
     }
-    for (int page = 1; page <= pages; ++page) {
-        QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+
+    void documents() {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QFETCH(QStringList, headings);
+        const QString path = kBinDir + '/' + file;
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+        if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+
+        const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt();
+        QVERIFY2(pages >= 2 && pages <= 6, qPrintable(QStringLiteral("%1 pages").arg(pages)));
+        QCOMPARE(PdfInfo(path, QStringLiteral("Title")), title);
+        const QString text = PdfText(path);
+        QVERIFY(text.startsWith(title));
+        for (const QString& heading : headings)
+            QVERIFY2(text.contains(heading), qPrintable(heading));
+        QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
     }
-}
 
-void TestHelpDocuments::badInputIsRefusedAndKeepsTheOldDocument_data() {
-    QTest::addColumn<bool>("sourceExists");
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("message");
-    const QByteArray valid = "# Title\n\nText.\n";
-    AddRefusal("missing source", std::nullopt, "out.pdf", "cannot read");
-    AddRefusal("not UTF-8", QByteArray("# Title\n\nna\xefve\n"), "out.pdf", "is not UTF-8 text");
-    AddRefusal("only blanks", QByteArray(" \n\t\n\n"), "out.pdf", "holds no text");
-    AddRefusal("no title", QByteArray("## A section\n\nText.\n"), "out.pdf", "has no title");
-    AddRefusal("output folder missing", valid, "missing/out.pdf", "cannot write");
-}
+    void examplesAgreeWithTheCalculation_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("phrase");
+        const auto row = [](const char* name, const QString& file, const QString& phrase) {
+            QTest::newRow(name) << file << phrase;
+        };
+        const Model worked = ExampleModel(
+            4.0f, 5.0f, 40.0f, {{"SAC305", 0.1f, 45.0f, 0.0f}, {"CuW 10/90", 1.0f, 45.0f, 5.0f}});
+        row("solder resistance", kTopics, Decimals(worked.Layers[1].Resistance, 4) + " C/W");
+        row("carrier resistance", kTopics, Decimals(worked.Layers[2].Resistance, 4) + " C/W");
+        row("total resistance", kTopics,
+            "The total resistance is " + Decimals(*TotalResistance(worked), 4) + " C/W");
+        row("carrier top", kTopics, "= " + Decimals(worked.Layers[2].TopTemp - 273.16, 2) + " °C");
+        row("device", kTopics, "= " + Decimals(*HeatSourceTempC(worked), 2) + " °C");
 
-void TestHelpDocuments::badInputIsRefusedAndKeepsTheOldDocument() {
-    QFETCH(bool, sourceExists);
-    QFETCH(QByteArray, source);
-    QFETCH(QString, output);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("help.md"));
-    if (sourceExists) QVERIFY(WriteBytes(input, source));
-    const QString previous = dir.filePath(QStringLiteral("out.pdf"));
-    QVERIFY(WriteBytes(previous, kPreviousOutput));
+        const Model first = ExampleModel(5.0f, 12.0f, 50.0f,
+                                         {{"Si", 0.3f, 45.0f, 0.0f},
+                                          {"SAC305", 0.1f, 45.0f, 0.0f},
+                                          {"Cu OFHC", 2.0f, 45.0f, 20.0f},
+                                          {"TIM grease typ", 0.05f, 0.0f, 0.0f}});
+        row("first model junction", kHowTo,
+            "about " + Decimals(*HeatSourceTempC(first), 2) + " °C");
+        row("first model total", kHowTo, "about " + Decimals(*TotalResistance(first), 2) + " C/W");
 
-    const Run run = RunProgram(kTool, {input, dir.filePath(output)});
-    QCOMPARE(run.ExitCode, 1);
-    QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
-    QCOMPARE(FileBytes(previous), kPreviousOutput);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), sourceExists ? 2 : 1);
-}
+        row("fit at 25 C", kTopics, FittedConductivity(25.0) + " W/cm-K at 25 °C");
+        row("fit at 150 C", kTopics, FittedConductivity(150.0) + " at 150 °C");
+        row("fit at 100 C", kTopics, FittedConductivity(100.0) + " at 100 °C");
+    }
 
-void TestHelpDocuments::wrongArgumentsShowTheUsage_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("none") << QStringList{};
-    QTest::newRow("source only") << QStringList{"help.md"};
-    QTest::newRow("one too many") << QStringList{"help.md", "help.pdf", "extra.pdf"};
-    QTest::newRow("empty output") << QStringList{"help.md", ""};
-}
+    void examplesAgreeWithTheCalculation() {
+        QFETCH(QString, file);
+        QFETCH(QString, phrase);
+        if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
+    }
 
-void TestHelpDocuments::wrongArgumentsShowTheUsage() {
-    QFETCH(QStringList, args);
-    const Run run = RunProgram(kTool, args);
-    QCOMPARE(run.ExitCode, 2);
-    QVERIFY2(run.Err.contains(QStringLiteral("usage: strativex-helpdocs")), qPrintable(run.Err));
-}
+    void longDocumentKeepsEveryParagraph() {
+        if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        constexpr int kSections = 60;
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("long.md"));
+        const QString output = dir.filePath(QStringLiteral("long.pdf"));
+        QVERIFY(WriteBytes(input, LongSource(kSections)));
+
+        const Run run = RunProgram(kTool, {input, output});
+        QCOMPARE(run.ExitCode, 0);
+        const int pages = PdfInfo(output, QStringLiteral("Pages")).toInt();
+        QVERIFY(pages >= 3);
+        const QString text = PdfText(output);
+        for (int k = 1; k <= kSections; ++k) {
+            const QString marker = QStringLiteral("Marker%1end.").arg(k);
+            QVERIFY2(text.contains(marker), qPrintable(marker));
+            if (k % 4 == 0) QVERIFY(text.contains(QStringLiteral("Marker%1item.").arg(k)));
+        }
+        for (int page = 1; page <= pages; ++page) {
+            QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+        }
+    }
+
+    void badInputIsRefusedAndKeepsTheOldDocument_data() {
+        QTest::addColumn<bool>("sourceExists");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("message");
+        const QByteArray valid = "# Title\n\nText.\n";
+        AddRefusal("missing source", std::nullopt, "out.pdf", "cannot read");
+        AddRefusal("not UTF-8", QByteArray("# Title\n\nna\xefve\n"), "out.pdf",
+                   "is not UTF-8 text");
+        AddRefusal("only blanks", QByteArray(" \n\t\n\n"), "out.pdf", "holds no text");
+        AddRefusal("no title", QByteArray("## A section\n\nText.\n"), "out.pdf", "has no title");
+        AddRefusal("output folder missing", valid, "missing/out.pdf", "cannot write");
+    }
+
+    void badInputIsRefusedAndKeepsTheOldDocument() {
+        QFETCH(bool, sourceExists);
+        QFETCH(QByteArray, source);
+        QFETCH(QString, output);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("help.md"));
+        if (sourceExists) QVERIFY(WriteBytes(input, source));
+        const QString previous = dir.filePath(QStringLiteral("out.pdf"));
+        QVERIFY(WriteBytes(previous, kPreviousOutput));
+
+        const Run run = RunProgram(kTool, {input, dir.filePath(output)});
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
+        QCOMPARE(FileBytes(previous), kPreviousOutput);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 sourceExists ? 2 : 1);
+    }
+
+    void wrongArgumentsShowTheUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("source only") << QStringList{"help.md"};
+        QTest::newRow("one too many") << QStringList{"help.md", "help.pdf", "extra.pdf"};
+        QTest::newRow("empty output") << QStringList{"help.md", ""};
+    }
+
+    void wrongArgumentsShowTheUsage() {
+        QFETCH(QStringList, args);
+        const Run run = RunProgram(kTool, args);
+        QCOMPARE(run.ExitCode, 2);
+        QVERIFY2(run.Err.contains(QStringLiteral("usage: strativex-helpdocs")),
+                 qPrintable(run.Err));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestHelpDocuments)
 #include "test_help_documents.moc"

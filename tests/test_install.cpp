@@ -61,12 +61,9 @@ ProgramFolders UserFoldersFor(const UserHomes& homes, const QString& shippedData
             NativePath(homes.Config + "/Strativex/prefs.txt"), NativePath(shippedData)};
 }
 
-void CompareFolders(const ProgramFolders& actual, const ProgramFolders& expected) {
-    QCOMPARE(actual.ProgramFolder, expected.ProgramFolder);
-    QCOMPARE(actual.DefaultMaterialsFolder, expected.DefaultMaterialsFolder);
-    QCOMPARE(actual.DefaultModelsFolder, expected.DefaultModelsFolder);
-    QCOMPARE(actual.PreferencesPath, expected.PreferencesPath);
-    QCOMPARE(actual.HelpFolder, expected.HelpFolder);
+QStringList Paths(const ProgramFolders& f) {
+    return {PathText(f.ProgramFolder), PathText(f.DefaultMaterialsFolder),
+            PathText(f.DefaultModelsFolder), PathText(f.PreferencesPath), PathText(f.HelpFolder)};
 }
 
 QStringList FilesUnder(const QString& root) {
@@ -173,11 +170,12 @@ private slots:
 
         if (expected == "program folder") {
             QCOMPARE(probed, bin);
-            CompareFolders(folders, ProgramFoldersFor(NativePath(bin)));
+            QCOMPARE(Paths(folders), Paths(ProgramFoldersFor(NativePath(bin))));
         } else if (expected == "user, help beside") {
-            CompareFolders(folders, UserFoldersFor(user_, bin));
+            QCOMPARE(Paths(folders), Paths(UserFoldersFor(user_, bin)));
         } else {
-            CompareFolders(folders, UserFoldersFor(user_, root.path() + "/share/strativex"));
+            QCOMPARE(Paths(folders),
+                     Paths(UserFoldersFor(user_, root.path() + "/share/strativex")));
         }
         QCOMPARE(KeepsUserFilesApart(folders), expected != "program folder");
     }
@@ -257,32 +255,33 @@ private slots:
                  (QStringList{"matcust.dat", "matprops.dat"}));
     }
 
-    void seedingLeavesAProgramFolderAlone() {
-        QTemporaryDir own;
-        const ProgramFolders folders = ProgramFoldersFor(NativePath(own.path()));
-        WriteBytes(own.path() + "/Materials/matprops.dat", "the copy beside the program");
-        SetModified(own.path() + "/Materials/matprops.dat", QDateTime(QDate(2001, 1, 1), {}));
-        const QStringList before = FilesUnder(own.path());
-        Preferences prefs;
-        prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
-        SeedUserMaterials(folders, prefs);
-        QCOMPARE(FilesUnder(own.path()), before);
-        QCOMPARE(ReadBytes(own.path() + "/Materials/matprops.dat"),
-                 QByteArray("the copy beside the program"));
+    void seedingChangesNothing_data() {
+        QTest::addColumn<bool>("besideProgram");
+        QTest::newRow("old copy beside the program") << true;
+        // A file where the materials folder should be: nothing can be written into it.
+        QTest::newRow("materials folder unusable") << false;
     }
 
-    void seedingIntoAnUnusableFolderChangesNothing() {
+    void seedingChangesNothing() {
+        QFETCH(bool, besideProgram);
         QTemporaryDir root;
-        const QString bin = MakeInstalledPrefix(root.path());
-        ProgramFolders folders = ResolveProgramFolders(bin, FolderAcceptsFiles);
-        // A file where the materials folder should be: nothing can be written into it.
-        WriteBytes(root.path() + "/blocked", "not a folder");
-        folders.DefaultMaterialsFolder = NativePath(root.path() + "/blocked");
+        ProgramFolders folders;
+        QString guarded = root.path() + "/blocked";
+        if (besideProgram) {
+            folders = ProgramFoldersFor(NativePath(root.path()));
+            guarded = root.path() + "/Materials/matprops.dat";
+        } else {
+            folders = ResolveProgramFolders(MakeInstalledPrefix(root.path()), FolderAcceptsFiles);
+            folders.DefaultMaterialsFolder = NativePath(guarded);
+        }
+        WriteBytes(guarded, "kept");
+        SetModified(guarded, QDateTime(QDate(2001, 1, 1), {}));
+        const QStringList before = FilesUnder(root.path());
         Preferences prefs;
         prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
         SeedUserMaterials(folders, prefs);
-        QCOMPARE(ReadBytes(root.path() + "/blocked"), QByteArray("not a folder"));
-        QCOMPARE(QDir(root.path()).entryList(QDir::Files), QStringList{"blocked"});
+        QCOMPARE(FilesUnder(root.path()), before);
+        QCOMPARE(ReadBytes(guarded), QByteArray("kept"));
     }
 
     // Two runs of an installed copy in a read-only prefix: the first seeds the user's folders
@@ -328,24 +327,22 @@ private slots:
     // folder the program was started from.
     void opensModelFromCommandLine_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("opened");
         QTest::addColumn<bool>("loadMessage");
         const QString model = QStringLiteral("examples/igbt_on_al2o3_dbc.mdl");
+        const QString absolute = QStringLiteral(STRATIVEX_SOURCE_DIR "/") + model;
         QTest::newRow("relative to the starting folder")
-            << QStringList{"strativex", model} << "Strativex -- igbt_on_al2o3_dbc.mdl" << false;
-        QTest::newRow("absolute") << QStringList{"strativex",
-                                                 QStringLiteral(STRATIVEX_SOURCE_DIR "/") + model}
-                                  << "Strativex -- igbt_on_al2o3_dbc.mdl" << false;
-        QTest::newRow("none") << QStringList{"strativex"} << "Strativex -- untitled.mdl" << false;
-        QTest::newRow("empty") << QStringList{"strativex", ""} << "Strativex -- untitled.mdl"
-                               << false;
+            << QStringList{"strativex", model} << true << false;
+        QTest::newRow("absolute") << QStringList{"strativex", absolute} << true << false;
+        QTest::newRow("none") << QStringList{"strativex"} << false << false;
+        QTest::newRow("empty") << QStringList{"strativex", ""} << false << false;
         QTest::newRow("missing file")
-            << QStringList{"strativex", "examples/none.mdl"} << "Strativex -- untitled.mdl" << true;
+            << QStringList{"strativex", "examples/none.mdl"} << false << true;
     }
 
     void opensModelFromCommandLine() {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, caption);
+        QFETCH(bool, opened);
         QFETCH(bool, loadMessage);
         QVERIFY(QDir::setCurrent(QStringLiteral(STRATIVEX_SOURCE_DIR)));
         QTemporaryDir program;
@@ -360,8 +357,8 @@ private slots:
         run.window->show();
         if (model) run.window->OpenModelFromPath(*model);
 
-        QCOMPARE(run.window->windowTitle(), caption);
-        const bool opened = caption.contains("igbt");
+        QCOMPARE(run.window->windowTitle(),
+                 opened ? "Strativex -- igbt_on_al2o3_dbc.mdl" : "Strativex -- untitled.mdl");
         QCOMPARE(run.state.prefs.RecentFiles[1],
                  opened ? NativePath(QStringLiteral(STRATIVEX_SOURCE_DIR
                                                     "/examples/igbt_on_al2o3_dbc.mdl"))

@@ -75,21 +75,21 @@ private slots:
         QCOMPARE(RowTexts(inputs.view(), 1).Resistance, QStringLiteral("no result"));
     }
 
+    // The width is that of a shorter text plus a slack, so the fonts of the machine do not matter.
     void cutToWidth_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("widthOf");
         QTest::addColumn<double>("slack");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("fits") << "abcdef"
-                              << "abcdef" << 0.0 << "abcdef";
-        QTest::newRow("exactly three") << "abcdef"
-                                       << "abc" << 0.0 << "abc";
-        QTest::newRow("a hair short of three") << "abcdef"
-                                               << "abc" << -0.01 << "ab";
-        QTest::newRow("nothing fits") << "abcdef"
-                                      << "" << -1.0 << "";
-        QTest::newRow("empty stays empty") << ""
-                                           << "" << -1.0 << "";
+        auto row = [](const char* tag, const char* text, const char* widthOf, double slack,
+                      const char* expected) {
+            QTest::newRow(tag) << QString(text) << QString(widthOf) << slack << QString(expected);
+        };
+        row("fits", "abcdef", "abcdef", 0.0, "abcdef");
+        row("exactly three", "abcdef", "abc", 0.0, "abc");
+        row("a hair short of three", "abcdef", "abc", -0.01, "ab");
+        row("nothing fits", "abcdef", "", -1.0, "");
+        row("empty stays empty", "", "", -1.0, "");
     }
 
     void cutToWidth() {
@@ -106,18 +106,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("widthOf");
         QTest::addColumn<int>("count");
-        QTest::newRow("all fits") << "ab cd"
-                                  << "ab cd ef" << 5;
-        QTest::newRow("line feed ends the line") << "ab\ncd"
-                                                 << "ab cd ef" << 3;
-        QTest::newRow("line feed after CR") << "ab\r\ncd"
-                                            << "ab cd ef" << 4;
-        QTest::newRow("after the last blank that fits") << "ab cd ef"
-                                                        << "ab cd" << 3;
-        QTest::newRow("word wider than the line") << "abcdefghij"
-                                                  << "abcd" << 4;
-        QTest::newRow("nothing at all") << ""
-                                        << "ab" << 0;
+        auto row = [](const char* tag, const char* text, const char* widthOf, int count) {
+            QTest::newRow(tag) << QString(text) << QString(widthOf) << count;
+        };
+        row("all fits", "ab cd", "ab cd ef", 5);
+        row("line feed ends the line", "ab\ncd", "ab cd ef", 3);
+        row("line feed after CR", "ab\r\ncd", "ab cd ef", 4);
+        row("after the last blank that fits", "ab cd ef", "ab cd", 3);
+        row("word wider than the line", "abcdefghij", "abcd", 4);
+        row("nothing at all", "", "ab", 0);
     }
 
     void fitTextBreak() {

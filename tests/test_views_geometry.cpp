@@ -45,51 +45,37 @@ private slots:
         QFETCH(int, lineOffset);
         QFETCH(IntList, rowBottoms);
         const DataTableGeometry g = ComputeDataTable(layers, 3675, 5970, ViewLayout::Screen);
-        QCOMPARE(g.F, 8);
-        QCOMPARE(g.S, 85);
-        QVERIFY(!g.LongHeadings);
+        QCOMPARE((IntList{g.F, g.S, g.LongHeadings, g.YT, g.RH, g.D}),
+                 (IntList{8, 85, false, 880, rowPitch, lineOffset}));
         QCOMPARE(FirstOf(g.ColX, 7), (IntList{0, 919, 1532, 2022, 2451, 2941, 3676}));
-        QCOMPARE(g.YT, 880);
-        QCOMPARE(g.RH, rowPitch);
-        QCOMPARE(g.D, lineOffset);
         QCOMPARE(FirstOf(g.RowBottomY, layers + 1), rowBottoms);
         QCOMPARE(g.RowBottomY[layers + 1], std::int16_t{0});
     }
 
     void tableFontAndWording_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("font");
-        QTest::addColumn<int>("offsetBase");
-        QTest::addColumn<bool>("longWording");
-        QTest::newRow("short wording up to 6600") << 6600 << 5970 << 8 << 85 << false;
-        QTest::newRow("long wording from 6601") << 6601 << 5970 << 8 << 85 << true;
-        QTest::newRow("narrow") << 7999 << 9000 << 8 << 85 << true;
-        QTest::newRow("low") << 8000 << 6499 << 8 << 85 << true;
-        QTest::newRow("medium") << 8000 << 6500 << 10 << 110 << true;
-        QTest::newRow("just below large") << 9000 << 8999 << 10 << 110 << true;
-        QTest::newRow("large") << 9000 << 9000 << 12 << 130 << true;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<IntList>("fontOffsetLong");
+        QTest::newRow("short wording up to 6600") << QSize(6600, 5970) << IntList{8, 85, false};
+        QTest::newRow("long wording from 6601") << QSize(6601, 5970) << IntList{8, 85, true};
+        QTest::newRow("narrow") << QSize(7999, 9000) << IntList{8, 85, true};
+        QTest::newRow("low") << QSize(8000, 6499) << IntList{8, 85, true};
+        QTest::newRow("medium") << QSize(8000, 6500) << IntList{10, 110, true};
+        QTest::newRow("just below large") << QSize(9000, 8999) << IntList{10, 110, true};
+        QTest::newRow("large") << QSize(9000, 9000) << IntList{12, 130, true};
     }
 
     void tableFontAndWording() {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(int, font);
-        QFETCH(int, offsetBase);
-        QFETCH(bool, longWording);
-        const DataTableGeometry g = ComputeDataTable(3, width, height, ViewLayout::Screen);
-        QCOMPARE(g.F, font);
-        QCOMPARE(g.S, offsetBase);
-        QCOMPARE(g.LongHeadings, longWording);
+        QFETCH(QSize, size);
+        QFETCH(IntList, fontOffsetLong);
+        const auto g = ComputeDataTable(3, size.width(), size.height(), ViewLayout::Screen);
+        QCOMPARE((IntList{g.F, g.S, g.LongHeadings}), fontOffsetLong);
     }
 
     void tableOnPage() {
         // A4 less quarter-inch margins.
         const DataTableGeometry g = ComputeDataTable(2, 11180, 16120, ViewLayout::Page);
         QCOMPARE((IntList{g.W, g.H, g.X0, g.Y0}), (IntList{10062, 7254, 559, 8221}));
-        QCOMPARE(g.F, 10);
-        QVERIFY(g.LongHeadings);
-        QCOMPARE(g.YT, 8221 + 1100);
+        QCOMPARE((IntList{g.F, g.LongHeadings, g.YT}), (IntList{10, true, 8221 + 1100}));
         QCOMPARE(g.RowBottomY, ClickLimits{});
     }
 
@@ -124,68 +110,62 @@ private slots:
         QFETCH(int, layers);
         QFETCH(int, rowHeight);
         const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
-        QCOMPARE(g.RowHeight, rowHeight);
-        QCOMPARE(g.TopRow, 47 - 2 * layers);
-        QCOMPARE(g.RowY[layers], rowHeight * layers + g.TopRow);
-        QCOMPARE(g.OptLayerTop[layers], 15 * g.RowY[layers]);
-        QCOMPARE(int{g.StripBottomY[layers]}, g.RowY[layers] + 10);
+        const int top = 47 - 2 * layers;
+        const int last = rowHeight * layers + top;
+        QCOMPARE((IntList{g.RowHeight, g.TopRow, g.RowY[layers], g.OptLayerTop[layers],
+                          g.StripBottomY[layers]}),
+                 (IntList{rowHeight, top, last, 15 * last, last + 10}));
     }
 
     void stripControls_data() {
         QTest::addColumn<int>("layers");
         QTest::addColumn<int>("current");
-        QTest::addColumn<int>("optionTop");
-        QTest::addColumn<int>("pointerTop");
-        QTest::newRow("new model") << 0 << 0 << 705 << 564;
-        QTest::newRow("heat source of two layers") << 2 << 0 << 645 << 516;
-        QTest::newRow("layer 1 of two") << 2 << 1 << 645 << 1590;
-        QTest::newRow("bottom of ten") << 10 << 10 << 405 << 2955;
-        QTest::newRow("selection beyond the stack") << 2 << 5 << 645 << -1;
+        QTest::addColumn<IntList>("optionAndPointerTop");
+        QTest::newRow("new model") << 0 << 0 << IntList{705, 564};
+        QTest::newRow("heat source of two layers") << 2 << 0 << IntList{645, 516};
+        QTest::newRow("layer 1 of two") << 2 << 1 << IntList{645, 1590};
+        QTest::newRow("bottom of ten") << 10 << 10 << IntList{405, 2955};
+        QTest::newRow("selection beyond the stack") << 2 << 5 << IntList{645, -1};
     }
 
     void stripControls() {
         QFETCH(int, layers);
         QFETCH(int, current);
-        QFETCH(int, optionTop);
-        QFETCH(int, pointerTop);
+        QFETCH(IntList, optionAndPointerTop);
         Model model = StackOf(layers);
         model.CurrentLayer = static_cast<std::int16_t>(current);
         const LayerStripGeometry g = ComputeLayerStrip(model);
-        QCOMPARE(g.OptLayerTop[0], optionTop);
-        QCOMPARE(g.PointerTop.value_or(-1), pointerTop);
+        QCOMPARE((IntList{g.OptLayerTop[0], g.PointerTop.value_or(-1)}), optionAndPointerTop);
     }
 
     void stripClicks_data() {
         QTest::addColumn<int>("layers");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("record");
-        QTest::newRow("left of the slabs") << 2 << 20 << 40 << -1;
-        QTest::newRow("right of the slabs") << 2 << 190 << 40 << -1;
-        QTest::newRow("left limit") << 2 << 25 << 40 << 0;
-        QTest::newRow("right limit, slanted") << 2 << 185 << 10 << 0;
-        QTest::newRow("slanted side taken lower") << 2 << 170 << 40 << 1;
-        QTest::newRow("straight part") << 2 << 150 << 40 << 0;
-        QTest::newRow("row boundary") << 2 << 50 << 53 << 1;
-        QTest::newRow("below the bottom layer") << 2 << 50 << 179 << -1;
-        QTest::newRow("heat source of a new model") << 0 << 50 << 40 << 0;
+        QTest::newRow("left of the slabs") << 2 << QPoint(20, 40) << -1;
+        QTest::newRow("right of the slabs") << 2 << QPoint(190, 40) << -1;
+        QTest::newRow("left limit") << 2 << QPoint(25, 40) << 0;
+        QTest::newRow("right limit, slanted") << 2 << QPoint(185, 10) << 0;
+        QTest::newRow("slanted side taken lower") << 2 << QPoint(170, 40) << 1;
+        QTest::newRow("straight part") << 2 << QPoint(150, 40) << 0;
+        QTest::newRow("row boundary") << 2 << QPoint(50, 53) << 1;
+        QTest::newRow("below the bottom layer") << 2 << QPoint(50, 179) << -1;
+        QTest::newRow("heat source of a new model") << 0 << QPoint(50, 40) << 0;
     }
 
     void stripClicks() {
         QFETCH(int, layers);
-        QFETCH(int, x);
-        QFETCH(int, y);
+        QFETCH(QPoint, at);
         QFETCH(int, record);
         const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
-        QCOMPARE(LayerStripRecordAt(g.StripBottomY, layers, x, y).value_or(-1), record);
+        QCOMPARE(LayerStripRecordAt(g.StripBottomY, layers, at.x(), at.y()).value_or(-1), record);
     }
 
     void scaleSlabs() {
         const ScaleViewGeometry g = ComputeScaleView(TwoLayerModel(), 400, 200, ViewLayout::Screen);
         QVERIFY(g.HasSlabs);
         QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{400, 200, 0, 0, 200}));
-        QCOMPARE(g.SX, 85.0f);
-        QCOMPARE(g.SY, 85.0f);
+        QCOMPARE((QList<float>{g.SX, g.SY}), (QList<float>{85.0f, 85.0f}));
         QCOMPARE(g.MinH, 2);
         QCOMPARE(FirstOf(g.PW, 4), (IntList{170, 400, 340, 400}));
         // The heat source has no thickness and is drawn MinH high.
@@ -198,32 +178,27 @@ private slots:
         Model model = TwoLayerModel();
         model.Layers[1].Thickness = 0.001f;
         const ScaleViewGeometry g = ComputeScaleView(model, 400, 1000, ViewLayout::Screen);
-        QCOMPARE(g.MinH, 10);
-        QCOMPARE(g.Top[2] - g.Top[1], 10);
-        QCOMPARE(g.Top[4], 1000);
+        QCOMPARE((IntList{g.MinH, g.Top[2] - g.Top[1], g.Top[4]}), (IntList{10, 10, 1000}));
     }
 
     void scaleCones_data() {
         QTest::addColumn<float>("secondAngle");
-        QTest::addColumn<IntList>("secondEdge");
-        QTest::addColumn<bool>("clipped");
+        QTest::addColumn<IntList>("secondEdge");  // and whether it is clipped
         // The footprint leaves layer 1 169 wide each side; layer 2 is 170.
-        QTest::newRow("meets the slab side") << 45.0f << IntList{169, 1, 1} << true;
-        QTest::newRow("zero angle") << 0.0f << IntList{169, 0, 85} << false;
+        QTest::newRow("meets the slab side") << 45.0f << IntList{169, 1, 1, true};
+        QTest::newRow("zero angle") << 0.0f << IntList{169, 0, 85, false};
     }
 
     void scaleCones() {
         QFETCH(float, secondAngle);
         QFETCH(IntList, secondEdge);
-        QFETCH(bool, clipped);
         const ScaleViewGeometry g =
             ComputeScaleView(TwoLayerModel(secondAngle), 400, 200, ViewLayout::Screen);
         // (170 + 1) / 2 = 85.5 rounds to the even 86.
-        QCOMPARE((IntList{g.Cone[1].H0, g.Cone[1].Growth, g.Cone[1].Height}),
-                 (IntList{86, 83, 83}));
-        QVERIFY(!g.Cone[1].Clipped);
-        QCOMPARE((IntList{g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Height}), secondEdge);
-        QCOMPARE(g.Cone[2].Clipped, clipped);
+        QCOMPARE((IntList{g.Cone[1].H0, g.Cone[1].Growth, g.Cone[1].Height, g.Cone[1].Clipped}),
+                 (IntList{86, 83, 83, false}));
+        QCOMPARE((IntList{g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Height, g.Cone[2].Clipped}),
+                 secondEdge);
     }
 
     void scaleZeroAngleOnOddSlab() {
@@ -234,19 +209,16 @@ private slots:
         model.Layers[3] = MakeLayer(1.0f, 4.0f, 0.0f, 2);
         model.LayerCount = 3;
         const ScaleViewGeometry g = ComputeScaleView(model, 400, 200, ViewLayout::Screen);
-        QCOMPARE(g.PW[2], 87);
-        QCOMPARE(g.Cone[2].H0, 44);
-        QCOMPARE(g.Cone[2].Growth, 0);
-        QVERIFY(!g.Cone[2].Clipped);
+        QCOMPARE((IntList{g.PW[2], g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Clipped}),
+                 (IntList{87, 44, 0, false}));
     }
 
     void scaleOnPage() {
         const ScaleViewGeometry g =
             ComputeScaleView(TwoLayerModel(), 11180, 16120, ViewLayout::Page);
         QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{4472, 6609, 559, 1048, 2795}));
-        QCOMPARE(g.MinH, 66);
-        QCOMPARE(g.Top[0], 1378);
-        QCOMPARE(g.Top[g.LayerCount + 2], 1048 + 6609);
+        QCOMPARE((IntList{g.MinH, g.Top[0], g.Top[g.LayerCount + 2]}),
+                 (IntList{66, 1378, 1048 + 6609}));
     }
 
     void scaleWithoutSlabs_data() {
@@ -268,24 +240,22 @@ private slots:
     }
 
     void scaleClicks_data() {
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("record");
-        QTest::newRow("heat source") << 200 << 5 << 0;
-        QTest::newRow("beside the heat source") << 300 << 5 << -1;
-        QTest::newRow("unlimited layer") << 300 << 50 << 1;
-        QTest::newRow("left edge of the view") << 0 << 50 << -1;
-        QTest::newRow("inside the narrow layer") << 31 << 150 << 2;
-        QTest::newRow("beside the narrow layer") << 30 << 150 << -1;
-        QTest::newRow("isothermal base") << 200 << 190 << -1;
+        QTest::newRow("heat source") << QPoint(200, 5) << 0;
+        QTest::newRow("beside the heat source") << QPoint(300, 5) << -1;
+        QTest::newRow("unlimited layer") << QPoint(300, 50) << 1;
+        QTest::newRow("left edge of the view") << QPoint(0, 50) << -1;
+        QTest::newRow("inside the narrow layer") << QPoint(31, 150) << 2;
+        QTest::newRow("beside the narrow layer") << QPoint(30, 150) << -1;
+        QTest::newRow("isothermal base") << QPoint(200, 190) << -1;
     }
 
     void scaleClicks() {
-        QFETCH(int, x);
-        QFETCH(int, y);
+        QFETCH(QPoint, at);
         QFETCH(int, record);
         const ScaleViewGeometry g = ComputeScaleView(TwoLayerModel(), 400, 200, ViewLayout::Screen);
-        QCOMPARE(ScaleViewRecordAt(g.ClickLimits, 2, 400, x, y).value_or(-1), record);
+        QCOMPARE(ScaleViewRecordAt(g.ClickLimits, 2, 400, at.x(), at.y()).value_or(-1), record);
     }
 };
 

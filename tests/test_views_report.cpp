@@ -101,42 +101,29 @@ private slots:
 
     void pdfHoldsTheReport_data() {
         QTest::addColumn<bool>("information");
-        QTest::addColumn<QStringList>("absent");
-        QTest::newRow("with the information lines") << true << QStringList{"TAIL"};
-        QTest::newRow("without them") << false
-                                      << QStringList{"Spreader study", "spreader.mdl",
-                                                     "Created by:", "Ann Example", "Comments"};
+        QTest::newRow("with the information lines") << true;
+        QTest::newRow("without them") << false;
     }
 
     void pdfHoldsTheReport() {
         QFETCH(bool, information);
-        QFETCH(QStringList, absent);
         Report report;
         report.prefs.UserInfoInclude.fill(information);
         // Too wide for the material column: cut, never wrapped.
         report.materials.Materials[2].Name = "Alumina 96% ceramic substrate TAIL";
         const QString text = PdfText(ReportPdf(report.inputs(), A4()));
         const Model& m = report.model;
-        QStringList present{
-            "JOR",
-            "Strativex",
-            "Copper",
-            "Alumina",
-            "(infinite)",
-            "10.00 W",
-            "Top Temp",
-            report.value(static_cast<double>(m.Layers[1].TopTemp) - 273.16, kTemperatureSlot),
-            report.value(m.Layers[2].Resistance, kResistanceSlot),
-            report.value(*TotalResistance(m), kResistanceSlot)};
-        if (information) {
-            present << "Spreader study"
-                    << "spreader.mdl"
-                    << "Created by:"
-                    << "Ann Example"
-                    << "Company:"
-                    << "Example Devices"
-                    << "Model Comments:";
-        }
+        QStringList present{"JOR",        "Strativex", "Copper",  "Alumina",
+                            "(infinite)", "10.00 W",   "Top Temp"};
+        present << report.value(static_cast<double>(m.Layers[1].TopTemp) - 273.16, kTemperatureSlot)
+                << report.value(m.Layers[2].Resistance, kResistanceSlot)
+                << report.value(*TotalResistance(m), kResistanceSlot);
+        const QStringList lines{
+            "Spreader study", "spreader.mdl",    "Created by:",    "Ann Example",
+            "Company:",       "Example Devices", "Model Comments:"};
+        QStringList absent{"TAIL"};
+        (information ? present : absent) << lines;
+        if (!information) absent << "Comments";
         for (const QString& part : present) {
             QVERIFY2(text.contains(part), qPrintable(part + " missing from:\n" + text));
         }
@@ -166,10 +153,8 @@ private slots:
             DrawReport(surface, true, report.inputs());
         }
         const QString text = PdfText(pdf);
-        QVERIFY(text.contains("-----"));
-        QVERIFY(!text.contains("Copper"));
-        QVERIFY(!text.contains("Material"));
-        QVERIFY(text.contains("Strativex"));
+        QVERIFY(text.contains("-----") && text.contains("Strativex"));
+        QVERIFY(!text.contains("Copper") && !text.contains("Material"));
     }
 
     void informationValueCutAtRightMargin() {
@@ -213,8 +198,7 @@ private slots:
         const Report report;
         QVERIFY(ExportReportPdf(path, report.inputs(), A4()).Ok);
         QFile file(QString::fromStdString(path));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-");
         QVERIFY(!ExportReportPdf(dir.filePath("missing/report.pdf").toStdString(), report.inputs(),
                                  A4())
                      .Ok);
