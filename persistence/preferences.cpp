@@ -117,28 +117,21 @@ bool ReadDefaults(Preferences& prefs, FieldReader& in) {
            in.Integer(prefs.CommentsWindowWidth) && in.Integer(prefs.CommentsWindowHeight);
 }
 
-// The new-layer width and length and the comments window size are left as they stand. The
+// The new-layer width and length, the comments window size and the slots the file does not
+// store are left as they stand. The
 // folders become the default ones beside the program, where its standard materials are
 // installed, so that a first start finds them without asking.
 void RestoreDefaults(Preferences& prefs, const ProgramFolders& folders) {
-    const Preferences fresh;
-    prefs.UnitSystem = fresh.UnitSystem;
-    prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
-    prefs.ModelsFolder = folders.DefaultModelsFolder;
-    for (int k = 1; k <= 4; ++k) prefs.RecentFiles[k].clear();
-    for (int k = 0; k < kStoredDigitSlots; ++k) prefs.DecimalDigits[k] = fresh.DecimalDigits[k];
-    prefs.UserInfoText = fresh.UserInfoText;
-    prefs.UserInfoInclude = fresh.UserInfoInclude;
-    prefs.UseCurrentDate = fresh.UseCurrentDate;
-    prefs.MainWindowState = fresh.MainWindowState;
-    prefs.MainWindowWidth = fresh.MainWindowWidth;
-    prefs.MainWindowHeight = fresh.MainWindowHeight;
-    prefs.MainWindowLeft = fresh.MainWindowLeft;
-    prefs.MainWindowTop = fresh.MainWindowTop;
-    ModelDefaults defaults = fresh.Defaults;
-    defaults.DefaultLayerWidth = prefs.Defaults.DefaultLayerWidth;
-    defaults.DefaultLayerLength = prefs.Defaults.DefaultLayerLength;
-    prefs.Defaults = defaults;
+    Preferences restored;
+    restored.MaterialsFolder = folders.DefaultMaterialsFolder;
+    restored.ModelsFolder = folders.DefaultModelsFolder;
+    restored.RecentFiles[0] = prefs.RecentFiles[0];
+    restored.DecimalDigits[7] = prefs.DecimalDigits[7];
+    restored.Defaults.DefaultLayerWidth = prefs.Defaults.DefaultLayerWidth;
+    restored.Defaults.DefaultLayerLength = prefs.Defaults.DefaultLayerLength;
+    restored.CommentsWindowWidth = prefs.CommentsWindowWidth;
+    restored.CommentsWindowHeight = prefs.CommentsWindowHeight;
+    prefs = restored;
 }
 
 PreferencesLoadOutcome LoadFailure(Preferences& prefs, const ProgramFolders& folders,
