@@ -118,9 +118,8 @@ bool ReadDefaults(Preferences& prefs, FieldReader& in) {
 }
 
 // The new-layer width and length, the comments window size and the slots the file does not
-// store are left as they stand. The
-// folders become the default ones beside the program, where its standard materials are
-// installed, so that a first start finds them without asking.
+// store are left as they stand. The folders become the default ones beside the program, where
+// its standard materials are installed, so that a first start finds them without asking.
 void RestoreDefaults(Preferences& prefs, const ProgramFolders& folders) {
     Preferences restored;
     restored.MaterialsFolder = folders.DefaultMaterialsFolder;
