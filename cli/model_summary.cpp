@@ -4,13 +4,6 @@
 #include "core/windows1252.h"
 
 namespace strativex {
-namespace {
-
-// The displayed temperatures subtract the exact double, not the float kKelvinOffset.
-constexpr double kKelvinOffsetExact = 273.16;
-
-}  // namespace
-
 std::string_view StatusName(ResultStatus status) {
     switch (status) {
         case ResultStatus::Ok:
@@ -59,7 +52,7 @@ std::optional<float> TopTempKOf(const Layer& layer) {
 
 std::optional<double> TopTempCOf(const Layer& layer) {
     if (!HasResult(layer)) return std::nullopt;
-    return static_cast<double>(layer.TopTemp) - kKelvinOffsetExact;
+    return static_cast<double>(layer.TopTemp) - kKelvinOffset;
 }
 
 }  // namespace strativex

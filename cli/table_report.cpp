@@ -12,7 +12,6 @@ namespace {
 
 // The layer strip's mark for a layer without material.
 constexpr const char* kNoMaterial = "-----";
-constexpr const char* kNoLimit = "(infinite)";
 // Spreading angles have no digits setting of their own; they take the common default.
 constexpr int kAngleDecimals = 2;
 
@@ -30,18 +29,7 @@ std::string CellText(const std::string& windows1252) {
 }
 
 std::string SizeText(float value, LengthUnit unit) {
-    return value == 0.0f ? kNoLimit : Formatted(value, WidthLengthSlot(unit));
-}
-
-std::string ReasonText(ResultStatus status) {
-    switch (status) {
-        case ResultStatus::MissingMaterial:
-            return "material?";
-        case ResultStatus::DependsOnFailedLayer:
-            return "n/a";
-        default:
-            return "no result";
-    }
+    return value == 0.0f ? std::string(kNoLimitText) : Formatted(value, WidthLengthSlot(unit));
 }
 
 std::vector<TextColumn> Columns(LengthUnit unit) {
@@ -60,15 +48,17 @@ TextRow LayerRow(const Model& model, const MaterialTable& table, int i) {
     const LengthUnit unit = model.UnitSystem;
     const auto temp = TopTempCOf(layer);
     const auto resistance = ResistanceOf(layer);
-    return {std::to_string(i),
-            CellText(layer.Description),
-            MaterialName(table, layer).value_or(kNoMaterial),
-            SizeText(layer.Width, unit),
-            SizeText(layer.Length, unit),
-            Formatted(layer.Thickness, ThicknessSlot(unit)),
-            FormatDecimals(layer.SpreadAngle, kAngleDecimals),
-            temp ? Formatted(*temp, kTemperatureSlot) : ReasonText(layer.Status),
-            resistance ? Formatted(*resistance, kResistanceSlot) : ReasonText(layer.Status)};
+    return {
+        std::to_string(i),
+        CellText(layer.Description),
+        MaterialName(table, layer).value_or(kNoMaterial),
+        SizeText(layer.Width, unit),
+        SizeText(layer.Length, unit),
+        Formatted(layer.Thickness, ThicknessSlot(unit)),
+        FormatDecimals(layer.SpreadAngle, kAngleDecimals),
+        temp ? Formatted(*temp, kTemperatureSlot) : std::string(MissingResultMark(layer.Status)),
+        resistance ? Formatted(*resistance, kResistanceSlot)
+                   : std::string(MissingResultMark(layer.Status))};
 }
 
 std::vector<TextRow> Rows(const Model& model, const MaterialTable& table) {

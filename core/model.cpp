@@ -2,6 +2,20 @@
 
 namespace strativex {
 
+std::string_view MissingResultMark(ResultStatus status) {
+    switch (status) {
+        case ResultStatus::Ok:
+            return {};
+        case ResultStatus::MissingMaterial:
+            return "material?";
+        case ResultStatus::NoConvergence:
+            return "no result";
+        case ResultStatus::DependsOnFailedLayer:
+            return "n/a";
+    }
+    return "n/a";
+}
+
 void ResetToNewModel(Model& model, const ModelDefaults& defaults) {
     for (Layer& layer : model.Layers) {
         layer = Layer{};

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace strativex {
 
@@ -15,6 +16,10 @@ enum class ResultStatus : std::uint8_t {
     NoConvergence,         // the temperature iteration did not settle on a finite value
     DependsOnFailedLayer,  // a layer below has no result, so this one's temperature is unknown
 };
+
+// The text a result shows in place of a number when it has none: "material?", "no result",
+// "n/a"; empty for a result that exists.
+std::string_view MissingResultMark(ResultStatus status);
 
 struct Layer {
     std::int16_t MaterialId = -1;
@@ -35,7 +40,9 @@ struct Layer {
 constexpr int kMaxLayerCount = 10;
 constexpr int kScratchRecord = 11;
 constexpr int kRecordCount = 12;
-constexpr float kKelvinOffset = 273.16f;
+// Kelvin at 0 degrees C as the program has always used it; every conversion goes through it so
+// that temperatures shown and computed agree to the last digit.
+constexpr double kKelvinOffset = 273.16;
 
 // The values a new model and a new layer start with; they live in the preferences.
 struct ModelDefaults {

@@ -9,7 +9,6 @@ namespace {
 constexpr double kDegreesToRadians = 0.01745329251994;
 constexpr double kCmPerInch = 2.54;
 constexpr double kConvergenceTolerance = 0.0001;
-constexpr double kKelvinOffsetExact = 273.16;
 constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
 
 struct LayerResult {
@@ -117,7 +116,7 @@ float LayerConductivity(const Model& model, const MaterialTable& table, int laye
 void RecalculateModel(Model& model, const MaterialTable& table) {
     if (model.LayerCount == 0 || model.SuspendUpdates) return;
     ComputeSpreadAreas(model);
-    auto base = static_cast<float>(model.IsothermalTemp + kKelvinOffsetExact);
+    auto base = static_cast<float>(model.IsothermalTemp + kKelvinOffset);
     bool failedBelow = false;
     for (int i = model.LayerCount; i >= 1; --i) {
         Layer& layer = model.Layers[i];
@@ -169,7 +168,7 @@ std::optional<float> TotalResistance(const Model& model) {
 
 std::optional<double> HeatSourceTempC(const Model& model) {
     if (model.LayerCount == 0 || !HasResult(model.Layers[1])) return std::nullopt;
-    return static_cast<double>(model.Layers[1].TopTemp) - kKelvinOffsetExact;
+    return static_cast<double>(model.Layers[1].TopTemp) - kKelvinOffset;
 }
 
 }  // namespace strativex

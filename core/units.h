@@ -8,6 +8,8 @@
 namespace strativex {
 
 inline constexpr std::array<std::string_view, 3> UnitLabels{"mm", "in.", ""};
+// What a layer size of 0 (no limit of its own) shows.
+inline constexpr std::string_view kNoLimitText = "(infinite)";
 
 int UnitIndex(LengthUnit unit);
 std::string_view UnitLabel(LengthUnit unit);

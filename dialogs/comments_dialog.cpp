@@ -10,8 +10,8 @@
 
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "platform/twips.h"
 #include "platform/model_text.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

@@ -8,8 +8,8 @@
 #include "core/material_loader.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
-#include "platform/twips.h"
 #include "persistence/paths.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

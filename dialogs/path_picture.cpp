@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "platform/twips.h"
 #include "persistence/paths.h"
+#include "platform/twips.h"
 
 namespace strativex {
 namespace {

@@ -15,8 +15,6 @@
 namespace strativex {
 namespace {
 
-constexpr const char* kInfinite = "(infinite)";
-
 QString Bound(float value) {
     return QString::fromStdString(NumberText(value));
 }
@@ -99,7 +97,11 @@ bool frmMain::CommitField(Field field) {
         case Field::Material:
             accepted = CommitMaterial();
             break;
-        default:
+        case Field::Width:
+        case Field::Length:
+        case Field::Thickness:
+        case Field::Power:
+        case Field::Isotherm:
             accepted = CheckNumericField(field);
             break;
     }
@@ -131,12 +133,16 @@ frmMain::RangeCheck frmMain::RangeFor(Field field) const {
             return range(inches ? 0.001f : 0.025f, inches ? 10.0f : 250.0f, lengthSlot,
                          QStringLiteral("Length must be between %1 and %2 ") + unit,
                          "Length Value Out of Range");
-        default:
-            return range(inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f,
-                         ThicknessSlot(state_.model.UnitSystem),
-                         QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
-                         "Layer Thickness Value Out of Range");
+        case Field::Thickness:
+        case Field::ModelName:
+        case Field::Description:
+        case Field::Material:
+            break;
     }
+    return range(inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f,
+                 ThicknessSlot(state_.model.UnitSystem),
+                 QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
+                 "Layer Thickness Value Out of Range");
 }
 
 float* frmMain::ModelValueFor(Field field) {
@@ -150,9 +156,13 @@ float* frmMain::ModelValueFor(Field field) {
             return &record.Width;
         case Field::Length:
             return &record.Length;
-        default:
-            return &record.Thickness;
+        case Field::Thickness:
+        case Field::ModelName:
+        case Field::Description:
+        case Field::Material:
+            break;
     }
+    return &record.Thickness;
 }
 
 bool frmMain::CheckNumericField(Field field) {
@@ -169,7 +179,7 @@ bool frmMain::CheckNumericField(Field field) {
         return false;
     }
     *stored = value;
-    edit->setText(noLimit ? QString::fromLatin1(kInfinite)
+    edit->setText(noLimit ? QString::fromLatin1(kNoLimitText.data(), kNoLimitText.size())
                           : QString::fromStdString(
                                 FormatDecimals(typed, state_.prefs.DecimalDigits[range.Slot])));
     if (*stored == old) return true;

@@ -11,7 +11,6 @@
 namespace strativex {
 namespace {
 
-constexpr double kKelvinToCelsius = 273.16;
 const QString kDegree = QStringLiteral("\u00B0");
 const QString kNoMaterial = QStringLiteral("-----");
 
@@ -21,22 +20,13 @@ QString Formatted(double value, int slot, const DecimalDigitsTable& digits) {
 
 // A stored size of exactly 0 means the layer has no limit of its own.
 QString SizeText(float value, const ViewInputs& inputs) {
-    if (value == 0.0f) return QStringLiteral("(infinite)");
+    if (value == 0.0f) return QString::fromLatin1(kNoLimitText.data(), kNoLimitText.size());
     return Formatted(value, WidthLengthSlot(inputs.model.UnitSystem), inputs.digits);
 }
 
-// What a layer without a result shows instead of a number, and why.
 QString MissingResultText(ResultStatus status) {
-    switch (status) {
-        case ResultStatus::MissingMaterial:
-            return QStringLiteral("material?");
-        case ResultStatus::NoConvergence:
-            return QStringLiteral("no result");
-        case ResultStatus::DependsOnFailedLayer:
-        case ResultStatus::Ok:
-            break;
-    }
-    return QStringLiteral("n/a");
+    const std::string_view mark = MissingResultMark(status);
+    return QString::fromLatin1(mark.data(), static_cast<qsizetype>(mark.size()));
 }
 
 QString MaterialName(const ViewInputs& inputs, const Layer& layer) {
@@ -64,7 +54,7 @@ DataTableRowTexts LayerTexts(const ViewInputs& inputs, int row) {
         Formatted(layer.Thickness, ThicknessSlot(inputs.model.UnitSystem), inputs.digits);
     texts.Angle = QString::fromStdString(FormatDecimals(layer.SpreadAngle, 0));
     if (HasResult(layer)) {
-        texts.Temperature = Formatted(static_cast<double>(layer.TopTemp) - kKelvinToCelsius,
+        texts.Temperature = Formatted(static_cast<double>(layer.TopTemp) - kKelvinOffset,
                                       kTemperatureSlot, inputs.digits);
         texts.Resistance = Formatted(layer.Resistance, kResistanceSlot, inputs.digits);
     } else {
