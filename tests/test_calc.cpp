@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/thermal_calc.h"
-#include "float_compare.h"
+#include "support/float_compare.h"
 
 using namespace strativex;
 

@@ -13,10 +13,11 @@
 #include "core/material_loader.h"
 #include "core/text_file.h"
 #include "core/thermal_calc.h"
-#include "float_compare.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
-#include "run_program.h"
+#include "support/file_bytes.h"
+#include "support/float_compare.h"
+#include "support/run_program.h"
 
 using namespace strativex;
 
@@ -95,12 +96,6 @@ MaterialTable StandardTable() {
     return table;
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 struct Expected {
     double Area = 0;  // model unit squared
     double Resistance = 0;
@@ -163,14 +158,17 @@ private slots:
         QVERIFY(dir_.isValid());
         QVERIFY(QDir(dir_.path()).mkdir("mats"));
         QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("mats/matprops.dat")));
-        WriteBytes(Fixture("mats/matcust.dat"), kMatcust);
+        QVERIFY(WriteBytes(Fixture("mats/matcust.dat"), kMatcust));
         const QByteArray good = ModelBytes({.Layers = {{}}});
-        WriteBytes(Fixture("good.mdl"), good);
-        WriteBytes(Fixture("broken.mdl"), QByteArray(good).replace("LAYER 1 ", "LAYER 7 "));
-        WriteBytes(Fixture("diverging.mdl"),
-                   ModelBytes({.Power = 1000, .Layers = {{901, 1, 0}, {904, 1, 0}, {901, 1, 0}}}));
-        WriteBytes(Fixture("replaced.mdl"), ModelBytes({.Layers = {{}, {999}}}));
-        WriteBytes(Fixture("quoted.mdl"), ModelBytes({.Layers = {{.Description = "Die, \"A\""}}}));
+        QVERIFY(WriteBytes(Fixture("good.mdl"), good));
+        QVERIFY(
+            WriteBytes(Fixture("broken.mdl"), QByteArray(good).replace("LAYER 1 ", "LAYER 7 ")));
+        QVERIFY(WriteBytes(
+            Fixture("diverging.mdl"),
+            ModelBytes({.Power = 1000, .Layers = {{901, 1, 0}, {904, 1, 0}, {901, 1, 0}}})));
+        QVERIFY(WriteBytes(Fixture("replaced.mdl"), ModelBytes({.Layers = {{}, {999}}})));
+        QVERIFY(WriteBytes(Fixture("quoted.mdl"),
+                           ModelBytes({.Layers = {{.Description = "Die, \"A\""}}})));
     }
 
     void examples_data() {
@@ -233,7 +231,7 @@ private slots:
 
     void matchesHandCalculation() {
         QFETCH(Stack, stack);
-        WriteBytes(Fixture("hand.mdl"), ModelBytes(stack));
+        QVERIFY(WriteBytes(Fixture("hand.mdl"), ModelBytes(stack)));
         const QJsonArray layers =
             JsonModels(WithMaterials({Fixture("hand.mdl")})).at(0)["layers"].toArray();
         const std::vector<Expected> expected = HandCalculation(stack);
@@ -375,7 +373,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         const Stack stack{.Layers = {{.Description = bytes.toStdString()}}};
-        WriteBytes(Fixture("text.mdl"), ModelBytes(stack));
+        QVERIFY(WriteBytes(Fixture("text.mdl"), ModelBytes(stack)));
         const QJsonObject layer =
             JsonModels(WithMaterials({Fixture("text.mdl")})).at(0)["layers"][0].toObject();
         QCOMPARE(layer["description"].toString(), text);

@@ -12,7 +12,7 @@
 #include "core/text_file.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "persistence/custom_materials_file.h"
-#include "scripted_desktop.h"
+#include "support/scripted_desktop.h"
 
 using namespace strativex;
 

@@ -14,7 +14,8 @@
 #include "dialogs/file_locations.h"
 #include "dialogs/path_picture.h"
 #include "dialogs/user_info_dialog.h"
-#include "scripted_desktop.h"
+#include "support/scripted_desktop.h"
+#include "support/widget_lookup.h"
 #include "views/today_date.h"
 
 using namespace strativex;
@@ -31,26 +32,6 @@ AppState TestState() {
     state.prefs.ModelsFolder = kModels;
     state.materialPaths = MaterialPathsIn(kMaterials);
     return state;
-}
-
-template <typename Control>
-Control* Child(const QWidget& window, const QString& name) {
-    auto* control = window.findChild<Control*>(name);
-    if (control == nullptr) qWarning("no control named %s", qPrintable(name));
-    return control;
-}
-
-void Click(const QWidget& window, const QString& name) {
-    auto* button = Child<QAbstractButton>(window, name);
-    QVERIFY(button != nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString Text(const QWidget& window, const QString& name) {
-    if (auto* edit = window.findChild<QLineEdit*>(name)) return edit->text();
-    if (auto* label = window.findChild<QLabel*>(name)) return label->text();
-    qWarning("no text control named %s", qPrintable(name));
-    return {};
 }
 
 QString Folder(const std::string& folder) {

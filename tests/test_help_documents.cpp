@@ -10,7 +10,9 @@
 #include "core/material_loader.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
-#include "run_program.h"
+#include "support/file_bytes.h"
+#include "support/pdf_text.h"
+#include "support/run_program.h"
 
 using namespace strativex;
 
@@ -22,36 +24,6 @@ const QString kTopics = QStringLiteral("SX-Topics.pdf");
 const QString kHowTo = QStringLiteral("SX-How To.pdf");
 const QString kGlossary = QStringLiteral("SX-Glossary.pdf");
 const QByteArray kPreviousOutput = "the previous document";
-
-bool HasPopplerTools() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
-
-// Runs of white space become one blank, so that a phrase wrapped over two lines still matches.
-QString PdfText(const QString& path) {
-    const Run run = RunProgram(QStringLiteral("pdftotext"),
-                               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, "-"});
-    return QString::fromUtf8(run.Out).simplified();
-}
-
-QString PdfInfo(const QString& path, const QString& field) {
-    const Run run = RunProgram(QStringLiteral("pdfinfo"), {path});
-    for (const QString& line : QString::fromUtf8(run.Out).split('\n')) {
-        if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed();
-    }
-    return {};
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const MaterialTable& ShippedMaterials() {
     static const MaterialTable table = [] {
@@ -272,7 +244,7 @@ private slots:
         const Run run = RunProgram(kTool, {input, dir.filePath(output)});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
-        QCOMPARE(FileBytes(previous), kPreviousOutput);
+        QCOMPARE(ReadBytes(previous), kPreviousOutput);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
                  sourceExists ? 2 : 1);
     }

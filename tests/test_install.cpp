@@ -13,7 +13,8 @@
 #include "platform/model_text.h"
 #include "platform/program_locations.h"
 #include "platform/seed_user_materials.h"
-#include "scripted_desktop.h"
+#include "support/file_bytes.h"
+#include "support/scripted_desktop.h"
 
 using namespace strativex;
 
@@ -28,18 +29,6 @@ struct UserHomes {
     QString Data;
 };
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 void SetModified(const QString& path, const QDateTime& time) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite));
@@ -51,7 +40,7 @@ QString MakeInstalledPrefix(const QString& root) {
     QDir().mkpath(root + "/bin");
     QDir().mkpath(root + "/share/strativex/Materials");
     QFile::copy(kShippedStandard, root + "/share/strativex/Materials/matprops.dat");
-    WriteBytes(root + "/share/strativex/SX-Topics.pdf", "%PDF-1.4\n");
+    if (!WriteBytes(root + "/share/strativex/SX-Topics.pdf", "%PDF-1.4\n")) return {};
     return root + "/bin";
 }
 
@@ -184,7 +173,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(FolderAcceptsFiles(dir.path()));
         QVERIFY(!FolderAcceptsFiles(dir.path() + "/missing"));
-        WriteBytes(dir.path() + "/file", "x");
+        QVERIFY(WriteBytes(dir.path() + "/file", "x"));
         QVERIFY(!FolderAcceptsFiles(dir.path() + "/file"));
     }
 
@@ -231,10 +220,10 @@ private slots:
         const QString own = root.path() + "/user/Materials/matprops.dat";
         const QString custom = root.path() + "/user/Materials/matcust.dat";
         const QByteArray customBytes = "\"Solder of my own\",900,0.5,0\r\n";
-        WriteBytes(custom, customBytes);
+        QVERIFY(WriteBytes(custom, customBytes));
         const QDateTime customTime = QFileInfo(custom).lastModified();
         if (ownCopy != OwnCopy::Missing) {
-            WriteBytes(own, "an older standard file\r\n");
+            QVERIFY(WriteBytes(own, "an older standard file\r\n"));
             const qint64 offset = ownCopy == OwnCopy::Older   ? -3600
                                   : ownCopy == OwnCopy::Newer ? 3600
                                                               : 0;
@@ -274,7 +263,7 @@ private slots:
             folders = ResolveProgramFolders(MakeInstalledPrefix(root.path()), FolderAcceptsFiles);
             folders.DefaultMaterialsFolder = NativePath(guarded);
         }
-        WriteBytes(guarded, "kept");
+        QVERIFY(WriteBytes(guarded, "kept"));
         SetModified(guarded, QDateTime(QDate(2001, 1, 1), {}));
         const QStringList before = FilesUnder(root.path());
         Preferences prefs;

@@ -17,7 +17,7 @@
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "persistence/model_file.h"
-#include "scripted_desktop.h"
+#include "support/scripted_desktop.h"
 
 using namespace strativex;
 

@@ -4,7 +4,7 @@
 
 #include "core/material_codec.h"
 #include "core/material_loader.h"
-#include "float_compare.h"
+#include "support/float_compare.h"
 
 using namespace strativex;
 

@@ -7,7 +7,7 @@
 #include "core/material_loader.h"
 #include "core/number_conversion.h"
 #include "core/text_file.h"
-#include "float_compare.h"
+#include "support/float_compare.h"
 #include "tools/matprops/materials_csv.h"
 #include "tools/matprops/matprops_command.h"
 #include "tools/matprops/standard_file.h"

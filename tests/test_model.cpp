@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "core/layer_commands.h"
-#include "float_compare.h"
+#include "support/float_compare.h"
 
 using namespace strativex;
 

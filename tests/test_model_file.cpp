@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "core/text_file.h"
-#include "float_compare.h"
 #include "persistence/model_file.h"
+#include "support/float_compare.h"
 
 using namespace strativex;
 

@@ -4,7 +4,7 @@
 
 #include "core/number_format.h"
 #include "core/units.h"
-#include "float_compare.h"
+#include "support/float_compare.h"
 
 using namespace strativex;
 

@@ -7,7 +7,7 @@
 #include "core/thermal_calc.h"
 #include "dialogs/print_preview.h"
 #include "mainwindow/view_boxes.h"
-#include "test_views_fixtures.h"
+#include "support/views_fixtures.h"
 #include "views/report_paper.h"
 
 using namespace strativex;

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "core/thermal_calc.h"
-#include "test_views_fixtures.h"
+#include "support/views_fixtures.h"
 #include "views/cut_to_width.h"
 #include "views/data_table.h"
 #include "views/data_table_texts.h"

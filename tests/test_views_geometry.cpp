@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "core/model.h"
-#include "test_views_fixtures.h"
+#include "support/views_fixtures.h"
 #include "views/data_table_geometry.h"
 #include "views/layer_strip_geometry.h"
 #include "views/scale_view_geometry.h"

@@ -7,7 +7,7 @@
 
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
-#include "test_views_fixtures.h"
+#include "support/views_fixtures.h"
 #include "views/report_output.h"
 #include "views/report_paper.h"
 #include "views/report_pdf.h"

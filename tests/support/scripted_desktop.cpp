@@ -1,4 +1,4 @@
-#include "scripted_desktop.h"
+#include "support/scripted_desktop.h"
 
 namespace strativex {
 namespace {
