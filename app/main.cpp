@@ -3,7 +3,7 @@
 #include <QIcon>
 
 #include "dialogs/program_logo.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/command_line.h"
 #include "platform/program_locations.h"
 #include "platform/qt_desktop.h"
@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
 
     strativex::AppState state;
     strativex::QtDesktop desktop;
-    strativex::frmMain window(state, desktop);
-    if (!window.Form_Load(folders)) return 1;
+    strativex::MainWindow window(state, desktop);
+    if (!window.Start(folders)) return 1;
     window.show();
     if (model) window.OpenModelFromPath(*model);
     return QApplication::exec();

@@ -44,7 +44,7 @@ QString ProgramVersion() {
     return QStringLiteral(STRATIVEX_VERSION);
 }
 
-frmAbout::frmAbout(const AppState& state, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const AppState& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About %1").arg(QString::fromStdString(state.ProgramName)));
     auto* logo = NamedWidget<QLabel>(QStringLiteral("PicLogo"), this);

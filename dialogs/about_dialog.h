@@ -7,11 +7,11 @@
 namespace strativex {
 
 // The program's name, version and logo.
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(const AppState& state, QWidget* parent = nullptr);
+    explicit AboutDialog(const AppState& state, QWidget* parent = nullptr);
 };
 
 // major.minor.revision of this build.

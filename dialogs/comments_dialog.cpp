@@ -54,7 +54,7 @@ std::int16_t StoredTwips(int pixels) {
 
 }  // namespace
 
-FrmComments::FrmComments(AppState& state, Desktop& desktop, QWidget* parent)
+CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* parent)
     : QDialog(parent), state_(state), desktop_(desktop) {
     setObjectName(QStringLiteral("FrmComments"));
     setWindowTitle(kTitle);
@@ -64,7 +64,7 @@ FrmComments::FrmComments(AppState& state, Desktop& desktop, QWidget* parent)
     CmdOK = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
     CmdCancel =
         NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    connect(CmdOK, &QPushButton::clicked, this, &FrmComments::TakeComments);
+    connect(CmdOK, &QPushButton::clicked, this, &CommentsDialog::TakeComments);
     connect(CmdCancel, &QPushButton::clicked, this, [this] {
         StoreSize();
         reject();
@@ -74,7 +74,7 @@ FrmComments::FrmComments(AppState& state, Desktop& desktop, QWidget* parent)
     TxtComments->setPlainText(EditorText(state.model.ModelComments));
 }
 
-void FrmComments::resizeEvent(QResizeEvent* event) {
+void CommentsDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
@@ -88,7 +88,7 @@ void FrmComments::resizeEvent(QResizeEvent* event) {
     CmdOK->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
 }
 
-void FrmComments::TakeComments() {
+void CommentsDialog::TakeComments() {
     const QString text = TypedText(*TxtComments);
     if (const auto character = FirstCharacterWithoutCode(text)) {
         desktop_.ShowMessage(this,
@@ -108,7 +108,7 @@ void FrmComments::TakeComments() {
     accept();
 }
 
-void FrmComments::StoreSize() {
+void CommentsDialog::StoreSize() {
     state_.prefs.CommentsWindowWidth = StoredTwips(width());
     state_.prefs.CommentsWindowHeight = StoredTwips(height());
 }

@@ -14,11 +14,11 @@ namespace strativex {
 // itself when it closes; the main window keeps at most one. OK and Cancel remember its size
 // for the next opening; closing it from its title bar takes neither the text nor the size.
 // The inherited accepted() signal tells that the model's comments were replaced.
-class FrmComments : public QDialog {
+class CommentsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FrmComments(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    CommentsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

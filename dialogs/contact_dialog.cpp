@@ -15,10 +15,10 @@ ContactDetails ConfiguredContactDetails() {
     return {QStringLiteral(STRATIVEX_CONTACT_EMAIL), QStringLiteral(STRATIVEX_CONTACT_WEB)};
 }
 
-frmContactUs::frmContactUs(Desktop& desktop, QWidget* parent)
-    : frmContactUs(desktop, ConfiguredContactDetails(), parent) {}
+ContactDialog::ContactDialog(Desktop& desktop, QWidget* parent)
+    : ContactDialog(desktop, ConfiguredContactDetails(), parent) {}
 
-frmContactUs::frmContactUs(Desktop& desktop, const ContactDetails& details, QWidget* parent)
+ContactDialog::ContactDialog(Desktop& desktop, const ContactDetails& details, QWidget* parent)
     : QDialog(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("frmContactUs"));
     setWindowTitle(QStringLiteral("Contact Us"));
@@ -31,7 +31,7 @@ frmContactUs::frmContactUs(Desktop& desktop, const ContactDetails& details, QWid
     layout->addLayout(buttons);
 }
 
-QLayout* frmContactUs::BuildLinks(const ContactDetails& details) {
+QLayout* ContactDialog::BuildLinks(const ContactDetails& details) {
     auto* form = new QFormLayout;
     if (details.Email.isEmpty() && details.Web.isEmpty()) {
         form->addRow(NamedWidget<QLabel>(
@@ -55,8 +55,8 @@ QLayout* frmContactUs::BuildLinks(const ContactDetails& details) {
     return form;
 }
 
-void frmContactUs::AddLink(QFormLayout* form, const QString& name, const QString& caption,
-                           const QString& shown, const QString& target) {
+void ContactDialog::AddLink(QFormLayout* form, const QString& name, const QString& caption,
+                            const QString& shown, const QString& target) {
     auto* link = NamedWidget<QLabel>(
         name,
         QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown.toHtmlEscaped()),

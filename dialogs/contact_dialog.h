@@ -20,12 +20,12 @@ struct ContactDetails {
 ContactDetails ConfiguredContactDetails();
 
 // The maker's contact details; the links are handed to the desktop to open.
-class frmContactUs : public QDialog {
+class ContactDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmContactUs(Desktop& desktop, QWidget* parent = nullptr);
-    frmContactUs(Desktop& desktop, const ContactDetails& details, QWidget* parent = nullptr);
+    explicit ContactDialog(Desktop& desktop, QWidget* parent = nullptr);
+    ContactDialog(Desktop& desktop, const ContactDetails& details, QWidget* parent = nullptr);
 
 private:
     QLayout* BuildLinks(const ContactDetails& details);

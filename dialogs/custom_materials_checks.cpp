@@ -39,7 +39,7 @@ QString LargestSingleText() {
 // Leaving a field checks it, except for Cancel, which closes without looking at it; a refused
 // field takes the focus back. A press on the list is held off while a field is refused, so
 // that the entry shown cannot change under an unsettled value.
-bool frmCustomMatsDialog::eventFilter(QObject* watched, QEvent* event) {
+bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListCustMats->viewport()) {
         const bool press = event->type() == QEvent::MouseButtonPress ||
                            event->type() == QEvent::MouseButtonDblClick;
@@ -62,7 +62,7 @@ bool frmCustomMatsDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmCustomMatsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
+void CustomMaterialsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
     if (next == CmdCancel) {
         deferred_ = field;
         return;
@@ -74,17 +74,17 @@ void frmCustomMatsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
 }
 
 // The check that Cancel put off is made when the focus moves on to anything but that field.
-void frmCustomMatsDialog::CancelLeft(const QWidget* next) {
+void CustomMaterialsDialog::CancelLeft(const QWidget* next) {
     QLineEdit* field = std::exchange(deferred_, nullptr);
     if (field == nullptr || next == field) return;
     if (!ValidateField(field)) HoldFocus(field);
 }
 
-void frmCustomMatsDialog::HoldFocus(QLineEdit* field) {
+void CustomMaterialsDialog::HoldFocus(QLineEdit* field) {
     QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
 }
 
-bool frmCustomMatsDialog::ValidateField(QLineEdit* field) {
+bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
     const bool accepted = field == txtMatName ? txtMatName_Validate()
                                               : txtMatProp_Validate(field == txtMatProp[0] ? 0 : 1);
     refused_ = accepted ? nullptr : field;
@@ -92,7 +92,7 @@ bool frmCustomMatsDialog::ValidateField(QLineEdit* field) {
 }
 
 // A command first settles the field that still has the focus, as leaving it would.
-bool frmCustomMatsDialog::FieldsSettled() {
+bool CustomMaterialsDialog::FieldsSettled() {
     const QWidget* focused = QApplication::focusWidget();
     for (QLineEdit* field : {txtMatName, txtMatProp[0], txtMatProp[1]}) {
         if (focused == field) return ValidateField(field);
@@ -100,7 +100,7 @@ bool frmCustomMatsDialog::FieldsSettled() {
     return refused_ == nullptr;
 }
 
-bool frmCustomMatsDialog::NameStorable(const QString& name) {
+bool CustomMaterialsDialog::NameStorable(const QString& name) {
     const auto problem = NameProblem(name);
     if (!problem) return true;
     Message(QStringLiteral("The material name holds %1, which the custom materials file cannot "
@@ -113,7 +113,7 @@ bool frmCustomMatsDialog::NameStorable(const QString& name) {
 
 // A value beyond a 32-bit float would be written as text that the file cannot be read back
 // from.
-bool frmCustomMatsDialog::PropertyInRange(int index, double value) {
+bool CustomMaterialsDialog::PropertyInRange(int index, double value) {
     if (std::fabs(value) <= std::numeric_limits<float>::max()) return true;
     Notice(index == 0 ? QStringLiteral("Material property 'A' must not be greater than %1.")
                             .arg(LargestSingleText())
@@ -122,7 +122,7 @@ bool frmCustomMatsDialog::PropertyInRange(int index, double value) {
     return false;
 }
 
-bool frmCustomMatsDialog::txtMatName_Validate() {
+bool CustomMaterialsDialog::txtMatName_Validate() {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
     const QString text = txtMatName->text();
@@ -143,7 +143,7 @@ bool frmCustomMatsDialog::txtMatName_Validate() {
     return accepted;
 }
 
-bool frmCustomMatsDialog::txtMatProp_Validate(int index) {
+bool CustomMaterialsDialog::txtMatProp_Validate(int index) {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
     const double value = ReadNumber(txtMatProp[index]->text().toStdString());

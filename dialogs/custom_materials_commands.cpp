@@ -22,7 +22,7 @@ QString SaveFailureText(const std::string& path, const SafeWriteResult& written)
 
 }  // namespace
 
-void frmCustomMatsDialog::cmdCreateMat_Click() {
+void CustomMaterialsDialog::cmdCreateMat_Click() {
     if (!FieldsSettled()) return;
     const QString name = txtMatName->text();
     if (name.isEmpty()) {
@@ -53,7 +53,7 @@ void frmCustomMatsDialog::cmdCreateMat_Click() {
     MarkChanged();
 }
 
-void frmCustomMatsDialog::cmdDeleteMat_Click() {
+void CustomMaterialsDialog::cmdDeleteMat_Click() {
     if (!FieldsSettled()) return;
     const int selected = SelectedEntry();
     const QString title =
@@ -74,7 +74,7 @@ void frmCustomMatsDialog::cmdDeleteMat_Click() {
 }
 
 // A failed save keeps the editor open with every change, so that the user can retry or cancel.
-void frmCustomMatsDialog::cmdOK_Click() {
+void CustomMaterialsDialog::cmdOK_Click() {
     if (!FieldsSettled()) return;
     const MessageAnswer answer =
         Message(QStringLiteral("All changes to custom materials will be saved."),
@@ -91,7 +91,7 @@ void frmCustomMatsDialog::cmdOK_Click() {
     accept();
 }
 
-std::vector<std::int16_t> frmCustomMatsDialog::StandardIds() const {
+std::vector<std::int16_t> CustomMaterialsDialog::StandardIds() const {
     std::vector<std::int16_t> ids;
     for (int i = 1; i < state_.materials.FirstCustomIndex; ++i) {
         ids.push_back(state_.materials.Materials[i].Id);

@@ -31,22 +31,22 @@ QString KeptNoteText(const CustomMaterialsFile& file) {
 
 }  // namespace
 
-frmCustomMatsDialog::frmCustomMatsDialog(AppState& state, Desktop& desktop, QWidget* parent)
+CustomMaterialsDialog::CustomMaterialsDialog(AppState& state, Desktop& desktop, QWidget* parent)
     : QDialog(parent), state_(state), desktop_(desktop) {
     setObjectName(QStringLiteral("frmCustomMatsDialog"));
     setWindowTitle(QStringLiteral("Custom Materials Editor"));
     BuildControls();
     PlaceControls();
     ConnectControls();
-    Form_Load();
+    Start();
 }
 
-void frmCustomMatsDialog::ConnectControls() {
+void CustomMaterialsDialog::ConnectControls() {
     connect(ListCustMats, &QListWidget::currentRowChanged, this,
-            &frmCustomMatsDialog::ListCustMats_Click);
-    connect(cmdCreateMat, &QPushButton::clicked, this, &frmCustomMatsDialog::cmdCreateMat_Click);
-    connect(cmdDeleteMat, &QPushButton::clicked, this, &frmCustomMatsDialog::cmdDeleteMat_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmCustomMatsDialog::cmdOK_Click);
+            &CustomMaterialsDialog::ListCustMats_Click);
+    connect(cmdCreateMat, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdCreateMat_Click);
+    connect(cmdDeleteMat, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdDeleteMat_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     for (QWidget* watched : std::initializer_list<QWidget*>{
              txtMatName, txtMatProp[0], txtMatProp[1], CmdCancel, ListCustMats->viewport()}) {
@@ -54,7 +54,7 @@ void frmCustomMatsDialog::ConnectControls() {
     }
 }
 
-void frmCustomMatsDialog::Form_Load() {
+void CustomMaterialsDialog::Start() {
     cmdCreateMat->setEnabled(true);
     ListCustMats->addItem(kNewMaterialEntry);
     copy_ = ReadCustomMaterialsFile(state_.materialPaths.Custom);
@@ -70,13 +70,13 @@ void frmCustomMatsDialog::Form_Load() {
     cmdOK->setEnabled(false);
 }
 
-int frmCustomMatsDialog::SelectedEntry() const {
+int CustomMaterialsDialog::SelectedEntry() const {
     return ListCustMats->currentRow();
 }
 
 // Selecting from code shows the entry at once, as a click would, even when it was already the
 // current one.
-void frmCustomMatsDialog::SelectEntry(int row) {
+void CustomMaterialsDialog::SelectEntry(int row) {
     {
         const QSignalBlocker blocker(ListCustMats);
         ListCustMats->setCurrentRow(row);
@@ -84,7 +84,7 @@ void frmCustomMatsDialog::SelectEntry(int row) {
     ListCustMats_Click(row);
 }
 
-void frmCustomMatsDialog::ListCustMats_Click(int row) {
+void CustomMaterialsDialog::ListCustMats_Click(int row) {
     if (row <= 0) {
         txtMatName->clear();
         txtMatProp[0]->setText(QStringLiteral("0"));
@@ -101,18 +101,18 @@ void frmCustomMatsDialog::ListCustMats_Click(int row) {
     cmdDeleteMat->setEnabled(true);
 }
 
-void frmCustomMatsDialog::MarkChanged() {
+void CustomMaterialsDialog::MarkChanged() {
     EditorChanged = true;
     cmdOK->setEnabled(true);
 }
 
-MessageAnswer frmCustomMatsDialog::Message(const QString& text, const QString& title,
-                                           MessageIcon icon, MessageButtons buttons) {
+MessageAnswer CustomMaterialsDialog::Message(const QString& text, const QString& title,
+                                             MessageIcon icon, MessageButtons buttons) {
     return desktop_.ShowMessage(this, text, title, icon, buttons);
 }
 
 // The editor's plain refusals carry the program's name as their title.
-void frmCustomMatsDialog::Notice(const QString& text) {
+void CustomMaterialsDialog::Notice(const QString& text) {
     Message(text, QString::fromStdString(state_.ProgramName), MessageIcon::None,
             MessageButtons::Ok);
 }

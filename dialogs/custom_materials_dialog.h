@@ -18,11 +18,11 @@ namespace strativex {
 // Creates, renames, changes and deletes the custom materials on a working copy of matcust.dat;
 // "Accept Changes" writes the copy back, Cancel discards it. The material table is left alone:
 // the main window reloads it from the file once the editor has closed.
-class frmCustomMatsDialog : public QDialog {
+class CustomMaterialsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    frmCustomMatsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    CustomMaterialsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
 
     // Makes the next save fail at the given step, as a full disk or a lost folder would.
     void SetWriteFault(const SafeWriteFault& fault) { writeFault_ = fault; }
@@ -41,7 +41,7 @@ private:
     void PlaceButtons(int top);
     void PlaceKeptNote();
     void ConnectControls();
-    void Form_Load();
+    void Start();
 
     void ListCustMats_Click(int row);
     void SelectEntry(int row);

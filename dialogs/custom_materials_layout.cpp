@@ -44,7 +44,7 @@ void PlaceBox(QWidget* box, int left, int top, int width, int height) {
 
 }  // namespace
 
-void frmCustomMatsDialog::BuildControls() {
+void CustomMaterialsDialog::BuildControls() {
     ListCustMats = NamedWidget<QListWidget>(QStringLiteral("ListCustMats"), this);
     LabelMatName =
         NamedWidget<QLabel>(QStringLiteral("LabelMatName"), QStringLiteral("Material Name:"), this);
@@ -80,7 +80,7 @@ void frmCustomMatsDialog::BuildControls() {
 
 // K = AT^B with the conductivity's index θ: three captions, so that the exponent can stand
 // raised and the index lowered.
-void frmCustomMatsDialog::BuildFormula() {
+void CustomMaterialsDialog::BuildFormula() {
     const std::array<QString, 3> texts{QStringLiteral("K   = AT"), QStringLiteral("B"),
                                        QStringLiteral("\u03B8")};
     for (int k = 0; k < 3; ++k) {
@@ -94,7 +94,7 @@ void frmCustomMatsDialog::BuildFormula() {
 // The design's places, with the right-hand captions, the footnote and the buttons moved
 // right or down, and the window grown, wherever the desktop's font needs more room than the
 // design gave.
-void frmCustomMatsDialog::PlaceControls() {
+void CustomMaterialsDialog::PlaceControls() {
     PlaceLabel(LabelMatName, 2400, 90);
     PlaceBox(txtMatName, 2280, 390, 2715, 360);
     PlaceLabel(Label2, 2430, 840);
@@ -115,7 +115,7 @@ void frmCustomMatsDialog::PlaceControls() {
 }
 
 // The fields stand clear of the "Thermal Conductivity:" caption, their captions beside them.
-void frmCustomMatsDialog::PlaceProperties() {
+void CustomMaterialsDialog::PlaceProperties() {
     const int left = std::max(Pixels(4125), Label2->geometry().right() + 1 + Pixels(60));
     const std::array<int, 2> tops{960, 1500};
     const std::array<int, 2> captionTops{945, 1500};
@@ -128,7 +128,7 @@ void frmCustomMatsDialog::PlaceProperties() {
     }
 }
 
-int frmCustomMatsDialog::ClientWidth() const {
+int CustomMaterialsDialog::ClientWidth() const {
     int right = Pixels(kClientWidthTwips - kMarginTwips);
     for (const QWidget* widget : std::initializer_list<const QWidget*>{
              txtMatName, LabelMatProp[0], LabelMatProp[1], Label4, Label5}) {
@@ -138,7 +138,7 @@ int frmCustomMatsDialog::ClientWidth() const {
 }
 
 // Beside the Delete button; returns the top of the buttons, which stand below it.
-int frmCustomMatsDialog::PlaceFootnote(int clientWidth) {
+int CustomMaterialsDialog::PlaceFootnote(int clientWidth) {
     const QRect design = TwipPlace(2955, 2370, 2460, 675);
     const int left = std::max(design.left(), cmdDeleteMat->geometry().right() + 1 + Pixels(60));
     const int width = clientWidth - left - Pixels(90);
@@ -147,7 +147,7 @@ int frmCustomMatsDialog::PlaceFootnote(int clientWidth) {
     return std::max(Pixels(3150), design.top() + height + Pixels(105));
 }
 
-void frmCustomMatsDialog::PlaceButtons(int top) {
+void CustomMaterialsDialog::PlaceButtons(int top) {
     const QRect design = TwipPlace(2370, 0, 1335, 390);
     const QSize size(std::max(design.width(), cmdOK->sizeHint().width()),
                      std::max(design.height(), cmdOK->sizeHint().height()));
@@ -158,7 +158,7 @@ void frmCustomMatsDialog::PlaceButtons(int top) {
 
 // The exponent follows the end of "AT" and the index the "K", wherever the desktop's font
 // puts them; the heights keep the design's offsets.
-void frmCustomMatsDialog::PlaceFormula() {
+void CustomMaterialsDialog::PlaceFormula() {
     PlaceLabel(Label3[0], 2490, 1380);
     const QFontMetrics metrics(Label3[0]->font());
     const QPoint origin = Label3[0]->pos();
@@ -171,7 +171,7 @@ void frmCustomMatsDialog::PlaceFormula() {
 }
 
 // Below the buttons, in a strip the window grows by only when there is something to say.
-void frmCustomMatsDialog::PlaceKeptNote() {
+void CustomMaterialsDialog::PlaceKeptNote() {
     const int noteWidth = width() - 2 * Pixels(kMarginTwips);
     const int top = CmdCancel->geometry().bottom() + 1 + Pixels(105);
     LabelKeptNote->setGeometry(Pixels(kMarginTwips), top, noteWidth,

@@ -43,7 +43,7 @@ QPushButton* StepButton(const QString& caption, const QString& name, QWidget* pa
 
 }  // namespace
 
-frmDigits::frmDigits(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
+DigitsDialog::DigitsDialog(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmDigits"));
     setWindowTitle(QStringLiteral("Decimal Representation"));
     auto* grid = new QGridLayout(this);
@@ -59,7 +59,7 @@ frmDigits::frmDigits(AppState& state, QWidget* parent) : QDialog(parent), state_
     grid->addLayout(BuildButtons(), 3, 1, 2, 1);
 }
 
-QWidget* frmDigits::BuildGroup(int k) {
+QWidget* DigitsDialog::BuildGroup(int k) {
     auto* frame = NamedWidget<QFrame>(QStringLiteral("Frame1_%1").arg(k), this);
     frame->setFrameShape(QFrame::StyledPanel);
     auto* label = NamedWidget<QLabel>(QStringLiteral("Label_%1").arg(k),
@@ -86,12 +86,12 @@ QWidget* frmDigits::BuildGroup(int k) {
     return frame;
 }
 
-QLayout* frmDigits::BuildButtons() {
+QLayout* DigitsDialog::BuildButtons() {
     auto* ok = NamedWidget<QPushButton>(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
     auto* cancel =
         NamedWidget<QPushButton>(QStringLiteral("CancelButton"), QStringLiteral("Cancel"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmDigits::StoreDigits);
+    connect(ok, &QPushButton::clicked, this, &DigitsDialog::StoreDigits);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* column = new QVBoxLayout;
     column->addStretch();
@@ -100,18 +100,18 @@ QLayout* frmDigits::BuildButtons() {
     return column;
 }
 
-void frmDigits::ShowPattern(int k) {
+void DigitsDialog::ShowPattern(int k) {
     const std::string_view pattern = FormatPatterns[WorkingDigits[k]];
     Text[k]->setText(QString::fromLatin1(pattern.data(), static_cast<qsizetype>(pattern.size())));
 }
 
-void frmDigits::ChangeDigits(int k, int step) {
+void DigitsDialog::ChangeDigits(int k, int step) {
     WorkingDigits[k] =
         static_cast<std::int16_t>(std::clamp(WorkingDigits[k] + step, 0, kMostDecimals));
     ShowPattern(k);
 }
 
-void frmDigits::StoreDigits() {
+void DigitsDialog::StoreDigits() {
     std::copy_n(WorkingDigits.begin(), kSlots, state_.prefs.DecimalDigits.begin());
     accept();
 }

@@ -12,11 +12,11 @@ class QLineEdit;
 namespace strativex {
 
 // Chooses the decimals of each kind of number on a working copy; OK hands it back.
-class frmDigits : public QDialog {
+class DigitsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmDigits(AppState& state, QWidget* parent = nullptr);
+    explicit DigitsDialog(AppState& state, QWidget* parent = nullptr);
 
 private:
     static constexpr int kSlots = 7;

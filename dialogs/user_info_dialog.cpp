@@ -47,7 +47,7 @@ QString EntryName(int slot) {
 
 }  // namespace
 
-FrmUserInfo::FrmUserInfo(AppState& state, Desktop& desktop, QWidget* parent)
+UserInfoDialog::UserInfoDialog(AppState& state, Desktop& desktop, QWidget* parent)
     : QDialog(parent), state_(state), desktop_(desktop) {
     setObjectName(QStringLiteral("FrmUserInfo"));
     setWindowTitle(kTitle);
@@ -56,7 +56,7 @@ FrmUserInfo::FrmUserInfo(AppState& state, Desktop& desktop, QWidget* parent)
     PlaceControls();
 }
 
-void FrmUserInfo::BuildControls() {
+void UserInfoDialog::BuildControls() {
     heading_ = NamedWidget<QLabel>(QStringLiteral("LblIncludeHeading"),
                                    QStringLiteral("Include in Printouts?"), this);
     for (int i = 0; i < kUserInfoSlots; ++i) {
@@ -75,12 +75,12 @@ void FrmUserInfo::BuildControls() {
     CmdCancel =
         NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
     CmdOK->setDefault(true);
-    connect(ChkCurDate, &QCheckBox::clicked, this, &FrmUserInfo::CurrentDateClicked);
-    connect(CmdOK, &QPushButton::clicked, this, &FrmUserInfo::StoreUserInfo);
+    connect(ChkCurDate, &QCheckBox::clicked, this, &UserInfoDialog::CurrentDateClicked);
+    connect(CmdOK, &QPushButton::clicked, this, &UserInfoDialog::StoreUserInfo);
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmUserInfo::LoadValues() {
+void UserInfoDialog::LoadValues() {
     auto& prefs = state_.prefs;
     for (int i = 0; i < kUserInfoSlots; ++i) ChkInclude[i]->setChecked(prefs.UserInfoInclude[i]);
     if (prefs.UseCurrentDate) {
@@ -94,7 +94,7 @@ void FrmUserInfo::LoadValues() {
 
 // Rows stand 650 twips apart, as on the window's design, or further when a larger desktop
 // font needs the room; the columns follow the widest label so that no caption is clipped.
-FrmUserInfo::Grid FrmUserInfo::MeasureGrid() const {
+UserInfoDialog::Grid UserInfoDialog::MeasureGrid() const {
     const QFontMetrics metrics(font());
     Grid grid;
     grid.Left = Pixels(kMarginTwips);
@@ -114,7 +114,7 @@ FrmUserInfo::Grid FrmUserInfo::MeasureGrid() const {
     return grid;
 }
 
-void FrmUserInfo::PlaceControls() {
+void UserInfoDialog::PlaceControls() {
     const Grid grid = MeasureGrid();
     heading_->setGeometry(
         QRect(QPoint(grid.HeadingLeft, Pixels(kMarginTwips)), heading_->sizeHint()));
@@ -126,7 +126,7 @@ void FrmUserInfo::PlaceControls() {
 }
 
 // The check box and the label stand level with the middle of the row's text box.
-void FrmUserInfo::PlaceRow(int i, const Grid& grid) {
+void UserInfoDialog::PlaceRow(int i, const Grid& grid) {
     const int textTop = grid.FirstRow + i * grid.Pitch + Pixels(kTextTopTwips);
     const int middle = textTop + grid.TextHeight / 2;
     if (i < kTextSlots) {
@@ -140,7 +140,7 @@ void FrmUserInfo::PlaceRow(int i, const Grid& grid) {
     LblInfo[i]->setGeometry(QRect(QPoint(labelLeft, middle - label.height() / 2), label));
 }
 
-void FrmUserInfo::PlaceButtons(const Grid& grid) {
+void UserInfoDialog::PlaceButtons(const Grid& grid) {
     const int top = grid.FirstRow + kUserInfoSlots * grid.Pitch;
     const QSize button(std::max(Pixels(kButtonWidthTwips), CmdCancel->sizeHint().width()),
                        CmdCancel->sizeHint().height());
@@ -150,12 +150,12 @@ void FrmUserInfo::PlaceButtons(const Grid& grid) {
     setFixedSize(grid.Right + grid.Left, top + button.height() + grid.Left);
 }
 
-void FrmUserInfo::CurrentDateClicked(bool checked) {
+void UserInfoDialog::CurrentDateClicked(bool checked) {
     TxtInfo[kUserInfoDateSlot]->setReadOnly(checked);
     if (checked) TxtInfo[kUserInfoDateSlot]->setText(TodayText());
 }
 
-void FrmUserInfo::RefuseText(int slot, const QString& problem) {
+void UserInfoDialog::RefuseText(int slot, const QString& problem) {
     desktop_.ShowMessage(this,
                          QStringLiteral("The entry for \"%1\" holds %2, which the preferences "
                                         "file cannot store.\r\nPlease change the entry.")
@@ -165,7 +165,7 @@ void FrmUserInfo::RefuseText(int slot, const QString& problem) {
     TxtInfo[slot]->selectAll();
 }
 
-void FrmUserInfo::StoreUserInfo() {
+void UserInfoDialog::StoreUserInfo() {
     for (int i = 0; i < kTextSlots; ++i) {
         if (const auto problem = StorageProblem(TxtInfo[i]->text())) {
             RefuseText(i, *problem);

@@ -17,11 +17,11 @@ namespace strativex {
 // Edits the printout's header lines: five texts and, for all eight lines, whether each is
 // printed. The comments, model name and file name lines come from the model, so only their
 // include flags are edited here.
-class FrmUserInfo : public QDialog {
+class UserInfoDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FrmUserInfo(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    UserInfoDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
 
 private:
     static constexpr int kTextSlots = 5;

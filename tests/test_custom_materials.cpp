@@ -53,7 +53,7 @@ struct Bench {
     // Clicks on the list only land in an active window.
     bool Open(const std::optional<std::string>& content = {}) {
         if (content) Write(*content);
-        dialog = std::make_unique<frmCustomMatsDialog>(state, desktop);
+        dialog = std::make_unique<CustomMaterialsDialog>(state, desktop);
         dialog->show();
         dialog->activateWindow();
         return QTest::qWaitForWindowActive(dialog.get());
@@ -100,7 +100,7 @@ struct Bench {
     QTemporaryDir dir;
     AppState state;
     ScriptedDesktop desktop;
-    std::unique_ptr<frmCustomMatsDialog> dialog;
+    std::unique_ptr<CustomMaterialsDialog> dialog;
 };
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "dialogs/comments_dialog.h"
 #include "dialogs/contact_dialog.h"
 #include "dialogs/digits_dialog.h"
-#include "dialogs/file_locations.h"
+#include "dialogs/file_locations_dialog.h"
 #include "dialogs/path_picture.h"
 #include "dialogs/user_info_dialog.h"
 #include "support/scripted_desktop.h"
@@ -83,7 +83,7 @@ private slots:
         AppState state = TestState();
         state.prefs.DecimalDigits[slot] = static_cast<std::int16_t>(stored);
         state.prefs.DecimalDigits[7] = 4;
-        frmDigits dialog(state);
+        DigitsDialog dialog(state);
         dialog.show();
         for (const QChar press : presses) {
             Click(dialog, QString(press == '+' ? "CmdPlus_%1" : "CmdMinus_%1").arg(slot));
@@ -106,7 +106,7 @@ private slots:
         AppState state = TestState();
         state.prefs.DecimalDigits = {0, 1, 2, 3, 4, 5, 2, 3};
         const DecimalDigitsTable before = state.prefs.DecimalDigits;
-        frmDigits dialog(state);
+        DigitsDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (int k = 0; k < 7; ++k) {
@@ -149,7 +149,7 @@ private slots:
         AppState state = TestState();
         ScriptedDesktop desktop;
         desktop.files.push_back(chosen);
-        FrmFileLocs dialog(state, desktop);
+        FileLocationsDialog dialog(state, desktop);
         dialog.show();
         Click(dialog, QStringLiteral("CmdBrowse_%1").arg(group));
         QCOMPARE(int(desktop.messages.size()), messages);
@@ -168,7 +168,7 @@ private slots:
         AppState state = TestState();
         ScriptedDesktop desktop;
         desktop.files = {std::nullopt, QStringLiteral("/data/next/any.name"), std::nullopt};
-        FrmFileLocs dialog(state, desktop);
+        FileLocationsDialog dialog(state, desktop);
         dialog.show();
         for (const char* button : {"CmdBrowse_0", "CmdBrowse_1", "CmdBrowse_1"}) {
             Click(dialog, button);
@@ -202,7 +202,7 @@ private slots:
         longPath += QStringLiteral("/models");
         state.prefs.ModelsFolder = longPath.toStdString();
         ScriptedDesktop desktop;
-        FrmFileLocs dialog(state, desktop);
+        FileLocationsDialog dialog(state, desktop);
         dialog.show();
         const auto* picture = Child<PathPicture>(dialog, "PicPath_1");
         const QString shown = picture->DisplayedText();
@@ -237,7 +237,7 @@ private slots:
         state.prefs.UseCurrentDate = useDate;
         state.prefs.UserInfoText[kUserInfoDateSlot] = "1 January 1999";
         ScriptedDesktop desktop;
-        FrmUserInfo dialog(state, desktop);
+        UserInfoDialog dialog(state, desktop);
         dialog.show();
         auto* date = Child<QLineEdit>(dialog, "TxtInfo_4");
         QCOMPARE(date->isReadOnly(), useDate);
@@ -258,7 +258,7 @@ private slots:
         state.prefs.UserInfoText = {"", "", "", "", "", "comments slot", "name slot", "file slot"};
         state.prefs.UserInfoInclude = {true, false, false, false, false, true, false, true};
         ScriptedDesktop desktop;
-        FrmUserInfo dialog(state, desktop);
+        UserInfoDialog dialog(state, desktop);
         dialog.show();
         QVERIFY(dialog.findChild<QLineEdit*>("TxtInfo_5") == nullptr);
         Child<QLineEdit>(dialog, "TxtInfo_0")->setText(QStringLiteral("J\u00fcrgen M\u00fcller"));
@@ -301,7 +301,7 @@ private slots:
         state.prefs.UseCurrentDate = false;
         const Preferences before = state.prefs;
         ScriptedDesktop desktop;
-        FrmUserInfo dialog(state, desktop);
+        UserInfoDialog dialog(state, desktop);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* field = Child<QLineEdit>(dialog, QStringLiteral("TxtInfo_%1").arg(slot));
@@ -342,8 +342,8 @@ private slots:
         AppState state = TestState();
         state.model.ModelComments = comments.toStdString();
         ScriptedDesktop desktop;
-        auto* dialog = new FrmComments(state, desktop);
-        QPointer<FrmComments> guard(dialog);
+        auto* dialog = new CommentsDialog(state, desktop);
+        QPointer<CommentsDialog> guard(dialog);
         QSignalSpy accepted(dialog, &QDialog::accepted);
         dialog->show();
         Click(*dialog, "CmdOK");
@@ -380,8 +380,8 @@ private slots:
         state.prefs.CommentsWindowWidth = static_cast<std::int16_t>(stored.width());
         state.prefs.CommentsWindowHeight = static_cast<std::int16_t>(stored.height());
         ScriptedDesktop desktop;
-        auto* dialog = new FrmComments(state, desktop);
-        QPointer<FrmComments> guard(dialog);
+        auto* dialog = new CommentsDialog(state, desktop);
+        QPointer<CommentsDialog> guard(dialog);
         dialog->show();
         if (stored == QSize(6000, 4500)) QCOMPARE(dialog->size(), QSize(400, 300));
         if (resized.isValid()) dialog->resize(resized);
@@ -403,7 +403,7 @@ private slots:
         AppState state = TestState();
         state.model.ModelComments = "old";
         ScriptedDesktop desktop;
-        auto* dialog = new FrmComments(state, desktop);
+        auto* dialog = new CommentsDialog(state, desktop);
         dialog->show();
         Child<QPlainTextEdit>(*dialog, "TxtComments")
             ->setPlainText(QStringLiteral("\u0394T = 5 K"));
@@ -421,7 +421,7 @@ private slots:
 
     void aboutShowsNameVersionAndLogo() {
         AppState state = TestState();
-        frmAbout dialog(state);
+        AboutDialog dialog(state);
         QVERIFY(QRegularExpression("^\\d+\\.\\d+\\.\\d+$").match(ProgramVersion()).hasMatch());
         QCOMPARE(Text(dialog, "LblProgramName"), "Strativex");
         QCOMPARE(Text(dialog, "LblVersion"), "Version " + ProgramVersion());
@@ -432,7 +432,7 @@ private slots:
 
     void contactWithoutDetails() {
         ScriptedDesktop desktop;
-        frmContactUs dialog(desktop, ContactDetails{});
+        ContactDialog dialog(desktop, ContactDetails{});
         QVERIFY(dialog.findChild<QLabel*>("LblNoContact") != nullptr);
         QVERIFY(!dialog.findChild<QLabel*>("LblEmail") && !dialog.findChild<QLabel*>("LblWeb"));
     }
@@ -448,7 +448,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, opened);
         ScriptedDesktop desktop;
-        frmContactUs dialog(desktop, {"ann@example.com", "https://example.com/support"});
+        ContactDialog dialog(desktop, {"ann@example.com", "https://example.com/support"});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* link = Child<QLabel>(dialog, label);

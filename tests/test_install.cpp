@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "platform/command_line.h"
 #include "platform/model_text.h"
@@ -67,7 +67,7 @@ QStringList FilesUnder(const QString& root) {
 struct Run {
     AppState state;
     ScriptedDesktop desktop;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(state, desktop);
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(state, desktop);
 };
 
 enum class OwnCopy { Missing, Older, SameTime, Newer };
@@ -287,7 +287,7 @@ private slots:
         QFile::remove(PathText(folders.DefaultMaterialsFolder) + "/matprops.dat");
 
         Run first;
-        QVERIFY(first.window->Form_Load(folders));
+        QVERIFY(first.window->Start(folders));
         QCOMPARE(first.desktop.messages.size(), std::size_t{1});
         QCOMPARE(first.desktop.messages[0].Text,
                  "Preferences file '" + prefsPath +
@@ -306,7 +306,7 @@ private slots:
         QCOMPARE(FilesUnder(root.path()), shippedFiles);
 
         Run second;
-        QVERIFY(second.window->Form_Load(folders));
+        QVERIFY(second.window->Start(folders));
         QVERIFY(second.desktop.messages.empty());
         QVERIFY(second.window->mnuMillimeters->isChecked());
         QCOMPARE(second.state.prefs.MaterialsFolder, folders.DefaultMaterialsFolder);
@@ -342,7 +342,7 @@ private slots:
 
         const std::optional<QString> model = CommandLineModel(arguments);
         Run run;
-        QVERIFY(run.window->Form_Load(folders));
+        QVERIFY(run.window->Start(folders));
         run.window->show();
         if (model) run.window->OpenModelFromPath(*model);
 

@@ -15,7 +15,7 @@
 
 #include "core/layer_commands.h"
 #include "core/text_file.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "support/scripted_desktop.h"
 
@@ -33,7 +33,7 @@ struct Session {
     QTemporaryDir dir;
     AppState state;
     ScriptedDesktop desktop;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     bool started = false;
 
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -59,8 +59,8 @@ std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Mill
     const QString folder = session->dir.path();
     if (materials) InstallMaterials(folder);
     if (unit) SavePreferences(PrefsFor(folder, *unit), (folder + "/prefs.txt").toStdString());
-    session->window = std::make_unique<frmMain>(session->state, session->desktop);
-    session->started = session->window->Form_Load(folder);
+    session->window = std::make_unique<MainWindow>(session->state, session->desktop);
+    session->started = session->window->Start(folder);
     if (session->started) {
         session->window->show();
         QApplication::setActiveWindow(session->window.get());
@@ -84,7 +84,7 @@ void Type(QLineEdit* field, const QString& text) {
 }
 
 // Leaves the field for the model name (or the description when the field is the name).
-void Leave(frmMain& window, QLineEdit* field) {
+void Leave(MainWindow& window, QLineEdit* field) {
     QLineEdit* next =
         field == window.TextModelName ? window.TextLayerDescrip : window.TextModelName;
     next->setFocus(Qt::TabFocusReason);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(s->desktop.messages.size(), std::size_t{1});
         QCOMPARE(s->desktop.messages[0].Text, QString(kPrefsMissing).arg(s->dir.path()));
         QCOMPARE(s->desktop.messages[0].Title, QStringLiteral("Error Loading Preferences"));
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
         QVERIFY(w.OptLayer[0]->isChecked());
         QCOMPARE(w.FrameLayerData->title(), QStringLiteral("Properties of Heat Source"));
@@ -151,8 +151,8 @@ private slots:
         bad.close();
         SavePreferences(PrefsFor(folder, LengthUnit::Inches),
                         (folder + "/prefs.txt").toStdString());
-        frmMain window(session->state, session->desktop);
-        QVERIFY(!window.Form_Load(folder));
+        MainWindow window(session->state, session->desktop);
+        QVERIFY(!window.Start(folder));
         QCOMPARE(session->desktop.messages.back().Icon, MessageIcon::Critical);
         QVERIFY(LastMessage(session->desktop).endsWith("' line 0"));
         QCOMPARE(session->desktop.exitCode, std::optional<int>(1));
@@ -161,7 +161,7 @@ private slots:
     void tenLayers() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         for (int i = 1; i <= 10; ++i) QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         QCOMPARE(s->state.model.LayerCount, 10);
         for (int i = 1; i <= 10; ++i) QCOMPARE(s->state.model.Layers[i].ColorIndex, i - 1);
@@ -176,7 +176,7 @@ private slots:
     void deleteAndMove() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         for (int i = 1; i <= 5; ++i) {
             QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
             s->state.model.Layers[i].Description = "L" + std::to_string(i);
@@ -201,7 +201,7 @@ private slots:
     void colourSwatch() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         QTest::mousePress(w.PicColor, Qt::RightButton);
         QCOMPARE(s->state.model.Layers[1].ColorIndex, 9);
@@ -278,7 +278,7 @@ private slots:
         QFETCH(QString, title);
         auto s = Start(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         if (record == 1) QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->state.model.ModelChanged = false;
         auto* edit = w.findChild<QLineEdit*>(field);
@@ -304,7 +304,7 @@ private slots:
     void refusedValueStopsTheClickedCommand() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         Type(w.TextThickness, "99");
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
@@ -320,7 +320,7 @@ private slots:
     void acceptedValueRefreshesOnlyWhenChanged() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         Type(w.TextThermOutput, "1");
         Leave(w, w.TextThermOutput);
         QVERIFY(!s->state.model.ModelChanged);
@@ -334,7 +334,7 @@ private slots:
     void textFields() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         Type(w.TextLayerDescrip, QStringLiteral("Die \u00B0 edge"));
         Leave(w, w.TextLayerDescrip);
         QCOMPARE(s->state.model.Layers[0].Description, std::string("Die \xB0 edge"));
@@ -349,7 +349,7 @@ private slots:
     void storedWidthTakesTheShownPrecision() {
         auto s = Start(LengthUnit::Inches);
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->state.prefs.DecimalDigits[2] = 3;
         s->state.model.Layers[1].Width = 0.12345f;
@@ -364,7 +364,7 @@ private slots:
     void materialSelection() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         w.ComboMaterials->setFocus();
         QTRY_VERIFY(w.ComboMaterials->hasFocus());
@@ -385,7 +385,7 @@ private slots:
     void angleArrowsMarkTheModelChanged() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->state.model.ModelChanged = false;
         w.HScrAngle->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -397,7 +397,7 @@ private slots:
     void unitSwitch() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         Type(w.TextDevWidth, "25.4");
         Leave(w, w.TextDevWidth);
         s->state.model.ModelChanged = false;
@@ -415,7 +415,7 @@ private slots:
     void menuCommandCommitsTheField() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         Type(w.TextThermOutput, "5");
         const QString path = s->Path("typed.mdl");
         s->desktop.files.push_back(path);
@@ -437,7 +437,7 @@ private slots:
     void yesThenCancelledSaveAsKeepsTheChanges() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(std::nullopt);
@@ -459,7 +459,7 @@ private slots:
     void yesThenSaveGoesOnToOpen() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         Model other;
         ResetToNewModel(other, ModelDefaults{});
         other.ModelName = "Other";
@@ -501,7 +501,7 @@ private slots:
     void failedLoadLeavesANewModelAndTheRecentEntry() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         const QString path = s->Path("gone.mdl");
         s->state.prefs.RecentFiles[1] = path.toStdString();
         s->desktop.files.push_back(path);
@@ -516,7 +516,7 @@ private slots:
     void recentFilesMoveToTheTop() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QStringList paths;
         for (const char* name : {"a.mdl", "b.mdl", "c.mdl"}) {
             Model m;
@@ -550,8 +550,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text.substr(0, cut).c_str());
         file.close();
-        frmMain window(session->state, session->desktop);
-        QVERIFY(window.Form_Load(folder));
+        MainWindow window(session->state, session->desktop);
+        QVERIFY(window.Start(folder));
         QCOMPARE(session->desktop.messages[0].Text,
                  "Unknown error loading preferences from " + folder +
                      "/prefs.txt\r\nDefault preference settings will be restored.");
@@ -562,7 +562,7 @@ private slots:
     void preferencesWrittenAtExitReadBack() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         w.mnuInches->trigger();
         s->state.prefs.DecimalDigits[6] = 4;
         s->state.model.ModelChanged = false;
@@ -578,7 +578,7 @@ private slots:
     void exportAndPrintTheReport() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         const QString pdf = s->Path("report.pdf");
         s->desktop.files.push_back(pdf);
         w.mnuExportPdf->trigger();
@@ -610,7 +610,7 @@ private slots:
     void materialsReloadAfterTheEditor() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         const int before = w.ComboMaterials->count();
         QFile custom(s->Path("Materials/matcust.dat"));
         QVERIFY(custom.open(QIODevice::WriteOnly));
@@ -629,7 +629,7 @@ private slots:
     void closingAsksAndCancelKeepsTheWindow() {
         auto s = Start();
         QVERIFY(s);
-        frmMain& w = *s->window;
+        MainWindow& w = *s->window;
         QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Cancel);
         w.close();

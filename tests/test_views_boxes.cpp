@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/thermal_calc.h"
-#include "dialogs/print_preview.h"
+#include "dialogs/print_preview_dialog.h"
 #include "mainwindow/view_boxes.h"
 #include "support/views_fixtures.h"
 #include "views/report_paper.h"
@@ -95,7 +95,7 @@ private slots:
     void previewWindow() {
         AppState state;
         state.model = TwoLayerModel();
-        FrmPrintPreview preview(state, LayoutPageTwips(DefaultReportPageLayout()));
+        PrintPreviewDialog preview(state, LayoutPageTwips(DefaultReportPageLayout()));
         auto* picture = preview.findChild<QWidget*>(QStringLiteral("PicPreview"));
         auto* done = preview.findChild<QPushButton*>(QStringLiteral("CmdDone"));
         QVERIFY(picture && done);

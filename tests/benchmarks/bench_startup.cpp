@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "persistence/preferences.h"
 #include "platform/desktop.h"
 
@@ -49,8 +49,8 @@ struct ProgramFolder {
 int ProbeMainWindow(const QString& folder) {
     AppState app;
     SilentDesktop desktop;
-    frmMain window(app, desktop);
-    if (!window.Form_Load(folder)) return 1;
+    MainWindow window(app, desktop);
+    if (!window.Start(folder)) return 1;
     window.show();
     return window.grab().isNull() ? 1 : 0;
 }

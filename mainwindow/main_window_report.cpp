@@ -2,21 +2,21 @@
 #include <QMenu>
 #include <QPrinter>
 
-#include "dialogs/print_preview.h"
-#include "mainwindow/frm_main.h"
+#include "dialogs/print_preview_dialog.h"
+#include "mainwindow/main_window.h"
 #include "platform/model_text.h"
 #include "views/report_output.h"
 #include "views/report_pdf.h"
 
 namespace strativex {
 
-void frmMain::ConnectReport() {
-    connect(mnuPrint, &QAction::triggered, this, &frmMain::PrintCommand);
-    connect(mnuPrintPreview, &QAction::triggered, this, &frmMain::PrintPreviewCommand);
-    connect(mnuExportPdf, &QAction::triggered, this, &frmMain::ExportPdfCommand);
+void MainWindow::ConnectReport() {
+    connect(mnuPrint, &QAction::triggered, this, &MainWindow::PrintCommand);
+    connect(mnuPrintPreview, &QAction::triggered, this, &MainWindow::PrintPreviewCommand);
+    connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::ExportPdfCommand);
 }
 
-void frmMain::PrintCommand() {
+void MainWindow::PrintCommand() {
     if (!CommitActiveField()) return;
     const std::unique_ptr<QPrinter> printer = desktop_.ChoosePrinter(this);
     if (!printer) return;
@@ -27,14 +27,14 @@ void frmMain::PrintCommand() {
     }
 }
 
-void frmMain::PrintPreviewCommand() {
+void MainWindow::PrintPreviewCommand() {
     if (!CommitActiveField()) return;
     const QPrinter printer;
-    FrmPrintPreview preview(state_, PageTwips(printer), this);
+    PrintPreviewDialog preview(state_, PageTwips(printer), this);
     preview.exec();
 }
 
-void frmMain::ExportPdfCommand() {
+void MainWindow::ExportPdfCommand() {
     if (!CommitActiveField()) return;
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Save;

@@ -9,9 +9,9 @@
 #include <QWindow>
 
 #include "core/thermal_calc.h"
-#include "dialogs/file_locations.h"
+#include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/model_text.h"
 #include "platform/seed_user_materials.h"
 #include "platform/twips.h"
@@ -19,7 +19,7 @@
 
 namespace strativex {
 
-frmMain::frmMain(AppState& state, Desktop& desktop, QWidget* parent)
+MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), state_(state), desktop_(desktop) {
     setObjectName(QStringLiteral("frmMain"));
     BuildControls();
@@ -29,13 +29,13 @@ frmMain::frmMain(AppState& state, Desktop& desktop, QWidget* parent)
     ConnectReport();
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-bool frmMain::Form_Load(const QString& programFolder) {
-    return Form_Load(ProgramFoldersFor(NativePath(QDir::cleanPath(programFolder))));
+bool MainWindow::Start(const QString& programFolder) {
+    return Start(ProgramFoldersFor(NativePath(QDir::cleanPath(programFolder))));
 }
 
-bool frmMain::Form_Load(const ProgramFolders& folders) {
+bool MainWindow::Start(const ProgramFolders& folders) {
     state_.model.SuspendUpdates = false;
     LabelIsothermUnit->setText(QStringLiteral("\u00B0C"));
     state_.folders = folders;
@@ -58,7 +58,7 @@ bool frmMain::Form_Load(const ProgramFolders& folders) {
     return true;
 }
 
-void frmMain::ApplyWindowPlacement() {
+void MainWindow::ApplyWindowPlacement() {
     const Preferences& prefs = state_.prefs;
     state_.model.SuspendUpdates = true;
     move(Px(prefs.MainWindowLeft), Px(prefs.MainWindowTop));
@@ -69,10 +69,10 @@ void frmMain::ApplyWindowPlacement() {
     } else if (prefs.MainWindowState == WindowState::Minimized) {
         setWindowState(Qt::WindowMinimized);
     }
-    Form_Resize();
+    LayOutControls();
 }
 
-bool frmMain::LoadMaterialsAtStartUp() {
+bool MainWindow::LoadMaterialsAtStartUp() {
     for (;;) {
         state_.materialPaths = MaterialPathsIn(state_.prefs.MaterialsFolder);
         switch (ReloadMaterials(kStartupCustomLimit)) {
@@ -86,7 +86,7 @@ bool frmMain::LoadMaterialsAtStartUp() {
     }
 }
 
-frmMain::MaterialReload frmMain::ReloadMaterials(std::optional<int> customLimit) {
+MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> customLimit) {
     const MaterialLoadOutcome outcome =
         LoadMaterials(state_.materials, state_.materialPaths, customLimit);
     FillMaterialList();
@@ -105,12 +105,12 @@ frmMain::MaterialReload frmMain::ReloadMaterials(std::optional<int> customLimit)
         desktop_.EndProgram(1);
         return MaterialReload::Ended;
     }
-    FrmFileLocs locations(state_, desktop_, this);
+    FileLocationsDialog locations(state_, desktop_, this);
     locations.exec();
     return MaterialReload::LookedElsewhere;
 }
 
-void frmMain::SetUpNewModel() {
+void MainWindow::SetUpNewModel() {
     ResetToNewModel(state_.model, state_.prefs.Defaults);
     ShowUnitLabels();
     ShowPowerAndIsotherm();
@@ -122,7 +122,7 @@ void frmMain::SetUpNewModel() {
     for (QRadioButton* option : OptLayer) option->hide();
     OptLayer[0]->show();
     OptLayer[0]->setChecked(true);
-    OptLayer_Click(0);
+    ShowRecord(0);
     TextModelName->setText(FromModelText(state_.model.ModelName));
     UpdateCaption();
     RedrawScaleView();
@@ -132,7 +132,7 @@ void frmMain::SetUpNewModel() {
     state_.model.ModelChanged = false;
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (shutDown_) {
         event->accept();
         return;
@@ -145,13 +145,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::ExitProgram() {
+void MainWindow::ExitProgram() {
     if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
     ShutDown();
     close();
 }
 
-void frmMain::ShutDown() {
+void MainWindow::ShutDown() {
     shutDown_ = true;
     RecordPlacement();
     state_.prefs.UnitSystem = state_.model.UnitSystem;

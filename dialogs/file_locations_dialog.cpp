@@ -1,4 +1,4 @@
-#include "dialogs/file_locations.h"
+#include "dialogs/file_locations_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +28,7 @@ bool PreferencesCanStore(const QString& folder) {
 
 }  // namespace
 
-FrmFileLocs::FrmFileLocs(AppState& state, Desktop& desktop, QWidget* parent)
+FileLocationsDialog::FileLocationsDialog(AppState& state, Desktop& desktop, QWidget* parent)
     : QDialog(parent),
       state_(state),
       desktop_(desktop),
@@ -44,7 +44,7 @@ FrmFileLocs::FrmFileLocs(AppState& state, Desktop& desktop, QWidget* parent)
     for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, PendingFolders[i]);
 }
 
-QWidget* FrmFileLocs::BuildGroup(int i, const QString& caption) {
+QWidget* FileLocationsDialog::BuildGroup(int i, const QString& caption) {
     auto* group = new QGroupBox(caption, this);
     auto* layout = new QVBoxLayout(group);
     PicPath[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
@@ -65,12 +65,12 @@ QWidget* FrmFileLocs::BuildGroup(int i, const QString& caption) {
     return group;
 }
 
-QLayout* FrmFileLocs::BuildButtons() {
+QLayout* FileLocationsDialog::BuildButtons() {
     auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
     auto* cancel =
         NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FrmFileLocs::StoreFolders);
+    connect(ok, &QPushButton::clicked, this, &FileLocationsDialog::StoreFolders);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -79,11 +79,11 @@ QLayout* FrmFileLocs::BuildButtons() {
     return row;
 }
 
-void FrmFileLocs::ShowFolderPath(int i, const std::string& path) {
+void FileLocationsDialog::ShowFolderPath(int i, const std::string& path) {
     PicPath[i]->ShowPath(QString::fromStdString(path));
 }
 
-FileDialogRequest FrmFileLocs::BrowseRequest(int i) const {
+FileDialogRequest FileLocationsDialog::BrowseRequest(int i) const {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Open;
     request.AcceptAnyName = true;
@@ -101,7 +101,7 @@ FileDialogRequest FrmFileLocs::BrowseRequest(int i) const {
     return request;
 }
 
-std::optional<std::string> FrmFileLocs::ChosenFolder(const QString& path) {
+std::optional<std::string> FileLocationsDialog::ChosenFolder(const QString& path) {
     const std::string full = path.toStdString();
     if (full.find(kPathSeparator) == std::string::npos) return std::nullopt;
     std::string folder = FolderPart(full);
@@ -119,7 +119,7 @@ std::optional<std::string> FrmFileLocs::ChosenFolder(const QString& path) {
     return folder;
 }
 
-void FrmFileLocs::ChangeFolder(int i) {
+void FileLocationsDialog::ChangeFolder(int i) {
     const std::optional<QString> path = desktop_.ChooseFile(this, BrowseRequest(i));
     if (!path) return;
     const std::optional<std::string> folder = ChosenFolder(*path);
@@ -128,12 +128,12 @@ void FrmFileLocs::ChangeFolder(int i) {
     ShowFolderPath(i, PendingFolders[i]);
 }
 
-void FrmFileLocs::UseDefault(int i) {
+void FileLocationsDialog::UseDefault(int i) {
     PendingFolders[i] = DefaultFolders[i];
     ShowFolderPath(i, PendingFolders[i]);
 }
 
-void FrmFileLocs::StoreFolders() {
+void FileLocationsDialog::StoreFolders() {
     state_.prefs.MaterialsFolder = PendingFolders[kMaterialsGroup];
     state_.prefs.ModelsFolder = PendingFolders[kModelsGroup];
     accept();

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "core/units.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/model_text.h"
 
 namespace strativex {
@@ -21,7 +21,7 @@ void AddSeparator(QMenu* menu, const char* name) {
 
 }  // namespace
 
-void frmMain::BuildMenus() {
+void MainWindow::BuildMenus() {
     BuildFileMenu();
     QMenu* materials = menuBar()->addMenu(tr("&Materials"));
     materials->setObjectName(QStringLiteral("mnuMaterials"));
@@ -30,7 +30,7 @@ void frmMain::BuildMenus() {
     BuildHelpMenu();
 }
 
-void frmMain::BuildFileMenu() {
+void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuNew = AddAction(file, "mnuNew", tr("&New Model"));
@@ -51,18 +51,18 @@ void frmMain::BuildFileMenu() {
     AddSeparator(file, "mnuSeparator2");
     mnuExit = AddAction(file, "mnuExit", tr("&Exit"));
 
-    connect(mnuNew, &QAction::triggered, this, &frmMain::NewModel);
-    connect(mnuOpen, &QAction::triggered, this, &frmMain::OpenModel);
+    connect(mnuNew, &QAction::triggered, this, &MainWindow::NewModel);
+    connect(mnuOpen, &QAction::triggered, this, &MainWindow::OpenModel);
     connect(mnuSave, &QAction::triggered, this, [this] {
         if (CommitActiveField()) SaveModel();
     });
     connect(mnuSaveAs, &QAction::triggered, this, [this] {
         if (CommitActiveField()) SaveModelAs();
     });
-    connect(mnuExit, &QAction::triggered, this, &frmMain::ExitProgram);
+    connect(mnuExit, &QAction::triggered, this, &MainWindow::ExitProgram);
 }
 
-void frmMain::BuildPreferencesMenu() {
+void MainWindow::BuildPreferencesMenu() {
     QMenu* prefs = menuBar()->addMenu(tr("&Preferences"));
     prefs->setObjectName(QStringLiteral("mnuPrefs"));
     QMenu* units = prefs->addMenu(tr("&Units..."));
@@ -82,7 +82,7 @@ void frmMain::BuildPreferencesMenu() {
             [this] { SelectUnitCommand(LengthUnit::Millimeters); });
 }
 
-void frmMain::BuildHelpMenu() {
+void MainWindow::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     mnuTopics = AddAction(help, "mnuTopics", tr("&Topics"));
@@ -99,7 +99,7 @@ void frmMain::BuildHelpMenu() {
             [this] { OpenHelpDocument(QStringLiteral("/SX-Glossary.pdf")); });
 }
 
-void frmMain::SelectUnitCommand(LengthUnit unit) {
+void MainWindow::SelectUnitCommand(LengthUnit unit) {
     // The check mark follows the model's unit, also when the chosen one was already current.
     if (!CommitActiveField() || !SelectUnit(state_.model, unit)) {
         ShowUnitLabels();
@@ -119,7 +119,7 @@ void frmMain::SelectUnitCommand(LengthUnit unit) {
     RedrawDataTable();
 }
 
-void frmMain::OpenHelpDocument(const QString& fileName) {
+void MainWindow::OpenHelpDocument(const QString& fileName) {
     desktop_.OpenDocument(PathText(state_.folders.HelpFolder) + fileName);
 }
 

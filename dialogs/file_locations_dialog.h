@@ -15,11 +15,11 @@ class PathPicture;
 
 // Chooses the materials folder (group 0) and the models folder (group 1). A folder is
 // picked by a file in it, so the user may simply accept the name the file dialog shows.
-class FrmFileLocs : public QDialog {
+class FileLocationsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FrmFileLocs(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    FileLocationsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
 
 private:
     static constexpr int kGroups = 2;

@@ -25,20 +25,20 @@ class QScrollBar;
 
 namespace strativex {
 
-class FrmComments;
+class CommentsDialog;
 
 // The program's main window and model editor.
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
-    ~frmMain() override;
+    MainWindow(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up: folders, preferences, materials, a new model. False when the program was
     // ended during it (materials missing or damaged).
-    bool Form_Load(const QString& programFolder);
-    bool Form_Load(const ProgramFolders& folders);
+    bool Start(const QString& programFolder);
+    bool Start(const ProgramFolders& folders);
 
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
@@ -127,12 +127,12 @@ private:
     MaterialReload ReloadMaterials(std::optional<int> customLimit);
     void SetUpNewModel();
     void ShutDown();
-    void Form_Resize();
+    void LayOutControls();
     void RecordPlacement();
     QFont TitleFont(int pointSize) const;
 
     // Selection and refresh.
-    void OptLayer_Click(int index);
+    void ShowRecord(int index);
     void UpdateCommandAvailability();
     void ShowUnitLabels();
     void ShowPowerAndIsotherm();
@@ -174,7 +174,7 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    QPointer<FrmComments> comments_;
+    QPointer<CommentsDialog> comments_;
     bool validating_ = false;
     bool selecting_ = false;
     bool shutDown_ = false;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/twips.h"
 
 namespace strativex {
@@ -35,7 +35,7 @@ std::int16_t ToInt16(int twips) {
 }  // namespace
 
 // The step's size, or smaller where the desktop's font would not fit the title in its label.
-QFont frmMain::TitleFont(int pointSize) const {
+QFont MainWindow::TitleFont(int pointSize) const {
     QFont font = LabelTitle->font();
     const QRect room(0, 0, LabelTitle->width(), LabelTitle->height());
     for (; pointSize > 6; --pointSize) {
@@ -48,17 +48,17 @@ QFont frmMain::TitleFont(int pointSize) const {
     return font;
 }
 
-void frmMain::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    LayOutControls();
 }
 
-void frmMain::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (!state_.model.SuspendUpdates && windowState() == Qt::WindowNoState) RecordPlacement();
 }
 
-void frmMain::Form_Resize() {
+void MainWindow::LayOutControls() {
     if (isMinimized() || state_.model.SuspendUpdates) return;
     if (windowState() == Qt::WindowNoState) {
         if (width() < Px(kMinimumWidth) || height() < Px(kMinimumHeight)) {
@@ -83,7 +83,7 @@ void frmMain::Form_Resize() {
     RedrawDataTable();
 }
 
-void frmMain::RecordPlacement() {
+void MainWindow::RecordPlacement() {
     if (windowState() != Qt::WindowNoState) return;
     Preferences& prefs = state_.prefs;
     prefs.MainWindowWidth = ToInt16(Twips(width()));

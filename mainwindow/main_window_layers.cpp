@@ -8,27 +8,27 @@
 #include <QScrollBar>
 
 #include "core/layer_commands.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
 #include "views/layer_palette.h"
 
 namespace strativex {
 
-void frmMain::ConnectControls() {
-    connect(CmdAddLayer, &QPushButton::clicked, this, &frmMain::AddLayerCommand);
-    connect(CmdCopyLayer, &QPushButton::clicked, this, &frmMain::CopyLayerCommand);
-    connect(CmdDeleteLayer, &QPushButton::clicked, this, &frmMain::DeleteLayerCommand);
-    connect(CmdMoveLayerUp, &QPushButton::clicked, this, &frmMain::MoveLayerUpCommand);
-    connect(CmdMoveLayerDown, &QPushButton::clicked, this, &frmMain::MoveLayerDownCommand);
+void MainWindow::ConnectControls() {
+    connect(CmdAddLayer, &QPushButton::clicked, this, &MainWindow::AddLayerCommand);
+    connect(CmdCopyLayer, &QPushButton::clicked, this, &MainWindow::CopyLayerCommand);
+    connect(CmdDeleteLayer, &QPushButton::clicked, this, &MainWindow::DeleteLayerCommand);
+    connect(CmdMoveLayerUp, &QPushButton::clicked, this, &MainWindow::MoveLayerUpCommand);
+    connect(CmdMoveLayerDown, &QPushButton::clicked, this, &MainWindow::MoveLayerDownCommand);
     connect(OptLayerGroup, &QButtonGroup::idClicked, this, [this](int index) {
         if (!CommitActiveField()) {
             OptLayer[state_.model.CurrentLayer]->setChecked(true);
             return;
         }
-        OptLayer_Click(index);
+        ShowRecord(index);
     });
-    connect(ComboMaterials, &QComboBox::activated, this, &frmMain::MaterialPicked);
-    connect(HScrAngle, &QScrollBar::valueChanged, this, &frmMain::AngleChanged);
+    connect(ComboMaterials, &QComboBox::activated, this, &MainWindow::MaterialPicked);
+    connect(HScrAngle, &QScrollBar::valueChanged, this, &MainWindow::AngleChanged);
     for (QWidget* field :
          {static_cast<QWidget*>(TextModelName), static_cast<QWidget*>(TextLayerDescrip),
           static_cast<QWidget*>(TextDevWidth), static_cast<QWidget*>(TextDevLength),
@@ -44,28 +44,28 @@ void frmMain::ConnectControls() {
     }
 }
 
-void frmMain::AddLayerCommand() {
+void MainWindow::AddLayerCommand() {
     if (!CommitActiveField() || !AddLayer(state_.model, state_.prefs.Defaults)) return;
     OptLayer[state_.model.LayerCount]->show();
     SelectRecord(state_.model.LayerCount);
     StandardRefresh();
 }
 
-void frmMain::CopyLayerCommand() {
+void MainWindow::CopyLayerCommand() {
     if (!CommitActiveField() || !CopyLayer(state_.model)) return;
     OptLayer[state_.model.LayerCount]->show();
     SelectRecord(state_.model.LayerCount);
     StandardRefresh();
 }
 
-void frmMain::DeleteLayerCommand() {
+void MainWindow::DeleteLayerCommand() {
     if (!CommitActiveField() || !DeleteLayer(state_.model)) return;
     OptLayer[state_.model.LayerCount + 1]->hide();
     SelectRecord(state_.model.CurrentLayer);
     StandardRefresh();
 }
 
-void frmMain::MoveLayerUpCommand() {
+void MainWindow::MoveLayerUpCommand() {
     if (!CommitActiveField() || !MoveLayerUp(state_.model)) return;
     RedrawScaleView();
     Recalculate();
@@ -74,7 +74,7 @@ void frmMain::MoveLayerUpCommand() {
     SelectRecord(state_.model.CurrentLayer);
 }
 
-void frmMain::MoveLayerDownCommand() {
+void MainWindow::MoveLayerDownCommand() {
     if (!CommitActiveField() || !MoveLayerDown(state_.model)) return;
     RedrawScaleView();
     Recalculate();
@@ -83,7 +83,7 @@ void frmMain::MoveLayerDownCommand() {
     SelectRecord(state_.model.CurrentLayer);
 }
 
-void frmMain::StepLayerColor(Qt::MouseButton button) {
+void MainWindow::StepLayerColor(Qt::MouseButton button) {
     const int current = state_.model.CurrentLayer;
     if (current < 1 || !CommitActiveField()) return;
     const SwatchButton swatch = button == Qt::LeftButton    ? SwatchButton::Left

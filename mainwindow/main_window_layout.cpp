@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
 #include "platform/twips.h"
 
@@ -40,7 +40,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
 
 }  // namespace
 
-void frmMain::BuildControls() {
+void MainWindow::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(client);
@@ -100,7 +100,7 @@ void frmMain::BuildControls() {
     LabelLayerPointer->raise();
 }
 
-void frmMain::BuildLayerFrame() {
+void MainWindow::BuildLayerFrame() {
     QWidget* client = centralWidget();
     FrameLayerData = Make<QGroupBox>(client, "FrameLayerData", TwipRect(165, 1065, 2655, 3795));
     FrameLayerData->setTitle(tr("Layer X Properties"));
@@ -152,7 +152,7 @@ void frmMain::BuildLayerFrame() {
     for (QWidget* child : FrameLayerData->findChildren<QWidget*>()) child->setFont(plain);
 }
 
-void frmMain::BuildDeviceFrame() {
+void MainWindow::BuildDeviceFrame() {
     QWidget* client = centralWidget();
     FrameDeviceOnly = Make<QFrame>(client, "FrameDeviceOnly", TwipRect(0, 0, 2400, 1584));
     MakeLabel(FrameDeviceOnly, "LabelThermOutput", tr("Power Dissipation"),

@@ -9,7 +9,7 @@
 
 #include "core/number_format.h"
 #include "core/units.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/model_text.h"
 
 namespace strativex {
@@ -21,7 +21,7 @@ QString Bound(float value) {
 
 }  // namespace
 
-std::optional<frmMain::Field> frmMain::FieldOf(const QObject* widget) const {
+std::optional<MainWindow::Field> MainWindow::FieldOf(const QObject* widget) const {
     const std::array<std::pair<const QObject*, Field>, 8> fields{{
         {TextModelName, Field::ModelName},
         {TextLayerDescrip, Field::Description},
@@ -38,7 +38,7 @@ std::optional<frmMain::Field> frmMain::FieldOf(const QObject* widget) const {
     return std::nullopt;
 }
 
-QLineEdit* frmMain::EditFor(Field field) const {
+QLineEdit* MainWindow::EditFor(Field field) const {
     switch (field) {
         case Field::ModelName:
             return TextModelName;
@@ -60,7 +60,7 @@ QLineEdit* frmMain::EditFor(Field field) const {
     return nullptr;
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == PicColor && event->type() == QEvent::MouseButtonPress) {
         StepLayerColor(static_cast<QMouseEvent*>(event)->button());
         return true;
@@ -81,12 +81,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmMain::CommitActiveField() {
+bool MainWindow::CommitActiveField() {
     const auto field = FieldOf(QApplication::focusWidget());
     return !field || validating_ || CommitField(*field);
 }
 
-bool frmMain::CommitField(Field field) {
+bool MainWindow::CommitField(Field field) {
     validating_ = true;
     bool accepted = true;
     switch (field) {
@@ -109,7 +109,7 @@ bool frmMain::CommitField(Field field) {
     return accepted;
 }
 
-frmMain::RangeCheck frmMain::RangeFor(Field field) const {
+MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
     const bool inches = state_.model.UnitSystem == LengthUnit::Inches;
     const QString unit = QString::fromLatin1(UnitLabel(state_.model.UnitSystem).data());
     const int lengthSlot = WidthLengthSlot(state_.model.UnitSystem);
@@ -145,7 +145,7 @@ frmMain::RangeCheck frmMain::RangeFor(Field field) const {
                  "Layer Thickness Value Out of Range");
 }
 
-float* frmMain::ModelValueFor(Field field) {
+float* MainWindow::ModelValueFor(Field field) {
     Layer& record = state_.model.Layers[state_.model.CurrentLayer];
     switch (field) {
         case Field::Power:
@@ -165,7 +165,7 @@ float* frmMain::ModelValueFor(Field field) {
     return &record.Thickness;
 }
 
-bool frmMain::CheckNumericField(Field field) {
+bool MainWindow::CheckNumericField(Field field) {
     QLineEdit* edit = EditFor(field);
     const RangeCheck range = RangeFor(field);
     float* stored = ModelValueFor(field);
@@ -188,7 +188,7 @@ bool frmMain::CheckNumericField(Field field) {
     return true;
 }
 
-bool frmMain::CommitText(Field field) {
+bool MainWindow::CommitText(Field field) {
     QLineEdit* edit = EditFor(field);
     const auto bytes = ToModelText(edit->text());
     if (!bytes) {
@@ -211,14 +211,14 @@ bool frmMain::CommitText(Field field) {
     return true;
 }
 
-bool frmMain::CommitMaterial() {
+bool MainWindow::CommitMaterial() {
     if (ComboMaterials->currentIndex() >= 0) return true;
     Message(QStringLiteral("Please select a material for the current layer."),
             QStringLiteral("Material Selection Required"), MessageIcon::None, MessageButtons::Ok);
     return false;
 }
 
-void frmMain::MaterialPicked(int entry) {
+void MainWindow::MaterialPicked(int entry) {
     if (entry < 0 || state_.model.CurrentLayer < 1) return;
     Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
     const auto id = static_cast<std::int16_t>(ComboMaterials->itemData(entry).toInt());
@@ -227,7 +227,7 @@ void frmMain::MaterialPicked(int entry) {
     RefreshAfterResultChange(false);
 }
 
-void frmMain::AngleChanged(int value) {
+void MainWindow::AngleChanged(int value) {
     if (state_.model.CurrentLayer < 1) return;
     float& stored = state_.model.Layers[state_.model.CurrentLayer].SpreadAngle;
     const bool changed = stored != static_cast<float>(value);
@@ -240,24 +240,24 @@ void frmMain::AngleChanged(int value) {
     if (changed) state_.model.ModelChanged = true;
 }
 
-void frmMain::ShowAngle(float angle) {
+void MainWindow::ShowAngle(float angle) {
     LabelThermAngValue->setText(QString::fromStdString(NumberText(angle)) +
                                 QStringLiteral("\u00B0"));
 }
 
-void frmMain::CheckWidthField() {
+void MainWindow::CheckWidthField() {
     CommitField(Field::Width);
 }
-void frmMain::CheckLengthField() {
+void MainWindow::CheckLengthField() {
     CommitField(Field::Length);
 }
-void frmMain::CheckThicknessField() {
+void MainWindow::CheckThicknessField() {
     CommitField(Field::Thickness);
 }
-void frmMain::CheckPowerField() {
+void MainWindow::CheckPowerField() {
     CommitField(Field::Power);
 }
-void frmMain::CheckIsothermField() {
+void MainWindow::CheckIsothermField() {
     CommitField(Field::Isotherm);
 }
 

@@ -6,34 +6,34 @@
 #include "dialogs/contact_dialog.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/digits_dialog.h"
-#include "dialogs/file_locations.h"
+#include "dialogs/file_locations_dialog.h"
 #include "dialogs/user_info_dialog.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 
 namespace strativex {
 
-void frmMain::ConnectDialogs() {
-    connect(mnuDigits, &QAction::triggered, this, &frmMain::DecimalDigitsCommand);
-    connect(mnuLocations, &QAction::triggered, this, &frmMain::FileLocationsCommand);
+void MainWindow::ConnectDialogs() {
+    connect(mnuDigits, &QAction::triggered, this, &MainWindow::DecimalDigitsCommand);
+    connect(mnuLocations, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(mnuUserInfo, &QAction::triggered, this, [this] {
-        FrmUserInfo info(state_, desktop_, this);
+        UserInfoDialog info(state_, desktop_, this);
         info.exec();
     });
     connect(mnuAbout, &QAction::triggered, this, [this] {
-        frmAbout about(state_, this);
+        AboutDialog about(state_, this);
         about.exec();
     });
     connect(mnuContact, &QAction::triggered, this, [this] {
-        frmContactUs contact(desktop_, this);
+        ContactDialog contact(desktop_, this);
         contact.exec();
     });
-    connect(CmdComments, &QPushButton::clicked, this, &frmMain::CommentsCommand);
-    connect(mnuCustomMat, &QAction::triggered, this, &frmMain::CustomMaterialsCommand);
+    connect(CmdComments, &QPushButton::clicked, this, &MainWindow::CommentsCommand);
+    connect(mnuCustomMat, &QAction::triggered, this, &MainWindow::CustomMaterialsCommand);
 }
 
-void frmMain::CustomMaterialsCommand() {
+void MainWindow::CustomMaterialsCommand() {
     if (!CommitActiveField()) return;
-    frmCustomMatsDialog editor(state_, desktop_, this);
+    CustomMaterialsDialog editor(state_, desktop_, this);
     editor.exec();
     if (ReloadMaterials(std::nullopt) == MaterialReload::Ended) return;
     // A material the editor deleted must not leave its old results on the screen.
@@ -42,20 +42,20 @@ void frmMain::CustomMaterialsCommand() {
     RedrawDataTable();
 }
 
-void frmMain::CommentsCommand() {
+void MainWindow::CommentsCommand() {
     if (!CommitActiveField()) return;
     if (comments_) {
         comments_->raise();
         comments_->activateWindow();
         return;
     }
-    comments_ = new FrmComments(state_, desktop_, this);
+    comments_ = new CommentsDialog(state_, desktop_, this);
     comments_->show();
 }
 
-void frmMain::DecimalDigitsCommand() {
+void MainWindow::DecimalDigitsCommand() {
     if (!CommitActiveField()) return;
-    frmDigits digits(state_, this);
+    DigitsDialog digits(state_, this);
     digits.exec();
     CheckWidthField();
     CheckLengthField();
@@ -68,8 +68,8 @@ void frmMain::DecimalDigitsCommand() {
     RedrawDataTable();
 }
 
-void frmMain::FileLocationsCommand() {
-    FrmFileLocs locations(state_, desktop_, this);
+void MainWindow::FileLocationsCommand() {
+    FileLocationsDialog locations(state_, desktop_, this);
     locations.exec();
 }
 

@@ -2,7 +2,7 @@
 #include <QRadioButton>
 
 #include "core/thermal_calc.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
 #include "platform/model_text.h"
@@ -18,12 +18,12 @@ QStringList ModelFilters() {
 
 }  // namespace
 
-MessageAnswer frmMain::Message(const QString& text, const QString& title, MessageIcon icon,
-                               MessageButtons buttons) {
+MessageAnswer MainWindow::Message(const QString& text, const QString& title, MessageIcon icon,
+                                  MessageButtons buttons) {
     return desktop_.ShowMessage(this, text, title, icon, buttons);
 }
 
-MessageAnswer frmMain::ConfirmDiscardChanges() {
+MessageAnswer MainWindow::ConfirmDiscardChanges() {
     if (!state_.model.ModelChanged) return MessageAnswer::No;
     const MessageAnswer answer =
         Message(QStringLiteral("Current model has been changed.  Save these changes?"),
@@ -34,12 +34,12 @@ MessageAnswer frmMain::ConfirmDiscardChanges() {
     return state_.model.ModelChanged ? MessageAnswer::Cancel : MessageAnswer::Yes;
 }
 
-void frmMain::NewModel() {
+void MainWindow::NewModel() {
     if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
     SetUpNewModel();
 }
 
-void frmMain::OpenModel() {
+void MainWindow::OpenModel() {
     if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open Existing Model");
@@ -51,7 +51,7 @@ void frmMain::OpenModel() {
     OpenModelFromPath(*chosen);
 }
 
-void frmMain::OpenModelFromPath(const QString& path) {
+void MainWindow::OpenModelFromPath(const QString& path) {
     if (!LoadModelAndReport(path)) {
         SetUpNewModel();
         return;
@@ -63,13 +63,13 @@ void frmMain::OpenModelFromPath(const QString& path) {
     UpdateCaption();
 }
 
-void frmMain::OpenRecent(int k) {
+void MainWindow::OpenRecent(int k) {
     if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
     const QString path = PathText(state_.prefs.RecentFiles[k]);
     OpenModelFromPath(path);
 }
 
-bool frmMain::LoadModelAndReport(const QString& path) {
+bool MainWindow::LoadModelAndReport(const QString& path) {
     const ModelFileOutcome outcome =
         LoadModelFile(state_.model, state_.materials, state_.prefs.Defaults, NativePath(path));
     if (!outcome.Ok) {
@@ -84,8 +84,8 @@ bool frmMain::LoadModelAndReport(const QString& path) {
 
 // A layer whose material is not in the table is read without one, as the file format has it;
 // the user is told, since the layer then adds practically no resistance.
-void frmMain::ReportReplacedMaterials(const QString& path,
-                                      const std::vector<ReplacedMaterialId>& replaced) {
+void MainWindow::ReportReplacedMaterials(const QString& path,
+                                         const std::vector<ReplacedMaterialId>& replaced) {
     if (replaced.empty()) return;
     QString text = path + QStringLiteral("\r\n") +
                    tr("These layers name materials that are not in the materials table and "
@@ -97,7 +97,7 @@ void frmMain::ReportReplacedMaterials(const QString& path,
     Message(text, tr("Materials Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
-void frmMain::RefreshAfterLoad() {
+void MainWindow::RefreshAfterLoad() {
     ShowUnitLabels();
     for (int i = 0; i < kRecordCount; ++i) OptLayer[i]->setVisible(i <= state_.model.LayerCount);
     SelectRecord(0);
@@ -109,7 +109,7 @@ void frmMain::RefreshAfterLoad() {
     state_.model.ModelChanged = false;
 }
 
-void frmMain::SaveModel() {
+void MainWindow::SaveModel() {
     if (state_.model.ModelFileName == kUntitled) {
         SaveModelAs();
         return;
@@ -124,7 +124,7 @@ void frmMain::SaveModel() {
     UpdateCaption();
 }
 
-void frmMain::SaveModelAs() {
+void MainWindow::SaveModelAs() {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Save;
     request.Title =
@@ -146,7 +146,7 @@ void frmMain::SaveModelAs() {
     SaveModel();
 }
 
-void frmMain::RefreshRecentMenu() {
+void MainWindow::RefreshRecentMenu() {
     const QFontMetrics metrics(font());
     const auto width = [&metrics](const std::string& text) {
         return static_cast<double>(metrics.horizontalAdvance(PathText(text)) * 15);

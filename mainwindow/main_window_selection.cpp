@@ -11,7 +11,7 @@
 #include "core/layer_commands.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
-#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/model_text.h"
 #include "platform/twips.h"
 #include "views/layer_palette.h"
@@ -32,12 +32,12 @@ int ScrollAngle(float angle) {
 
 }  // namespace
 
-void frmMain::SelectRecord(int index) {
+void MainWindow::SelectRecord(int index) {
     OptLayer[index]->setChecked(true);
-    OptLayer_Click(index);
+    ShowRecord(index);
 }
 
-void frmMain::OptLayer_Click(int index) {
+void MainWindow::ShowRecord(int index) {
     Model& model = state_.model;
     model.CurrentLayer = static_cast<std::int16_t>(index);
     const Layer& record = model.Layers[index];
@@ -73,7 +73,7 @@ void frmMain::OptLayer_Click(int index) {
     ShowPowerAndIsotherm();
 }
 
-void frmMain::UpdateCommandAvailability() {
+void MainWindow::UpdateCommandAvailability() {
     const Model& model = state_.model;
     CmdMoveLayerUp->setEnabled(CanMoveLayerUp(model));
     CmdMoveLayerDown->setEnabled(CanMoveLayerDown(model));
@@ -83,20 +83,20 @@ void frmMain::UpdateCommandAvailability() {
     CmdAddLayer->setEnabled(CanAddLayer(model));
 }
 
-void frmMain::ShowLayerMaterial() {
+void MainWindow::ShowLayerMaterial() {
     const std::int16_t id = state_.model.Layers[state_.model.CurrentLayer].MaterialId;
     const QSignalBlocker quiet(ComboMaterials);
     ComboMaterials->setCurrentIndex(
         id == 0 ? -1 : ComboMaterials->findData(QVariant(static_cast<int>(id))));
 }
 
-void frmMain::ShowPowerAndIsotherm() {
+void MainWindow::ShowPowerAndIsotherm() {
     const DecimalDigitsTable& digits = state_.prefs.DecimalDigits;
     TextIsotherm->setText(Formatted(state_.model.IsothermalTemp, kTemperatureSlot, digits));
     TextThermOutput->setText(Formatted(state_.model.PowerDissipation, kPowerSlot, digits));
 }
 
-void frmMain::ShowUnitLabels() {
+void MainWindow::ShowUnitLabels() {
     const QString label = QString::fromLatin1(UnitLabel(state_.model.UnitSystem).data());
     LabelThickUnit->setText(label);
     LabelLengthUnit->setText(label);
@@ -106,7 +106,7 @@ void frmMain::ShowUnitLabels() {
     mnuMillimeters->setChecked(!inches);
 }
 
-void frmMain::FillMaterialList() {
+void MainWindow::FillMaterialList() {
     const QSignalBlocker quiet(ComboMaterials);
     ComboMaterials->clear();
     for (const MaterialListEntry& entry : MaterialListEntries(state_.materials)) {
@@ -115,20 +115,20 @@ void frmMain::FillMaterialList() {
     ComboMaterials->setCurrentIndex(-1);
 }
 
-void frmMain::UpdateCaption() {
+void MainWindow::UpdateCaption() {
     setWindowTitle(QString::fromStdString(state_.ProgramName) + QStringLiteral(" -- ") +
                    FromModelText(state_.model.ModelFileName));
 }
 
-void frmMain::Recalculate() {
+void MainWindow::Recalculate() {
     RecalculateModel(state_.model, state_.materials);
 }
 
-void frmMain::RedrawScaleView() {
+void MainWindow::RedrawScaleView() {
     if (!state_.model.SuspendUpdates) PicScaleView->update();
 }
 
-void frmMain::RedrawLayerStrip() {
+void MainWindow::RedrawLayerStrip() {
     if (state_.model.SuspendUpdates) return;
     const LayerStripGeometry strip = ComputeLayerStrip(state_.model);
     for (int i = 0; i <= strip.LayerCount; ++i) {
@@ -141,11 +141,11 @@ void frmMain::RedrawLayerStrip() {
     PicLayerSelect->update();
 }
 
-void frmMain::RedrawDataTable() {
+void MainWindow::RedrawDataTable() {
     PicDisplayData->update();
 }
 
-void frmMain::RefreshAfterResultChange(bool scaleView) {
+void MainWindow::RefreshAfterResultChange(bool scaleView) {
     Recalculate();
     RedrawLayerStrip();
     RedrawDataTable();
@@ -153,7 +153,7 @@ void frmMain::RefreshAfterResultChange(bool scaleView) {
     state_.model.ModelChanged = true;
 }
 
-void frmMain::StandardRefresh() {
+void MainWindow::StandardRefresh() {
     RedrawScaleView();
     RefreshAfterResultChange(false);
 }

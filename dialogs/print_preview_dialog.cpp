@@ -1,4 +1,4 @@
-#include "dialogs/print_preview.h"
+#include "dialogs/print_preview_dialog.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -47,7 +47,8 @@ private:
 
 }  // namespace
 
-FrmPrintPreview::FrmPrintPreview(const AppState& state, const QSizeF& pageTwips, QWidget* parent)
+PrintPreviewDialog::PrintPreviewDialog(const AppState& state, const QSizeF& pageTwips,
+                                       QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FrmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
