@@ -8,7 +8,7 @@
 #include "dialogs/named_widget.h"
 #include "dialogs/ok_button_row.h"
 #include "dialogs/program_logo.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "platform/model_text.h"
-#include "platform/twips.h"
+#include "views/integer16.h"
+#include "views/model_text.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {
@@ -45,11 +45,6 @@ QString TypedText(const QPlainTextEdit& editor) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
-}
-
-std::int16_t StoredTwips(int pixels) {
-    return static_cast<std::int16_t>(
-        std::min(Twips(pixels), int{std::numeric_limits<std::int16_t>::max()}));
 }
 
 }  // namespace
@@ -109,8 +104,8 @@ void CommentsDialog::TakeComments() {
 }
 
 void CommentsDialog::StoreSize() {
-    state_.prefs.CommentsWindowWidth = StoredTwips(width());
-    state_.prefs.CommentsWindowHeight = StoredTwips(height());
+    state_.prefs.CommentsWindowWidth = RoundToInt16(Twips(width()));
+    state_.prefs.CommentsWindowHeight = RoundToInt16(Twips(height()));
 }
 
 }  // namespace strativex

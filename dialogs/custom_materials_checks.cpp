@@ -13,7 +13,7 @@
 #include "core/number_format.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/storable_text.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -9,7 +9,7 @@
 #include <initializer_list>
 
 #include "core/number_format.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/named_widget.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "dialogs/named_widget.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

@@ -9,7 +9,7 @@
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
 #include "persistence/paths.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

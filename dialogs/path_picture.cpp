@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "persistence/paths.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

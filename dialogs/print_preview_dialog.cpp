@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "dialogs/named_widget.h"
-#include "platform/twips.h"
 #include "views/drawing_surface.h"
 #include "views/report_output.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 

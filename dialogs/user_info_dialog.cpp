@@ -10,9 +10,9 @@
 
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "platform/model_text.h"
-#include "platform/twips.h"
+#include "views/model_text.h"
 #include "views/today_date.h"
+#include "views/twips.h"
 #include "views/user_info_labels.h"
 
 namespace strativex {

@@ -10,7 +10,7 @@
 #include "core/number_format.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -5,7 +5,7 @@
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
-#include "platform/twips.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

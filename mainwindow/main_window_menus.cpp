@@ -4,7 +4,7 @@
 
 #include "core/units.h"
 #include "mainwindow/main_window.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "dialogs/print_preview_dialog.h"
 #include "mainwindow/main_window.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 #include "views/report_output.h"
 #include "views/report_pdf.h"
 

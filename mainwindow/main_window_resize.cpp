@@ -4,7 +4,8 @@
 #include <limits>
 
 #include "mainwindow/main_window.h"
-#include "platform/twips.h"
+#include "views/integer16.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {
@@ -25,12 +26,6 @@ constexpr std::array<TitleStep, 4> kTitleSteps{{
     {10300, 2500, 12},
     {0, 2000, 10},
 }};
-
-std::int16_t ToInt16(int twips) {
-    return static_cast<std::int16_t>(std::clamp(twips,
-                                                int{std::numeric_limits<std::int16_t>::min()},
-                                                int{std::numeric_limits<std::int16_t>::max()}));
-}
 
 }  // namespace
 
@@ -86,10 +81,10 @@ void MainWindow::LayOutControls() {
 void MainWindow::RecordPlacement() {
     if (windowState() != Qt::WindowNoState) return;
     Preferences& prefs = state_.prefs;
-    prefs.MainWindowWidth = ToInt16(Twips(width()));
-    prefs.MainWindowHeight = ToInt16(Twips(height()));
-    prefs.MainWindowLeft = ToInt16(Twips(x()));
-    prefs.MainWindowTop = ToInt16(Twips(y()));
+    prefs.MainWindowWidth = RoundToInt16(Twips(width()));
+    prefs.MainWindowHeight = RoundToInt16(Twips(height()));
+    prefs.MainWindowLeft = RoundToInt16(Twips(x()));
+    prefs.MainWindowTop = RoundToInt16(Twips(y()));
 }
 
 }  // namespace strativex

@@ -12,10 +12,10 @@
 #include "core/thermal_calc.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
-#include "platform/model_text.h"
-#include "platform/twips.h"
 #include "views/layer_palette.h"
 #include "views/layer_strip_geometry.h"
+#include "views/model_text.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

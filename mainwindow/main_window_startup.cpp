@@ -12,10 +12,10 @@
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/main_window.h"
-#include "platform/model_text.h"
 #include "platform/seed_user_materials.h"
-#include "platform/twips.h"
+#include "views/model_text.h"
 #include "views/today_date.h"
+#include "views/twips.h"
 
 namespace strativex {
 

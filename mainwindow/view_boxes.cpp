@@ -3,13 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/twips.h"
 #include "views/data_table.h"
 #include "views/data_table_geometry.h"
 #include "views/drawing_surface.h"
 #include "views/layer_strip.h"
 #include "views/layer_strip_geometry.h"
 #include "views/scale_view.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {

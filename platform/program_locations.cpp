@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "core/material_loader.h"
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "core/material_loader.h"
 #include "persistence/safe_write.h"
-#include "platform/model_text.h"
 #include "platform/program_locations.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {

@@ -10,11 +10,11 @@
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "platform/command_line.h"
-#include "platform/model_text.h"
 #include "platform/program_locations.h"
 #include "platform/seed_user_materials.h"
 #include "support/file_bytes.h"
 #include "support/scripted_desktop.h"
+#include "views/model_text.h"
 
 using namespace strativex;
 

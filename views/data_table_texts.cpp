@@ -6,7 +6,7 @@
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
-#include "views/model_strings.h"
+#include "views/model_text.h"
 
 namespace strativex {
 namespace {
@@ -32,7 +32,7 @@ QString MissingResultText(ResultStatus status) {
 QString MaterialName(const ViewInputs& inputs, const Layer& layer) {
     if (layer.MaterialId == 0) return kNoMaterial;
     const int index = FindMaterialIndex(inputs.materials, layer.MaterialId);
-    return ModelString(inputs.materials.Materials[static_cast<std::size_t>(index)].Name);
+    return FromModelText(inputs.materials.Materials[static_cast<std::size_t>(index)].Name);
 }
 
 DataTableRowTexts HeatSourceTexts(const ViewInputs& inputs) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "views/integer16.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kHeatSourcePointerTwips = 12;
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "views/cut_to_width.h"
 #include "views/fit_text_break.h"
 #include "views/integer16.h"
-#include "views/model_strings.h"
+#include "views/model_text.h"
 #include "views/user_info_labels.h"
 #include "views/view_fonts.h"
 
@@ -46,12 +46,12 @@ void PrintAt(DrawingSurface& surface, double x, double y, const QString& text) {
 }
 
 void PrintModelName(const PageContext& p) {
-    const QString name = ModelString(p.inputs.view.model.ModelName);
+    const QString name = FromModelText(p.inputs.view.model.ModelName);
     PrintAt(p.surface, (p.q.MiddleX - p.surface.TextWidth(name)) / 2, p.q.TopLineY, name);
 }
 
 void PrintFileName(const PageContext& p) {
-    const QString name = ModelString(p.inputs.view.model.ModelFileName);
+    const QString name = FromModelText(p.inputs.view.model.ModelFileName);
     PrintAt(p.surface, p.q.RightMarginX - p.surface.TextWidth(name),
             p.surface.ScaleHeight() * 0.965, name);
 }
@@ -72,7 +72,8 @@ void PrintLogoLine(const PageContext& p) {
 
 void PrintInformationValue(const PageContext& p, int slot, int y) {
     const double left = p.q.MiddleX + p.q.ValueColumnOffset;
-    const QString value = ModelString(p.inputs.prefs.UserInfoText[static_cast<std::size_t>(slot)]);
+    const QString value =
+        FromModelText(p.inputs.prefs.UserInfoText[static_cast<std::size_t>(slot)]);
     PrintAt(p.surface, left, y, CutToWidth(p.surface, value, p.q.RightMarginX - left));
 }
 
@@ -87,7 +88,7 @@ QString BoxLine(const QString& piece) {
 
 void PrintComments(const PageContext& p, int y) {
     DrawingSurface& s = p.surface;
-    QString remaining = ModelString(p.inputs.view.model.ModelComments);
+    QString remaining = FromModelText(p.inputs.view.model.ModelComments);
     const double width = p.q.RightMarginX - p.q.Indent - p.q.MiddleX;
     // Each line moves the current position down; on a page too small to have a line height
     // it would not, and the box would never fill.

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "views/model_strings.h"
+#include "views/model_text.h"
 #include "views/report_output.h"
 
 namespace strativex {
@@ -20,7 +20,7 @@ QByteArray ReportPdf(const ReportInputs& inputs, const QPageLayout& layout) {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
-        writer.setTitle(ModelString(inputs.view.model.ModelName));
+        writer.setTitle(FromModelText(inputs.view.model.ModelName));
         writer.setCreator(QString::fromStdString(inputs.programName));
         if (!PrintReport(writer, inputs)) return {};
     }

@@ -1,4 +1,4 @@
-#include "platform/model_text.h"
+#include "views/model_text.h"
 
 #include <QFile>
 
