@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QFlags>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 #include <optional>
+#include <vector>
 
 #include "persistence/app_state.h"
 #include "persistence/model_file.h"
@@ -25,9 +26,23 @@ class QScrollBar;
 
 namespace strativex {
 
+class ColorSwatch;
 class CommentsDialog;
 
-// The program's main window and model editor.
+// What a change asks the window to bring up to date. The views paint later, from the state,
+// so the order in which they are asked does not show; the results are always computed first.
+enum class Change {
+    Results = 0x1,
+    ScaleView = 0x2,
+    Strip = 0x4,
+    Table = 0x8,
+    MarkChanged = 0x10,
+};
+Q_DECLARE_FLAGS(Changes, Change)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
+
+// The program's main window and model editor. Controls carry the names of the window design
+// as object names; everything else reaches them through the commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -43,50 +58,18 @@ public:
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
 
-    // Commits the field being edited as leaving it would; false when it refuses its value.
-    bool CommitActiveField();
-
-    // The record selection, as clicking an option button does.
-    void SelectRecord(int index);
-
-    // Runs the field checks on the visible fields, as the record selection and the digits
-    // command do; refusals show their message and are otherwise ignored.
-    void CheckWidthField();
-    void CheckLengthField();
-    void CheckThicknessField();
-    void CheckPowerField();
-    void CheckIsothermField();
-
-    MessageAnswer ConfirmDiscardChanges();
-
-    // The commands, as their menu entries and buttons run them.
-    void NewModel();
-    void OpenModel();
-    void SaveModel();
-    void SaveModelAs();
-    void OpenRecent(int k);
-    void ExitProgram();
-    void AddLayerCommand();
-    void CopyLayerCommand();
-    void DeleteLayerCommand();
-    void MoveLayerUpCommand();
-    void MoveLayerDownCommand();
-    void StepLayerColor(Qt::MouseButton button);
-    void SelectUnitCommand(LengthUnit unit);
-    void DecimalDigitsCommand();
-    void FileLocationsCommand();
-    void OpenHelpDocument(const QString& fileName);
-    void CommentsCommand();
-    void CustomMaterialsCommand();
-    void PrintCommand();
-    void PrintPreviewCommand();
-    void ExportPdfCommand();
+signals:
+    // After every change of the model's inputs and after a new or opened model: the one channel
+    // through which windows that show the model learn that what they show is out of date.
+    void modelChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class Field {
@@ -99,6 +82,9 @@ private:
         Isotherm,
         Material
     };
+    // What a refused value does: commands that use the model say why and stop; commands that
+    // discard the model drop the typed text without a word.
+    enum class Refusal { Tell, Drop };
 
     struct RangeCheck {
         float Low;
@@ -110,15 +96,25 @@ private:
 
     // Construction.
     void BuildControls();
-    void BuildLayerFrame();
-    void BuildDeviceFrame();
+    void BuildHeader(QWidget* client);
+    void BuildLayerSelect(QWidget* client);
+    void BuildLayerFrame(QWidget* client);
+    void BuildDeviceFrame(QWidget* client);
+    void BuildViews(QWidget* client);
+    void FitLabels();
+    void SetTabOrder();
     void BuildMenus();
     void BuildFileMenu();
+    void BuildMaterialsMenu();
     void BuildPreferencesMenu();
     void BuildHelpMenu();
-    void ConnectControls();
-    void ConnectDialogs();
-    void ConnectReport();
+
+    // Wiring: every connection and event filter of the window.
+    void Wire();
+    void WireMenus();
+    void WireCommands();
+    void WireFields();
+    void WireViews();
 
     // Start-up and end.
     void ApplyWindowPlacement();
@@ -127,117 +123,150 @@ private:
     MaterialReload ReloadMaterials(std::optional<int> customLimit);
     void SetUpNewModel();
     void ShutDown();
+
+    // Layout.
     void LayOutControls();
     void RecordPlacement();
     QFont TitleFont(int pointSize) const;
 
-    // Selection and refresh.
-    void ShowRecord(int index);
-    void UpdateCommandAvailability();
+    // Refresh.
+    void Refresh(Changes changes);
+    void RedrawLayerStrip();
     void ShowUnitLabels();
-    void ShowPowerAndIsotherm();
     void ShowLayerMaterial();
     void FillMaterialList();
     void UpdateCaption();
-    void Recalculate();
-    void RedrawScaleView();
-    void RedrawLayerStrip();
-    void RedrawDataTable();
-    void RefreshAfterResultChange(bool scaleView);
-    void StandardRefresh();
+
+    // Selection.
+    void SelectRecord(int index);
+    void ShowRecord(int index);
+    void UpdateCommandAvailability();
+    void ShowAngle(float angle);
+    void ShowSwatch();
 
     // Fields.
     std::optional<Field> FieldOf(const QObject* widget) const;
-    bool CommitField(Field field);
-    bool CheckNumericField(Field field);
-    bool CommitText(Field field);
-    bool CommitMaterial();
+    std::optional<Field> ActiveField() const;
+    bool CommitActiveField();
+    void SettleActiveFieldToDiscard();
+    bool CommitField(Field field, Refusal refusal);
+    bool CommitNumber(Field field, Refusal refusal);
+    bool CommitText(Field field, Refusal refusal);
+    bool CommitMaterial(Refusal refusal);
     RangeCheck RangeFor(Field field) const;
     float* ModelValueFor(Field field);
     QLineEdit* EditFor(Field field) const;
-    void ShowFieldValue(Field field, float value);
+    void ShowField(Field field);
+    void ShowVisibleFields();
+    bool RefusesPress(const QObject* target);
+    bool StepAngleByKey(int key);
     void MaterialPicked(int entry);
     void AngleChanged(int value);
-    void ShowAngle(float angle);
+    void StepLayerColor(int step);
+
+    // Layer commands.
+    void AddLayerCommand();
+    void CopyLayerCommand();
+    void DeleteLayerCommand();
+    void MoveLayerCommand(bool up);
 
     // Files.
+    MessageAnswer ConfirmDiscardChanges();
+    bool ReadyToDiscard();
+    void NewModel();
+    void OpenModel();
+    void OpenRecent(int k);
+    void OpenDroppedFile(const QString& path);
+    void SaveModel();
+    void SaveModelAs();
     bool LoadModelAndReport(const QString& path);
     void ReportReplacedMaterials(const QString& path,
                                  const std::vector<ReplacedMaterialId>& replaced);
     void RefreshAfterLoad();
     void RefreshRecentMenu();
-    bool EnsureCommitted();
+    void ExitProgram();
 
-    // Messages.
+    // Commands of the other menus.
+    void SelectUnitCommand(LengthUnit unit);
+    void DecimalDigitsCommand();
+    void FileLocationsCommand();
+    void UserInfoCommand();
+    void AboutCommand();
+    void ContactCommand();
+    void CommentsCommand();
+    void CustomMaterialsCommand();
+    void OpenHelpDocument(const QString& fileName);
+    void PrintCommand();
+    void PrintPreviewCommand();
+    void ExportPdfCommand();
+
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons);
 
     AppState& state_;
     Desktop& desktop_;
     QPointer<CommentsDialog> comments_;
-    bool validating_ = false;
-    bool selecting_ = false;
+    bool committing_ = false;
+    bool swallowPress_ = false;
     bool shutDown_ = false;
 
-public:
-    // The controls, by the names the rest of the program and the tests know them.
-    QLabel* LabelTitle = nullptr;
-    QLabel* PicLogo = nullptr;
-    QLabel* LabelModel = nullptr;
-    QLineEdit* TextModelName = nullptr;
-    QPushButton* CmdComments = nullptr;
-    QPushButton* CmdAddLayer = nullptr;
-    QPushButton* CmdCopyLayer = nullptr;
-    QPushButton* CmdDeleteLayer = nullptr;
-    QLabel* LabelMoveLayer = nullptr;
-    QPushButton* CmdMoveLayerUp = nullptr;
-    QPushButton* CmdMoveLayerDown = nullptr;
-    QFrame* FrameLayerSelect = nullptr;
-    std::array<QRadioButton*, kRecordCount> OptLayer{};
-    QButtonGroup* OptLayerGroup = nullptr;
-    QWidget* PicLayerSelect = nullptr;
-    QLabel* LabelLayerPointer = nullptr;
-    QGroupBox* FrameLayerData = nullptr;
-    QLineEdit* TextLayerDescrip = nullptr;
-    QLineEdit* TextDevWidth = nullptr;
-    QLabel* LabelWidthUnit = nullptr;
-    QLineEdit* TextDevLength = nullptr;
-    QLabel* LabelLengthUnit = nullptr;
-    QFrame* FrameLayersOnly = nullptr;
-    QComboBox* ComboMaterials = nullptr;
-    QLineEdit* TextThickness = nullptr;
-    QLabel* LabelThickUnit = nullptr;
-    QScrollBar* HScrAngle = nullptr;
-    QLabel* LabelThermAngValue = nullptr;
-    QLabel* PicColor = nullptr;
-    QFrame* FrameDeviceOnly = nullptr;
-    QLineEdit* TextThermOutput = nullptr;
-    QLabel* LabelThermOutUnit = nullptr;
-    QLineEdit* TextIsotherm = nullptr;
-    QLabel* LabelIsothermUnit = nullptr;
-    QWidget* PicScaleView = nullptr;
-    QWidget* PicDisplayData = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* modelNameLabel_ = nullptr;
+    QLineEdit* modelNameEdit_ = nullptr;
+    QPushButton* commentsButton_ = nullptr;
+    QPushButton* addLayerButton_ = nullptr;
+    QPushButton* copyLayerButton_ = nullptr;
+    QPushButton* deleteLayerButton_ = nullptr;
+    QLabel* moveLayerLabel_ = nullptr;
+    QPushButton* moveUpButton_ = nullptr;
+    QPushButton* moveDownButton_ = nullptr;
+    QFrame* recordOptionFrame_ = nullptr;
+    std::array<QRadioButton*, kRecordCount> recordOptions_{};
+    QButtonGroup* recordOptionGroup_ = nullptr;
+    QWidget* layerStrip_ = nullptr;
+    QLabel* stripPointer_ = nullptr;
+    QGroupBox* recordFrame_ = nullptr;
+    QLineEdit* descriptionEdit_ = nullptr;
+    QLineEdit* widthEdit_ = nullptr;
+    QLabel* widthUnitLabel_ = nullptr;
+    QLineEdit* lengthEdit_ = nullptr;
+    QLabel* lengthUnitLabel_ = nullptr;
+    QFrame* layerOnlyFrame_ = nullptr;
+    QComboBox* materialList_ = nullptr;
+    QLineEdit* thicknessEdit_ = nullptr;
+    QLabel* thicknessUnitLabel_ = nullptr;
+    QScrollBar* angleBar_ = nullptr;
+    QLabel* angleValueLabel_ = nullptr;
+    ColorSwatch* colorSwatch_ = nullptr;
+    QFrame* deviceOnlyFrame_ = nullptr;
+    QLineEdit* powerEdit_ = nullptr;
+    QLabel* powerUnitLabel_ = nullptr;
+    QLineEdit* isothermEdit_ = nullptr;
+    QLabel* isothermUnitLabel_ = nullptr;
+    QWidget* scaleView_ = nullptr;
+    QWidget* dataTable_ = nullptr;
 
-    QAction* mnuNew = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuSaveAs = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuPrintPreview = nullptr;
-    QAction* mnuExportPdf = nullptr;
-    std::array<QAction*, 5> mnuRecent{};  // 1..4 used
-    QAction* mnuExit = nullptr;
-    QAction* mnuCustomMat = nullptr;
-    QAction* mnuInches = nullptr;
-    QAction* mnuMillimeters = nullptr;
-    QAction* mnuDigits = nullptr;
-    QAction* mnuLocations = nullptr;
-    QAction* mnuUserInfo = nullptr;
-    QAction* mnuTopics = nullptr;
-    QAction* mnuHowTo = nullptr;
-    QAction* mnuGlossary = nullptr;
-    QAction* mnuContact = nullptr;
-    QAction* mnuAbout = nullptr;
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* previewAction_ = nullptr;
+    QAction* exportPdfAction_ = nullptr;
+    std::array<QAction*, 5> recentActions_{};  // 1..4 used
+    QAction* exitAction_ = nullptr;
+    QAction* customMaterialsAction_ = nullptr;
+    QAction* inchesAction_ = nullptr;
+    QAction* millimetersAction_ = nullptr;
+    QAction* digitsAction_ = nullptr;
+    QAction* locationsAction_ = nullptr;
+    QAction* userInfoAction_ = nullptr;
+    QAction* topicsAction_ = nullptr;
+    QAction* howToAction_ = nullptr;
+    QAction* glossaryAction_ = nullptr;
+    QAction* contactAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };
 
 }  // namespace strativex

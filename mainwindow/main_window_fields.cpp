@@ -1,12 +1,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
 
+#include <utility>
+
+#include "core/number_conversion.h"
 #include "core/number_format.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
@@ -19,18 +22,90 @@ QString Bound(float value) {
     return QString::fromStdString(NumberText(value));
 }
 
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Leaving a field for another window, a menu or the menu bar is not leaving it for another
+// control of this window: nothing is committed then.
+bool LeavesForAnotherControl(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
 }  // namespace
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        // A click on a control that takes the focus has already left the field, and been
+        // refused, before the click itself arrives.
+        if (std::exchange(swallowPress_, false)) return true;
+        if (RefusesPress(watched)) return true;
+    }
+    if (type == QEvent::FocusOut && !committing_ && LeavesForAnotherControl(event)) {
+        const auto field = FieldOf(watched);
+        if (field && !CommitField(*field, Refusal::Tell)) {
+            swallowPress_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            auto* widget = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, widget, [this, widget] {
+                swallowPress_ = false;
+                widget->setFocus(Qt::OtherFocusReason);
+            });
+        }
+    }
+    if (type == QEvent::KeyPress && watched == angleBar_) {
+        return StepAngleByKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The scroll bar answers only page keys by itself; the arrows and Home and End step the angle
+// as its buttons would.
+bool MainWindow::StepAngleByKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            angleBar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            angleBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_Home:
+            angleBar_->triggerAction(QAbstractSlider::SliderToMinimum);
+            return true;
+        case Qt::Key_End:
+            angleBar_->triggerAction(QAbstractSlider::SliderToMaximum);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A click elsewhere in the window first commits the field being edited, as leaving it would;
+// when the field refuses its value the click does nothing else: no list opens, no command runs.
+bool MainWindow::RefusesPress(const QObject* target) {
+    const auto field = ActiveField();
+    if (!field || committing_) return false;
+    QWidget* edited = *field == Field::Material ? static_cast<QWidget*>(materialList_)
+                                                : static_cast<QWidget*>(EditFor(*field));
+    const auto* widget = qobject_cast<const QWidget*>(target);
+    if (widget == edited || (widget != nullptr && edited->isAncestorOf(widget))) return false;
+    return !CommitField(*field, Refusal::Tell);
+}
 
 std::optional<MainWindow::Field> MainWindow::FieldOf(const QObject* widget) const {
     const std::array<std::pair<const QObject*, Field>, 8> fields{{
-        {TextModelName, Field::ModelName},
-        {TextLayerDescrip, Field::Description},
-        {TextDevWidth, Field::Width},
-        {TextDevLength, Field::Length},
-        {TextThickness, Field::Thickness},
-        {TextThermOutput, Field::Power},
-        {TextIsotherm, Field::Isotherm},
-        {ComboMaterials, Field::Material},
+        {modelNameEdit_, Field::ModelName},
+        {descriptionEdit_, Field::Description},
+        {widthEdit_, Field::Width},
+        {lengthEdit_, Field::Length},
+        {thicknessEdit_, Field::Thickness},
+        {powerEdit_, Field::Power},
+        {isothermEdit_, Field::Isotherm},
+        {materialList_, Field::Material},
     }};
     for (const auto& [control, field] : fields) {
         if (control == widget) return field;
@@ -38,80 +113,69 @@ std::optional<MainWindow::Field> MainWindow::FieldOf(const QObject* widget) cons
     return std::nullopt;
 }
 
+std::optional<MainWindow::Field> MainWindow::ActiveField() const {
+    return FieldOf(QApplication::focusWidget());
+}
+
 QLineEdit* MainWindow::EditFor(Field field) const {
     switch (field) {
         case Field::ModelName:
-            return TextModelName;
+            return modelNameEdit_;
         case Field::Description:
-            return TextLayerDescrip;
+            return descriptionEdit_;
         case Field::Width:
-            return TextDevWidth;
+            return widthEdit_;
         case Field::Length:
-            return TextDevLength;
+            return lengthEdit_;
         case Field::Thickness:
-            return TextThickness;
+            return thicknessEdit_;
         case Field::Power:
-            return TextThermOutput;
+            return powerEdit_;
         case Field::Isotherm:
-            return TextIsotherm;
+            return isothermEdit_;
         case Field::Material:
             break;
     }
     return nullptr;
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PicColor && event->type() == QEvent::MouseButtonPress) {
-        StepLayerColor(static_cast<QMouseEvent*>(event)->button());
-        return true;
-    }
-    if (event->type() != QEvent::FocusOut || validating_) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    // Switching to another window or opening a menu does not leave the field.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    const auto field = FieldOf(watched);
-    if (field && !CommitField(*field)) {
-        auto* widget = static_cast<QWidget*>(watched);
-        QTimer::singleShot(0, widget, [widget] { widget->setFocus(Qt::OtherFocusReason); });
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 bool MainWindow::CommitActiveField() {
-    const auto field = FieldOf(QApplication::focusWidget());
-    return !field || validating_ || CommitField(*field);
+    const auto field = ActiveField();
+    return !field || committing_ || CommitField(*field, Refusal::Tell);
 }
 
-bool MainWindow::CommitField(Field field) {
-    validating_ = true;
+void MainWindow::SettleActiveFieldToDiscard() {
+    if (const auto field = ActiveField(); field && !committing_) {
+        CommitField(*field, Refusal::Drop);
+    }
+}
+
+bool MainWindow::CommitField(Field field, Refusal refusal) {
+    committing_ = true;
     bool accepted = true;
     switch (field) {
         case Field::ModelName:
         case Field::Description:
-            accepted = CommitText(field);
+            accepted = CommitText(field, refusal);
             break;
         case Field::Material:
-            accepted = CommitMaterial();
+            accepted = CommitMaterial(refusal);
             break;
         case Field::Width:
         case Field::Length:
         case Field::Thickness:
         case Field::Power:
         case Field::Isotherm:
-            accepted = CheckNumericField(field);
+            accepted = CommitNumber(field, refusal);
             break;
     }
-    validating_ = false;
+    committing_ = false;
     return accepted;
 }
 
 MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
     const bool inches = state_.model.UnitSystem == LengthUnit::Inches;
-    const QString unit = QString::fromLatin1(UnitLabel(state_.model.UnitSystem).data());
+    const QString unit = Latin1(UnitLabel(state_.model.UnitSystem));
     const int lengthSlot = WidthLengthSlot(state_.model.UnitSystem);
     const auto range = [](float lo, float hi, int slot, const QString& text, const char* title) {
         return RangeCheck{lo, hi, slot, text.arg(Bound(lo), Bound(hi)), QString::fromLatin1(title)};
@@ -134,15 +198,16 @@ MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
                          QStringLiteral("Length must be between %1 and %2 ") + unit,
                          "Length Value Out of Range");
         case Field::Thickness:
+            return range(inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f,
+                         ThicknessSlot(state_.model.UnitSystem),
+                         QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
+                         "Layer Thickness Value Out of Range");
         case Field::ModelName:
         case Field::Description:
         case Field::Material:
             break;
     }
-    return range(inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f,
-                 ThicknessSlot(state_.model.UnitSystem),
-                 QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
-                 "Layer Thickness Value Out of Range");
+    return {};
 }
 
 float* MainWindow::ModelValueFor(Field field) {
@@ -157,108 +222,160 @@ float* MainWindow::ModelValueFor(Field field) {
         case Field::Length:
             return &record.Length;
         case Field::Thickness:
+            return &record.Thickness;
         case Field::ModelName:
         case Field::Description:
         case Field::Material:
             break;
     }
-    return &record.Thickness;
+    return nullptr;
 }
 
-bool MainWindow::CheckNumericField(Field field) {
+// Only text the user typed is read back: a field that still shows what the program put there
+// is neither checked nor stored, so that looking at a model never changes it.
+bool MainWindow::CommitNumber(Field field, Refusal refusal) {
     QLineEdit* edit = EditFor(field);
+    if (!edit->isModified()) return true;
     const RangeCheck range = RangeFor(field);
     float* stored = ModelValueFor(field);
-    const float old = *stored;
     const double typed = ReadNumber(edit->text().toStdString());
     const auto value = static_cast<float>(typed);
     const bool noLimit = (field == Field::Width || field == Field::Length) && value == 0.0f &&
                          state_.model.CurrentLayer >= 1;
     if (!noLimit && !(value >= range.Low && value <= range.High)) {
-        Message(range.Message, range.Title, MessageIcon::None, MessageButtons::Ok);
+        if (refusal == Refusal::Tell) {
+            Message(range.Message, range.Title, MessageIcon::None, MessageButtons::Ok);
+        } else {
+            ShowField(field);
+        }
         return false;
     }
+    const float old = *stored;
     *stored = value;
-    edit->setText(noLimit ? QString::fromLatin1(kNoLimitText.data(), kNoLimitText.size())
+    edit->setText(noLimit ? Latin1(kNoLimitText)
                           : QString::fromStdString(
                                 FormatDecimals(typed, state_.prefs.DecimalDigits[range.Slot])));
     if (*stored == old) return true;
     const bool geometry = field == Field::Width || field == Field::Thickness;
-    RefreshAfterResultChange(geometry);
+    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged |
+            (geometry ? Change::ScaleView : Changes{}));
     return true;
 }
 
-bool MainWindow::CommitText(Field field) {
+bool MainWindow::CommitText(Field field, Refusal refusal) {
     QLineEdit* edit = EditFor(field);
+    if (!edit->isModified()) return true;
     const auto bytes = ToModelText(edit->text());
+    QString problem;
     if (!bytes) {
-        Message(tr("The text holds a character that a model file cannot store.\r\n"
-                   "Please use only Western European characters."),
-                tr("Character Not Supported"), MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
+        problem =
+            tr("The text holds a character that a model file cannot store.\r\n"
+               "Please use only Western European characters.");
+    } else if (field == Field::ModelName && bytes->find('"') != std::string::npos) {
+        // The model file keeps the name in double quotes and has no way to escape one.
+        problem = tr("A model name cannot contain a double quote (\").");
     }
-    // The model file keeps the name in double quotes and has no way to escape one.
-    if (field == Field::ModelName && bytes->find('"') != std::string::npos) {
-        Message(tr("A model name cannot contain a double quote (\")."),
-                tr("Character Not Supported"), MessageIcon::Exclamation, MessageButtons::Ok);
+    if (!problem.isEmpty()) {
+        if (refusal == Refusal::Tell) {
+            Message(problem, tr("Character Not Supported"), MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        } else {
+            ShowField(field);
+        }
         return false;
     }
     std::string& stored = field == Field::ModelName
                               ? state_.model.ModelName
                               : state_.model.Layers[state_.model.CurrentLayer].Description;
-    if (*bytes != stored) state_.model.ModelChanged = true;
+    if (*bytes != stored) Refresh(Change::MarkChanged);
     stored = *bytes;
+    edit->setModified(false);
     return true;
 }
 
-bool MainWindow::CommitMaterial() {
-    if (ComboMaterials->currentIndex() >= 0) return true;
-    Message(QStringLiteral("Please select a material for the current layer."),
-            QStringLiteral("Material Selection Required"), MessageIcon::None, MessageButtons::Ok);
+bool MainWindow::CommitMaterial(Refusal refusal) {
+    if (materialList_->currentIndex() >= 0) return true;
+    if (refusal == Refusal::Tell) {
+        Message(QStringLiteral("Please select a material for the current layer."),
+                QStringLiteral("Material Selection Required"), MessageIcon::None,
+                MessageButtons::Ok);
+    }
     return false;
+}
+
+// The stored value as the program shows it; the text then counts as not typed.
+void MainWindow::ShowField(Field field) {
+    const Model& model = state_.model;
+    const Layer& record = model.Layers[model.CurrentLayer];
+    const DecimalDigitsTable& digits = state_.prefs.DecimalDigits;
+    const auto formatted = [&digits](float value, int slot) {
+        return QString::fromStdString(FormatValue(value, slot, digits));
+    };
+    const auto size = [&](float value) {
+        return value == 0.0f && model.CurrentLayer >= 1
+                   ? Latin1(kNoLimitText)
+                   : formatted(value, WidthLengthSlot(model.UnitSystem));
+    };
+    switch (field) {
+        case Field::ModelName:
+            modelNameEdit_->setText(FromModelText(model.ModelName));
+            modelNameEdit_->setCursorPosition(0);
+            break;
+        case Field::Description:
+            descriptionEdit_->setText(FromModelText(record.Description));
+            descriptionEdit_->setCursorPosition(0);
+            break;
+        case Field::Width:
+            widthEdit_->setText(size(record.Width));
+            break;
+        case Field::Length:
+            lengthEdit_->setText(size(record.Length));
+            break;
+        case Field::Thickness:
+            thicknessEdit_->setText(formatted(record.Thickness, ThicknessSlot(model.UnitSystem)));
+            break;
+        case Field::Power:
+            powerEdit_->setText(formatted(model.PowerDissipation, kPowerSlot));
+            break;
+        case Field::Isotherm:
+            isothermEdit_->setText(formatted(model.IsothermalTemp, kTemperatureSlot));
+            break;
+        case Field::Material:
+            ShowLayerMaterial();
+            break;
+    }
+}
+
+void MainWindow::ShowVisibleFields() {
+    for (Field field : {Field::Description, Field::Width, Field::Length, Field::Thickness,
+                        Field::Power, Field::Isotherm}) {
+        ShowField(field);
+    }
 }
 
 void MainWindow::MaterialPicked(int entry) {
     if (entry < 0 || state_.model.CurrentLayer < 1) return;
     Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
-    const auto id = static_cast<std::int16_t>(ComboMaterials->itemData(entry).toInt());
+    const auto id = static_cast<std::int16_t>(materialList_->itemData(entry).toInt());
     if (id == layer.MaterialId) return;
     layer.MaterialId = id;
-    RefreshAfterResultChange(false);
+    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged);
 }
 
+// Only a move of the scroll bar by the user changes the angle; showing a record sets the bar
+// with its signals blocked.
 void MainWindow::AngleChanged(int value) {
     if (state_.model.CurrentLayer < 1) return;
     float& stored = state_.model.Layers[state_.model.CurrentLayer].SpreadAngle;
     const bool changed = stored != static_cast<float>(value);
     stored = static_cast<float>(value);
     ShowAngle(stored);
-    RedrawScaleView();
-    Recalculate();
-    RedrawLayerStrip();
-    RedrawDataTable();
-    if (changed) state_.model.ModelChanged = true;
+    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table |
+            (changed ? Change::MarkChanged : Changes{}));
 }
 
 void MainWindow::ShowAngle(float angle) {
-    LabelThermAngValue->setText(QString::fromStdString(NumberText(angle)) +
-                                QStringLiteral("\u00B0"));
-}
-
-void MainWindow::CheckWidthField() {
-    CommitField(Field::Width);
-}
-void MainWindow::CheckLengthField() {
-    CommitField(Field::Length);
-}
-void MainWindow::CheckThicknessField() {
-    CommitField(Field::Thickness);
-}
-void MainWindow::CheckPowerField() {
-    CommitField(Field::Power);
-}
-void MainWindow::CheckIsothermField() {
-    CommitField(Field::Isotherm);
+    angleValueLabel_->setText(QString::fromStdString(NumberText(angle)) + QStringLiteral("\u00B0"));
 }
 
 }  // namespace strativex

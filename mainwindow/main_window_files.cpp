@@ -1,11 +1,15 @@
-#include <QLineEdit>
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QRadioButton>
 
-#include "core/thermal_calc.h"
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
 #include "views/model_text.h"
+#include "views/twips.h"
 
 namespace strativex {
 namespace {
@@ -14,6 +18,16 @@ constexpr const char* kUntitled = "untitled.mdl";
 
 QStringList ModelFilters() {
     return {QStringLiteral("Model Files (*.mdl)"), QStringLiteral("All Files (*)")};
+}
+
+// The one local model file a drag carries, if it carries exactly that.
+std::optional<QString> DroppedModel(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return std::nullopt;
+    const QString path = url.toLocalFile();
+    if (!path.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive)) return std::nullopt;
+    return path;
 }
 
 }  // namespace
@@ -34,21 +48,44 @@ MessageAnswer MainWindow::ConfirmDiscardChanges() {
     return state_.model.ModelChanged ? MessageAnswer::Cancel : MessageAnswer::Yes;
 }
 
+// Commands that discard the model keep what the user typed when it is valid, drop it silently
+// when it is not, and ask about unsaved changes; false when the user cancels.
+bool MainWindow::ReadyToDiscard() {
+    SettleActiveFieldToDiscard();
+    return ConfirmDiscardChanges() != MessageAnswer::Cancel;
+}
+
 void MainWindow::NewModel() {
-    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
-    SetUpNewModel();
+    if (ReadyToDiscard()) SetUpNewModel();
 }
 
 void MainWindow::OpenModel() {
-    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
+    if (!ReadyToDiscard()) return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open Existing Model");
     request.Folder = PathText(state_.prefs.ModelsFolder);
     request.Filters = ModelFilters();
     const auto chosen = desktop_.ChooseFile(this, request);
-    if (!chosen) return;
-    state_.CurrentModelPath = NativePath(*chosen);
-    OpenModelFromPath(*chosen);
+    if (chosen) OpenModelFromPath(*chosen);
+}
+
+void MainWindow::OpenRecent(int k) {
+    if (ReadyToDiscard()) OpenModelFromPath(PathText(state_.prefs.RecentFiles[k]));
+}
+
+void MainWindow::OpenDroppedFile(const QString& path) {
+    if (ReadyToDiscard()) OpenModelFromPath(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedModel(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const auto path = DroppedModel(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    OpenDroppedFile(QFileInfo(*path).absoluteFilePath());
 }
 
 void MainWindow::OpenModelFromPath(const QString& path) {
@@ -61,12 +98,6 @@ void MainWindow::OpenModelFromPath(const QString& path) {
     RefreshRecentMenu();
     state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
     UpdateCaption();
-}
-
-void MainWindow::OpenRecent(int k) {
-    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
-    const QString path = PathText(state_.prefs.RecentFiles[k]);
-    OpenModelFromPath(path);
 }
 
 bool MainWindow::LoadModelAndReport(const QString& path) {
@@ -99,13 +130,11 @@ void MainWindow::ReportReplacedMaterials(const QString& path,
 
 void MainWindow::RefreshAfterLoad() {
     ShowUnitLabels();
-    for (int i = 0; i < kRecordCount; ++i) OptLayer[i]->setVisible(i <= state_.model.LayerCount);
+    for (int i = 0; i < kRecordCount; ++i)
+        recordOptions_[i]->setVisible(i <= state_.model.LayerCount);
     SelectRecord(0);
-    RedrawScaleView();
-    TextModelName->setText(FromModelText(state_.model.ModelName));
-    Recalculate();
-    RedrawLayerStrip();
-    RedrawDataTable();
+    ShowField(Field::ModelName);
+    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table);
     state_.model.ModelChanged = false;
 }
 
@@ -149,15 +178,21 @@ void MainWindow::SaveModelAs() {
 void MainWindow::RefreshRecentMenu() {
     const QFontMetrics metrics(font());
     const auto width = [&metrics](const std::string& text) {
-        return static_cast<double>(metrics.horizontalAdvance(PathText(text)) * 15);
+        return static_cast<double>(Twips(metrics.horizontalAdvance(PathText(text))));
     };
     for (int k = 1; k <= 4; ++k) {
         const std::string& path = state_.prefs.RecentFiles[k];
         QString shown = PathText(ShortenPath(path, width, 2500));
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        mnuRecent[k]->setText(QStringLiteral("&%1  ").arg(k) + shown);
-        mnuRecent[k]->setVisible(!path.empty());
+        recentActions_[k]->setText(QStringLiteral("&%1  ").arg(k) + shown);
+        recentActions_[k]->setVisible(!path.empty());
     }
+}
+
+void MainWindow::ExitProgram() {
+    if (!ReadyToDiscard()) return;
+    ShutDown();
+    close();
 }
 
 }  // namespace strativex

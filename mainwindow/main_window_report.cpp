@@ -1,5 +1,3 @@
-#include <QAction>
-#include <QMenu>
 #include <QPrinter>
 
 #include "dialogs/print_preview_dialog.h"
@@ -9,12 +7,6 @@
 #include "views/report_pdf.h"
 
 namespace strativex {
-
-void MainWindow::ConnectReport() {
-    connect(mnuPrint, &QAction::triggered, this, &MainWindow::PrintCommand);
-    connect(mnuPrintPreview, &QAction::triggered, this, &MainWindow::PrintPreviewCommand);
-    connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::ExportPdfCommand);
-}
 
 void MainWindow::PrintCommand() {
     if (!CommitActiveField()) return;

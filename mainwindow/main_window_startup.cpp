@@ -1,32 +1,25 @@
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
-#include <QWindow>
 
-#include "core/thermal_calc.h"
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/main_window.h"
 #include "platform/seed_user_materials.h"
 #include "views/model_text.h"
 #include "views/today_date.h"
-#include "views/twips.h"
 
 namespace strativex {
 
 MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), state_(state), desktop_(desktop) {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     BuildControls();
     BuildMenus();
-    ConnectControls();
-    ConnectDialogs();
-    ConnectReport();
+    Wire();
 }
 
 MainWindow::~MainWindow() = default;
@@ -37,7 +30,7 @@ bool MainWindow::Start(const QString& programFolder) {
 
 bool MainWindow::Start(const ProgramFolders& folders) {
     state_.model.SuspendUpdates = false;
-    LabelIsothermUnit->setText(QStringLiteral("\u00B0C"));
+    isothermUnitLabel_->setText(QStringLiteral("\u00B0C"));
     state_.folders = folders;
     QDir::setCurrent(PathText(folders.ProgramFolder));
 
@@ -53,23 +46,9 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     RefreshRecentMenu();
 
     if (!LoadMaterialsAtStartUp()) return false;
-    PicLogo->setPixmap(ProgramLogo(PicLogo->height()));
+    logo_->setPixmap(ProgramLogo(logo_->height()));
     SetUpNewModel();
     return true;
-}
-
-void MainWindow::ApplyWindowPlacement() {
-    const Preferences& prefs = state_.prefs;
-    state_.model.SuspendUpdates = true;
-    move(Px(prefs.MainWindowLeft), Px(prefs.MainWindowTop));
-    resize(Px(prefs.MainWindowWidth), Px(prefs.MainWindowHeight));
-    state_.model.SuspendUpdates = false;
-    if (prefs.MainWindowState == WindowState::Maximized) {
-        setWindowState(Qt::WindowMaximized);
-    } else if (prefs.MainWindowState == WindowState::Minimized) {
-        setWindowState(Qt::WindowMinimized);
-    }
-    LayOutControls();
 }
 
 bool MainWindow::LoadMaterialsAtStartUp() {
@@ -90,13 +69,17 @@ MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> custom
     const MaterialLoadOutcome outcome =
         LoadMaterials(state_.materials, state_.materialPaths, customLimit);
     FillMaterialList();
-    if (outcome.Result == MaterialLoadOutcome::Kind::Loaded) return MaterialReload::Loaded;
-    if (outcome.Result == MaterialLoadOutcome::Kind::Fatal) {
-        Message(QString::fromStdString(outcome.FatalText),
-                QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Critical,
-                MessageButtons::Ok);
-        desktop_.EndProgram(1);
-        return MaterialReload::Ended;
+    switch (outcome.Result) {
+        case MaterialLoadOutcome::Kind::Loaded:
+            return MaterialReload::Loaded;
+        case MaterialLoadOutcome::Kind::Fatal:
+            Message(QString::fromStdString(outcome.FatalText),
+                    QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Critical,
+                    MessageButtons::Ok);
+            desktop_.EndProgram(1);
+            return MaterialReload::Ended;
+        case MaterialLoadOutcome::Kind::StandardFileMissing:
+            break;
     }
     const MessageAnswer answer = Message(
         QString::fromStdString(StandardFileMissingText(state_.materialPaths.Standard)),
@@ -113,22 +96,17 @@ MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> custom
 void MainWindow::SetUpNewModel() {
     ResetToNewModel(state_.model, state_.prefs.Defaults);
     ShowUnitLabels();
-    ShowPowerAndIsotherm();
     if (state_.prefs.UseCurrentDate) {
         state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
     }
-    FrameDeviceOnly->move(FrameLayerData->pos() + FrameLayersOnly->pos());
-    FrameDeviceOnly->raise();
-    for (QRadioButton* option : OptLayer) option->hide();
-    OptLayer[0]->show();
-    OptLayer[0]->setChecked(true);
-    ShowRecord(0);
-    TextModelName->setText(FromModelText(state_.model.ModelName));
+    deviceOnlyFrame_->move(recordFrame_->pos() + layerOnlyFrame_->pos());
+    deviceOnlyFrame_->raise();
+    for (QRadioButton* option : recordOptions_) option->hide();
+    recordOptions_[0]->show();
+    SelectRecord(0);
+    ShowField(Field::ModelName);
     UpdateCaption();
-    RedrawScaleView();
-    Recalculate();
-    RedrawLayerStrip();
-    RedrawDataTable();
+    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table);
     state_.model.ModelChanged = false;
 }
 
@@ -137,7 +115,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) {
+    if (!ReadyToDiscard()) {
         event->ignore();
         return;
     }
@@ -145,19 +123,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::ExitProgram() {
-    if (!CommitActiveField() || ConfirmDiscardChanges() == MessageAnswer::Cancel) return;
-    ShutDown();
-    close();
-}
-
 void MainWindow::ShutDown() {
     shutDown_ = true;
     RecordPlacement();
     state_.prefs.UnitSystem = state_.model.UnitSystem;
-    state_.prefs.MainWindowState = isMaximized()   ? WindowState::Maximized
-                                   : isMinimized() ? WindowState::Minimized
-                                                   : WindowState::Normal;
+    state_.prefs.MainWindowState = isMaximized() ? WindowState::Maximized : WindowState::Normal;
     const PreferencesSaveOutcome saved =
         SavePreferences(state_.prefs, state_.folders.PreferencesPath);
     if (!saved.Ok) {

@@ -1,11 +1,13 @@
 #include "persistence/paths.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace strativex {
 namespace {
 
 constexpr const char* kNoPart = "Error";
+constexpr const char* kEllipsis = "\u2026";
 
 // A leading "/" or a drive such as "C:\" stays in front of the ellipsis.
 std::string RootPrefix(const std::string& path) {
@@ -13,6 +15,38 @@ std::string RootPrefix(const std::string& path) {
         return path.substr(0, 3);
     }
     return path.starts_with(kPathSeparator) ? std::string(1, kPathSeparator) : std::string();
+}
+
+// Code points of UTF-8 text, so that a cut never splits a character.
+std::vector<std::string> CodePoints(const std::string& text) {
+    std::vector<std::string> points;
+    for (const char c : text) {
+        const bool continuation = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (continuation && !points.empty()) {
+            points.back() += c;
+        } else {
+            points.emplace_back(1, c);
+        }
+    }
+    return points;
+}
+
+// The name with its middle replaced by an ellipsis until it fits; its beginning and its end
+// (the extension) stay readable.
+std::string MiddleElided(const std::string& name, const TextWidthFunction& width, double maxWidth) {
+    const std::vector<std::string> points = CodePoints(name);
+    std::string result;
+    for (std::size_t keep = points.size() - 1; keep >= 2; --keep) {
+        const std::size_t head = (keep + 1) / 2;
+        result.clear();
+        for (std::size_t i = 0; i < head; ++i) result += points[i];
+        result += kEllipsis;
+        for (std::size_t i = points.size() - (keep - head); i < points.size(); ++i) {
+            result += points[i];
+        }
+        if (width(result) <= maxWidth) break;
+    }
+    return result;
 }
 
 }  // namespace
@@ -36,15 +70,16 @@ std::string ShortenPath(const std::string& path, const TextWidthFunction& width,
     const char separator = prefix.size() == 3 ? prefix[2] : kPathSeparator;
     prefix += std::string("...") + separator;
     std::string result = prefix + rest;
-    while (width(result) > maxWidth && result.size() >= 3) {
-        auto cut = result.find_first_of("/\\", prefix.size());
-        if (cut == std::string::npos) cut = result.size() - 1;
-        const std::string shorter = prefix + result.substr(std::min(cut + 1, result.size()));
-        // A lone name that never fits ends as the bare prefix.
-        if (shorter == result) break;
-        result = shorter;
+    while (width(result) > maxWidth) {
+        const auto cut = result.find_first_of("/\\", prefix.size());
+        // The file name itself is never dropped: it is what the user recognises.
+        if (cut == std::string::npos) break;
+        result = prefix + result.substr(cut + 1);
     }
-    return result;
+    if (width(result) <= maxWidth) return result;
+    const std::string name = result.substr(prefix.size());
+    if (name.empty() || width(name) <= maxWidth) return name.empty() ? result : name;
+    return MiddleElided(name, width, maxWidth);
 }
 
 }  // namespace strativex

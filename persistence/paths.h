@@ -16,7 +16,9 @@ std::string FolderPart(const std::string& path);
 using TextWidthFunction = std::function<double(const std::string&)>;
 
 // Drops leading folders after an ellipsis until the path fits: "/home/ann/models/a.mdl"
-// becomes "/.../ann/models/a.mdl", then "/.../models/a.mdl", and so on.
+// becomes "/.../ann/models/a.mdl", then "/.../models/a.mdl", and so on. The file name is always
+// kept whole when it fits alone, and shortened in its middle ("gaas_mmic…carrier.mdl") when it
+// does not.
 std::string ShortenPath(const std::string& path, const TextWidthFunction& width, double maxWidth);
 
 }  // namespace strativex

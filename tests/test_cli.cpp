@@ -188,10 +188,7 @@ private slots:
             LoadModelFile(model, table, ModelDefaults{}, path.toStdString());
         QVERIFY2(outcome.Ok, outcome.Message.c_str());
         QVERIFY(outcome.ReplacedIds.empty());
-        // A fresh heat source record is written with -1 and read back as 0.
-        model.Layers[0].MaterialId = -1;
         QCOMPARE(ModelFileText(model), *ReadWholeFile(path.toStdString()));
-        model.Layers[0].MaterialId = 0;
         RecalculateModel(model, table);
 
         const Run run = RunCalc({"--format", "json", path});

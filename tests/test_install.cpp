@@ -14,6 +14,7 @@
 #include "platform/seed_user_materials.h"
 #include "support/file_bytes.h"
 #include "support/scripted_desktop.h"
+#include "support/widget_lookup.h"
 #include "views/model_text.h"
 
 using namespace strativex;
@@ -292,15 +293,15 @@ private slots:
         QCOMPARE(first.desktop.messages[0].Text,
                  "Preferences file '" + prefsPath +
                      "' not found.\r\nDefault preference settings will be restored.");
-        QVERIFY(first.window->ComboMaterials->count() > 10);
+        QVERIFY(Child<QComboBox>(*first.window, "ComboMaterials")->count() > 10);
         QCOMPARE(QDir::currentPath(), PathText(folders.ProgramFolder));
         QCOMPARE(first.state.prefs.ModelsFolder, folders.DefaultModelsFolder);
-        first.window->mnuTopics->trigger();
+        Child<QAction>(*first.window, "mnuTopics")->trigger();
         QCOMPARE(first.desktop.openedDocuments,
                  QStringList{root.path() + "/share/strativex/SX-Topics.pdf"});
-        first.window->mnuMillimeters->trigger();
+        Child<QAction>(*first.window, "mnuMillimeters")->trigger();
         first.desktop.answers.push_back(MessageAnswer::No);
-        first.window->ExitProgram();
+        Child<QAction>(*first.window, "mnuExit")->trigger();
         QVERIFY(QFileInfo::exists(prefsPath));
         QVERIFY(ReadBytes(prefsPath).startsWith("\"Millimeters\"\r\n"));
         QCOMPARE(FilesUnder(root.path()), shippedFiles);
@@ -308,7 +309,7 @@ private slots:
         Run second;
         QVERIFY(second.window->Start(folders));
         QVERIFY(second.desktop.messages.empty());
-        QVERIFY(second.window->mnuMillimeters->isChecked());
+        QVERIFY(Child<QAction>(*second.window, "mnuMillimeters")->isChecked());
         QCOMPARE(second.state.prefs.MaterialsFolder, folders.DefaultMaterialsFolder);
     }
 

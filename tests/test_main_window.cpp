@@ -1,23 +1,33 @@
 #include <QtTest>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <memory>
 
 #include "core/layer_commands.h"
-#include "core/text_file.h"
+#include "core/thermal_calc.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
+#include "support/file_bytes.h"
+#include "support/run_program.h"
 #include "support/scripted_desktop.h"
+#include "support/widget_lookup.h"
 
 using namespace strativex;
 
@@ -26,6 +36,7 @@ namespace {
 constexpr const char* kPrefsMissing =
     "Preferences file '%1/prefs.txt' not found.\r\n"
     "Default preference settings will be restored.";
+const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 
 // A program folder of its own for every test: the shipped materials, and prefs.txt when the
 // test gives preferences.
@@ -37,6 +48,17 @@ struct Session {
     bool started = false;
 
     QString Path(const QString& name) const { return dir.filePath(name); }
+    MainWindow& W() const { return *window; }
+    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(*window, name); }
+    QPushButton* Button(const char* name) const { return Child<QPushButton>(*window, name); }
+    QAction* Action(const char* name) const { return Child<QAction>(*window, name); }
+    QRadioButton* Option(int i) const {
+        return Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(i));
+    }
+    QComboBox* Materials() const { return Child<QComboBox>(*window, "ComboMaterials"); }
+    QString LastMessage() const {
+        return desktop.messages.empty() ? QString() : desktop.messages.back().Text;
+    }
 };
 
 void InstallMaterials(const QString& folder) {
@@ -84,14 +106,10 @@ void Type(QLineEdit* field, const QString& text) {
 }
 
 // Leaves the field for the model name (or the description when the field is the name).
-void Leave(MainWindow& window, QLineEdit* field) {
+void Leave(const Session& s, QLineEdit* field) {
     QLineEdit* next =
-        field == window.TextModelName ? window.TextLayerDescrip : window.TextModelName;
+        field == s.Edit("TextModelName") ? s.Edit("TextLayerDescrip") : s.Edit("TextModelName");
     next->setFocus(Qt::TabFocusReason);
-}
-
-QString LastMessage(const ScriptedDesktop& desktop) {
-    return desktop.messages.empty() ? QString() : desktop.messages.back().Text;
 }
 
 int MaterialId(const Session& s, const char* name) {
@@ -101,7 +119,30 @@ int MaterialId(const Session& s, const char* name) {
     return -1;
 }
 
+void PickMaterial(const Session& s, int id) {
+    QComboBox* list = s.Materials();
+    list->setCurrentIndex(list->findData(id));
+    emit list->activated(list->currentIndex());
+}
+
+// Answers the next modal dialog with Cancel once it is open.
+void CancelNextDialog() {
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+}
+
+QString SaveModelNamed(const Session& s, const char* name, Model model) {
+    const QString path = s.Path(name);
+    return SaveModelFile(model, path.toStdString()).Ok ? path : QString();
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(MessageIcon)
+Q_DECLARE_METATYPE(WindowState)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -113,101 +154,94 @@ private slots:
         QCOMPARE(s->desktop.messages.size(), std::size_t{1});
         QCOMPARE(s->desktop.messages[0].Text, QString(kPrefsMissing).arg(s->dir.path()));
         QCOMPARE(s->desktop.messages[0].Title, QStringLiteral("Error Loading Preferences"));
-        MainWindow& w = *s->window;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
-        QVERIFY(w.OptLayer[0]->isChecked());
-        QCOMPARE(w.FrameLayerData->title(), QStringLiteral("Properties of Heat Source"));
-        QVERIFY(w.FrameDeviceOnly->isVisible());
-        QVERIFY(!w.FrameLayersOnly->isVisible());
-        QCOMPARE(w.LabelWidthUnit->text(), QStringLiteral("in."));
-        QVERIFY(w.mnuInches->isChecked() && !w.mnuMillimeters->isChecked());
-        QCOMPARE(w.LabelIsothermUnit->text(), QStringLiteral("\u00B0C"));
-        QVERIFY(w.CmdAddLayer->isEnabled());
-        QVERIFY(!w.CmdCopyLayer->isEnabled() && !w.CmdDeleteLayer->isEnabled());
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
+        QVERIFY(s->Option(0)->isChecked());
+        QCOMPARE(Child<QGroupBox>(s->W(), "FrameLayerData")->title(),
+                 QStringLiteral("Properties of Heat Source"));
+        QVERIFY(Child<QWidget>(s->W(), "FrameDeviceOnly")->isVisible());
+        QVERIFY(!Child<QWidget>(s->W(), "FrameLayersOnly")->isVisible());
+        QCOMPARE(Text(s->W(), "LabelWidthUnit"), QStringLiteral("in."));
+        QVERIFY(s->Action("mnuInches")->isChecked() && !s->Action("mnuMillimeters")->isChecked());
+        QCOMPARE(Text(s->W(), "LabelIsothermUnit"), QStringLiteral("\u00B0C"));
+        QVERIFY(s->Button("CmdAddLayer")->isEnabled());
+        QVERIFY(!s->Button("CmdCopyLayer")->isEnabled() &&
+                !s->Button("CmdDeleteLayer")->isEnabled());
         QVERIFY(!s->state.model.ModelChanged);
-        QVERIFY(w.ComboMaterials->count() > 10);
+        QVERIFY(s->Materials()->count() > 10);
     }
 
-    void missingStandardFileAndCancel() {
-        auto s = Start(LengthUnit::Millimeters, false);
-        QVERIFY(s && !s->started);
-        const QString standard = s->dir.path() + "/Materials/matprops.dat";
-        QCOMPARE(LastMessage(s->desktop),
-                 "Unable to find standard materials data file\r\n'" + standard +
-                     "'\r\nLook for file in a different location?\r\n"
-                     "(Click OK to browse for file, Cancel to exit program)");
-        QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::OkCancel);
-        QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Error Loading Materials File"));
-        QCOMPARE(s->desktop.exitCode, std::optional<int>(1));
+    void materialsProblemsAtStartUp_data() {
+        QTest::addColumn<QByteArray>("standardFile");  // empty: none
+        QTest::addColumn<QString>("message");          // %1: the standard file's path
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::newRow("missing") << QByteArray()
+                                 << "Unable to find standard materials data file\r\n'%1'\r\n"
+                                    "Look for file in a different location?\r\n"
+                                    "(Click OK to browse for file, Cancel to exit program)"
+                                 << MessageIcon::None;
+        QTest::newRow("damaged") << QByteArray("\x01\r\n") << "" << MessageIcon::Critical;
     }
 
-    void damagedStandardFileEndsTheProgram() {
+    void materialsProblemsAtStartUp() {
+        QFETCH(QByteArray, standardFile);
+        QFETCH(QString, message);
+        QFETCH(MessageIcon, icon);
         auto session = std::make_unique<Session>();
         const QString folder = session->dir.path();
-        QDir().mkpath(folder + "/Materials");
-        QFile bad(folder + "/Materials/matprops.dat");
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("\x01\r\n");
-        bad.close();
+        const QString standard = folder + "/Materials/matprops.dat";
+        if (!standardFile.isEmpty()) QVERIFY(WriteBytes(standard, standardFile));
         SavePreferences(PrefsFor(folder, LengthUnit::Inches),
                         (folder + "/prefs.txt").toStdString());
         MainWindow window(session->state, session->desktop);
         QVERIFY(!window.Start(folder));
-        QCOMPARE(session->desktop.messages.back().Icon, MessageIcon::Critical);
-        QVERIFY(LastMessage(session->desktop).endsWith("' line 0"));
+        QCOMPARE(session->desktop.messages.back().Icon, icon);
+        QCOMPARE(session->desktop.messages.back().Title,
+                 QStringLiteral("Error Loading Materials File"));
+        if (message.isEmpty()) {
+            QVERIFY(session->LastMessage().endsWith("' line 0"));
+        } else {
+            QCOMPARE(session->LastMessage(), message.arg(standard));
+        }
         QCOMPARE(session->desktop.exitCode, std::optional<int>(1));
     }
 
-    void tenLayers() {
+    void layerCommands() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        for (int i = 1; i <= 10; ++i) QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        QCOMPARE(s->state.model.LayerCount, 10);
-        for (int i = 1; i <= 10; ++i) QCOMPARE(s->state.model.Layers[i].ColorIndex, i - 1);
-        QVERIFY(!w.CmdAddLayer->isEnabled() && !w.CmdCopyLayer->isEnabled());
-        QVERIFY(w.OptLayer[10]->isVisible() && w.OptLayer[10]->isChecked());
-        QVERIFY(!w.OptLayer[11]->isVisible());
-        QCOMPARE(w.FrameLayerData->title(), QStringLiteral("Properties of Layer 10"));
-        QCOMPARE(w.ComboMaterials->currentIndex(), -1);
-        QVERIFY(s->state.model.ModelChanged);
-    }
+        Model& model = s->state.model;
+        for (int i = 1; i <= 10; ++i) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        QCOMPARE(model.LayerCount, 10);
+        for (int i = 1; i <= 10; ++i) QCOMPARE(model.Layers[i].ColorIndex, i - 1);
+        QVERIFY(!s->Button("CmdAddLayer")->isEnabled() && !s->Button("CmdCopyLayer")->isEnabled());
+        QVERIFY(s->Option(10)->isVisible() && s->Option(10)->isChecked());
+        QVERIFY(!s->Option(11)->isVisible());
+        QCOMPARE(Child<QGroupBox>(s->W(), "FrameLayerData")->title(),
+                 QStringLiteral("Properties of Layer 10"));
+        QCOMPARE(s->Materials()->currentIndex(), -1);
+        QVERIFY(model.ModelChanged);
 
-    void deleteAndMove() {
-        auto s = Start();
-        QVERIFY(s);
-        MainWindow& w = *s->window;
-        for (int i = 1; i <= 5; ++i) {
-            QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-            s->state.model.Layers[i].Description = "L" + std::to_string(i);
-        }
-        QTest::mouseClick(w.OptLayer[3], Qt::LeftButton);
-        QTest::mouseClick(w.CmdDeleteLayer, Qt::LeftButton);
-        QCOMPARE(s->state.model.LayerCount, 4);
-        QCOMPARE(s->state.model.CurrentLayer, 3);
-        QCOMPARE(w.TextLayerDescrip->text(), QStringLiteral("L4"));
-        QVERIFY(!w.OptLayer[5]->isVisible());
+        for (int i = 1; i <= 10; ++i) model.Layers[i].Description = "L" + std::to_string(i);
+        QTest::mouseClick(s->Option(3), Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdDeleteLayer"), Qt::LeftButton);
+        QCOMPARE(model.LayerCount, 9);
+        QCOMPARE(model.CurrentLayer, 3);
+        QCOMPARE(s->Edit("TextLayerDescrip")->text(), QStringLiteral("L4"));
+        QVERIFY(!s->Option(10)->isVisible());
 
-        QTest::mouseClick(w.OptLayer[2], Qt::LeftButton);
-        QVERIFY(w.CmdMoveLayerUp->isEnabled() && w.CmdMoveLayerDown->isEnabled());
-        QTest::mouseClick(w.CmdMoveLayerUp, Qt::LeftButton);
-        QCOMPARE(s->state.model.Layers[1].Description, std::string("L2"));
-        QCOMPARE(s->state.model.CurrentLayer, 1);
-        QVERIFY(w.OptLayer[1]->isChecked());
-        QVERIFY(!w.CmdMoveLayerUp->isEnabled() && w.CmdMoveLayerDown->isEnabled());
-        QVERIFY(w.LabelMoveLayer->isEnabled());
-    }
+        QTest::mouseClick(s->Option(2), Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdMoveLayerUp"), Qt::LeftButton);
+        QCOMPARE(model.Layers[1].Description, std::string("L2"));
+        QCOMPARE(model.CurrentLayer, 1);
+        QVERIFY(s->Option(1)->isChecked());
+        QVERIFY(!s->Button("CmdMoveLayerUp")->isEnabled() &&
+                s->Button("CmdMoveLayerDown")->isEnabled());
 
-    void colourSwatch() {
-        auto s = Start();
-        QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        QTest::mousePress(w.PicColor, Qt::RightButton);
-        QCOMPARE(s->state.model.Layers[1].ColorIndex, 9);
-        QCOMPARE(w.PicColor->palette().color(QPalette::Window), QColor(0, 255, 0));
-        QTest::mousePress(w.PicColor, Qt::LeftButton);
-        QCOMPARE(s->state.model.Layers[1].ColorIndex, 0);
+        auto* swatch = Child<QWidget>(s->W(), "PicColor");
+        const int colour = model.Layers[1].ColorIndex;
+        QTest::mousePress(swatch, Qt::RightButton);
+        QCOMPARE(model.Layers[1].ColorIndex, (colour + 9) % 10);
+        QTest::mousePress(swatch, Qt::LeftButton);
+        QCOMPARE(model.Layers[1].ColorIndex, colour);
     }
 
     void fieldRanges_data() {
@@ -219,54 +253,52 @@ private slots:
         QTest::addColumn<QString>("title");
         const QString power = "Thermal output must be between 0.0001 and 1000 Watts.";
         const QString powerTitle = "Thermal Output Value Out of Range";
-        QTest::newRow("power 1000") << false << 0 << "TextThermOutput"
-                                    << "1000"
-                                    << ""
-                                    << "";
+        const QString thickTitle = "Layer Thickness Value Out of Range";
+        const QString chars = "Character Not Supported";
+        const auto accepted = [](const char* name, bool in, int record, const char* field,
+                                 const char* typed) {
+            QTest::newRow(name) << in << record << field << typed << QString() << QString();
+        };
+        accepted("power 1000", false, 0, "TextThermOutput", "1000");
+        accepted("isotherm -50", false, 0, "TextIsotherm", "-50");
+        accepted("isotherm 500", false, 0, "TextIsotherm", "500");
+        accepted("layer width 0 in.", true, 1, "TextDevWidth", "0");
+        accepted("layer width (infinite)", true, 1, "TextDevWidth", "(infinite)");
+        accepted("thickness 25 mm", false, 1, "TextThickness", "25");
         QTest::newRow("power 1000.1") << false << 0 << "TextThermOutput"
                                       << "1000.1" << power << powerTitle;
         QTest::newRow("power text") << false << 0 << "TextThermOutput"
                                     << "abc" << power << powerTitle;
-        const QString iso = "Isothermal temperature must be between -50 and 500 deg C.";
-        const QString isoTitle = "Isothermal Temperature Value Out of Range";
-        QTest::newRow("isotherm -50") << false << 0 << "TextIsotherm"
-                                      << "-50"
-                                      << ""
-                                      << "";
-        QTest::newRow("isotherm 500") << false << 0 << "TextIsotherm"
-                                      << "500"
-                                      << ""
-                                      << "";
-        QTest::newRow("isotherm -50.5") << false << 0 << "TextIsotherm"
-                                        << "-50.5" << iso << isoTitle;
+        QTest::newRow("isotherm -50.5")
+            << false << 0 << "TextIsotherm"
+            << "-50.5"
+            << "Isothermal temperature must be between -50 and 500 deg C."
+            << "Isothermal Temperature Value Out of Range";
         QTest::newRow("device width 0 in.") << true << 0 << "TextDevWidth"
                                             << "0"
                                             << "Width must be between 0.001 and 10 in."
                                             << "Width Value Out of Range";
-        QTest::newRow("layer width 0 in.") << true << 1 << "TextDevWidth"
-                                           << "0"
-                                           << ""
-                                           << "";
-        QTest::newRow("layer width (infinite)") << true << 1 << "TextDevWidth"
-                                                << "(infinite)"
-                                                << ""
-                                                << "";
         QTest::newRow("device length 300 mm") << false << 0 << "TextDevLength"
                                               << "300"
                                               << "Length must be between 0.025 and 250 mm"
                                               << "Length Value Out of Range";
-        QTest::newRow("thickness 25 mm") << false << 1 << "TextThickness"
-                                         << "25"
-                                         << ""
-                                         << "";
-        QTest::newRow("thickness 25.01 mm") << false << 1 << "TextThickness"
-                                            << "25.01"
-                                            << "Layer thickness must be between 2.5E-05 and 25 mm"
-                                            << "Layer Thickness Value Out of Range";
-        QTest::newRow("thickness 0 in.") << true << 1 << "TextThickness"
-                                         << "0"
-                                         << "Layer thickness must be between 1E-06 and 1 in."
-                                         << "Layer Thickness Value Out of Range";
+        QTest::newRow("thickness 25.01 mm")
+            << false << 1 << "TextThickness"
+            << "25.01"
+            << "Layer thickness must be between 2.5E-05 and 25 mm" << thickTitle;
+        QTest::newRow("thickness 0 in.")
+            << true << 1 << "TextThickness"
+            << "0"
+            << "Layer thickness must be between 1E-06 and 1 in." << thickTitle;
+        QTest::newRow("name outside Windows-1252")
+            << false << 0 << "TextModelName" << QStringLiteral("Chip \u4E2D")
+            << "The text holds a character that a model file cannot store.\r\n"
+               "Please use only Western European characters."
+            << chars;
+        QTest::newRow("name with a double quote")
+            << false << 0 << "TextModelName"
+            << "Die \"A\""
+            << "A model name cannot contain a double quote (\")." << chars;
     }
 
     void fieldRanges() {
@@ -278,14 +310,13 @@ private slots:
         QFETCH(QString, title);
         auto s = Start(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        if (record == 1) QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        if (record == 1) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->state.model.ModelChanged = false;
-        auto* edit = w.findChild<QLineEdit*>(field);
+        auto* edit = s->W().findChild<QLineEdit*>(field);
         QVERIFY(edit);
         const std::size_t before = s->desktop.messages.size();
         Type(edit, typed);
-        Leave(w, edit);
+        Leave(*s, edit);
         if (message.isEmpty()) {
             QCOMPARE(s->desktop.messages.size(), before);
             if (typed == "0" || typed == "(infinite)") {
@@ -293,7 +324,7 @@ private slots:
             }
             return;
         }
-        QCOMPARE(LastMessage(s->desktop), message);
+        QCOMPARE(s->LastMessage(), message);
         QCOMPARE(s->desktop.messages.back().Title, title);
         QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::Ok);
         QTRY_VERIFY(edit->hasFocus());
@@ -301,149 +332,317 @@ private slots:
         QVERIFY(!s->state.model.ModelChanged);
     }
 
-    void refusedValueStopsTheClickedCommand() {
-        auto s = Start();
-        QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        Type(w.TextThickness, "99");
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        QCOMPARE(s->state.model.LayerCount, 1);
-        QCOMPARE(s->desktop.messages.back().Title,
-                 QStringLiteral("Layer Thickness Value Out of Range"));
-        QVERIFY(w.TextThickness->hasFocus());
-        QTest::mouseClick(w.OptLayer[0], Qt::LeftButton);
-        QCOMPARE(s->state.model.CurrentLayer, 1);
-        QVERIFY(w.OptLayer[1]->isChecked());
-    }
-
+    // A retyped value changes nothing; a new one recalculates, redraws the views and marks the
+    // model changed, and a new thickness also redraws the cross-section.
     void acceptedValueRefreshesOnlyWhenChanged() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        Type(w.TextThermOutput, "1");
-        Leave(w, w.TextThermOutput);
+        QLineEdit* power = s->Edit("TextThermOutput");
+        Type(power, "1");
+        Leave(*s, power);
         QVERIFY(!s->state.model.ModelChanged);
-        Type(w.TextThermOutput, "2.5");
-        Leave(w, w.TextThermOutput);
+        Type(power, "2.5");
+        QTest::keyClick(power, Qt::Key_Return);
         QCOMPARE(s->state.model.PowerDissipation, 2.5f);
-        QCOMPARE(w.TextThermOutput->text(), QStringLiteral("2.50"));
+        QCOMPARE(power->text(), QStringLiteral("2.50"));
+        QVERIFY(power->hasFocus());
         QVERIFY(s->state.model.ModelChanged);
+
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        auto* scale = Child<QWidget>(s->W(), "PicScaleView");
+        QTRY_VERIFY(!scale->visibleRegion().isEmpty());
+        QCoreApplication::processEvents();
+        int paints = 0;
+        struct PaintCounter : QObject {
+            int& count;
+            explicit PaintCounter(int& c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++count;
+                return false;
+            }
+        } counter(paints);
+        scale->installEventFilter(&counter);
+        Type(s->Edit("TextThickness"), "2");
+        Leave(*s, s->Edit("TextThickness"));
+        QTRY_VERIFY(paints > 0);
+        scale->removeEventFilter(&counter);
     }
 
-    void textFields() {
-        auto s = Start();
+    // Looking at a model never changes it: every record selected, the digits dialog cancelled,
+    // and the file saved again is the file opened, and the window's numbers are the
+    // calculator's.
+    void lookingNeverChangesTheModel_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& name : QDir(kExamples).entryList({"*.mdl"}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << kExamples + "/" + name;
+        }
+    }
+
+    void lookingNeverChangesTheModel() {
+        QFETCH(QString, file);
+        auto s = Start(std::nullopt);
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        Type(w.TextLayerDescrip, QStringLiteral("Die \u00B0 edge"));
-        Leave(w, w.TextLayerDescrip);
-        QCOMPARE(s->state.model.Layers[0].Description, std::string("Die \xB0 edge"));
-        QVERIFY(s->state.model.ModelChanged);
-        Type(w.TextModelName, QStringLiteral("Chip \u4E2D"));
-        Leave(w, w.TextModelName);
-        QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Character Not Supported"));
-        QTRY_VERIFY(w.TextModelName->hasFocus());
-        QCOMPARE(s->state.model.ModelName, std::string("(Untitled)"));
+        const QString copy = s->Path("copy.mdl");
+        QVERIFY(QFile::copy(file, copy));
+        const QByteArray original = ReadBytes(copy);
+        s->desktop.files.push_back(copy);
+        s->Action("mnuOpen")->trigger();
+        for (int i = s->state.model.LayerCount; i >= 0; --i) {
+            QTest::mouseClick(s->Option(i), Qt::LeftButton);
+            for (const char* name : {"TextDevWidth", "TextDevLength", "TextThickness"}) {
+                s->Edit(name)->setFocus(Qt::TabFocusReason);
+            }
+            CancelNextDialog();
+            s->Action("mnuDigits")->trigger();
+        }
+        QVERIFY(!s->state.model.ModelChanged);
+        QCOMPARE(s->desktop.messages.size(), std::size_t{1});  // the missing preferences
+        s->Action("mnuSave")->trigger();
+        QCOMPARE(ReadBytes(copy), original);
+
+        const Run calc =
+            RunProgram(QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc"),
+                       {"--format", "json", "--materials", s->Path("Materials"), copy});
+        const QJsonObject json = QJsonDocument::fromJson(calc.Out).array().at(0).toObject();
+        QCOMPARE(static_cast<float>(json["total_resistance_c_per_w"].toDouble()),
+                 *TotalResistance(s->state.model));
+        QVERIFY(qAbs(json["heat_source_temp_c"].toDouble() - *HeatSourceTempC(s->state.model)) <
+                1e-4);
     }
 
-    void storedWidthTakesTheShownPrecision() {
+    // What the program shows is never read back; only typed text is.
+    void untypedValuesAreNeverReadBack_data() {
+        QTest::addColumn<float>("thickness");  // inches
+        QTest::addColumn<float>("angle");
+        QTest::newRow("0.004 in. shown as 0.00") << 0.004f << 45.0f;
+        QTest::newRow("8E-05 in.") << 8e-5f << 0.0f;
+        QTest::newRow("negative angle") << 0.01f << -5.0f;
+        QTest::newRow("half degree") << 0.01f << 12.5f;
+    }
+
+    void untypedValuesAreNeverReadBack() {
+        QFETCH(float, thickness);
+        QFETCH(float, angle);
         auto s = Start(LengthUnit::Inches);
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        s->state.prefs.DecimalDigits[2] = 3;
-        s->state.model.Layers[1].Width = 0.12345f;
-        s->state.model.ModelChanged = false;
-        QTest::mouseClick(w.OptLayer[0], Qt::LeftButton);
-        QTest::mouseClick(w.OptLayer[1], Qt::LeftButton);
-        QCOMPARE(w.TextDevWidth->text(), QStringLiteral("0.123"));
-        QCOMPARE(s->state.model.Layers[1].Width, 0.123f);
-        QVERIFY(s->state.model.ModelChanged);
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        model.UnitSystem = LengthUnit::Inches;
+        AddLayer(model, ModelDefaults{});
+        model.Layers[1].Thickness = thickness;
+        model.Layers[1].SpreadAngle = angle;
+        s->desktop.files.push_back(SaveModelNamed(*s, "tiny.mdl", model));
+        s->Action("mnuOpen")->trigger();
+        const std::size_t messages = s->desktop.messages.size();
+        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
+        Leave(*s, s->Edit("TextThickness"));
+        CancelNextDialog();
+        s->Action("mnuDigits")->trigger();
+        QTest::mouseClick(s->Option(0), Qt::LeftButton);
+        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        QCOMPARE(s->desktop.messages.size(), messages);
+        QCOMPARE(s->state.model.Layers[1].Thickness, thickness);
+        QCOMPARE(s->state.model.Layers[1].SpreadAngle, angle);
+        QVERIFY(!s->state.model.ModelChanged);
+    }
+
+    // A click that the field being edited refuses does nothing else.
+    void refusedValueStopsTheClick() {
+        auto s = Start();
+        QVERIFY(s);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        Type(s->Edit("TextThickness"), "99");
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        QCOMPARE(s->state.model.LayerCount, 1);
+        QCOMPARE(s->desktop.messages.back().Title,
+                 QStringLiteral("Layer Thickness Value Out of Range"));
+        QTest::mouseClick(s->Materials(), Qt::LeftButton);
+        QVERIFY(!s->Materials()->view()->isVisible());
+        QTest::mouseClick(s->Option(0), Qt::LeftButton);
+        QCOMPARE(s->state.model.CurrentLayer, 1);
+        QVERIFY(s->Option(1)->isChecked());
+        QCOMPARE(s->desktop.messages.size(), std::size_t{3});
+        QTRY_VERIFY(s->Edit("TextThickness")->hasFocus());
+    }
+
+    // Save, Print and the other commands that use the model commit the typed value first.
+    void commandsThatUseTheModelCommitFirst() {
+        auto s = Start();
+        QVERIFY(s);
+        Type(s->Edit("TextThermOutput"), "5");
+        const QString path = s->Path("typed.mdl");
+        s->desktop.files.push_back(path);
+        s->Action("mnuSaveAs")->trigger();
+        Model saved;
+        QVERIFY(LoadModelFile(saved, s->state.materials, ModelDefaults{}, path.toStdString()).Ok);
+        QCOMPARE(saved.PowerDissipation, 5.0f);
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- typed.mdl"));
+
+        Type(s->Edit("TextThermOutput"), "5000");
+        s->Action("mnuSave")->trigger();
+        QCOMPARE(s->desktop.messages.back().Title,
+                 QStringLiteral("Thermal Output Value Out of Range"));
+        QCOMPARE(saved.PowerDissipation, 5.0f);
     }
 
     void materialSelection() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
-        w.ComboMaterials->setFocus();
-        QTRY_VERIFY(w.ComboMaterials->hasFocus());
-        w.TextThickness->setFocus(Qt::TabFocusReason);
-        QCOMPARE(LastMessage(s->desktop),
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Materials()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(s->Materials()->hasFocus());
+        s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(s->LastMessage(),
                  QStringLiteral("Please select a material for the current layer."));
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Material Selection Required"));
-        QTRY_VERIFY(w.ComboMaterials->hasFocus());
+        QTRY_VERIFY(s->Materials()->hasFocus());
         const int si = MaterialId(*s, "Si");
         QVERIFY(si > 0);
-        w.ComboMaterials->setCurrentIndex(w.ComboMaterials->findData(si));
-        emit w.ComboMaterials->activated(w.ComboMaterials->currentIndex());
+        PickMaterial(*s, si);
         QCOMPARE(s->state.model.Layers[1].MaterialId, si);
         QVERIFY(std::isfinite(s->state.model.Layers[1].Resistance));
     }
 
-    // Changing the angle with the arrows marks the model changed, so the save prompt appears.
-    void angleArrowsMarkTheModelChanged() {
+    // Any move of the angle by the user marks the model changed, so the save prompt appears.
+    void angleMovesMarkTheModelChanged() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->state.model.ModelChanged = false;
-        w.HScrAngle->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        Child<QScrollBar>(s->W(), "HScrAngle")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, 1.0f);
-        QCOMPARE(w.LabelThermAngValue->text(), QStringLiteral("1\u00B0"));
+        QCOMPARE(Text(s->W(), "LabelThermAngValue"), QStringLiteral("1\u00B0"));
         QVERIFY(s->state.model.ModelChanged);
     }
 
     void unitSwitch() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        Type(w.TextDevWidth, "25.4");
-        Leave(w, w.TextDevWidth);
+        Type(s->Edit("TextDevWidth"), "25.4");
+        Leave(*s, s->Edit("TextDevWidth"));
         s->state.model.ModelChanged = false;
-        w.mnuMillimeters->trigger();
+        s->Action("mnuMillimeters")->trigger();
         QVERIFY(!s->state.model.ModelChanged);
-        QVERIFY(w.mnuMillimeters->isChecked() && !w.mnuInches->isChecked());
-        w.mnuInches->trigger();
+        QVERIFY(s->Action("mnuMillimeters")->isChecked() && !s->Action("mnuInches")->isChecked());
+        s->Action("mnuInches")->trigger();
         QCOMPARE(s->state.model.Layers[0].Width, 1.0f);
-        QCOMPARE(w.TextDevWidth->text(), QStringLiteral("1.00"));
-        QCOMPARE(w.LabelLengthUnit->text(), QStringLiteral("in."));
+        QCOMPARE(s->Edit("TextDevWidth")->text(), QStringLiteral("1.00"));
+        QCOMPARE(Text(s->W(), "LabelLengthUnit"), QStringLiteral("in."));
         QVERIFY(s->state.model.ModelChanged);
     }
 
-    // A command from the menu commits the field being edited first.
-    void menuCommandCommitsTheField() {
+    // Commands that discard the model drop a refused value silently and go on to the prompt.
+    void discardingCommandsDropARefusedValue_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("materialFocused");
+        for (const char* command :
+             {"close", "mnuExit", "mnuNew", "mnuOpen", "mnuRecent_1", "drop"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, abc in power").arg(command)))
+                << command << false;
+        }
+        QTest::newRow("exit, layer without material") << "mnuExit" << true;
+        QTest::newRow("close, layer without material") << "close" << true;
+    }
+
+    void discardingCommandsDropARefusedValue() {
+        QFETCH(QString, command);
+        QFETCH(bool, materialFocused);
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        Type(w.TextThermOutput, "5");
-        const QString path = s->Path("typed.mdl");
+        Model other;
+        ResetToNewModel(other, ModelDefaults{});
+        other.ModelName = "Other";
+        const QString path = SaveModelNamed(*s, "other.mdl", other);
+        s->state.prefs.RecentFiles[1] = path.toStdString();
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        if (materialFocused) {
+            s->Materials()->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(s->Materials()->hasFocus());
+        } else {
+            QTest::mouseClick(s->Option(0), Qt::LeftButton);
+            Type(s->Edit("TextThermOutput"), "abc");
+        }
+        s->desktop.answers.push_back(MessageAnswer::No);
         s->desktop.files.push_back(path);
-        w.mnuSaveAs->trigger();
-        Model saved;
-        QVERIFY(LoadModelFile(saved, s->state.materials, ModelDefaults{}, path.toStdString()).Ok);
-        QCOMPARE(saved.PowerDissipation, 5.0f);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- typed.mdl"));
+        if (command == "close") {
+            s->W().close();
+        } else if (command == "drop") {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&s->W(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&s->W(), &drop);
+        } else {
+            s->Action(qPrintable(command))->trigger();
+        }
+        QCOMPARE(s->desktop.messages.size(), std::size_t{1});
+        QCOMPARE(s->LastMessage(),
+                 QStringLiteral("Current model has been changed.  Save these changes?"));
+        if (command == "close" || command == "mnuExit") {
+            QVERIFY(!s->W().isVisible());
+        } else if (command == "mnuNew") {
+            QCOMPARE(s->state.model.LayerCount, 0);
+        } else {
+            QCOMPARE(s->state.model.ModelName, std::string("Other"));
+        }
+        QCOMPARE(s->state.model.PowerDissipation, 1.0f);
+    }
 
-        Type(w.TextThermOutput, "5000");
-        s->desktop.files.push_back(s->Path("never.mdl"));
-        w.mnuOpen->trigger();
-        QVERIFY(s->desktop.fileRequests.size() == 1);
-        QCOMPARE(s->desktop.messages.back().Title,
-                 QStringLiteral("Thermal Output Value Out of Range"));
+    // Alt alone takes the focus to the menu bar; that is not leaving the field.
+    void menuBarFocusCommitsNothing() {
+        auto s = Start();
+        QVERIFY(s);
+        Type(s->Edit("TextThermOutput"), "abc");
+        QFocusEvent out(QEvent::FocusOut, Qt::MenuBarFocusReason);
+        QCoreApplication::sendEvent(s->Edit("TextThermOutput"), &out);
+        QVERIFY(s->desktop.messages.empty());
+    }
+
+    void keyboard() {
+        auto s = Start();
+        QVERIFY(s);
+        QLineEdit* name = s->Edit("TextModelName");
+        name->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(&s->W(), Qt::Key_Tab);
+        QTRY_VERIFY(s->Button("CmdComments")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_VERIFY(s->Button("CmdAddLayer")->hasFocus());
+        QTest::keyClick(s->Button("CmdAddLayer"), Qt::Key_Space);
+        QTest::keyClick(s->Button("CmdAddLayer"), Qt::Key_Space);
+        QCOMPARE(s->state.model.LayerCount, 2);
+
+        s->Option(2)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(s->Option(2), Qt::Key_Up);
+        QTRY_COMPARE(s->state.model.CurrentLayer, std::int16_t{1});
+
+        auto* angle = Child<QScrollBar>(s->W(), "HScrAngle");
+        angle->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(angle, Qt::Key_Right);
+        QCOMPARE(s->state.model.Layers[1].SpreadAngle, 1.0f);
+        auto* swatch = Child<QWidget>(s->W(), "PicColor");
+        QCOMPARE(swatch->focusPolicy(), Qt::TabFocus);
+        swatch->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(swatch, Qt::Key_Space);
+        QCOMPARE(s->state.model.Layers[1].ColorIndex, 1);
+
+        QCOMPARE(s->Action("mnuSave")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(s->Action("mnuExit")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(s->Action("mnuTopics")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QCOMPARE(s->Action("mnuOpen")->text(), QStringLiteral("&Open Existing Model"));
     }
 
     // Yes to the prompt and then a cancelled Save As: the changes are kept, nothing opens.
     void yesThenCancelledSaveAsKeepsTheChanges() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(std::nullopt);
-        w.mnuOpen->trigger();
-        QCOMPARE(s->desktop.messages.back().Text,
-                 QStringLiteral("Current model has been changed.  Save these changes?"));
+        s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::YesNoCancel);
         QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
         QCOMPARE(s->desktop.fileRequests[0].Title, QStringLiteral("Save Model '(Untitled)' As..."));
@@ -452,28 +651,26 @@ private slots:
 
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(std::nullopt);
-        w.mnuExit->trigger();
-        QVERIFY(w.isVisible());
+        s->Action("mnuExit")->trigger();
+        QVERIFY(s->W().isVisible());
     }
 
     void yesThenSaveGoesOnToOpen() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
         Model other;
         ResetToNewModel(other, ModelDefaults{});
         other.ModelName = "Other";
-        const QString path = s->Path("other.mdl");
-        QVERIFY(SaveModelFile(other, path.toStdString()).Ok);
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        const QString path = SaveModelNamed(*s, "other.mdl", other);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(s->Path("mine.mdl"));
         s->desktop.files.push_back(path);
-        w.mnuOpen->trigger();
+        s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.fileRequests[1].Title, QStringLiteral("Open Existing Model"));
         QCOMPARE(s->state.model.ModelName, std::string("Other"));
         QVERIFY(!s->state.model.ModelChanged);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- other.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- other.mdl"));
         Model mine;
         QVERIFY(LoadModelFile(mine, s->state.materials, ModelDefaults{},
                               s->Path("mine.mdl").toStdString())
@@ -488,12 +685,10 @@ private slots:
         ResetToNewModel(model, ModelDefaults{});
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = 999;
-        const QString path = s->Path("unknown.mdl");
-        QVERIFY(SaveModelFile(model, path.toStdString()).Ok);
-        s->desktop.files.push_back(path);
-        s->window->mnuOpen->trigger();
+        s->desktop.files.push_back(SaveModelNamed(*s, "unknown.mdl", model));
+        s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
-        QVERIFY(LastMessage(s->desktop).endsWith("Layer 1: material id 999"));
+        QVERIFY(s->LastMessage().endsWith("Layer 1: material id 999"));
         QCOMPARE(s->state.model.Layers[1].MaterialId, 0);
         QVERIFY(!s->state.model.ModelChanged);
     }
@@ -501,40 +696,36 @@ private slots:
     void failedLoadLeavesANewModelAndTheRecentEntry() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
         const QString path = s->Path("gone.mdl");
         s->state.prefs.RecentFiles[1] = path.toStdString();
         s->desktop.files.push_back(path);
-        w.mnuOpen->trigger();
-        QCOMPARE(LastMessage(s->desktop),
-                 path + "\r\nCannot open specified file.\r\nModel not loaded.");
+        s->Action("mnuOpen")->trigger();
+        QCOMPARE(s->LastMessage(), path + "\r\nCannot open specified file.\r\nModel not loaded.");
         QCOMPARE(s->desktop.messages.back().Icon, MessageIcon::Exclamation);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
         QCOMPARE(s->state.prefs.RecentFiles[1], path.toStdString());
     }
 
     void recentFilesMoveToTheTop() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
         QStringList paths;
+        Model m;
+        ResetToNewModel(m, ModelDefaults{});
         for (const char* name : {"a.mdl", "b.mdl", "c.mdl"}) {
-            Model m;
-            ResetToNewModel(m, ModelDefaults{});
-            paths << s->Path(name);
-            QVERIFY(SaveModelFile(m, paths.back().toStdString()).Ok);
+            paths << SaveModelNamed(*s, name, m);
             s->desktop.files.push_back(paths.back());
-            w.mnuOpen->trigger();
+            s->Action("mnuOpen")->trigger();
         }
-        // The menu shows the path shortened to fit its width.
-        QVERIFY(w.mnuRecent[1]->text().startsWith("&1  /"));
-        QVERIFY(w.mnuRecent[1]->text().endsWith("/c.mdl"));
-        QVERIFY(w.mnuRecent[3]->isVisible() && !w.mnuRecent[4]->isVisible());
-        w.mnuRecent[3]->trigger();
+        // The menu shows the path shortened to fit its width, the file name always whole.
+        QVERIFY(s->Action("mnuRecent_1")->text().startsWith("&1  /"));
+        QVERIFY(s->Action("mnuRecent_1")->text().endsWith("/c.mdl"));
+        QVERIFY(s->Action("mnuRecent_3")->isVisible() && !s->Action("mnuRecent_4")->isVisible());
+        s->Action("mnuRecent_3")->trigger();
         QCOMPARE(s->state.prefs.RecentFiles[1], paths[0].toStdString());
         QCOMPARE(s->state.prefs.RecentFiles[2], paths[2].toStdString());
         QCOMPARE(s->state.prefs.RecentFiles[3], paths[1].toStdString());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Strativex -- a.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- a.mdl"));
     }
 
     void preferencesEndingAfterLine17() {
@@ -546,28 +737,24 @@ private slots:
         const std::string text = PreferencesText(prefs);
         std::size_t cut = 0;
         for (int line = 0; line < 17; ++line) cut = text.find("\r\n", cut) + 2;
-        QFile file(folder + "/prefs.txt");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.substr(0, cut).c_str());
-        file.close();
+        QVERIFY(WriteBytes(folder + "/prefs.txt", QByteArray::fromStdString(text.substr(0, cut))));
         MainWindow window(session->state, session->desktop);
         QVERIFY(window.Start(folder));
         QCOMPARE(session->desktop.messages[0].Text,
                  "Unknown error loading preferences from " + folder +
                      "/prefs.txt\r\nDefault preference settings will be restored.");
-        QVERIFY(!window.mnuRecent[1]->isVisible());
+        QVERIFY(!Child<QAction>(window, "mnuRecent_1")->isVisible());
         QCOMPARE(session->state.model.UnitSystem, LengthUnit::Inches);
     }
 
     void preferencesWrittenAtExitReadBack() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        w.mnuInches->trigger();
+        s->Action("mnuInches")->trigger();
         s->state.prefs.DecimalDigits[6] = 4;
         s->state.model.ModelChanged = false;
-        w.close();
-        QVERIFY(!w.isVisible());
+        s->W().close();
+        QVERIFY(!s->W().isVisible());
         Preferences read;
         QVERIFY(LoadPreferences(read, s->state.folders, s->Path("prefs.txt").toStdString()).Ok);
         QCOMPARE(read.UnitSystem, LengthUnit::Inches);
@@ -578,31 +765,28 @@ private slots:
     void exportAndPrintTheReport() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
         const QString pdf = s->Path("report.pdf");
         s->desktop.files.push_back(pdf);
-        w.mnuExportPdf->trigger();
+        s->Action("mnuExportPdf")->trigger();
         QCOMPARE(s->desktop.fileRequests.back().FileName, QStringLiteral("untitled.pdf"));
-        QFile exported(pdf);
-        QVERIFY(exported.open(QIODevice::ReadOnly));
-        QVERIFY(exported.read(5) == "%PDF-");
+        QVERIFY(ReadBytes(pdf).startsWith("%PDF-"));
 
         auto printer = std::make_unique<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(s->Path("printed.pdf"));
         s->desktop.printers.push_back(std::move(printer));
-        w.mnuPrint->trigger();
+        s->Action("mnuPrint")->trigger();
         QVERIFY(QFileInfo(s->Path("printed.pdf")).size() > 0);
 
         s->desktop.files.push_back(s->Path("missing-folder/report.pdf"));
-        w.mnuExportPdf->trigger();
+        s->Action("mnuExportPdf")->trigger();
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Error Exporting PDF"));
     }
 
     void helpDocumentsOpenFromTheProgramFolder() {
         auto s = Start();
         QVERIFY(s);
-        s->window->mnuHowTo->trigger();
+        s->Action("mnuHowTo")->trigger();
         QCOMPARE(s->desktop.openedDocuments, QStringList{s->Path("SX-How To.pdf")});
     }
 
@@ -610,34 +794,134 @@ private slots:
     void materialsReloadAfterTheEditor() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        const int before = w.ComboMaterials->count();
-        QFile custom(s->Path("Materials/matcust.dat"));
-        QVERIFY(custom.open(QIODevice::WriteOnly));
+        const int before = s->Materials()->count();
+        QByteArray custom;
         for (int i = 0; i < 25; ++i)
-            custom.write(QStringLiteral("%1,\"C%1\",2,0\r\n").arg(500 + i).toLatin1());
-        custom.close();
-        QTimer::singleShot(0, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                dialog->reject();
-            }
-        });
-        w.mnuCustomMat->trigger();
-        QCOMPARE(w.ComboMaterials->count(), before + 25);
+            custom += QStringLiteral("%1,\"C%1\",2,0\r\n").arg(500 + i).toLatin1();
+        QVERIFY(WriteBytes(s->Path("Materials/matcust.dat"), custom));
+        CancelNextDialog();
+        s->Action("mnuCustomMat")->trigger();
+        QCOMPARE(s->Materials()->count(), before + 25);
     }
 
     void closingAsksAndCancelKeepsTheWindow() {
         auto s = Start();
         QVERIFY(s);
-        MainWindow& w = *s->window;
-        QTest::mouseClick(w.CmdAddLayer, Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Cancel);
-        w.close();
-        QVERIFY(w.isVisible());
-        QVERIFY(!QFile::exists(s->Path("prefs.txt.never")));
+        s->W().close();
+        QVERIFY(s->W().isVisible());
         s->desktop.answers.push_back(MessageAnswer::No);
-        w.close();
-        QVERIFY(!w.isVisible());
+        s->W().close();
+        QVERIFY(!s->W().isVisible());
+    }
+
+    void storedPlacement_data() {
+        QTest::addColumn<int>("left");  // twips
+        QTest::addColumn<WindowState>("state");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("on the screen") << 300 << WindowState::Normal << true;
+        QTest::newRow("off every screen") << 30000 << WindowState::Normal << false;
+        QTest::newRow("minimised") << 300 << WindowState::Minimized << true;
+    }
+
+    void storedPlacement() {
+        QFETCH(int, left);
+        QFETCH(WindowState, state);
+        QFETCH(bool, kept);
+        auto session = std::make_unique<Session>();
+        const QString folder = session->dir.path();
+        InstallMaterials(folder);
+        Preferences prefs = PrefsFor(folder, LengthUnit::Inches);
+        prefs.MainWindowLeft = static_cast<std::int16_t>(left);
+        prefs.MainWindowTop = 300;
+        prefs.MainWindowWidth = 10000;
+        prefs.MainWindowState = state;
+        SavePreferences(prefs, (folder + "/prefs.txt").toStdString());
+        MainWindow window(session->state, session->desktop);
+        QVERIFY(window.Start(folder));
+        window.show();
+        QVERIFY(!window.isMinimized());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (kept) {
+            QCOMPARE(window.pos(), QPoint(20, 20));
+        } else {
+            // Centred on the screen, up to the frame the window system adds.
+            QVERIFY(screen.contains(window.frameGeometry()));
+            QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 20);
+        }
+    }
+
+    void windowLayout_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("titleWidth");
+        QTest::addColumn<int>("points");
+        QTest::newRow("narrow") << 10299 << 2000 << 10;
+        QTest::newRow("10300") << 10300 << 2500 << 12;
+        QTest::newRow("11400") << 11400 << 3500 << 16;
+        QTest::newRow("12200") << 12200 << 4500 << 18;
+    }
+
+    // The margins are measured from the outer edge of the window.
+    void windowLayout() {
+        QFETCH(int, width);
+        QFETCH(int, titleWidth);
+        QFETCH(int, points);
+        const WindowLayout layout = ComputeWindowLayout({width, 8000, 5175, 1125, 4950, 2295});
+        QCOMPARE(layout.TableWidth, width - 5175 - 250);
+        QCOMPARE(layout.TableHeight, 8000 - 1125 - 800);
+        QCOMPARE(layout.ScaleHeight, 8000 - 4950 - 800);
+        QCOMPARE(layout.LogoLeft, width - 2295 - 250);
+        QCOMPARE(layout.TitleWidth, titleWidth);
+        QCOMPARE(layout.TitlePointSize, points);
+    }
+
+    // Every caption fits its label, no label runs into the control beside it, and the window
+    // does not shrink below its minimum.
+    void windowKeepsItsControlsReadable() {
+        auto s = Start();
+        QVERIFY(s);
+        s->W().resize(100, 100);
+        QVERIFY(s->W().width() >= 9550 / 15 - 40 && s->W().height() >= 6900 / 15 - 80);
+        const QList<QLabel*> labels = s->W().findChildren<QLabel*>();
+        const QList<QWidget*> inputs = s->W().findChildren<QWidget*>();
+        for (const QLabel* label : labels) {
+            if (label->text().isEmpty() || label->wordWrap() || !label->isVisible()) continue;
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+            const QRect place(label->mapTo(&s->W(), QPoint()), label->size());
+            // Fields on the same row as the label; a caption above its field may touch it.
+            for (const QWidget* input : inputs) {
+                if (!qobject_cast<const QLineEdit*>(input) || !input->isVisible()) continue;
+                const QRect other(input->mapTo(&s->W(), QPoint()), input->size());
+                const int middle = place.center().y();
+                if (middle < other.top() || middle > other.bottom()) continue;
+                QVERIFY2(!place.intersects(other), qPrintable(label->objectName()));
+            }
+        }
+    }
+
+    void longModelNameShowsItsBeginning() {
+        auto s = Start();
+        QVERIFY(s);
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        model.ModelName = "Begins here " + std::string(120, 'x') + " ends here";
+        s->desktop.files.push_back(SaveModelNamed(*s, "long.mdl", model));
+        s->Action("mnuOpen")->trigger();
+        QCOMPARE(s->Edit("TextModelName")->cursorPosition(), 0);
+    }
+
+    void pointerFollowsAClickOnAView() {
+        auto s = Start();
+        QVERIFY(s);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        auto* pointer = Child<QLabel>(s->W(), "LabelLayerPointer");
+        const int atLayer2 = pointer->y();
+        auto* table = Child<QWidget>(s->W(), "PicDisplayData");
+        QTest::mouseClick(table, Qt::LeftButton, {}, QPoint(100, table->height() / 6));
+        QVERIFY(s->state.model.CurrentLayer != 2);
+        QVERIFY(pointer->y() != atLayer2);
     }
 };
 

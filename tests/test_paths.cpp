@@ -66,7 +66,14 @@ private slots:
         QTest::newRow("relative path") << "models/x/heat.mdl" << 12.0 << ".../heat.mdl";
         QTest::newRow("drive") << "C:\\Program Files\\Thermal\\Models\\heatsink.mdl" << 34.0
                                << "C:\\...\\Thermal\\Models\\heatsink.mdl";
-        QTest::newRow("lone name never fits") << "/averyveryverylongname.mdl" << 4.0 << "/.../";
+        QTest::newRow("name alone fits") << "/home/ann/models/heat.mdl" << 9.0 << "heat.mdl";
+        QTest::newRow("long name cut in its middle")
+            << "/srv/examples/gaas_mmic_on_cuw_carrier.mdl" << 21.0
+            << QStringLiteral("gaas_mmic\u2026rrier.mdl");
+        QTest::newRow("multi-byte name cut between characters")
+            << QStringLiteral("/m/\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9.mdl") << 12.0
+            << QStringLiteral("\u00E9\u00E9\u00E9\u2026mdl");
+        QTest::newRow("drive kept") << "D:\\models\\deep\\x.mdl" << 12.0 << "D:\\...\\x.mdl";
     }
 
     void shortenPath() {
