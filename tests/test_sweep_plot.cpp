@@ -228,6 +228,29 @@ private slots:
         QVERIFY(LabelWith(g, "No result"));
     }
 
+    void withoutResults_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("before the first sweep") << 0;
+        QTest::newRow("every point fails") << 5;
+    }
+
+    // Nothing to draw is still a plot: axes, and a gap over all of it when every point failed.
+    void withoutResults() {
+        QFETCH(int, count);
+        Model model = DieOnCopper();
+        model.Layers[2] = SweepLayer(kDivergingId, 1.0f, 0.0f);
+        SweepResult sweep;
+        if (count > 0) sweep = *RunSweep(model, SweepMaterials(), PowerSweep(500, 1000, count));
+        const Plot plot{sweep};
+        const SweepPlotGeometry g = plot.geometry();
+        QVERIFY(g.GridX.size() >= 2 && g.GridY.size() >= 3);
+        QVERIFY(g.Source.Runs.empty() && g.Source.Markers.empty());
+        QCOMPARE(g.Gaps.size(), count > 0 ? std::size_t{1} : std::size_t{0});
+        if (count > 0) QCOMPARE(g.Gaps.front().Band, g.Area);
+        QCOMPARE(PointIndexAt(g, g.Area.center()).has_value(), count > 0);
+        QVERIFY(!SweepPlotImage(plot.inputs(), QSize(320, 200)).isNull());
+    }
+
     void readout_data() {
         QTest::addColumn<int>("point");
         QTest::addColumn<QString>("text");

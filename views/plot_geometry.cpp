@@ -37,8 +37,9 @@ QString TickText(double value) {
 
 double WidestText(const QFontMetricsF& metrics, const std::vector<double>& ticks) {
     double widest = 0.0;
-    for (const double tick : ticks)
+    for (const double tick : ticks) {
         widest = std::max(widest, metrics.horizontalAdvance(TickText(tick)));
+    }
     return widest;
 }
 
@@ -96,6 +97,8 @@ PlotAxis SweptAxis(const SweepPlotInputs& inputs, const PlotData& data, double w
         for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = static_cast<double>(i);
         return {-0.5, count - 0.5, AxisScale::Linear, std::move(ticks)};
     }
+    // A window shows its plot before the first sweep has run.
+    if (data.X.empty()) return ExactAxis(0.0, 1.0, kMostXTicks);
     const auto [low, high] = std::minmax_element(data.X.begin(), data.X.end());
     const double label = WidestText(metrics, {*low, *high}) + kXLabelPadding;
     const int most = std::clamp(static_cast<int>(width / label), 2, kMostXTicks);
@@ -179,6 +182,7 @@ std::optional<double> ModelCoordinate(const SweepResult& sweep, const PlotData& 
         if (at == sweep.Points.end()) return std::nullopt;
         return static_cast<double>(at - sweep.Points.begin());
     }
+    if (data.X.empty()) return std::nullopt;
     const auto [low, high] = std::minmax_element(data.X.begin(), data.X.end());
     if (value < *low || value > *high) return std::nullopt;
     return value;
