@@ -64,7 +64,7 @@ double ExactRise(std::int16_t material, double power, double thicknessMm, double
 
 Q_DECLARE_METATYPE(SweepRequest)
 Q_DECLARE_METATYPE(HandEdit)
-Q_DECLARE_METATYPE(LengthUnit)
+Q_DECLARE_METATYPE(Model)
 
 class TestSweep : public QObject {
     Q_OBJECT
@@ -258,15 +258,17 @@ private slots:
 
     void requestErrors_data() {
         QTest::addColumn<SweepRequest>("request");
-        QTest::addColumn<LengthUnit>("unit");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<QString>("error");
         using Q = SweepQuantity;
-        const auto mm = LengthUnit::Millimeters;
-        const auto in = LengthUnit::Inches;
+        const Model mm = DieOnCopper();
+        const Model in = InInches(DieOnCopper());
+        Model empty = DieOnCopper();
+        empty.LayerCount = 0;
         const auto log = SweepSpacing::Logarithmic;
-        const auto row = [](const char* name, const SweepRequest& request, LengthUnit unit,
+        const auto row = [](const char* name, const SweepRequest& request, const Model& model,
                             const QString& error) {
-            QTest::newRow(name) << request << unit << error;
+            QTest::newRow(name) << request << model << error;
         };
         row("one point", Numeric(Q::Power, 0, 1, 2, 1), mm, "a sweep needs at least 2 points");
         row("too many points", Numeric(Q::Power, 0, 1, 2, kMaxSweepPoints + 1), mm,
@@ -287,6 +289,8 @@ private slots:
             "there is no layer 0: layers are numbered from 1");
         row("layer past the stack", Numeric(Q::SpreadAngle, 4, 1, 2, 3), mm,
             "layer 4 does not exist: the model has 3 layers");
+        row("no layers", Numeric(Q::Power, 0, 1, 2, 3), empty,
+            "the model has no layers to calculate");
         row("material not in the table", Materials(2, {kCopperId, 77}), mm,
             "material id 77 is not in the materials table");
         row("no material", Materials(2, {0, kCopperId}), mm,
@@ -320,22 +324,12 @@ private slots:
     // Every refusal names what is wrong, and a refused request computes nothing.
     void requestErrors() {
         QFETCH(SweepRequest, request);
-        QFETCH(LengthUnit, unit);
+        QFETCH(Model, model);
         QFETCH(QString, error);
         const MaterialTable table = SweepMaterials();
-        const Model model = unit == LengthUnit::Inches ? InInches(DieOnCopper()) : DieOnCopper();
         const auto message = SweepModelError(model, table, request);
         QCOMPARE(QString::fromStdString(message.value_or("")), error);
         QCOMPARE(RunSweep(model, table, request).has_value(), error.isEmpty());
-    }
-
-    void modelWithoutLayersIsRefused() {
-        Model model = DieOnCopper();
-        model.LayerCount = 0;
-        const SweepRequest request = Numeric(SweepQuantity::Power, 0, 1, 2, 3);
-        const auto error = SweepModelError(model, SweepMaterials(), request);
-        QCOMPARE(QString::fromStdString(error.value_or("")),
-                 QString("the model has no layers to calculate"));
     }
 
     // The window holds back recalculation while it loads a model; a sweep still calculates.

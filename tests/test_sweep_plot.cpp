@@ -97,58 +97,44 @@ class TestSweepPlot : public QObject {
     Q_OBJECT
 
 private slots:
-    void roundedAxis_data() {
+    void axisTicks_data() {
+        QTest::addColumn<bool>("log");
         QTest::addColumn<double>("low");
         QTest::addColumn<double>("high");
         QTest::addColumn<int>("most");
         QTest::addColumn<QList<double>>("ticks");
-        QTest::newRow("tens do not fit, twenties do")
-            << 85.3 << 131.7 << 6 << QList<double>{80, 100, 120, 140};
-        QTest::newRow("fifths") << 0.0 << 1.0 << 6 << QList<double>{0, 0.2, 0.4, 0.6, 0.8, 1};
-        QTest::newRow("across zero")
-            << -3.0 << 7.0 << 11 << QList<double>{-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("flat curve") << 50.0 << 50.0 << 5 << QList<double>{46, 48, 50, 52, 54};
-        QTest::newRow("small values")
-            << 0.00012 << 0.00031 << 6 << QList<double>{1e-4, 1.5e-4, 2e-4, 2.5e-4, 3e-4, 3.5e-4};
+        const auto row = [](const char* name, bool log, double low, double high, int most,
+                            const QList<double>& ticks) {
+            QTest::newRow(name) << log << low << high << most << ticks;
+        };
+        row("tens do not fit, twenties do", false, 85.3, 131.7, 6, {80, 100, 120, 140});
+        row("fifths", false, 0, 1, 6, {0, 0.2, 0.4, 0.6, 0.8, 1});
+        row("across zero", false, -3, 7, 11, {-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7});
+        row("flat curve", false, 50, 50, 5, {46, 48, 50, 52, 54});
+        row("small values", false, 0.00012, 0.00031, 6, {1e-4, 1.5e-4, 2e-4, 2.5e-4, 3e-4, 3.5e-4});
+        row("decades", true, 0.5, 900, 8, {1, 10, 100});
+        row("one decade, 1-2-5", true, 1, 10, 8, {1, 2, 5, 10});
+        row("part of a decade, every digit", true, 1, 3, 8, {1, 2, 3});
+        row("every second decade", true, 1e-6, 1, 4, {1e-6, 1e-4, 1e-2, 1});
+        row("no digit inside: linear ticks", true, 1.1, 1.9, 5, {1.2, 1.4, 1.6, 1.8});
     }
 
-    void roundedAxis() {
+    // A result's axis is widened to the ticks around its data; a logarithmic sweep's keeps the
+    // sweep's ends and puts its ticks inside at log-spaced values.
+    void axisTicks() {
+        QFETCH(bool, log);
         QFETCH(double, low);
         QFETCH(double, high);
         QFETCH(int, most);
         QFETCH(QList<double>, ticks);
-        const PlotAxis axis = RoundedAxis(low, high, most);
+        const PlotAxis axis = log ? ExactLogAxis(low, high, most) : RoundedAxis(low, high, most);
         QCOMPARE(axis.Ticks.size(), static_cast<std::size_t>(ticks.size()));
         for (qsizetype i = 0; i < ticks.size(); ++i) QVERIFY(Near(axis.Ticks[i], ticks[i]));
-        QVERIFY(Near(axis.Low, ticks.front()) && Near(axis.High, ticks.back()));
-    }
-
-    void logAxis_data() {
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::addColumn<int>("most");
-        QTest::addColumn<QList<double>>("ticks");
-        QTest::newRow("decades") << 0.5 << 900.0 << 8 << QList<double>{1, 10, 100};
-        QTest::newRow("one decade, 1-2-5") << 1.0 << 10.0 << 8 << QList<double>{1, 2, 5, 10};
-        QTest::newRow("part of a decade, every digit") << 1.0 << 3.0 << 8 << QList<double>{1, 2, 3};
-        QTest::newRow("every second decade")
-            << 1e-6 << 1.0 << 4 << QList<double>{1e-6, 1e-4, 1e-2, 1};
-        QTest::newRow("no digit inside: linear ticks")
-            << 1.1 << 1.9 << 5 << QList<double>{1.2, 1.4, 1.6, 1.8};
-    }
-
-    // The sweep's ends stay the axis's ends; the ticks fall inside at log-spaced values.
-    void logAxis() {
-        QFETCH(double, low);
-        QFETCH(double, high);
-        QFETCH(int, most);
-        QFETCH(QList<double>, ticks);
-        const PlotAxis axis = ExactLogAxis(low, high, most);
-        QCOMPARE(axis.Scale, AxisScale::Logarithmic);
-        QCOMPARE(axis.Low, low);
-        QCOMPARE(axis.High, high);
-        QCOMPARE(axis.Ticks.size(), static_cast<std::size_t>(ticks.size()));
-        for (qsizetype i = 0; i < ticks.size(); ++i) QVERIFY(Near(axis.Ticks[i], ticks[i]));
+        if (!log) {
+            QVERIFY(Near(axis.Low, ticks.front()) && Near(axis.High, ticks.back()));
+            return;
+        }
+        QVERIFY(axis.Scale == AxisScale::Logarithmic && axis.Low == low && axis.High == high);
         QVERIFY(Near(axis.Fraction(std::sqrt(low * high)), 0.5));
     }
 
