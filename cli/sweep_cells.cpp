@@ -7,11 +7,6 @@
 namespace strativex {
 namespace {
 
-std::optional<double> TopTempC(const SweepLayerResult& layer) {
-    if (layer.Status != ResultStatus::Ok) return std::nullopt;
-    return static_cast<double>(layer.TopTempK) - kKelvinOffset;
-}
-
 template <typename T>
 std::optional<std::string> Number(const std::optional<T>& value) {
     return value ? ShortestText(*value) : std::nullopt;
@@ -38,7 +33,7 @@ std::vector<SweepCell> SweepPointCells(const SweepResult& sweep, std::size_t ind
         {"failed_layer", failed ? std::optional(std::to_string(point.FailedLayer)) : std::nullopt});
     for (int i = 1; i <= sweep.LayerCount; ++i) {
         cells.push_back({LayerColumn(i, "top_temp_c"),
-                         Number(TopTempC(point.Layers[static_cast<std::size_t>(i - 1)]))});
+                         Number(point.Layers[static_cast<std::size_t>(i - 1)].TopTempC())});
     }
     return cells;
 }

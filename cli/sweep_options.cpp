@@ -41,8 +41,9 @@ std::optional<int> ReadCount(const std::string& text) {
 std::optional<std::string> ReadRange(SweepRequest& request, const std::string& quantity,
                                      const std::string& range) {
     const std::vector<std::string> parts = Split(range, ':');
-    if (parts.size() != 3)
+    if (parts.size() != 3) {
         return "--sweep " + quantity + " needs FROM:TO:STEPS, not '" + range + "'";
+    }
     for (int i = 0; i < 2; ++i) {
         const auto value = ParseDecimal(parts[static_cast<std::size_t>(i)]);
         if (!value) return "'" + parts[static_cast<std::size_t>(i)] + "' is not a number";

@@ -72,10 +72,9 @@ TextRow Row(const SweepResult& sweep, const SweepPoint& point, const MaterialTab
     };
     for (int i = 0; i < sweep.LayerCount; ++i) {
         const SweepLayerResult& layer = point.Layers[static_cast<std::size_t>(i)];
-        row.push_back(
-            layer.Status == ResultStatus::Ok
-                ? Formatted(static_cast<double>(layer.TopTempK) - kKelvinOffset, kTemperatureSlot)
-                : std::string(MissingResultMark(layer.Status)));
+        const auto temp = layer.TopTempC();
+        row.push_back(temp ? Formatted(*temp, kTemperatureSlot)
+                           : std::string(MissingResultMark(layer.Status)));
     }
     return row;
 }

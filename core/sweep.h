@@ -49,6 +49,11 @@ bool IsLayerQuantity(SweepQuantity quantity);
 struct SweepLayerResult {
     float TopTempK = 0.0f;  // NaN without a result
     ResultStatus Status = ResultStatus::Ok;
+
+    std::optional<double> TopTempC() const {
+        if (Status != ResultStatus::Ok) return std::nullopt;
+        return static_cast<double>(TopTempK) - kKelvinOffset;
+    }
 };
 
 struct SweepPoint {

@@ -9,11 +9,6 @@ namespace {
 // The narrowest band still seen, for a single failed point among many.
 constexpr double kMinGapWidth = 3.0;
 
-std::optional<double> TopTempC(const SweepLayerResult& layer) {
-    if (layer.Status != ResultStatus::Ok) return std::nullopt;
-    return static_cast<double>(layer.TopTempK) - kKelvinOffset;
-}
-
 bool SameGap(const SweepPoint& a, const SweepPoint& b) {
     return !b.HasResult() && a.FailedLayer == b.FailedLayer && a.Cause == b.Cause;
 }
@@ -43,7 +38,7 @@ PlotData PlotDataOf(const SweepPlotInputs& inputs) {
         data.Source.push_back(point.HeatSourceTempC);
         data.Resistance.push_back(point.TotalResistance);
         for (std::size_t i = 0; i < data.Layers.size(); ++i) {
-            data.Layers[i].push_back(TopTempC(point.Layers[i]));
+            data.Layers[i].push_back(point.Layers[i].TopTempC());
         }
     }
     return data;
