@@ -80,7 +80,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             option.Value = args[++i];
         }
         if (option.Name == "--sweep" || option.Name == "--layer") {
-            (option.Name == "--sweep" ? sweep.Spec : sweep.Layer) = *option.Value;
+            (option.Name == "--sweep" ? sweep.Definition : sweep.Layer) = *option.Value;
             continue;
         }
         if (const auto error = ApplyOption(options, option.Name, *option.Value)) {

@@ -70,10 +70,10 @@ std::optional<std::string> ReadLayer(SweepRequest& request, const SweepArguments
 }
 
 std::optional<std::string> ReadRequest(SweepRequest& request, const SweepArguments& sweep) {
-    const std::string& spec = *sweep.Spec;
-    const auto equals = spec.find('=');
+    const std::string& definition = *sweep.Definition;
+    const auto equals = definition.find('=');
     if (equals == std::string::npos) return "--sweep needs QUANTITY=FROM:TO:STEPS";
-    const std::string name = spec.substr(0, equals);
+    const std::string name = definition.substr(0, equals);
     const auto quantity = SweepQuantityNamed(name);
     if (!quantity) {
         return "unknown sweep quantity '" + name + "' (" + SweepQuantityNames() + ")";
@@ -81,7 +81,7 @@ std::optional<std::string> ReadRequest(SweepRequest& request, const SweepArgumen
     request.Quantity = *quantity;
     request.Spacing = sweep.Logarithmic ? SweepSpacing::Logarithmic : SweepSpacing::Linear;
     if (auto error = ReadLayer(request, sweep, name)) return error;
-    const std::string values = spec.substr(equals + 1);
+    const std::string values = definition.substr(equals + 1);
     if (auto error = request.Quantity == SweepQuantity::Material
                          ? ReadMaterialIds(request, values)
                          : ReadRange(request, name, values)) {
@@ -93,7 +93,7 @@ std::optional<std::string> ReadRequest(SweepRequest& request, const SweepArgumen
 }  // namespace
 
 std::optional<std::string> ApplySweepArguments(CalcOptions& options, const SweepArguments& sweep) {
-    if (!sweep.Spec) {
+    if (!sweep.Definition) {
         if (sweep.Layer || sweep.Logarithmic) return "--layer and --log are only used with --sweep";
         return std::nullopt;
     }

@@ -10,7 +10,7 @@ namespace strativex {
 // The sweep's options as typed: --sweep QUANTITY=FROM:TO:STEPS (material=A,B,C), --layer N,
 // --log.
 struct SweepArguments {
-    std::optional<std::string> Spec;
+    std::optional<std::string> Definition;
     std::optional<std::string> Layer;
     bool Logarithmic = false;
 };
