@@ -1,5 +1,7 @@
 #include "cli/calc_options.h"
 
+#include "cli/sweep_options.h"
+
 namespace strativex {
 namespace {
 
@@ -50,6 +52,7 @@ std::optional<std::string> ApplyOption(CalcOptions& options, const std::string& 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     ParsedArguments parsed;
     CalcOptions& options = parsed.Options;
+    SweepArguments sweep;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -62,14 +65,23 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             continue;
         }
         if (arg == "--help" || arg == "-h") return {Kind::Help, {}, {}};
+        if (arg == "--log") {
+            sweep.Logarithmic = true;
+            continue;
+        }
         OptionValue option = SplitOption(arg);
         if (option.Name != "--materials" && option.Name != "--format" &&
-            option.Name != "--report-pdf" && option.Name != "--prefs") {
+            option.Name != "--report-pdf" && option.Name != "--prefs" && option.Name != "--sweep" &&
+            option.Name != "--layer") {
             return UsageError("unknown option '" + arg + "'");
         }
         if (!option.Value) {
             if (i + 1 == args.size()) return UsageError(option.Name + " needs a value");
             option.Value = args[++i];
+        }
+        if (option.Name == "--sweep" || option.Name == "--layer") {
+            (option.Name == "--sweep" ? sweep.Definition : sweep.Layer) = *option.Value;
+            continue;
         }
         if (const auto error = ApplyOption(options, option.Name, *option.Value)) {
             return UsageError(*error);
@@ -82,6 +94,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (options.PrefsPath && !options.ReportPdfPath) {
         return UsageError("--prefs is only used with --report-pdf");
     }
+    if (const auto error = ApplySweepArguments(options, sweep)) return UsageError(*error);
     return parsed;
 }
 

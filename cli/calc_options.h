@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sweep.h"
+
 namespace strativex {
 
 enum class OutputFormat { Table, Json, Csv };
@@ -15,6 +17,8 @@ struct CalcOptions {
     // The printed report of the one model, as a PDF, and the preferences its header comes from.
     std::optional<std::string> ReportPdfPath;
     std::optional<std::string> PrefsPath;
+    // Instead of the results, the one model's results as one of its values is swept.
+    std::optional<SweepRequest> Sweep;
 };
 
 struct ParsedArguments {

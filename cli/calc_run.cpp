@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
 #include "cli/loaded_model.h"
+#include "cli/sweep_run.h"
 #include "cli/table_report.h"
 #include "cli/usage_text.h"
 #include "core/material_loader.h"
@@ -90,6 +91,11 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         RecalculateModel(loaded.Data, table);
         resultMissing = resultMissing || FirstLayerWithoutResult(loaded.Data).has_value();
         models.push_back(std::move(loaded));
+    }
+    if (options.Sweep) {
+        // The one model a sweep takes could not be read: its message is out already.
+        if (models.empty()) return kExitReadFailure;
+        return PrintSweep(models.front(), table, *options.Sweep, options.Format, out, err);
     }
     out << Report(options.Format, models, table);
     if (options.ReportPdfPath && !models.empty() &&

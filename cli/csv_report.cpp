@@ -1,5 +1,6 @@
 #include "cli/csv_report.h"
 
+#include "cli/csv_text.h"
 #include "cli/model_summary.h"
 #include "cli/number_text.h"
 #include "core/thermal_calc.h"
@@ -14,16 +15,6 @@ constexpr const char* kHeader =
     "width,length,spread_angle_deg,area,resistance_c_per_w,top_temp_k,top_temp_c,status";
 constexpr const char* kLineEnd = "\r\n";
 
-std::string Field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 template <typename T>
 std::string Number(const std::optional<T>& value) {
     return value ? ShortestText(*value).value_or("") : "";
@@ -36,19 +27,20 @@ std::string Number(float value) {
 // The columns every line of one model repeats.
 std::string ModelFields(const LoadedModel& loaded) {
     const Model& model = loaded.Data;
-    return Field(loaded.Path) + "," + Field(Windows1252ToUtf8(model.ModelName)) + "," +
+    return CsvField(loaded.Path) + "," + CsvField(Windows1252ToUtf8(model.ModelName)) + "," +
            std::string(UnitName(model.UnitSystem)) + "," + Number(model.PowerDissipation) + "," +
            Number(model.IsothermalTemp) + "," + Number(HeatSourceTempC(model)) + "," +
            Number(TotalResistance(model)) + "," + std::string(StatusName(ModelStatus(model)));
 }
 
 std::string LayerFields(const MaterialTable& table, const Layer& layer, int index) {
-    return std::to_string(index) + "," + Field(Windows1252ToUtf8(layer.Description)) + "," +
-           std::to_string(layer.MaterialId) + "," + Field(MaterialName(table, layer).value_or("")) +
-           "," + Number(layer.Thickness) + "," + Number(layer.Width) + "," + Number(layer.Length) +
-           "," + Number(layer.SpreadAngle) + "," + Number(layer.Area) + "," +
-           Number(ResistanceOf(layer)) + "," + Number(TopTempKOf(layer)) + "," +
-           Number(TopTempCOf(layer)) + "," + std::string(StatusName(layer.Status));
+    return std::to_string(index) + "," + CsvField(Windows1252ToUtf8(layer.Description)) + "," +
+           std::to_string(layer.MaterialId) + "," +
+           CsvField(MaterialName(table, layer).value_or("")) + "," + Number(layer.Thickness) + "," +
+           Number(layer.Width) + "," + Number(layer.Length) + "," + Number(layer.SpreadAngle) +
+           "," + Number(layer.Area) + "," + Number(ResistanceOf(layer)) + "," +
+           Number(TopTempKOf(layer)) + "," + Number(TopTempCOf(layer)) + "," +
+           std::string(StatusName(layer.Status));
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+#include "cli/sweep_cells.h"
+
+#include "cli/model_summary.h"
+#include "cli/number_text.h"
+#include "cli/sweep_names.h"
+
+namespace strativex {
+namespace {
+
+template <typename T>
+std::optional<std::string> Number(const std::optional<T>& value) {
+    return value ? ShortestText(*value) : std::nullopt;
+}
+
+}  // namespace
+
+std::vector<SweepCell> SweepPointCells(const SweepResult& sweep, std::size_t index,
+                                       const MaterialTable& table) {
+    const SweepPoint& point = sweep.Points[index];
+    std::vector<SweepCell> cells{
+        {"point", std::to_string(index + 1)},
+        {SweptColumn(sweep), ShortestText(point.Value)},
+    };
+    if (sweep.Request.Quantity == SweepQuantity::Material) {
+        cells.push_back({LayerColumn(sweep.Request.Layer, "material"),
+                         SweptMaterialName(table, point.Value), true});
+    }
+    const bool failed = !point.HasResult();
+    cells.push_back({"heat_source_temp_c", Number(point.HeatSourceTempC)});
+    cells.push_back({"total_resistance_c_per_w", Number(point.TotalResistance)});
+    cells.push_back({"status", std::string(StatusName(point.Cause)), true});
+    cells.push_back(
+        {"failed_layer", failed ? std::optional(std::to_string(point.FailedLayer)) : std::nullopt});
+    for (int i = 1; i <= sweep.LayerCount; ++i) {
+        cells.push_back({LayerColumn(i, "top_temp_c"),
+                         Number(point.Layers[static_cast<std::size_t>(i - 1)].TopTempC())});
+    }
+    return cells;
+}
+
+}  // namespace strativex

@@ -1,0 +1,139 @@
+#include "core/sweep.h"
+
+#include <cmath>
+
+#include "core/sweep_check.h"
+#include "core/thermal_calc.h"
+
+namespace strativex {
+namespace {
+
+// The swept field of a model, for reading and for writing; a material id travels as a float,
+// which holds every 16-bit id exactly.
+template <typename M>
+auto& NumericField(M& model, SweepQuantity quantity, int layer) {
+    auto& record = model.Layers[static_cast<std::size_t>(layer)];
+    auto& source = model.Layers[0];
+    switch (quantity) {
+        case SweepQuantity::Power:
+            return model.PowerDissipation;
+        case SweepQuantity::IsothermalTemp:
+            return model.IsothermalTemp;
+        case SweepQuantity::DeviceWidth:
+            return source.Width;
+        case SweepQuantity::DeviceLength:
+            return source.Length;
+        case SweepQuantity::Width:
+            return record.Width;
+        case SweepQuantity::Length:
+            return record.Length;
+        case SweepQuantity::SpreadAngle:
+            return record.SpreadAngle;
+        case SweepQuantity::Thickness:
+        case SweepQuantity::Material:
+            break;
+    }
+    return record.Thickness;
+}
+
+float PointValue(const SweepRequest& request, int index) {
+    const int last = request.PointCount - 1;
+    if (index == 0) return static_cast<float>(request.From);
+    if (index == last) return static_cast<float>(request.To);
+    const double fraction = static_cast<double>(index) / last;
+    if (request.Spacing == SweepSpacing::Logarithmic) {
+        return static_cast<float>(request.From * std::pow(request.To / request.From, fraction));
+    }
+    return static_cast<float>(request.From + (request.To - request.From) * fraction);
+}
+
+SweepPoint PointOf(const Model& model, float value) {
+    SweepPoint point;
+    point.Value = value;
+    point.HeatSourceTempC = HeatSourceTempC(model);
+    point.TotalResistance = TotalResistance(model);
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        const Layer& layer = model.Layers[i];
+        point.Layers[static_cast<std::size_t>(i - 1)] = {layer.TopTemp, layer.Status};
+    }
+    // The calculation walks up from the base, so the lowest failed layer stopped it; those
+    // above it only depend on it.
+    for (int i = model.LayerCount; i >= 1; --i) {
+        if (!HasResult(model.Layers[i])) {
+            point.FailedLayer = i;
+            point.Cause = model.Layers[i].Status;
+            break;
+        }
+    }
+    return point;
+}
+
+}  // namespace
+
+bool IsLayerQuantity(SweepQuantity quantity) {
+    switch (quantity) {
+        case SweepQuantity::Power:
+        case SweepQuantity::IsothermalTemp:
+        case SweepQuantity::DeviceWidth:
+        case SweepQuantity::DeviceLength:
+            return false;
+        case SweepQuantity::Thickness:
+        case SweepQuantity::Width:
+        case SweepQuantity::Length:
+        case SweepQuantity::SpreadAngle:
+        case SweepQuantity::Material:
+            return true;
+    }
+    return false;
+}
+
+std::vector<float> SweepValues(const SweepRequest& request) {
+    std::vector<float> values;
+    if (request.Quantity == SweepQuantity::Material) {
+        values.assign(request.MaterialIds.begin(), request.MaterialIds.end());
+        return values;
+    }
+    if (request.PointCount < 2 || request.PointCount > kMaxSweepPoints) return values;
+    values.reserve(static_cast<std::size_t>(request.PointCount));
+    for (int i = 0; i < request.PointCount; ++i) values.push_back(PointValue(request, i));
+    return values;
+}
+
+float SweptValueOf(const Model& model, SweepQuantity quantity, int layer) {
+    if (quantity == SweepQuantity::Material) {
+        return model.Layers[static_cast<std::size_t>(layer)].MaterialId;
+    }
+    return NumericField(model, quantity, layer);
+}
+
+void ApplySweepValue(Model& model, SweepQuantity quantity, int layer, float value) {
+    if (quantity == SweepQuantity::Material) {
+        model.Layers[static_cast<std::size_t>(layer)].MaterialId = static_cast<std::int16_t>(value);
+        return;
+    }
+    NumericField(model, quantity, layer) = value;
+}
+
+std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
+                                    const SweepRequest& request) {
+    if (SweepModelError(model, table, request)) return std::nullopt;
+    const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
+    SweepResult result{request,
+                       model.UnitSystem,
+                       model.LayerCount,
+                       SweptValueOf(model, request.Quantity, layer),
+                       {}};
+    const std::vector<float> values = SweepValues(request);
+    result.Points.reserve(values.size());
+    Model copy = model;
+    // A model whose window holds back recalculation is still swept.
+    copy.SuspendUpdates = false;
+    for (const float value : values) {
+        ApplySweepValue(copy, request.Quantity, layer, value);
+        RecalculateModel(copy, table);
+        result.Points.push_back(PointOf(copy, value));
+    }
+    return result;
+}
+
+}  // namespace strativex

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/material_table.h"
+#include "core/model.h"
+#include "core/sweep.h"
+
+namespace strativex {
+
+// The quantity as a sentence names it: "power", "layer 2 thickness".
+std::string SweepQuantityText(SweepQuantity quantity, int layer);
+
+// Why the request cannot run on any model; nothing when it can.
+std::optional<std::string> SweepRequestError(const SweepRequest& request);
+
+// Why it cannot run on this model: the layer must exist and every point must be a value the
+// window accepts for that field in the model's units, or a material of the table.
+std::optional<std::string> SweepModelError(const Model& model, const MaterialTable& table,
+                                           const SweepRequest& request);
+
+}  // namespace strativex

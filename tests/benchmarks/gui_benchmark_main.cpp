@@ -1,0 +1,14 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+// The main of the benchmarks that draw: fonts and painters need an application, and a
+// benchmark run needs no display.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,119 @@
+#include "views/plot_painter.h"
+
+#include <QPainter>
+#include <QPen>
+
+namespace strativex {
+namespace {
+
+constexpr double kMarkerRadius = 2.5;
+
+QPen Pen(const PlotLine& line) {
+    QPen pen(line.Color, line.Width, line.Style);
+    pen.setCapStyle(Qt::FlatCap);
+    // Round joins on a thousand short segments cost half of a redraw; at two pixels bevels
+    // look the same.
+    pen.setJoinStyle(Qt::BevelJoin);
+    return pen;
+}
+
+void DrawLabel(QPainter& painter, const PlotLabel& label) {
+    painter.setFont(PlotFont(label.Font));
+    painter.setPen(label.Color);
+    if (!label.Vertical) {
+        painter.drawText(label.Box, label.Align, label.Text);
+        return;
+    }
+    painter.save();
+    painter.translate(label.Box.center());
+    painter.rotate(-90.0);
+    const QSizeF turned(label.Box.height(), label.Box.width());
+    painter.drawText(QRectF(QPointF(-turned.width() / 2.0, -turned.height() / 2.0), turned),
+                     label.Align, label.Text);
+    painter.restore();
+}
+
+void DrawFrame(QPainter& painter, const SweepPlotGeometry& g) {
+    const QRectF& a = g.Area;
+    painter.setPen(QPen(kGridColor, 1.0));
+    for (const double x : g.GridX) painter.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
+    for (const double y : g.GridY) painter.drawLine(QPointF(a.left(), y), QPointF(a.right(), y));
+    painter.setPen(QPen(kAxisColor, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(a);
+    for (const double x : g.GridX) {
+        painter.drawLine(QPointF(x, a.bottom()), QPointF(x, a.bottom() + kPlotTickLength));
+    }
+    for (const double y : g.GridY) {
+        painter.drawLine(QPointF(a.left() - kPlotTickLength, y), QPointF(a.left(), y));
+        painter.drawLine(QPointF(a.right(), y), QPointF(a.right() + kPlotTickLength, y));
+    }
+}
+
+void DrawSeries(QPainter& painter, const PlotSeries& series) {
+    painter.setPen(Pen(series.Line));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPolygonF& run : series.Runs) painter.drawPolyline(run);
+    if (series.Marker == PlotMarker::Square) {
+        // Hollow, so that a source dot under it still shows.
+        painter.setPen(QPen(series.Line.Color, 1.5));
+        const QSizeF size(2 * kMarkerRadius + 1, 2 * kMarkerRadius + 1);
+        for (const QPointF& at : series.Markers) {
+            painter.drawRect(QRectF(at - QPointF(size.width(), size.height()) / 2.0, size));
+        }
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(series.Line.Color);
+    for (const QPointF& at : series.Markers) painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
+}
+
+void DrawLegendSamples(QPainter& painter, const SweepPlotGeometry& g) {
+    for (const PlotLegendEntry& entry : g.Legend) {
+        const QRectF& box = entry.Sample;
+        if (!entry.Line) {
+            painter.fillRect(box, kGapColor);
+            continue;
+        }
+        painter.setPen(Pen(*entry.Line));
+        painter.drawLine(QPointF(box.left(), box.center().y()),
+                         QPointF(box.right(), box.center().y()));
+    }
+}
+
+}  // namespace
+
+void DrawSweepPlot(QPainter& painter, const SweepPlotGeometry& g) {
+    painter.save();
+    painter.fillRect(QRectF(QPointF(), g.Size), Qt::white);
+    for (const PlotGap& gap : g.Gaps) painter.fillRect(gap.Band, kGapColor);
+    DrawFrame(painter, g);
+    if (g.ModelX) {
+        painter.setPen(Pen({kModelMarkColor, 1.0, Qt::DotLine}));
+        painter.drawLine(QPointF(*g.ModelX, g.Area.top()), QPointF(*g.ModelX, g.Area.bottom()));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(
+        g.Area.adjusted(-kMarkerRadius, -kMarkerRadius, kMarkerRadius, kMarkerRadius));
+    for (const PlotSeries& series : g.LayerTops) DrawSeries(painter, series);
+    DrawSeries(painter, g.Source);
+    DrawSeries(painter, g.Resistance);
+    painter.setClipping(false);
+    DrawLegendSamples(painter, g);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const PlotLabel& label : g.Labels) DrawLabel(painter, label);
+    painter.restore();
+}
+
+SweepPlotGeometry PaintSweepPlot(QPainter& painter, const QRectF& target, double layoutScale,
+                                 const SweepPlotInputs& inputs) {
+    const SweepPlotGeometry geometry = ComputeSweepPlot(inputs, target.size() / layoutScale);
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(layoutScale, layoutScale);
+    DrawSweepPlot(painter, geometry);
+    painter.restore();
+    return geometry;
+}
+
+}  // namespace strativex

@@ -1,0 +1,97 @@
+#include "views/plot_texts.h"
+
+#include "core/sweep_check.h"
+#include "core/units.h"
+#include "views/model_text.h"
+
+namespace strativex {
+namespace {
+
+const QString kDegree = QStringLiteral("\u00B0");
+const QString kDash = QStringLiteral(" \u2014 ");
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString SweptUnit(const SweepResult& sweep) {
+    switch (sweep.Request.Quantity) {
+        case SweepQuantity::Power:
+            return QStringLiteral("W");
+        case SweepQuantity::IsothermalTemp:
+            return kDegree + "C";
+        case SweepQuantity::DeviceWidth:
+        case SweepQuantity::DeviceLength:
+        case SweepQuantity::Thickness:
+        case SweepQuantity::Width:
+        case SweepQuantity::Length:
+            return Latin1(UnitLabel(sweep.Unit));
+        case SweepQuantity::SpreadAngle:
+            return kDegree;
+        case SweepQuantity::Material:
+            break;
+    }
+    return {};
+}
+
+QString Capitalised(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+QString Formatted(double value, int slot, const DecimalDigitsTable& digits) {
+    return QString::fromStdString(FormatValue(value, slot, digits));
+}
+
+}  // namespace
+
+QString SweptName(const SweepResult& sweep) {
+    return Capitalised(
+        QString::fromStdString(SweepQuantityText(sweep.Request.Quantity, sweep.Request.Layer)));
+}
+
+QString SweptAxisTitle(const SweepResult& sweep) {
+    const QString name = SweptName(sweep);
+    const QString unit = SweptUnit(sweep);
+    return unit.isEmpty() ? name : name + " (" + unit + ")";
+}
+
+QString TemperatureAxisTitle() {
+    return "Temperature (" + kDegree + "C)";
+}
+
+QString ResistanceAxisTitle() {
+    return "Total resistance (" + kDegree + "C/W)";
+}
+
+QString SweptValueText(const SweepPlotInputs& inputs, float value) {
+    const SweepResult& sweep = inputs.sweep;
+    if (sweep.Request.Quantity == SweepQuantity::Material) {
+        const MaterialTable& table = inputs.materials;
+        return FromModelText(
+            table.Materials[FindMaterialIndex(table, static_cast<int>(value))].Name);
+    }
+    const QString unit = SweptUnit(sweep);
+    const QString number = QString::fromStdString(NumberText(value));
+    return unit == kDegree ? number + unit : number + " " + unit;
+}
+
+QString GapReason(const SweepPoint& point) {
+    return QStringLiteral("layer %1: %2")
+        .arg(point.FailedLayer)
+        .arg(Latin1(MissingResultMark(point.Cause)));
+}
+
+QString PointReadout(const SweepPlotInputs& inputs, std::size_t index) {
+    const SweepPoint& point = inputs.sweep.Points[index];
+    const QString value =
+        SweptName(inputs.sweep) + " " + SweptValueText(inputs, point.Value) + kDash;
+    if (!point.HasResult()) return value + GapReason(point);
+    return value + "heat source " +
+           Formatted(*point.HeatSourceTempC, kTemperatureSlot, inputs.digits) + " " + kDegree +
+           "C, total resistance " +
+           Formatted(*point.TotalResistance, kResistanceSlot, inputs.digits) + " " + kDegree +
+           "C/W";
+}
+
+}  // namespace strativex
