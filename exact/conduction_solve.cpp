@@ -18,10 +18,16 @@ using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lowe
                                         LineMultigrid>;
 
 // A temperature-dependent conductivity can run away (K falling as T rises faster than the
-// spreading makes up for it); the iteration then stops instead of computing with infinities.
-bool AllFinite(const std::vector<double>& conductivity, const std::vector<double>& riseK) {
+// spreading makes up for it) until it overflows or vanishes; a vanished K would silently cut
+// cells out of the body, so the iteration stops instead.
+bool AllUsable(const std::vector<double>& conductivity, const std::vector<double>& riseK,
+               const std::vector<double>& atBase) {
     for (std::size_t c = 0; c < conductivity.size(); ++c) {
-        if (!std::isfinite(riseK[c]) || !std::isfinite(conductivity[c])) return false;
+        const bool inBody = atBase[c] > 0.0;
+        if (!std::isfinite(riseK[c]) || !std::isfinite(conductivity[c]) ||
+            (inBody && !(conductivity[c] > 0.0))) {
+            return false;
+        }
     }
     return true;
 }
@@ -69,7 +75,9 @@ double ToleranceAfter(double change, const std::vector<double>& rise, const Exac
 double LargestChange(const std::vector<double>& before, const std::vector<double>& after) {
     double change = 0.0;
     for (std::size_t c = 0; c < before.size(); ++c) {
-        change = std::max(change, std::fabs(after[c] - before[c]));
+        const double difference = std::fabs(after[c] - before[c]);
+        // Written so that a NaN is kept, never passed over as "no change".
+        if (!(difference <= change)) change = difference;
     }
     return change;
 }
@@ -103,9 +111,11 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     const bool constant = std::all_of(stack.Layers.begin(), stack.Layers.end(),
                                       [](const StackLayer& layer) { return layer.B == 0.0; });
     double tolerance = constant ? options.SolverTolerance : kLoosestTolerance;
+    const std::vector<double> atBase =
+        CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
     for (int iteration = 1; iteration <= options.MaxConductivityIterations; ++iteration) {
         const std::vector<double> conductivity = CellConductivity(grid, stack, solution.RiseK);
-        if (!AllFinite(conductivity, solution.RiseK)) break;
+        if (!AllUsable(conductivity, solution.RiseK, atBase)) break;
         const std::vector<double> before = solution.RiseK;
         const LinearStep step =
             SolveLinear(grid, conductivity, heat, options, tolerance, hooks.Cancel, solution.RiseK);
@@ -128,6 +138,9 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     }
     if (solution.Status == SolveStatus::Converged) {
         solution.Conductivity = CellConductivity(grid, stack, solution.RiseK);
+        if (!AllUsable(solution.Conductivity, solution.RiseK, atBase)) {
+            solution.Status = SolveStatus::NotConverged;
+        }
     }
     return solution;
 }

@@ -134,6 +134,9 @@ ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
     result.Field = FieldOf(fine, stack, fineSolution);
     FillTemperatures(MeasureField(result.Field),
                      MeasureField(FieldOf(coarse, stack, coarseSolution)), stack, result);
+    if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
+        return Stopped(SolveStatus::NotConverged);
+    }
     FillComparison(model, table, result);
     FillPictures(stack, result);
     result.Cells = fine.CellCount();
