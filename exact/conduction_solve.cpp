@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kToleranceShare = 1e-3;
 constexpr double kLoosestTolerance = 1e-4;
+constexpr double kNearlySettled = 10.0;
 
 using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
                                         LineMultigrid>;
@@ -65,8 +66,11 @@ LinearStep SolveLinear(const Grid& grid, const std::vector<double>& conductivity
 }
 
 // Early conductivity iterations move temperatures by far more than a loose linear solve gets
-// wrong, so each solve only needs to be a little finer than the change the last one made.
+// wrong, so each solve only needs to be a little finer than the change the last one made. Once
+// the changes near the tolerance, the solve is as fine as asked, so that the iteration that
+// meets the tolerance can be the last.
 double ToleranceAfter(double change, const std::vector<double>& rise, const ExactOptions& options) {
+    if (change < kNearlySettled * options.TemperatureTolerance) return options.SolverTolerance;
     const double largest = *std::max_element(rise.begin(), rise.end());
     const double wanted = kToleranceShare * change / largest;
     return std::clamp(wanted, options.SolverTolerance, kLoosestTolerance);
@@ -143,19 +147,6 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
         }
     }
     return solution;
-}
-
-std::vector<double> Refined(const Grid& coarse, const Grid& fine,
-                            const std::vector<double>& coarseValues) {
-    std::vector<double> values(fine.CellCount(), 0.0);
-    for (int i = 0; i < fine.Nx(); ++i) {
-        for (int j = 0; j < fine.Ny(); ++j) {
-            for (int l = 0; l < fine.Nz(); ++l) {
-                values[fine.Index(i, j, l)] = coarseValues[coarse.Index(i / 2, j / 2, l / 2)];
-            }
-        }
-    }
-    return values;
 }
 
 }  // namespace strativex::exact

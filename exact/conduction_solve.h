@@ -38,8 +38,4 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
 std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
                                      const std::vector<double>& riseK);
 
-// The coarse solution spread onto the grid twice as fine (each coarse cell holds 2 x 2 x 2).
-std::vector<double> Refined(const Grid& coarse, const Grid& fine,
-                            const std::vector<double>& coarseValues);
-
 }  // namespace strativex::exact

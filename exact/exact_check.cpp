@@ -6,6 +6,7 @@
 
 #include "exact/conduction_solve.h"
 #include "exact/grid.h"
+#include "exact/refinement.h"
 #include "exact/richardson.h"
 #include "exact/spreading_estimate.h"
 #include "exact/stack.h"
