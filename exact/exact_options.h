@@ -5,7 +5,8 @@
 namespace strativex::exact {
 
 struct ExactOptions {
-    // Scales the number of cells along every axis: 2 is twice as fine (eight times the cells).
+    // Divides the cell sizes: 2 halves them wherever the least cells per segment and per layer
+    // do not already set the count.
     double Fineness = 1.0;
     // Cells through every layer of the fine grid, however thin; the coarse grid has half.
     int MinCellsPerLayer = 4;

@@ -1,6 +1,7 @@
 #include "exact/line_multigrid.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace strativex::exact {
 namespace {
@@ -136,21 +137,15 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
 }
 
 void LineMultigrid::Smooth(const Level& level, bool forward) {
-    // Pre- and post-smoothing run in opposite orders, which keeps the cycle symmetric.
-    if (forward) {
-        RelaxLines<2>(level, 0);
-        RelaxLines<2>(level, 1);
-        RelaxLines<0>(level, 0);
-        RelaxLines<0>(level, 1);
-        RelaxLines<1>(level, 0);
-        RelaxLines<1>(level, 1);
-    } else {
-        RelaxLines<1>(level, 1);
-        RelaxLines<1>(level, 0);
-        RelaxLines<0>(level, 1);
-        RelaxLines<0>(level, 0);
-        RelaxLines<2>(level, 1);
-        RelaxLines<2>(level, 0);
+    // Sweeps as (axis, colour) in pre-smoothing order; post-smoothing runs them backwards,
+    // which keeps the cycle symmetric.
+    constexpr int kSweeps[][2] = {{2, 0}, {2, 1}, {0, 0}, {0, 1}, {1, 0}, {1, 1}};
+    constexpr int kCount = static_cast<int>(std::size(kSweeps));
+    for (int n = 0; n < kCount; ++n) {
+        const auto [axis, colour] = kSweeps[forward ? n : kCount - 1 - n];
+        if (axis == 0) RelaxLines<0>(level, colour);
+        if (axis == 1) RelaxLines<1>(level, colour);
+        if (axis == 2) RelaxLines<2>(level, colour);
     }
 }
 

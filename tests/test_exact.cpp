@@ -193,15 +193,19 @@ private slots:
         // bottom temperature to the top one is the flux times the thickness.
         const double flux = model.PowerDissipation / (0.5 * 0.4);
         double temperature = model.IsothermalTemp + exact::kKelvinOffset;
-        for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
-            const auto [a, b] = laws[layer->MaterialId - 1];
-            const double drop = flux * layer->Thickness / 10.0 / (a * std::pow(temperature, b));
+        std::vector<double> tops(layers.size());
+        for (std::size_t n = layers.size(); n-- > 0;) {
+            const auto [a, b] = laws[layers[n].MaterialId - 1];
+            const double drop = flux * layers[n].Thickness / 10.0 / (a * std::pow(temperature, b));
             temperature = Kirchhoff(temperature, b, drop);
+            tops[n] = temperature - exact::kKelvinOffset;
         }
         const double rise = temperature - exact::kKelvinOffset - model.IsothermalTemp;
+        for (std::size_t n = 0; n < layers.size(); ++n) {
+            VERIFY_NEAR(result.LayerTopTempC[n], tops[n], 0.001 * rise);
+        }
         VERIFY_NEAR(RiseOf(result.AverageSourceTempC, model), rise, 0.001 * rise);
         VERIFY_NEAR(RiseOf(result.PeakSourceTempC, model), rise, 0.001 * rise);
-        VERIFY_NEAR(result.LayerTopTempC.front(), result.AverageSourceTempC, 0.001 * rise);
     }
 
     void thinLayerAddsItsOneDimensionalResistance() {
@@ -215,6 +219,50 @@ private slots:
             Checked(exact_stacks::StackModel(2.0f, 2.0f, withFilm, 10.0f), table);
         // 0.001 cm / (0.01 W/cm-K * 0.04 cm2) = 2.5 K/W.
         VERIFY_NEAR(with.AverageResistance - without.AverageResistance, 2.5, 0.01 * 2.5);
+    }
+
+    // Where the device overhangs layer 1 the heat enters over the overlap only, and all of it
+    // leaves through the base: the quarter's bottom cells carry a quarter of the power.
+    void overhangingDeviceDeliversTheWholePower() {
+        const MaterialTable table = exact_stacks::TableOf({{1.5f, 0.0f}, {0.5f, 0.0f}});
+        const Model model =
+            exact_stacks::StackModel(6.0f, 3.0f, {{0.5f, 4, 4, 1}, {1.0f, 0, 0, 2}}, 10.0f);
+        const exact::ExactResult result = Checked(model, table);
+        const exact::TemperatureField& field = result.Field;
+        const exact::Grid& grid = field.Mesh;
+        QCOMPARE(grid.SourceHalfWidth, 0.2);
+        QCOMPARE(grid.SourceHalfLength, 0.15);
+        const int bottom = grid.Nz() - 1;
+        const double baseK = model.IsothermalTemp + exact::kKelvinOffset;
+        double heat = 0.0;
+        for (int i = 0; i < grid.Nx(); ++i) {
+            for (int j = 0; j < grid.Ny(); ++j) {
+                const std::size_t c = grid.Index(i, j, bottom);
+                const double area = (grid.X[i + 1] - grid.X[i]) * (grid.Y[j + 1] - grid.Y[j]);
+                const double halfDepth = 0.5 * (grid.Z[bottom + 1] - grid.Z[bottom]);
+                heat += field.Conductivity[c] * area / halfDepth * (field.TempK[c] - baseK);
+            }
+        }
+        VERIFY_NEAR(heat, model.PowerDissipation / 4.0, 1e-6 * model.PowerDissipation);
+    }
+
+    void inchesMatchMillimetres() {
+        const exact_stacks::Case c = exact_stacks::ThreeLayerCase();
+        Model english = c.Model;
+        english.UnitSystem = LengthUnit::Inches;
+        for (int i = 0; i <= english.LayerCount; ++i) {
+            english.Layers[i].Width /= 25.4f;
+            english.Layers[i].Length /= 25.4f;
+            english.Layers[i].Thickness /= 25.4f;
+        }
+        const exact::ExactResult metric = Checked(c.Model, c.Table);
+        const exact::ExactResult inches = Checked(english, c.Table);
+        const double rise = RiseOf(metric.AverageSourceTempC, c.Model);
+        VERIFY_NEAR(inches.AverageSourceTempC, metric.AverageSourceTempC, 1e-5 * rise);
+        VERIFY_NEAR(inches.PeakSourceTempC, metric.PeakSourceTempC, 1e-5 * rise);
+        // Pictures come in the model's unit.
+        VERIFY_NEAR(inches.Section.X.back() * 25.4, metric.Section.X.back(), 1e-4);
+        VERIFY_NEAR(inches.Outlines.back().Bottom * 25.4, 3.6, 1e-4);
     }
 
     // A layer without lateral limit is cut off where moving the edge changes nothing: it
