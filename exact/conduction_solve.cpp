@@ -125,7 +125,6 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
             SolveLinear(grid, conductivity, heat, options, tolerance, hooks.Cancel, solution.RiseK);
         solution.SolverIterations += step.Iterations;
         solution.ConductivityIterations = iteration;
-        solution.Conductivity = conductivity;
         if (step.Status != SolveStatus::Converged) {
             solution.Status = step.Status;
             return solution;

@@ -87,6 +87,7 @@ void FillComparison(const Model& model, const MaterialTable& table, ExactResult&
     const SpreadingEstimate estimate = EstimateOf(model, table);
     result.EstimateSourceTempC = estimate.SourceTempC;
     result.EstimateResistance = estimate.Resistance;
+    result.EstimateLayerTopTempC = estimate.LayerTopTempC;
     if (estimate.SourceTempC) {
         const double exactRise = result.AverageSourceTempC - result.BaseTempC;
         result.EstimateErrorPercent =

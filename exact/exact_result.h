@@ -35,11 +35,13 @@ struct ExactResult {
     // Mean temperature of every layer's top face where the record above touches it (the
     // heated area for layer 1); index 0 is layer 1.
     std::vector<double> LayerTopTempC;
+    std::vector<double> LayerTopErrorK;  // estimated discretisation error of each, kelvin
 
     // The spreading-angle calculation beside it, and how far its source temperature rise lies
     // from the exact average rise, in % of the latter (negative: the estimate is optimistic).
     std::optional<double> EstimateSourceTempC;
     std::optional<double> EstimateResistance;
+    std::vector<double> EstimateLayerTopTempC;  // empty when the estimate has no result
     std::optional<double> EstimateErrorPercent;
     // The angle that, given to every layer, makes the estimate meet the exact average.
     std::optional<double> EquivalentAngleDeg;

@@ -1,6 +1,7 @@
 #include "exact/spreading_estimate.h"
 
 #include "core/thermal_calc.h"
+#include "exact/stack.h"
 
 namespace strativex::exact {
 namespace {
@@ -27,8 +28,15 @@ std::optional<double> SourceTempWithAngle(const Model& model, const MaterialTabl
 SpreadingEstimate EstimateOf(const Model& model, const MaterialTable& table) {
     const Model calculated = Calculated(model, table);
     const auto resistance = TotalResistance(calculated);
-    return {HeatSourceTempC(calculated),
-            resistance ? std::optional<double>(*resistance) : std::nullopt};
+    SpreadingEstimate estimate{HeatSourceTempC(calculated),
+                               resistance ? std::optional<double>(*resistance) : std::nullopt,
+                               {}};
+    if (!resistance) return estimate;
+    for (int i = 1; i <= calculated.LayerCount; ++i) {
+        estimate.LayerTopTempC.push_back(static_cast<double>(calculated.Layers[i].TopTemp) -
+                                         kKelvinOffset);
+    }
+    return estimate;
 }
 
 std::optional<double> EquivalentAngle(const Model& model, const MaterialTable& table,

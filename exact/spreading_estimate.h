@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/material_table.h"
 #include "core/model.h"
@@ -10,7 +11,8 @@ namespace strativex::exact {
 // The spreading-angle calculation of the model as it stands, on a copy.
 struct SpreadingEstimate {
     std::optional<double> SourceTempC;
-    std::optional<double> Resistance;  // C/W
+    std::optional<double> Resistance;   // C/W
+    std::vector<double> LayerTopTempC;  // from layer 1 down; empty without a result
 };
 
 SpreadingEstimate EstimateOf(const Model& model, const MaterialTable& table);

@@ -306,6 +306,8 @@ private slots:
         const double exactRise = RiseOf(result.AverageSourceTempC, model);
         VERIFY_NEAR(*result.EstimateErrorPercent, 100.0 * (estimateRise - exactRise) / exactRise,
                     1e-9);
+        QCOMPARE(result.EstimateLayerTopTempC.size(), layers.size());
+        QCOMPARE(result.EstimateLayerTopTempC.front(), *result.EstimateSourceTempC);
         if (!exists) return;
         Model calibrated = model;
         for (int i = 1; i <= calibrated.LayerCount; ++i) {
