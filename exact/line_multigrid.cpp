@@ -6,10 +6,6 @@
 namespace strativex::exact {
 namespace {
 
-// Piecewise-constant interpolation makes the coarse correction too weak by about this factor
-// on smooth errors; scaling it up (below 2, which keeps the cycle positive definite) saves
-// iterations.
-constexpr double kCoarseScale = 1.6;
 constexpr int kCoarsestColumns = 4;
 
 std::size_t StepX(const Conductances& g) {
@@ -229,8 +225,7 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
             const std::size_t to = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
             const std::size_t from = ParentColumn(coarse, i, j) * nz;
             for (std::size_t l = 0; l < nz; ++l) {
-                if (fine.Diagonal[to + l] > 0.0)
-                    x[to + l] += kCoarseScale * coarseSolution[from + l];
+                if (fine.Diagonal[to + l] > 0.0) x[to + l] += coarseSolution[from + l];
             }
         }
     }

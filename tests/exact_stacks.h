@@ -82,4 +82,11 @@ inline Case TenLayerCase() {
             TableOf({{200.0f, -1.25f}, {0.5f, 0.0f}, {3.9f, 0.0f}, {1.7f, 0.0f}, {0.02f, 0.0f}})};
 }
 
+// A 1 mm source on 50 um of copper over 5 mm of an insulating board, both without lateral
+// limit: the copper spreads the heat over centimetres.
+inline Case FilmOnInsulatorCase() {
+    return {StackModel(1.0f, 1.0f, {{0.05f, 0, 0, 1}, {5.0f, 0, 0, 2}}, 1.0f),
+            TableOf({{4.0f, 0.0f}, {0.01f, 0.0f}})};
+}
+
 }  // namespace exact_stacks
