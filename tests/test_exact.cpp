@@ -201,6 +201,8 @@ private slots:
             tops[n] = temperature - exact::kKelvinOffset;
         }
         const double rise = temperature - exact::kKelvinOffset - model.IsothermalTemp;
+        qInfo("rise %.6f K, one-dimensional %.6f K", RiseOf(result.AverageSourceTempC, model),
+              rise);
         for (std::size_t n = 0; n < layers.size(); ++n) {
             VERIFY_NEAR(result.LayerTopTempC[n], tops[n], 0.001 * rise);
         }
@@ -218,6 +220,7 @@ private slots:
         const exact::ExactResult with =
             Checked(exact_stacks::StackModel(2.0f, 2.0f, withFilm, 10.0f), table);
         // 0.001 cm / (0.01 W/cm-K * 0.04 cm2) = 2.5 K/W.
+        qInfo("the film adds %.5f K/W", with.AverageResistance - without.AverageResistance);
         VERIFY_NEAR(with.AverageResistance - without.AverageResistance, 2.5, 0.01 * 2.5);
     }
 
@@ -276,6 +279,8 @@ private slots:
         const exact::ExactResult a = Checked(unlimited, table);
         const exact::ExactResult b = Checked(wide, table);
         const double rise = RiseOf(b.AverageSourceTempC, wide);
+        qInfo("unlimited %.5f K, 400 mm wide %.5f K", RiseOf(a.AverageSourceTempC, unlimited),
+              rise);
         VERIFY_NEAR(RiseOf(a.AverageSourceTempC, unlimited), rise, 0.002 * rise);
         QVERIFY(a.Outlines.back().UnlimitedWidth);
         QVERIFY(!b.Outlines.back().UnlimitedWidth);
