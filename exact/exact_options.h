@@ -11,7 +11,7 @@ struct ExactOptions {
     // Cells through every layer of the fine grid, however thin; the coarse grid has half.
     int MinCellsPerLayer = 4;
     // The fine grid is made coarser until it has no more cells than this.
-    std::size_t MaxCells = 600000;
+    std::size_t MaxCells = 400000;
     // Cutting the layers without a lateral limit may change the solution by this share at most.
     double TruncationTolerance = 1e-4;
     // The conductivity iteration stops when no temperature moves by more than this, kelvin.

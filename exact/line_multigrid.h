@@ -16,11 +16,13 @@ struct SolveCancelled {};
 
 // A multigrid V-cycle for layered grids, used as the preconditioner of Eigen's conjugate
 // gradients. Thin, well-conducting layers couple cells through the thickness far more
-// strongly than sideways, which stalls point smoothers; here every column of cells is solved
-// at once (a tridiagonal solve per column, red-black over the columns), and only the lateral
-// directions are coarsened, by merging 2 x 2 columns and summing the conductances between them
-// (the Galerkin operator of piecewise-constant interpolation). The smallest level is solved
-// directly. The cycle is symmetric, as conjugate gradients require.
+// strongly than sideways, and graded cells couple them more strongly along one lateral axis
+// than the other; both stall point smoothers. Here the smoother solves whole lines of cells
+// at once (a tridiagonal solve per line, red-black over the lines), through the thickness and
+// then along x and y, so whichever direction is strong is solved exactly. Only the lateral
+// directions are coarsened, by merging 2 x 2 columns and summing the conductances between
+// them (the Galerkin operator of piecewise-constant interpolation); the smallest level is
+// solved directly. The cycle is symmetric, as conjugate gradients require.
 class LineMultigrid {
 public:
     // Builds the levels for this operator; `system` numbers the unknowns of the finest one.
