@@ -1,0 +1,84 @@
+#include "exact/conductances.h"
+
+namespace strativex::exact {
+namespace {
+
+double Series(double a, double b) {
+    return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0;
+}
+
+}  // namespace
+
+Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity) {
+    Conductances g;
+    g.Nx = grid.Nx();
+    g.Ny = grid.Ny();
+    g.Nz = grid.Nz();
+    const std::size_t cells = grid.CellCount();
+    g.Gx.assign(cells, 0.0);
+    g.Gy.assign(cells, 0.0);
+    g.Gz.assign(cells, 0.0);
+    g.Base.assign(cells, 0.0);
+    const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    for (int i = 0; i < g.Nx; ++i) {
+        const double dx = grid.X[i + 1] - grid.X[i];
+        for (int j = 0; j < g.Ny; ++j) {
+            const double dy = grid.Y[j + 1] - grid.Y[j];
+            for (int l = 0; l < g.Nz; ++l) {
+                const std::size_t c = grid.Index(i, j, l);
+                const double k = conductivity[c];
+                if (k <= 0.0) continue;
+                const double dz = grid.Z[l + 1] - grid.Z[l];
+                // Half-cell conductances towards the +x, +y and +z faces.
+                const double hx = 2.0 * k * dy * dz / dx;
+                const double hy = 2.0 * k * dx * dz / dy;
+                const double hz = 2.0 * k * dx * dy / dz;
+                if (i + 1 < g.Nx) {
+                    const double dxn = grid.X[i + 2] - grid.X[i + 1];
+                    g.Gx[c] = Series(hx, 2.0 * conductivity[c + stepX] * dy * dz / dxn);
+                }
+                if (j + 1 < g.Ny) {
+                    const double dyn = grid.Y[j + 2] - grid.Y[j + 1];
+                    g.Gy[c] = Series(hy, 2.0 * conductivity[c + stepY] * dx * dz / dyn);
+                }
+                if (l + 1 < g.Nz) {
+                    const double dzn = grid.Z[l + 2] - grid.Z[l + 1];
+                    g.Gz[c] = Series(hz, 2.0 * conductivity[c + 1] * dx * dy / dzn);
+                } else {
+                    g.Base[c] = hz;
+                }
+            }
+        }
+    }
+    SumDiagonal(g);
+    return g;
+}
+
+void SumDiagonal(Conductances& g) {
+    const std::size_t cells = g.CellCount();
+    const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    g.Diagonal.assign(cells, 0.0);
+    for (std::size_t c = 0; c < cells; ++c) {
+        g.Diagonal[c] += g.Gx[c] + g.Gy[c] + g.Gz[c] + g.Base[c];
+        if (c + stepX < cells) g.Diagonal[c + stepX] += g.Gx[c];
+        if (c + stepY < cells) g.Diagonal[c + stepY] += g.Gy[c];
+        if (c + 1 < cells) g.Diagonal[c + 1] += g.Gz[c];
+    }
+}
+
+std::vector<double> SourceHeat(const Grid& grid, double power) {
+    std::vector<double> heat(grid.CellCount(), 0.0);
+    const double flux = 0.25 * power / (grid.SourceHalfWidth * grid.SourceHalfLength);
+    for (int i = 0; i < grid.Nx(); ++i) {
+        for (int j = 0; j < grid.Ny(); ++j) {
+            if (!grid.IsHeated(i, j)) continue;
+            heat[grid.Index(i, j, 0)] =
+                flux * (grid.X[i + 1] - grid.X[i]) * (grid.Y[j + 1] - grid.Y[j]);
+        }
+    }
+    return heat;
+}
+
+}  // namespace strativex::exact

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+#include "exact/grid.h"
+
+namespace strativex::exact {
+
+// The finite-volume operator of one grid as conductances (W/K) between neighbouring cells,
+// indexed like the cells: Gx[c] joins cell c to its neighbour at i + 1, Gy at j + 1, Gz at
+// l + 1; Base joins a bottom cell to the isothermal base. Cells outside the body have none.
+struct Conductances {
+    int Nx = 0, Ny = 0, Nz = 0;
+    std::vector<double> Gx, Gy, Gz, Base;
+    std::vector<double> Diagonal;  // the sum of a cell's conductances; 0 outside the body
+
+    std::size_t CellCount() const { return Gx.size(); }
+};
+
+// `conductivity` holds every cell's K (W/cm-K); faces between cells take the series
+// conductance of the two half-cells, which keeps heat flux continuous across interfaces.
+Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity);
+
+// Fills Diagonal from the conductances.
+void SumDiagonal(Conductances& g);
+
+// Heat entering every cell, W: a quarter of the power spread evenly over the heated area.
+std::vector<double> SourceHeat(const Grid& grid, double power);
+
+}  // namespace strativex::exact

@@ -1,0 +1,151 @@
+#include "exact/conduction_solve.h"
+
+#include <Eigen/IterativeLinearSolvers>
+#include <algorithm>
+#include <cmath>
+
+#include "exact/conductances.h"
+#include "exact/line_multigrid.h"
+#include "exact/linear_system.h"
+
+namespace strativex::exact {
+namespace {
+
+constexpr double kToleranceShare = 1e-3;
+constexpr double kLoosestTolerance = 1e-4;
+constexpr double kNearlySettled = 10.0;
+
+using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
+                                        LineMultigrid>;
+
+// A temperature-dependent conductivity can run away (K falling as T rises faster than the
+// spreading makes up for it) until it overflows or vanishes; a vanished K would silently cut
+// cells out of the body, so the iteration stops instead.
+bool AllUsable(const std::vector<double>& conductivity, const std::vector<double>& riseK,
+               const std::vector<double>& atBase) {
+    for (std::size_t c = 0; c < conductivity.size(); ++c) {
+        const bool inBody = atBase[c] > 0.0;
+        if (!std::isfinite(riseK[c]) || !std::isfinite(conductivity[c]) ||
+            (inBody && !(conductivity[c] > 0.0))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct LinearStep {
+    SolveStatus Status = SolveStatus::Converged;
+    int Iterations = 0;
+};
+
+// One linear solve at fixed conductivities, from `rise` and into it.
+LinearStep SolveLinear(const Grid& grid, const std::vector<double>& conductivity,
+                       const std::vector<double>& heat, const ExactOptions& options,
+                       double tolerance, const std::atomic<bool>* cancel,
+                       std::vector<double>& rise) {
+    const Conductances g = AssembleConductances(grid, conductivity);
+    const LinearSystem system = AssembleSystem(g);
+    Solver solver;
+    solver.preconditioner().Build(g, system);
+    solver.preconditioner().SetCancelFlag(cancel);
+    solver.setTolerance(tolerance);
+    solver.setMaxIterations(options.MaxSolverIterations);
+    solver.compute(system.Matrix);
+    Eigen::VectorXd solution;
+    try {
+        solution = solver.solveWithGuess(Gather(system, heat), Gather(system, rise));
+    } catch (const SolveCancelled&) {
+        return {SolveStatus::Cancelled, static_cast<int>(solver.iterations())};
+    }
+    const auto iterations = static_cast<int>(solver.iterations());
+    if (solver.info() != Eigen::Success || !solution.allFinite()) {
+        return {SolveStatus::NotConverged, iterations};
+    }
+    Scatter(system, solution, rise);
+    return {SolveStatus::Converged, iterations};
+}
+
+// Early conductivity iterations move temperatures by far more than a loose linear solve gets
+// wrong, so each solve only needs to be a little finer than the change the last one made. Once
+// the changes near the tolerance, the solve is as fine as asked, so that the iteration that
+// meets the tolerance can be the last.
+double ToleranceAfter(double change, const std::vector<double>& rise, const ExactOptions& options) {
+    if (change < kNearlySettled * options.TemperatureTolerance) return options.SolverTolerance;
+    const double largest = *std::max_element(rise.begin(), rise.end());
+    const double wanted = kToleranceShare * change / largest;
+    return std::clamp(wanted, options.SolverTolerance, kLoosestTolerance);
+}
+
+double LargestChange(const std::vector<double>& before, const std::vector<double>& after) {
+    double change = 0.0;
+    for (std::size_t c = 0; c < before.size(); ++c) {
+        const double difference = std::fabs(after[c] - before[c]);
+        // Written so that a NaN is kept, never passed over as "no change".
+        if (!(difference <= change)) change = difference;
+    }
+    return change;
+}
+
+}  // namespace
+
+std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
+                                     const std::vector<double>& riseK) {
+    std::vector<double> conductivity(grid.CellCount(), 0.0);
+    for (int i = 0; i < grid.Nx(); ++i) {
+        for (int j = 0; j < grid.Ny(); ++j) {
+            for (int l = 0; l < grid.Nz(); ++l) {
+                if (!grid.IsActive(i, j, l)) continue;
+                const std::size_t c = grid.Index(i, j, l);
+                const StackLayer& layer =
+                    stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
+                conductivity[c] = layer.Conductivity(stack.BaseTempK + riseK[c]);
+            }
+        }
+    }
+    return conductivity;
+}
+
+GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOptions& options,
+                             std::vector<double> initialRise, const SolveHooks& hooks) {
+    GridSolution solution;
+    solution.RiseK =
+        initialRise.empty() ? std::vector<double>(grid.CellCount(), 0.0) : std::move(initialRise);
+    const std::vector<double> heat = SourceHeat(grid, stack.Power);
+    // Constant conductivities settle in one solve; a second would only repeat it.
+    const bool constant = std::all_of(stack.Layers.begin(), stack.Layers.end(),
+                                      [](const StackLayer& layer) { return layer.B == 0.0; });
+    double tolerance = constant ? options.SolverTolerance : kLoosestTolerance;
+    const std::vector<double> atBase =
+        CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
+    for (int iteration = 1; iteration <= options.MaxConductivityIterations; ++iteration) {
+        const std::vector<double> conductivity = CellConductivity(grid, stack, solution.RiseK);
+        if (!AllUsable(conductivity, solution.RiseK, atBase)) break;
+        const std::vector<double> before = solution.RiseK;
+        const LinearStep step =
+            SolveLinear(grid, conductivity, heat, options, tolerance, hooks.Cancel, solution.RiseK);
+        solution.SolverIterations += step.Iterations;
+        solution.ConductivityIterations = iteration;
+        if (step.Status != SolveStatus::Converged) {
+            solution.Status = step.Status;
+            return solution;
+        }
+        const double change = LargestChange(before, solution.RiseK);
+        if (hooks.Iteration) hooks.Iteration(iteration, change);
+        if (!std::isfinite(change)) break;
+        const bool settled = constant || change < options.TemperatureTolerance;
+        if (settled && tolerance <= options.SolverTolerance) {
+            solution.Status = SolveStatus::Converged;
+            break;
+        }
+        tolerance = ToleranceAfter(change, solution.RiseK, options);
+    }
+    if (solution.Status == SolveStatus::Converged) {
+        solution.Conductivity = CellConductivity(grid, stack, solution.RiseK);
+        if (!AllUsable(solution.Conductivity, solution.RiseK, atBase)) {
+            solution.Status = SolveStatus::NotConverged;
+        }
+    }
+    return solution;
+}
+
+}  // namespace strativex::exact

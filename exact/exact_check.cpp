@@ -1,0 +1,154 @@
+#include "exact/exact_check.h"
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+#include "exact/conduction_solve.h"
+#include "exact/grid.h"
+#include "exact/refinement.h"
+#include "exact/richardson.h"
+#include "exact/spreading_estimate.h"
+#include "exact/stack.h"
+
+namespace strativex::exact {
+namespace {
+
+// Shares of the progress bar: the coarse grid, the fine grid, then the comparison.
+constexpr double kCoarseStart = 0.02;
+constexpr double kFineStart = 0.15;
+constexpr double kFineEnd = 0.95;
+
+void Report(const CheckHooks& hooks, double fraction, std::string_view stage) {
+    if (hooks.Progress) hooks.Progress(fraction, stage);
+}
+
+SolveHooks HooksFor(const CheckHooks& hooks, double start, double end, std::string_view stage) {
+    SolveHooks solveHooks;
+    solveHooks.Cancel = hooks.Cancel;
+    if (hooks.Progress) {
+        // How many conductivity iterations a model takes is not known beforehand; each one
+        // covers half of what is left of the share.
+        solveHooks.Iteration = [&hooks, start, end, stage](int iteration, double) {
+            hooks.Progress(end - (end - start) * std::pow(0.5, iteration), stage);
+        };
+    }
+    return solveHooks;
+}
+
+ExactResult Stopped(SolveStatus status) {
+    ExactResult result;
+    if (status == SolveStatus::Cancelled) {
+        result.Status = ExactStatus::Cancelled;
+        result.Message = "The 3-D check was cancelled.";
+    } else {
+        result.Status = ExactStatus::NotConverged;
+        result.Message =
+            "The 3-D check found no steady temperature: the temperature-dependent conductivity "
+            "did not settle.";
+    }
+    return result;
+}
+
+TemperatureField FieldOf(const Grid& grid, const Stack& stack, const GridSolution& solution) {
+    TemperatureField field;
+    field.Mesh = grid;
+    field.TempK.assign(grid.CellCount(), std::numeric_limits<double>::quiet_NaN());
+    for (std::size_t c = 0; c < grid.CellCount(); ++c) {
+        if (solution.Conductivity[c] > 0.0) field.TempK[c] = stack.BaseTempK + solution.RiseK[c];
+    }
+    field.Conductivity = solution.Conductivity;
+    field.SourceFlux = stack.Power / (4.0 * grid.SourceHalfWidth * grid.SourceHalfLength);
+    field.CmPerUnit = stack.CmPerUnit;
+    return field;
+}
+
+void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& coarse, const Stack& stack,
+                      ExactResult& result) {
+    const Extrapolated average = Richardson(fine.AverageSourceK, coarse.AverageSourceK);
+    const Extrapolated peak = Richardson(fine.PeakSourceK, coarse.PeakSourceK);
+    result.BaseTempC = stack.BaseTempK - kKelvinOffset;
+    result.AverageSourceTempK = average.Value;
+    result.PeakSourceTempK = peak.Value;
+    result.AverageSourceTempC = average.Value - kKelvinOffset;
+    result.PeakSourceTempC = peak.Value - kKelvinOffset;
+    result.AverageResistance = (average.Value - stack.BaseTempK) / stack.Power;
+    result.PeakResistance = (peak.Value - stack.BaseTempK) / stack.Power;
+    result.AverageErrorK = average.ErrorEstimate;
+    result.PeakErrorK = peak.ErrorEstimate;
+    result.AverageErrorPercent = 100.0 * average.ErrorEstimate / (average.Value - stack.BaseTempK);
+    for (std::size_t n = 0; n < fine.LayerTopK.size(); ++n) {
+        result.LayerTopTempC.push_back(Richardson(fine.LayerTopK[n], coarse.LayerTopK[n]).Value -
+                                       kKelvinOffset);
+    }
+}
+
+void FillComparison(const Model& model, const MaterialTable& table, ExactResult& result) {
+    const SpreadingEstimate estimate = EstimateOf(model, table);
+    result.EstimateSourceTempC = estimate.SourceTempC;
+    result.EstimateResistance = estimate.Resistance;
+    result.EstimateLayerTopTempC = estimate.LayerTopTempC;
+    if (estimate.SourceTempC) {
+        const double exactRise = result.AverageSourceTempC - result.BaseTempC;
+        result.EstimateErrorPercent =
+            100.0 * (*estimate.SourceTempC - result.BaseTempC - exactRise) / exactRise;
+    }
+    result.EquivalentAngleDeg = EquivalentAngle(model, table, result.AverageSourceTempC);
+}
+
+void FillPictures(const Stack& stack, ExactResult& result) {
+    result.Section = CentreSection(result.Field);
+    result.WidthProfile = ProfileAcrossWidth(result.Field);
+    result.LengthProfile = ProfileAcrossLength(result.Field);
+    result.Outlines = LayerOutlines(result.Field, stack);
+}
+
+}  // namespace
+
+ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
+                          const ExactOptions& options, const CheckHooks& hooks) {
+    const auto started = std::chrono::steady_clock::now();
+    if (const auto unavailable = FindUnavailability(model, table)) {
+        ExactResult result;
+        result.Unavailable = unavailable;
+        result.Message = UnavailabilityText(*unavailable);
+        return result;
+    }
+    Report(hooks, 0.0, "Building the grid");
+    const Stack stack = StackOf(model, table);
+    const Grid fine = BuildGrid(stack, options);
+    const Grid coarse = HalvedGrid(fine);
+
+    Report(hooks, kCoarseStart, "Solving on the coarse grid");
+    const GridSolution coarseSolution =
+        SolveConduction(coarse, stack, options, {},
+                        HooksFor(hooks, kCoarseStart, kFineStart, "Solving on the coarse grid"));
+    if (coarseSolution.Status != SolveStatus::Converged) return Stopped(coarseSolution.Status);
+    Report(hooks, kFineStart, "Solving on the fine grid");
+    const GridSolution fineSolution =
+        SolveConduction(fine, stack, options, Refined(coarse, fine, coarseSolution.RiseK),
+                        HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid"));
+    if (fineSolution.Status != SolveStatus::Converged) return Stopped(fineSolution.Status);
+
+    Report(hooks, kFineEnd, "Comparing with the spreading-angle estimate");
+    ExactResult result;
+    result.Status = ExactStatus::Ok;
+    result.Field = FieldOf(fine, stack, fineSolution);
+    FillTemperatures(MeasureField(result.Field),
+                     MeasureField(FieldOf(coarse, stack, coarseSolution)), stack, result);
+    if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
+        return Stopped(SolveStatus::NotConverged);
+    }
+    FillComparison(model, table, result);
+    FillPictures(stack, result);
+    result.Cells = fine.CellCount();
+    result.SolverIterations = coarseSolution.SolverIterations + fineSolution.SolverIterations;
+    result.ConductivityIterations =
+        coarseSolution.ConductivityIterations + fineSolution.ConductivityIterations;
+    result.Seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    Report(hooks, 1.0, "Done");
+    return result;
+}
+
+}  // namespace strativex::exact

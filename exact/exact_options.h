@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+
+namespace strativex::exact {
+
+struct ExactOptions {
+    // Divides the cell sizes: 2 halves them wherever the least cells per segment and per layer
+    // do not already set the count.
+    double Fineness = 1.0;
+    // Cells through every layer of the fine grid, however thin; the coarse grid has half.
+    int MinCellsPerLayer = 4;
+    // The fine grid is made coarser until it has no more cells than this.
+    std::size_t MaxCells = 400000;
+    // Cutting the layers without a lateral limit may change the solution by this share at most.
+    double TruncationTolerance = 1e-4;
+    // The conductivity iteration stops when no temperature moves by more than this, kelvin.
+    double TemperatureTolerance = 1e-4;
+    int MaxConductivityIterations = 60;
+    // Conjugate gradients stop at this residual relative to the heat input.
+    double SolverTolerance = 1e-9;
+    int MaxSolverIterations = 2000;
+};
+
+}  // namespace strativex::exact

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exact/input_check.h"
+#include "exact/pictures.h"
+#include "exact/temperature_field.h"
+
+namespace strativex::exact {
+
+enum class ExactStatus {
+    Ok,
+    NotAvailable,  // the model cannot be checked: see Unavailable
+    Cancelled,
+    NotConverged,  // the conductivity iteration or the linear solver did not settle
+};
+
+// The 3-D check of one model. Temperatures in degrees C unless named K; resistances in C/W;
+// lengths of the pictures in the model's unit. Only Status and Message mean anything unless
+// Status is Ok.
+struct ExactResult {
+    ExactStatus Status = ExactStatus::NotAvailable;
+    std::optional<Unavailability> Unavailable;
+    std::string Message;  // why there is no result, for the user
+
+    double BaseTempC = 0.0;
+    double AverageSourceTempC = 0.0;
+    double PeakSourceTempC = 0.0;
+    double AverageSourceTempK = 0.0;
+    double PeakSourceTempK = 0.0;
+    double AverageResistance = 0.0;  // (average - base) / power
+    double PeakResistance = 0.0;     // (peak - base) / power
+    // Mean temperature of every layer's top face where the record above touches it (the
+    // heated area for layer 1); index 0 is layer 1.
+    std::vector<double> LayerTopTempC;
+    std::vector<double> LayerTopErrorK;  // estimated discretisation error of each, kelvin
+
+    // The spreading-angle calculation beside it, and how far its source temperature rise lies
+    // from the exact average rise, in % of the latter (negative: the estimate is optimistic).
+    std::optional<double> EstimateSourceTempC;
+    std::optional<double> EstimateResistance;
+    std::vector<double> EstimateLayerTopTempC;  // empty when the estimate has no result
+    std::optional<double> EstimateErrorPercent;
+    // The angle that, given to every layer, makes the estimate meet the exact average.
+    std::optional<double> EquivalentAngleDeg;
+
+    // Results are extrapolated from two grids (Richardson); these are the estimated remaining
+    // discretisation errors of the average and the peak, kelvin, and the average's in % of
+    // its rise.
+    double AverageErrorK = 0.0;
+    double PeakErrorK = 0.0;
+    double AverageErrorPercent = 0.0;
+
+    std::size_t Cells = 0;           // of the fine grid (a quarter of the stack)
+    int SolverIterations = 0;        // conjugate-gradient iterations over all solves
+    int ConductivityIterations = 0;  // K(T) iterations over both grids
+    double Seconds = 0.0;
+
+    CrossSection Section;
+    FaceProfile WidthProfile, LengthProfile;
+    std::vector<LayerOutline> Outlines;
+    TemperatureField Field;  // the fine grid's solution, for sampling anywhere
+};
+
+}  // namespace strativex::exact

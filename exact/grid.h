@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "exact/exact_options.h"
+#include "exact/stack.h"
+
+namespace strativex::exact {
+
+// A quarter of the stack (x >= 0, y >= 0; the model is symmetric about both axes) cut into
+// cells by faces on every layer edge, the source edge and every interface. Lengths in cm; z
+// runs down from the source face. Cells are indexed column by column so that the cells under
+// one another are neighbours in memory.
+struct Grid {
+    std::vector<double> X, Y, Z;                          // face positions
+    std::vector<int> LayerOfRow;                          // 0-based layer of each row of cells in z
+    std::vector<double> LayerHalfWidth, LayerHalfLength;  // the cut-off edge where unlimited
+    double SourceHalfWidth = 0.0;  // of the heated area: the source where it meets layer 1
+    double SourceHalfLength = 0.0;
+
+    int Nx() const { return static_cast<int>(X.size()) - 1; }
+    int Ny() const { return static_cast<int>(Y.size()) - 1; }
+    int Nz() const { return static_cast<int>(Z.size()) - 1; }
+    std::size_t CellCount() const {
+        return static_cast<std::size_t>(Nx()) * static_cast<std::size_t>(Ny()) *
+               static_cast<std::size_t>(Nz());
+    }
+    std::size_t Index(int i, int j, int l) const {
+        return (static_cast<std::size_t>(i) * static_cast<std::size_t>(Ny()) +
+                static_cast<std::size_t>(j)) *
+                   static_cast<std::size_t>(Nz()) +
+               static_cast<std::size_t>(l);
+    }
+    // Whether the cell lies inside its layer (the others are no part of the body).
+    bool IsActive(int i, int j, int l) const;
+    bool IsHeated(int i, int j) const;  // under the heat source, on the top face
+};
+
+struct CellPosition {
+    int I = 0, J = 0, L = 0;
+};
+
+// The cell holding a point given in cm; nothing outside the grid. Negative x and y are
+// mirrored.
+std::optional<CellPosition> LocateCell(const Grid& grid, double x, double y, double z);
+
+// The fine grid for this stack: graded towards every edge and interface, its size chosen from
+// the heated area, made coarser while it has more cells than the options allow.
+Grid BuildGrid(const Stack& stack, const ExactOptions& options);
+
+// Every other face of the fine grid: the grid twice as coarse for Richardson extrapolation.
+Grid HalvedGrid(const Grid& fine);
+
+}  // namespace strativex::exact

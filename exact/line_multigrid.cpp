@@ -1,0 +1,293 @@
+#include "exact/line_multigrid.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace strativex::exact {
+namespace {
+
+constexpr int kCoarsestColumns = 4;
+
+std::size_t StepX(const Conductances& g) {
+    return static_cast<std::size_t>(g.Ny) * static_cast<std::size_t>(g.Nz);
+}
+
+template <typename Visit>
+void ForEachCell(const Conductances& g, Visit visit) {
+    int at[3];
+    std::size_t c = 0;
+    for (at[0] = 0; at[0] < g.Nx; ++at[0]) {
+        for (at[1] = 0; at[1] < g.Ny; ++at[1]) {
+            for (at[2] = 0; at[2] < g.Nz; ++at[2]) visit(c++, at);
+        }
+    }
+}
+
+template <typename Visit>
+void ForEachCellBackwards(const Conductances& g, Visit visit) {
+    int at[3];
+    std::size_t c = g.CellCount();
+    for (at[0] = g.Nx - 1; at[0] >= 0; --at[0]) {
+        for (at[1] = g.Ny - 1; at[1] >= 0; --at[1]) {
+            for (at[2] = g.Nz - 1; at[2] >= 0; --at[2]) visit(--c, at);
+        }
+    }
+}
+
+struct Strides {
+    std::size_t Step[3];
+    int Count[3];
+    const std::vector<double>* Along[3];
+};
+
+Strides StridesOf(const Conductances& g) {
+    return {
+        {StepX(g), static_cast<std::size_t>(g.Nz), 1}, {g.Nx, g.Ny, g.Nz}, {&g.Gx, &g.Gy, &g.Gz}};
+}
+
+}  // namespace
+
+// The forward elimination of every line's tridiagonal system depends on the operator only, so
+// it is done once per level: what each cell passes on to the next along the line.
+void LineMultigrid::Factorize(Level& level) {
+    const Conductances& g = level.Operator;
+    const Strides strides = StridesOf(g);
+    for (int axis = 0; axis < 3; ++axis) {
+        std::vector<double>& upper = level.Upper[axis];
+        std::vector<double>& inversePivot = level.InversePivot[axis];
+        upper.assign(g.CellCount(), 0.0);
+        inversePivot.assign(g.CellCount(), 0.0);
+        const std::size_t step = strides.Step[axis];
+        const std::vector<double>& along = *strides.Along[axis];
+        ForEachCell(g, [&](std::size_t c, const int(&at)[3]) {
+            if (g.Diagonal[c] <= 0.0) return;
+            const double before = at[axis] > 0 ? along[c - step] : 0.0;
+            const double pivot = g.Diagonal[c] + (at[axis] > 0 ? before * upper[c - step] : 0.0);
+            inversePivot[c] = 1.0 / pivot;
+            upper[c] = -along[c] / pivot;
+        });
+    }
+}
+
+// Solves every line of cells along `Axis` (0 x, 1 y, 2 z) of one colour of the red-black
+// pattern exactly, its neighbours off the line held at their current values. Cells are visited
+// in memory order whatever the axis, so that lines across the columns stay cache-friendly.
+template <int Axis>
+void LineMultigrid::RelaxLines(const Level& level, int colour) {
+    const Conductances& g = level.Operator;
+    const std::size_t nz = static_cast<std::size_t>(g.Nz);
+    const std::size_t steps[3] = {StepX(g), nz, 1};
+    const std::size_t step = steps[Axis];
+    const std::vector<double>& along = *StridesOf(g).Along[Axis];
+    const std::vector<double>& upper = level.Upper[Axis];
+    const std::vector<double>& inversePivot = level.InversePivot[Axis];
+    std::vector<double>& x = level.Solution;
+    std::vector<double>& right = level.Scratch;
+    // Lines of one colour: whole columns for z, every other cell of a column for x and y.
+    const auto first = [&](int i, int j) {
+        if constexpr (Axis == 2) return (i + j) % 2 == colour ? 0 : g.Nz;
+        return ((Axis == 0 ? j : i) + colour) % 2;
+    };
+    constexpr int kStride = Axis == 2 ? 1 : 2;
+    for (int i = 0; i < g.Nx; ++i) {
+        for (int j = 0; j < g.Ny; ++j) {
+            const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
+            for (int l = first(i, j); l < g.Nz; l += kStride) {
+                const std::size_t c = column + l;
+                if (inversePivot[c] == 0.0) continue;
+                double sum = level.Rhs[c];
+                if constexpr (Axis != 0) {
+                    if (i > 0) sum += g.Gx[c - steps[0]] * x[c - steps[0]];
+                    if (i + 1 < g.Nx) sum += g.Gx[c] * x[c + steps[0]];
+                }
+                if constexpr (Axis != 1) {
+                    if (j > 0) sum += g.Gy[c - nz] * x[c - nz];
+                    if (j + 1 < g.Ny) sum += g.Gy[c] * x[c + nz];
+                }
+                if constexpr (Axis != 2) {
+                    if (l > 0) sum += g.Gz[c - 1] * x[c - 1];
+                    if (l + 1 < g.Nz) sum += g.Gz[c] * x[c + 1];
+                }
+                const int at[3] = {i, j, l};
+                if (at[Axis] > 0) sum += along[c - step] * right[c - step];
+                right[c] = sum * inversePivot[c];
+            }
+        }
+    }
+    for (int i = g.Nx - 1; i >= 0; --i) {
+        for (int j = g.Ny - 1; j >= 0; --j) {
+            const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
+            const int start = first(i, j);
+            if (start >= g.Nz) continue;
+            const int last = start + (g.Nz - 1 - start) / kStride * kStride;
+            for (int l = last; l >= start; l -= kStride) {
+                const std::size_t c = column + l;
+                if (inversePivot[c] == 0.0) continue;
+                const int at[3] = {i, j, l};
+                const int count[3] = {g.Nx, g.Ny, g.Nz};
+                const double next = at[Axis] + 1 < count[Axis] ? x[c + step] : 0.0;
+                x[c] = right[c] - upper[c] * next;
+            }
+        }
+    }
+}
+
+void LineMultigrid::Smooth(const Level& level, bool forward) {
+    // Sweeps as (axis, colour) in pre-smoothing order; post-smoothing runs them backwards,
+    // which keeps the cycle symmetric.
+    constexpr int kSweeps[][2] = {{2, 0}, {2, 1}, {0, 0}, {0, 1}, {1, 0}, {1, 1}};
+    constexpr int kCount = static_cast<int>(std::size(kSweeps));
+    for (int n = 0; n < kCount; ++n) {
+        const auto [axis, colour] = kSweeps[forward ? n : kCount - 1 - n];
+        if (axis == 0) RelaxLines<0>(level, colour);
+        if (axis == 1) RelaxLines<1>(level, colour);
+        if (axis == 2) RelaxLines<2>(level, colour);
+    }
+}
+
+namespace {
+
+void Residual(const Conductances& g, const std::vector<double>& rhs, const std::vector<double>& x,
+              std::vector<double>& residual) {
+    const std::size_t cells = g.CellCount();
+    const std::size_t stepX = StepX(g);
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    for (std::size_t c = 0; c < cells; ++c) residual[c] = rhs[c] - g.Diagonal[c] * x[c];
+    for (std::size_t c = 0; c < cells; ++c) {
+        if (g.Gx[c] > 0.0) {
+            residual[c] += g.Gx[c] * x[c + stepX];
+            residual[c + stepX] += g.Gx[c] * x[c];
+        }
+        if (g.Gy[c] > 0.0) {
+            residual[c] += g.Gy[c] * x[c + stepY];
+            residual[c + stepY] += g.Gy[c] * x[c];
+        }
+        if (g.Gz[c] > 0.0) {
+            residual[c] += g.Gz[c] * x[c + 1];
+            residual[c + 1] += g.Gz[c] * x[c];
+        }
+    }
+}
+
+// The coarse column that holds fine column (i, j).
+std::size_t ParentColumn(const Conductances& coarse, int i, int j) {
+    return static_cast<std::size_t>(i / 2) * coarse.Ny + static_cast<std::size_t>(j / 2);
+}
+
+Conductances Coarsened(const Conductances& fine) {
+    Conductances coarse;
+    coarse.Nx = (fine.Nx + 1) / 2;
+    coarse.Ny = (fine.Ny + 1) / 2;
+    coarse.Nz = fine.Nz;
+    const std::size_t cells = static_cast<std::size_t>(coarse.Nx) * coarse.Ny * coarse.Nz;
+    coarse.Gx.assign(cells, 0.0);
+    coarse.Gy.assign(cells, 0.0);
+    coarse.Gz.assign(cells, 0.0);
+    coarse.Base.assign(cells, 0.0);
+    const std::size_t nz = static_cast<std::size_t>(fine.Nz);
+    for (int i = 0; i < fine.Nx; ++i) {
+        for (int j = 0; j < fine.Ny; ++j) {
+            const std::size_t from = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
+            const std::size_t to = ParentColumn(coarse, i, j) * nz;
+            // Only faces between two merged columns survive; those inside one cancel out.
+            const bool crossesX = i % 2 == 1;
+            const bool crossesY = j % 2 == 1;
+            for (std::size_t l = 0; l < nz; ++l) {
+                coarse.Gz[to + l] += fine.Gz[from + l];
+                coarse.Base[to + l] += fine.Base[from + l];
+                if (crossesX) coarse.Gx[to + l] += fine.Gx[from + l];
+                if (crossesY) coarse.Gy[to + l] += fine.Gy[from + l];
+            }
+        }
+    }
+    SumDiagonal(coarse);
+    return coarse;
+}
+
+void Restrict(const Conductances& fine, const std::vector<double>& residual,
+              const Conductances& coarse, std::vector<double>& coarseRhs) {
+    std::fill(coarseRhs.begin(), coarseRhs.end(), 0.0);
+    const std::size_t nz = static_cast<std::size_t>(fine.Nz);
+    for (int i = 0; i < fine.Nx; ++i) {
+        for (int j = 0; j < fine.Ny; ++j) {
+            const std::size_t from = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
+            const std::size_t to = ParentColumn(coarse, i, j) * nz;
+            for (std::size_t l = 0; l < nz; ++l) coarseRhs[to + l] += residual[from + l];
+        }
+    }
+}
+
+void ProlongAdd(const Conductances& fine, const Conductances& coarse,
+                const std::vector<double>& coarseSolution, std::vector<double>& x) {
+    const std::size_t nz = static_cast<std::size_t>(fine.Nz);
+    for (int i = 0; i < fine.Nx; ++i) {
+        for (int j = 0; j < fine.Ny; ++j) {
+            const std::size_t to = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
+            const std::size_t from = ParentColumn(coarse, i, j) * nz;
+            for (std::size_t l = 0; l < nz; ++l) {
+                if (fine.Diagonal[to + l] > 0.0) x[to + l] += coarseSolution[from + l];
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) {
+    system_ = &system;
+    levels_.clear();
+    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}});
+    while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
+        levels_.push_back(Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}});
+    }
+    for (Level& level : levels_) {
+        const std::size_t cells = level.Operator.CellCount();
+        level.Solution.assign(cells, 0.0);
+        level.Rhs.assign(cells, 0.0);
+        level.Residual.assign(cells, 0.0);
+        level.Scratch.assign(cells, 0.0);
+        Factorize(level);
+    }
+    coarsestSystem_ = AssembleSystem(levels_.back().Operator);
+    coarsestSolver_.compute(coarsestSystem_.Matrix);
+}
+
+Eigen::VectorXd LineMultigrid::solve(const Eigen::VectorXd& residual) const {
+    if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
+    const Level& finest = levels_.front();
+    std::fill(finest.Rhs.begin(), finest.Rhs.end(), 0.0);
+    for (std::size_t u = 0; u < system_->Cells.size(); ++u) {
+        finest.Rhs[system_->Cells[u]] = residual(static_cast<Eigen::Index>(u));
+    }
+    Cycle(0);
+    Eigen::VectorXd correction(residual.size());
+    for (std::size_t u = 0; u < system_->Cells.size(); ++u) {
+        correction(static_cast<Eigen::Index>(u)) = finest.Solution[system_->Cells[u]];
+    }
+    return correction;
+}
+
+void LineMultigrid::Cycle(std::size_t index) const {
+    if (index + 1 == levels_.size()) {
+        SolveCoarsest();
+        return;
+    }
+    const Level& level = levels_[index];
+    const Level& coarse = levels_[index + 1];
+    std::fill(level.Solution.begin(), level.Solution.end(), 0.0);
+    Smooth(level, true);
+    Residual(level.Operator, level.Rhs, level.Solution, level.Residual);
+    Restrict(level.Operator, level.Residual, coarse.Operator, coarse.Rhs);
+    Cycle(index + 1);
+    ProlongAdd(level.Operator, coarse.Operator, coarse.Solution, level.Solution);
+    Smooth(level, false);
+}
+
+void LineMultigrid::SolveCoarsest() const {
+    const Level& level = levels_.back();
+    const Eigen::VectorXd solution = coarsestSolver_.solve(Gather(coarsestSystem_, level.Rhs));
+    std::fill(level.Solution.begin(), level.Solution.end(), 0.0);
+    Scatter(coarsestSystem_, solution, level.Solution);
+}
+
+}  // namespace strativex::exact

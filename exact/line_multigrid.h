@@ -1,0 +1,70 @@
+#pragma once
+
+#include <Eigen/SparseCholesky>
+#include <Eigen/SparseCore>
+#include <atomic>
+#include <vector>
+
+#include "exact/conductances.h"
+#include "exact/linear_system.h"
+
+namespace strativex::exact {
+
+// Thrown out of the conjugate gradients when the user cancels: it ends a solve within one
+// preconditioner application, without waiting for the iteration to finish.
+struct SolveCancelled {};
+
+// A multigrid V-cycle for layered grids, used as the preconditioner of Eigen's conjugate
+// gradients. Thin, well-conducting layers couple cells through the thickness far more
+// strongly than sideways, and graded cells couple them more strongly along one lateral axis
+// than the other; both stall point smoothers. Here the smoother solves whole lines of cells
+// at once (a tridiagonal solve per line, red-black over the lines), through the thickness and
+// then along x and y, so whichever direction is strong is solved exactly. Only the lateral
+// directions are coarsened, by merging 2 x 2 columns and summing the conductances between
+// them (the Galerkin operator of piecewise-constant interpolation); the smallest level is
+// solved directly. The cycle is symmetric, as conjugate gradients require.
+class LineMultigrid {
+public:
+    // Builds the levels for this operator; `system` numbers the unknowns of the finest one.
+    void Build(const Conductances& fine, const LinearSystem& system);
+    void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+
+    // Eigen's preconditioner interface: the operator comes from Build, not from the matrix.
+    template <typename MatrixType>
+    LineMultigrid& analyzePattern(const MatrixType&) {
+        return *this;
+    }
+    template <typename MatrixType>
+    LineMultigrid& factorize(const MatrixType&) {
+        return *this;
+    }
+    template <typename MatrixType>
+    LineMultigrid& compute(const MatrixType&) {
+        return *this;
+    }
+    Eigen::ComputationInfo info() const { return Eigen::Success; }
+    Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
+
+private:
+    struct Level {
+        Conductances Operator;
+        // Per axis, the factorised tridiagonal systems of the lines along it.
+        std::vector<double> Upper[3], InversePivot[3];
+        mutable std::vector<double> Solution, Rhs, Residual, Scratch;
+    };
+
+    static void Factorize(Level& level);
+    template <int Axis>
+    static void RelaxLines(const Level& level, int colour);
+    static void Smooth(const Level& level, bool forward);
+    void Cycle(std::size_t level) const;
+    void SolveCoarsest() const;
+
+    std::vector<Level> levels_;
+    const LinearSystem* system_ = nullptr;
+    LinearSystem coarsestSystem_;
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> coarsestSolver_;
+    const std::atomic<bool>* cancel_ = nullptr;
+};
+
+}  // namespace strativex::exact

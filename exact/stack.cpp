@@ -1,0 +1,32 @@
+#include "exact/stack.h"
+
+namespace strativex::exact {
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+constexpr double kCmPerMillimetre = 0.1;
+
+double HalfSize(float size, double cmPerUnit) {
+    return size > 0.0f ? 0.5 * size * cmPerUnit : kUnlimited;
+}
+
+}  // namespace
+
+Stack StackOf(const Model& model, const MaterialTable& table) {
+    Stack stack;
+    stack.CmPerUnit = model.UnitSystem == LengthUnit::Inches ? kCmPerInch : kCmPerMillimetre;
+    stack.SourceHalfWidth = 0.5 * model.Layers[0].Width * stack.CmPerUnit;
+    stack.SourceHalfLength = 0.5 * model.Layers[0].Length * stack.CmPerUnit;
+    stack.Power = model.PowerDissipation;
+    stack.BaseTempK = static_cast<double>(model.IsothermalTemp) + kKelvinOffset;
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        const Layer& layer = model.Layers[i];
+        const Material& material = table.Materials[FindMaterialIndex(table, layer.MaterialId)];
+        stack.Layers.push_back({layer.Thickness * stack.CmPerUnit,
+                                HalfSize(layer.Width, stack.CmPerUnit),
+                                HalfSize(layer.Length, stack.CmPerUnit), material.A, material.B});
+    }
+    return stack;
+}
+
+}  // namespace strativex::exact

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "core/material_table.h"
+#include "core/model.h"
+
+namespace strativex::exact {
+
+constexpr double kKelvinOffset = 273.16;
+constexpr double kUnlimited = std::numeric_limits<double>::infinity();
+
+// One layer of the stack in centimetres; a half-size of kUnlimited has no lateral limit.
+struct StackLayer {
+    double Thickness = 0.0;
+    double HalfWidth = kUnlimited;
+    double HalfLength = kUnlimited;
+    double A = 0.0;  // K = A * T^B, W/cm-K with T in kelvin
+    double B = 0.0;
+
+    double Conductivity(double temperatureK) const { return A * std::pow(temperatureK, B); }
+};
+
+// The model as the conduction problem sees it: centimetres, kelvin, watts.
+struct Stack {
+    double SourceHalfWidth = 0.0;
+    double SourceHalfLength = 0.0;
+    double Power = 0.0;
+    double BaseTempK = 0.0;
+    double CmPerUnit = 1.0;          // centimetres in one length unit of the model
+    std::vector<StackLayer> Layers;  // from the layer under the source down to the base
+};
+
+// Expects a model that FindUnavailability accepted.
+Stack StackOf(const Model& model, const MaterialTable& table);
+
+}  // namespace strativex::exact

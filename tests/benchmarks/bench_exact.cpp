@@ -1,0 +1,38 @@
+#include <benchmark/benchmark.h>
+
+#include "exact/exact_check.h"
+#include "support/exact_stacks.h"
+
+namespace {
+
+using namespace strativex;
+
+// Goals on the project's 2-core machine: the three-layer power die under 0.2 s, the ten-layer
+// transistor stack under 1 s, each within 300 MB (measure the process with /usr/bin/time -v,
+// one benchmark at a time).
+void RunCheck(benchmark::State& state, const exact_stacks::Case& c) {
+    exact::ExactResult result;
+    for (auto _ : state) {
+        result = exact::RunExactCheck(c.Model, c.Table);
+        benchmark::DoNotOptimize(result.AverageSourceTempC);
+    }
+    if (result.Status != exact::ExactStatus::Ok) state.SkipWithError(result.Message.c_str());
+    state.counters["cells"] = static_cast<double>(result.Cells);
+    state.counters["cg_iterations"] = result.SolverIterations;
+    state.counters["k_iterations"] = result.ConductivityIterations;
+    state.counters["error_pct"] = result.AverageErrorPercent;
+}
+
+void BM_ExactThreeLayers(benchmark::State& state) {
+    RunCheck(state, exact_stacks::ThreeLayerCase());
+}
+BENCHMARK(BM_ExactThreeLayers)->Unit(benchmark::kMillisecond);
+
+void BM_ExactTenLayers(benchmark::State& state) {
+    RunCheck(state, exact_stacks::TenLayerCase());
+}
+BENCHMARK(BM_ExactTenLayers)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
