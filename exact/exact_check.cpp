@@ -78,8 +78,9 @@ void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& coarse, co
     result.PeakErrorK = peak.ErrorEstimate;
     result.AverageErrorPercent = 100.0 * average.ErrorEstimate / (average.Value - stack.BaseTempK);
     for (std::size_t n = 0; n < fine.LayerTopK.size(); ++n) {
-        result.LayerTopTempC.push_back(Richardson(fine.LayerTopK[n], coarse.LayerTopK[n]).Value -
-                                       kKelvinOffset);
+        const Extrapolated top = Richardson(fine.LayerTopK[n], coarse.LayerTopK[n]);
+        result.LayerTopTempC.push_back(top.Value - kKelvinOffset);
+        result.LayerTopErrorK.push_back(top.ErrorEstimate);
     }
 }
 

@@ -126,6 +126,9 @@ private slots:
         // The error estimate must cover the error it estimates.
         QVERIFY(std::fabs(RiseOf(result.AverageSourceTempC, model) - average) <
                 2.0 * result.AverageErrorK + 1e-3);
+        // Layer 1's top is the heated area, so its estimate is the average's.
+        QCOMPARE(result.LayerTopErrorK.size(), layers.size());
+        VERIFY_NEAR(result.LayerTopErrorK.front(), result.AverageErrorK, 1e-9);
     }
 
     // One layer with K = A * T^B on an isothermal base at a power that more than doubles the
