@@ -69,6 +69,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             sweep.Logarithmic = true;
             continue;
         }
+        if (arg == "--exact") {
+            options.Exact = true;
+            continue;
+        }
         OptionValue option = SplitOption(arg);
         if (option.Name != "--materials" && option.Name != "--format" &&
             option.Name != "--report-pdf" && option.Name != "--prefs" && option.Name != "--sweep" &&
@@ -95,6 +99,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         return UsageError("--prefs is only used with --report-pdf");
     }
     if (const auto error = ApplySweepArguments(options, sweep)) return UsageError(*error);
+    if (options.Exact && options.Sweep) return UsageError("--exact cannot be used with --sweep");
     return parsed;
 }
 

@@ -19,6 +19,8 @@ struct CalcOptions {
     std::optional<std::string> PrefsPath;
     // Instead of the results, the one model's results as one of its values is swept.
     std::optional<SweepRequest> Sweep;
+    // Beside the results, the 3-D check of every model.
+    bool Exact = false;
 };
 
 struct ParsedArguments {

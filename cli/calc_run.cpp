@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/csv_report.h"
+#include "cli/exact_run.h"
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
 #include "cli/loaded_model.h"
@@ -55,13 +56,13 @@ void WarnReplacedIds(const std::string& path, const ModelFileOutcome& outcome, s
     }
 }
 
-std::string Report(OutputFormat format, const std::vector<LoadedModel>& models,
+std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& models,
                    const MaterialTable& table) {
-    switch (format) {
+    switch (options.Format) {
         case OutputFormat::Json:
             return JsonReport(models, table);
         case OutputFormat::Csv:
-            return CsvReport(models, table);
+            return CsvReport(models, table, options.Exact);
         case OutputFormat::Table:
             return TableReport(models, table);
     }
@@ -80,7 +81,7 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
     bool readFailed = false;
     bool resultMissing = false;
     for (const std::string& path : options.ModelPaths) {
-        LoadedModel loaded{path, {}};
+        LoadedModel loaded{path, {}, std::nullopt};
         const ModelFileOutcome outcome = LoadModelFile(loaded.Data, table, ModelDefaults{}, path);
         if (!outcome.Ok) {
             err << ShownLines(outcome.Message) << "\n";
@@ -90,6 +91,10 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         WarnReplacedIds(path, outcome, err);
         RecalculateModel(loaded.Data, table);
         resultMissing = resultMissing || FirstLayerWithoutResult(loaded.Data).has_value();
+        if (options.Exact) {
+            loaded.Exact = ExactCheckForReport(loaded.Data, table);
+            resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
+        }
         models.push_back(std::move(loaded));
     }
     if (options.Sweep) {
@@ -97,7 +102,7 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         if (models.empty()) return kExitReadFailure;
         return PrintSweep(models.front(), table, *options.Sweep, options.Format, out, err);
     }
-    out << Report(options.Format, models, table);
+    out << Report(options, models, table);
     if (options.ReportPdfPath && !models.empty() &&
         !(writeReport && writeReport(models.front(), table, err))) {
         readFailed = true;

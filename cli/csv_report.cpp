@@ -1,6 +1,7 @@
 #include "cli/csv_report.h"
 
 #include "cli/csv_text.h"
+#include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/number_text.h"
 #include "core/thermal_calc.h"
@@ -45,12 +46,15 @@ std::string LayerFields(const MaterialTable& table, const Layer& layer, int inde
 
 }  // namespace
 
-std::string CsvReport(const std::vector<LoadedModel>& models, const MaterialTable& table) {
-    std::string text = std::string(kHeader) + kLineEnd;
+std::string CsvReport(const std::vector<LoadedModel>& models, const MaterialTable& table,
+                      bool exactColumns) {
+    std::string text = std::string(kHeader) + (exactColumns ? ExactCsvHeader() : "") + kLineEnd;
     for (const LoadedModel& loaded : models) {
         const std::string modelFields = ModelFields(loaded);
         for (int i = 1; i <= loaded.Data.LayerCount; ++i) {
-            text += modelFields + "," + LayerFields(table, loaded.Data.Layers[i], i) + kLineEnd;
+            text += modelFields + "," + LayerFields(table, loaded.Data.Layers[i], i) +
+                    (exactColumns && loaded.Exact ? ExactCsvFields(*loaded.Exact, i) : "") +
+                    kLineEnd;
         }
     }
     return text;

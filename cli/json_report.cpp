@@ -1,5 +1,6 @@
 #include "cli/json_report.h"
 
+#include "cli/exact_report.h"
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
 #include "core/thermal_calc.h"
@@ -40,8 +41,8 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
     for (int i = 1; i <= model.LayerCount; ++i) {
         layers.push_back(LayerJson(table, model.Layers[i], i));
     }
-    return JsonObject(kModelIndent)
-        .Add("file", JsonString(loaded.Path))
+    JsonObject object(kModelIndent);
+    object.Add("file", JsonString(loaded.Path))
         .Add("model_name", Text(model.ModelName))
         .Add("units", JsonString(UnitName(model.UnitSystem)))
         .Add("power_w", JsonNumber(model.PowerDissipation))
@@ -52,8 +53,11 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
         .Add("total_resistance_c_per_w", JsonNumber(TotalResistance(model)))
         .Add("status", JsonString(StatusName(ModelStatus(model))))
         .Add("comments", Text(model.ModelComments))
-        .Add("layers", JsonArray(layers, kModelIndent + 2))
-        .Text();
+        .Add("layers", JsonArray(layers, kModelIndent + 2));
+    if (loaded.Exact) {
+        object.Add("exact", ExactJson(*loaded.Exact, model.LayerCount, kModelIndent + 2));
+    }
+    return object.Text();
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/model.h"
+#include "exact/exact_result.h"
 
 namespace strativex {
 
@@ -10,6 +12,7 @@ namespace strativex {
 struct LoadedModel {
     std::string Path;
     Model Data;
+    std::optional<exact::ExactResult> Exact;  // when the 3-D check was asked for
 };
 
 }  // namespace strativex

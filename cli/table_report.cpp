@@ -1,5 +1,6 @@
 #include "cli/table_report.h"
 
+#include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
 #include "core/number_format.h"
@@ -87,7 +88,8 @@ std::string ModelTable(const LoadedModel& loaded, const MaterialTable& table) {
     return "File:        " + loaded.Path + "\n" + "Model:       " + CellText(model.ModelName) +
            "\n" + "Power:       " + Formatted(model.PowerDissipation, kPowerSlot) + " W\n" +
            "Isothermal:  " + Formatted(model.IsothermalTemp, kTemperatureSlot) + " C\n\n" +
-           TextTable(Columns(model.UnitSystem), Rows(model, table)) + "\n" + Summary(model);
+           TextTable(Columns(model.UnitSystem), Rows(model, table)) + "\n" + Summary(model) +
+           (loaded.Exact ? ExactTableLines(*loaded.Exact, model) : "");
 }
 
 }  // namespace

@@ -4,14 +4,14 @@ namespace strativex {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: strativex-calc [--materials DIR] [--format table|json|csv] MODEL.mdl...\n"
+    "usage: strativex-calc [--materials DIR] [--format table|json|csv] [--exact] MODEL.mdl...\n"
     "       strativex-calc [--materials DIR] --report-pdf OUT.pdf [--prefs FILE] MODEL.mdl\n"
     "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
     "                      [--layer N] [--log] MODEL.mdl\n"
     "       strativex-calc --help\n";
 
 constexpr std::string_view kHelp =
-    "usage: strativex-calc [--materials DIR] [--format table|json|csv] MODEL.mdl...\n"
+    "usage: strativex-calc [--materials DIR] [--format table|json|csv] [--exact] MODEL.mdl...\n"
     "       strativex-calc [--materials DIR] --report-pdf OUT.pdf [--prefs FILE] MODEL.mdl\n"
     "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
     "                      [--layer N] [--log] MODEL.mdl\n"
@@ -67,6 +67,27 @@ constexpr std::string_view kHelp =
     "                     keyed by the csv column names. A point without a result has null\n"
     "                     (json) or empty (csv) values; its status and failed_layer say why.\n"
     "  --layer N        the layer (1 = under the heat source) whose quantity is swept.\n"
+    "  --exact          also the 3-D check of each model: the steady conduction in the\n"
+    "                   stack solved in three dimensions (K = A * T^B at the local\n"
+    "                   temperature, uniform flux over the device, isothermal bottom, all\n"
+    "                   other faces adiabatic), beside the spreading-angle estimate. A model\n"
+    "                   takes from a few hundredths of a second to about a second.\n"
+    "                   json: an \"exact\" object per model: status (\"ok\",\n"
+    "                     \"not_available\" or \"not_converged\"), reason and reason_layer\n"
+    "                     (0 = the heat source) when it has no result, avg_source_temp_c,\n"
+    "                     peak_source_temp_c, avg_resistance_c_per_w,\n"
+    "                     peak_resistance_c_per_w, avg_error_k, peak_error_k and\n"
+    "                     avg_error_percent (the estimated discretisation error),\n"
+    "                     estimate_source_temp_c, estimate_error_percent (the estimate's\n"
+    "                     rise against the 3-D average's; negative: optimistic),\n"
+    "                     equivalent_angle_deg (the one spreading angle that, given to every\n"
+    "                     layer, reproduces the 3-D average; null where none does), cells,\n"
+    "                     iterations, seconds and layers (index, top_temp_c: the mean over\n"
+    "                     the area the record above touches, top_error_k). Values the\n"
+    "                     check did not give are null.\n"
+    "                   csv: the same values in columns named exact_ and the name, after\n"
+    "                     the others (exact_top_temp_c, exact_top_error_k of the line's\n"
+    "                     layer). table: lines under each model's summary.\n"
     "  --log            steps at a constant ratio instead of a constant difference (FROM\n"
     "                   and TO above 0).\n"
     "  --help           this text.\n"
@@ -81,7 +102,8 @@ constexpr std::string_view kHelp =
     "  1  the materials or a model file could not be read (the other models are still\n"
     "     processed and printed), or the report could not be written\n"
     "  2  usage error\n"
-    "  3  a model has a layer without a result, or a sweep a point without one (1 takes\n"
+    "  3  a model has a layer without a result, a sweep a point without one, or the 3-D\n"
+    "     check (--exact) of a model is not available or does not converge (1 takes\n"
     "     precedence)\n";
 
 }  // namespace

@@ -1,0 +1,87 @@
+#include "cli/exact_cells.h"
+
+#include "cli/number_text.h"
+
+namespace strativex {
+namespace {
+
+bool HasNumbers(const exact::ExactResult& result) {
+    return result.Status == exact::ExactStatus::Ok;
+}
+
+// Every value of a result that is not Ok is empty: only its status and reason mean anything.
+std::optional<std::string> Number(const exact::ExactResult& result, double value) {
+    if (!HasNumbers(result)) return std::nullopt;
+    return ShortestText(value);
+}
+
+std::optional<std::string> Number(const exact::ExactResult& result,
+                                  const std::optional<double>& value) {
+    return value ? Number(result, *value) : std::nullopt;
+}
+
+std::optional<std::string> Count(const exact::ExactResult& result, std::size_t value) {
+    if (!HasNumbers(result)) return std::nullopt;
+    return std::to_string(value);
+}
+
+std::optional<std::string> Item(const exact::ExactResult& result, const std::vector<double>& list,
+                                int index) {
+    const auto at = static_cast<std::size_t>(index - 1);
+    if (index < 1 || at >= list.size()) return std::nullopt;
+    return Number(result, list[at]);
+}
+
+std::optional<std::string> ReasonLayer(const exact::ExactResult& result) {
+    if (!result.Unavailable || result.Unavailable->Layer == exact::kWholeModel) {
+        return std::nullopt;
+    }
+    return std::to_string(result.Unavailable->Layer);
+}
+
+}  // namespace
+
+std::string_view ExactStatusName(exact::ExactStatus status) {
+    switch (status) {
+        case exact::ExactStatus::Ok:
+            return "ok";
+        case exact::ExactStatus::NotAvailable:
+            return "not_available";
+        case exact::ExactStatus::Cancelled:
+            return "cancelled";
+        case exact::ExactStatus::NotConverged:
+            return "not_converged";
+    }
+    return "unknown";
+}
+
+std::vector<ExactCell> ExactModelCells(const exact::ExactResult& r) {
+    const bool failed = !HasNumbers(r);
+    return {
+        {"status", std::string(ExactStatusName(r.Status)), true},
+        {"reason", failed ? std::optional(r.Message) : std::nullopt, true},
+        {"reason_layer", ReasonLayer(r)},
+        {"avg_source_temp_c", Number(r, r.AverageSourceTempC)},
+        {"peak_source_temp_c", Number(r, r.PeakSourceTempC)},
+        {"avg_resistance_c_per_w", Number(r, r.AverageResistance)},
+        {"peak_resistance_c_per_w", Number(r, r.PeakResistance)},
+        {"avg_error_k", Number(r, r.AverageErrorK)},
+        {"peak_error_k", Number(r, r.PeakErrorK)},
+        {"avg_error_percent", Number(r, r.AverageErrorPercent)},
+        {"estimate_source_temp_c", Number(r, r.EstimateSourceTempC)},
+        {"estimate_error_percent", Number(r, r.EstimateErrorPercent)},
+        {"equivalent_angle_deg", Number(r, r.EquivalentAngleDeg)},
+        {"cells", Count(r, r.Cells)},
+        {"iterations", Count(r, static_cast<std::size_t>(r.SolverIterations))},
+        {"seconds", Number(r, r.Seconds)},
+    };
+}
+
+std::vector<ExactCell> ExactLayerCells(const exact::ExactResult& result, int index) {
+    return {
+        {"top_temp_c", Item(result, result.LayerTopTempC, index)},
+        {"top_error_k", Item(result, result.LayerTopErrorK, index)},
+    };
+}
+
+}  // namespace strativex

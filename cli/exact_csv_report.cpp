@@ -1,0 +1,34 @@
+#include "cli/csv_text.h"
+#include "cli/exact_cells.h"
+#include "cli/exact_report.h"
+
+namespace strativex {
+namespace {
+
+template <typename Text>
+std::string Joined(const std::vector<ExactCell>& cells, Text text) {
+    std::string line;
+    for (const ExactCell& cell : cells) line += "," + text(cell);
+    return line;
+}
+
+std::string Column(const ExactCell& cell) {
+    return "exact_" + cell.Name;
+}
+
+std::string Field(const ExactCell& cell) {
+    return CsvField(cell.Value.value_or(""));
+}
+
+}  // namespace
+
+std::string ExactCsvHeader() {
+    const exact::ExactResult none;
+    return Joined(ExactModelCells(none), Column) + Joined(ExactLayerCells(none, 1), Column);
+}
+
+std::string ExactCsvFields(const exact::ExactResult& result, int index) {
+    return Joined(ExactModelCells(result), Field) + Joined(ExactLayerCells(result, index), Field);
+}
+
+}  // namespace strativex

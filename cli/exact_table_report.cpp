@@ -1,0 +1,74 @@
+#include "cli/exact_report.h"
+#include "core/number_format.h"
+
+namespace strativex {
+namespace {
+
+// Wide enough for the longest label, as the summary above it.
+constexpr std::size_t kLabelWidth = 24;
+constexpr int kPercentDecimals = 2;
+constexpr int kAngleDecimals = 2;
+
+std::string Line(const std::string& label, const std::string& value) {
+    std::string line = "  " + label + ":";
+    line.resize(std::max(line.size() + 1, kLabelWidth + 2), ' ');
+    return line + value + "\n";
+}
+
+std::string Temperature(double value) {
+    return FormatValue(value, kTemperatureSlot, kDefaultDecimalDigits) + " C";
+}
+
+std::string WithError(double value, double errorK) {
+    return Temperature(value) + "  +- " +
+           FormatValue(errorK, kTemperatureSlot, kDefaultDecimalDigits) + " K";
+}
+
+std::string Resistance(double value) {
+    return FormatValue(value, kResistanceSlot, kDefaultDecimalDigits) + " C/W";
+}
+
+std::string EstimateText(const exact::ExactResult& r) {
+    if (!r.EstimateSourceTempC || !r.EstimateErrorPercent) return "n/a (no result)";
+    return Temperature(*r.EstimateSourceTempC) + ", " +
+           FormatDecimals(*r.EstimateErrorPercent, kPercentDecimals) + " % from the 3-D average";
+}
+
+std::string AngleText(const exact::ExactResult& r) {
+    if (!r.EquivalentAngleDeg) return "none (no angle from 0 to 89 deg gives the 3-D average)";
+    return FormatDecimals(*r.EquivalentAngleDeg, kAngleDecimals) + " deg";
+}
+
+std::string LayerLines(const exact::ExactResult& r, const Model& model) {
+    std::string lines;
+    for (int i = 1; i <= model.LayerCount && i <= static_cast<int>(r.LayerTopTempC.size()); ++i) {
+        const auto at = static_cast<std::size_t>(i - 1);
+        std::string value = Temperature(r.LayerTopTempC[at]);
+        if (at < r.EstimateLayerTopTempC.size()) {
+            value += "  (estimate " + Temperature(r.EstimateLayerTopTempC[at]) + ")";
+        }
+        lines += Line("Layer " + std::to_string(i) + " top", value);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string ExactTableLines(const exact::ExactResult& r, const Model& model) {
+    if (r.Status != exact::ExactStatus::Ok) {
+        const char* what =
+            r.Status == exact::ExactStatus::NotAvailable ? "not available" : "no result";
+        return "3-D check:                " + std::string(what) + ": " + r.Message + "\n";
+    }
+    return "3-D check:\n" +
+           Line("Average source temp", WithError(r.AverageSourceTempC, r.AverageErrorK)) +
+           Line("Peak source temp", WithError(r.PeakSourceTempC, r.PeakErrorK)) +
+           Line("Average resistance", Resistance(r.AverageResistance)) +
+           Line("Peak resistance", Resistance(r.PeakResistance)) +
+           Line("Estimate", EstimateText(r)) + Line("Equivalent angle", AngleText(r)) +
+           LayerLines(r, model) +
+           Line("Grid", std::to_string(r.Cells) + " cells, " + std::to_string(r.SolverIterations) +
+                            " iterations, " + FormatDecimals(r.Seconds, 2) + " s");
+}
+
+}  // namespace strativex

@@ -1,0 +1,242 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+#include "persistence/model_file.h"
+#include "support/exact_stacks.h"
+#include "support/file_bytes.h"
+#include "support/run_program.h"
+
+using namespace strativex;
+using exact_stacks::StackLayer;
+using Layers = std::vector<StackLayer>;
+
+namespace {
+
+const QString kCalc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
+const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
+
+// K = A * T^B of the fixtures' custom materials, W/cm-K.
+constexpr double kHighK = 1.5;
+constexpr double kLowK = 0.58;
+constexpr const char* kMatcust =
+    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n903,\"Diverging\",1000000,-3\r\n";
+constexpr std::int16_t kHigh = 901, kLow = 902, kDiverging = 903;
+
+// A 10 x 10 mm column heated over its whole top: the heat flows straight down through 1 mm of
+// the high and 0.5 mm of the low conductivity.
+constexpr float kColumnPower = 20.0f;
+Model Column() {
+    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, kLow}},
+                                    kColumnPower);
+}
+
+// A small die on a plate and an unlimited base: heat spreads, and the estimate is off.
+Model Spreading() {
+    return exact_stacks::StackModel(2, 2, {{0.5f, 4, 4, kHigh}, {2.0f, 0, 0, kLow}}, 5.0f);
+}
+
+double Number(const QJsonValue& value) {
+    return value.toDouble(std::nan(""));
+}
+
+bool Near(double actual, double expected, double tolerance) {
+    return std::fabs(actual - expected) <= tolerance;
+}
+
+#define VERIFY_NEAR(actual, expected, tolerance)                      \
+    QVERIFY2(Near((actual), (expected), (tolerance)),                 \
+             qPrintable(QStringLiteral("%1 is %2, expected %3 +- %4") \
+                            .arg(#actual)                             \
+                            .arg((actual), 0, 'g', 9)                 \
+                            .arg((expected), 0, 'g', 9)               \
+                            .arg((tolerance), 0, 'g', 3)))
+
+QStringList CsvFields(const QString& line) {
+    return line.split(QLatin1Char(','));
+}
+
+}  // namespace
+
+class TestExactCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString Fixture(const QString& name) const { return dir_.filePath(name); }
+    bool Plant(const QString& name, const Model& model) const {
+        return WriteBytes(Fixture(name), QByteArray::fromStdString(ModelFileText(model)));
+    }
+    Run Calc(const QStringList& args) const {
+        return RunProgram(kCalc, QStringList{"--materials", Fixture("mats")} + args);
+    }
+    QJsonObject JsonModel(const QString& model, bool exact = true) const {
+        const QStringList flag = exact ? QStringList{"--exact"} : QStringList{};
+        const Run run = Calc(flag + QStringList{"--format", "json", Fixture(model)});
+        return QJsonDocument::fromJson(run.Out).array().at(0).toObject();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(kCalc), "build strativex-calc first");
+        QVERIFY(dir_.isValid() && QDir(dir_.path()).mkdir("mats"));
+        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("mats/matprops.dat")));
+        QVERIFY(WriteBytes(Fixture("mats/matcust.dat"), kMatcust));
+        QVERIFY(Plant("column.mdl", Column()));
+        QVERIFY(Plant("spreading.mdl", Spreading()));
+        Model powerless = Spreading();
+        powerless.PowerDissipation = 0.0f;
+        QVERIFY(Plant("powerless.mdl", powerless));
+        Model flat = Spreading();
+        flat.Layers[2].Thickness = 0.0f;
+        QVERIFY(Plant("flat.mdl", flat));
+        QVERIFY(Plant("diverging.mdl",
+                      exact_stacks::StackModel(1, 1, {{1.0f, 4, 4, kDiverging}}, 1000.0f)));
+    }
+
+    // The column's exact answer is the sum of t / (K A) of its layers.
+    void columnGivesOneDimensionalSum() {
+        const double areaCm2 = 1.0;
+        const double lowRise = kColumnPower * 0.05 / (kLowK * areaCm2);
+        const double rise = kColumnPower * 0.1 / (kHighK * areaCm2) + lowRise;
+        const QJsonObject model = JsonModel("column.mdl");
+        const QJsonObject exact = model["exact"].toObject();
+        QCOMPARE(exact["status"].toString(), "ok");
+        QVERIFY(exact["reason"].isNull() && exact["reason_layer"].isNull());
+        VERIFY_NEAR(Number(exact["avg_source_temp_c"]), 25.0 + rise, 1e-3 * rise);
+        VERIFY_NEAR(Number(exact["peak_source_temp_c"]), 25.0 + rise, 1e-3 * rise);
+        VERIFY_NEAR(Number(exact["avg_resistance_c_per_w"]), rise / kColumnPower,
+                    1e-3 * rise / kColumnPower);
+        VERIFY_NEAR(Number(exact["peak_resistance_c_per_w"]), rise / kColumnPower,
+                    1e-3 * rise / kColumnPower);
+        // The estimate of a column is the same sum.
+        VERIFY_NEAR(Number(exact["estimate_source_temp_c"]), Number(model["heat_source_temp_c"]),
+                    1e-9);
+        VERIFY_NEAR(Number(exact["estimate_error_percent"]), 0.0, 0.1);
+        const QJsonArray layers = exact["layers"].toArray();
+        QCOMPARE(layers.size(), 2);
+        QCOMPARE(layers.at(1)["index"].toInt(), 2);
+        VERIFY_NEAR(Number(layers.at(0)["top_temp_c"]), 25.0 + rise, 1e-3 * rise);
+        VERIFY_NEAR(Number(layers.at(1)["top_temp_c"]), 25.0 + lowRise, 1e-3 * rise);
+        QVERIFY(Number(layers.at(1)["top_error_k"]) >= 0.0);
+        QVERIFY(exact["cells"].toInt() > 0);
+        QVERIFY(exact["iterations"].toInt() > 0);
+        QVERIFY(Number(exact["seconds"]) > 0.0);
+        QVERIFY(Number(exact["avg_error_percent"]) < 0.1);
+    }
+
+    // Given to every layer, the angle the check reports makes the calculator's own estimate
+    // meet the 3-D average.
+    void equivalentAngleCalibratesTheEstimate() {
+        const QJsonObject exact = JsonModel("spreading.mdl")["exact"].toObject();
+        const double average = Number(exact["avg_source_temp_c"]);
+        const double estimate = Number(exact["estimate_source_temp_c"]);
+        VERIFY_NEAR(Number(exact["estimate_error_percent"]),
+                    100.0 * (estimate - average) / (average - 25.0), 1e-9);
+        QVERIFY(std::fabs(estimate - average) > 0.05 * (average - 25.0));
+        Model calibrated = Spreading();
+        for (int i = 1; i <= calibrated.LayerCount; ++i) {
+            calibrated.Layers[i].SpreadAngle =
+                static_cast<float>(Number(exact["equivalent_angle_deg"]));
+        }
+        QVERIFY(Plant("calibrated.mdl", calibrated));
+        const QJsonObject plain = JsonModel("calibrated.mdl", false);
+        QVERIFY(!plain.contains("exact"));
+        VERIFY_NEAR(Number(plain["heat_source_temp_c"]), average, 2e-3);
+    }
+
+    void failuresNameTheReason_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QJsonValue>("layer");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no power") << "powerless.mdl"
+                                  << "not_available" << QJsonValue()
+                                  << "power dissipation must be a positive number";
+        QTest::newRow("layer without thickness")
+            << "flat.mdl"
+            << "not_available" << QJsonValue(2) << "Layer 2 needs a positive";
+        QTest::newRow("runaway conductivity")
+            << "diverging.mdl"
+            << "not_converged" << QJsonValue() << "found no steady temperature";
+    }
+
+    // A check without numbers says why, leaves every number null and fails the run.
+    void failuresNameTheReason() {
+        QFETCH(QString, model);
+        QFETCH(QString, status);
+        QFETCH(QJsonValue, layer);
+        QFETCH(QString, reason);
+        const Run run = Calc({"--exact", "--format", "json", Fixture(model)});
+        QCOMPARE(run.ExitCode, 3);
+        const QJsonObject exact =
+            QJsonDocument::fromJson(run.Out).array().at(0)["exact"].toObject();
+        QCOMPARE(exact["status"].toString(), status);
+        QVERIFY2(exact["reason"].toString().contains(reason),
+                 qPrintable(exact["reason"].toString()));
+        QCOMPARE(exact["reason_layer"], layer);
+        for (const char* key : {"avg_source_temp_c", "peak_resistance_c_per_w",
+                                "equivalent_angle_deg", "cells", "seconds"}) {
+            QVERIFY2(exact[key].isNull(), key);
+        }
+        QVERIFY(exact["layers"].toArray().at(0)["top_temp_c"].isNull());
+        const Run table = Calc({"--exact", Fixture(model)});
+        QCOMPARE(table.ExitCode, 3);
+        QVERIFY2(table.Out.contains(reason.toUtf8()), table.Out.constData());
+    }
+
+    // The CSV columns carry the JSON values under the same names: the model's on every line,
+    // each layer's on its own.
+    void csvRepeatsTheJsonValues() {
+        const Run run = Calc(
+            {"--exact", "--format", "csv", Fixture("spreading.mdl"), Fixture("powerless.mdl")});
+        QCOMPARE(run.ExitCode, 3);
+        const QStringList lines = QString::fromUtf8(run.Out).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        const QStringList header = CsvFields(lines.at(0));
+        const QJsonObject exact = JsonModel("spreading.mdl")["exact"].toObject();
+        for (int n = 1; n <= 4; ++n) QCOMPARE(CsvFields(lines.at(n)).size(), header.size());
+        const auto field = [&](int line, const QString& column) {
+            return CsvFields(lines.at(line)).at(header.indexOf(column));
+        };
+        for (int n = 1; n <= 2; ++n) {
+            QCOMPARE(field(n, "exact_status"), "ok");
+            QCOMPARE(field(n, "exact_peak_source_temp_c").toDouble(),
+                     Number(exact["peak_source_temp_c"]));
+            QCOMPARE(field(n, "exact_equivalent_angle_deg").toDouble(),
+                     Number(exact["equivalent_angle_deg"]));
+            QCOMPARE(field(n, "exact_top_temp_c").toDouble(),
+                     Number(exact["layers"].toArray().at(n - 1)["top_temp_c"]));
+        }
+        QCOMPARE(field(3, "exact_status"), "not_available");
+        QCOMPARE(field(3, "exact_avg_source_temp_c"), QString());
+        QVERIFY(!Calc({"--format", "csv", Fixture("column.mdl")}).Out.contains("exact_status"));
+    }
+
+    void tableShowsTheCheckBesideTheEstimate() {
+        const Run run = Calc({"--exact", Fixture("spreading.mdl")});
+        QCOMPARE(run.ExitCode, 0);
+        const QString text = QString::fromUtf8(run.Out);
+        const QJsonObject exact = JsonModel("spreading.mdl")["exact"].toObject();
+        const QString angle = QString::number(Number(exact["equivalent_angle_deg"]), 'f', 2);
+        for (const QString& line :
+             {QStringLiteral("3-D check:\n"), "  Equivalent angle:       " + angle + " deg\n",
+              QStringLiteral("% from the 3-D average"), QStringLiteral("  Layer 2 top:  "),
+              QStringLiteral("  Grid:  ")}) {
+            QVERIFY2(text.contains(line), qPrintable(text));
+        }
+    }
+
+    void exactIsNoSweepOption() {
+        const Run run = Calc({"--exact", "--sweep", "power=1:2:2", Fixture("column.mdl")});
+        QCOMPARE(run.ExitCode, 2);
+        QVERIFY(run.Err.contains("--exact cannot be used with --sweep"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExactCli)
+#include "test_exact_cli.moc"
