@@ -13,6 +13,7 @@
 #include "exact/linear_system.h"
 #include "exact/stack.h"
 #include "support/exact_stacks.h"
+#include "support/float_compare.h"
 #include "support/flux_channel_series.h"
 
 using namespace strativex;
@@ -50,18 +51,6 @@ double Kirchhoff(double baseK, double b, double linearRise) {
     return std::pow(std::pow(baseK, b + 1) + (b + 1) * std::pow(baseK, b) * linearRise,
                     1.0 / (b + 1));
 }
-
-bool Near(double actual, double expected, double tolerance) {
-    return std::fabs(actual - expected) <= tolerance;
-}
-
-#define VERIFY_NEAR(actual, expected, tolerance)                      \
-    QVERIFY2(Near((actual), (expected), (tolerance)),                 \
-             qPrintable(QStringLiteral("%1 is %2, expected %3 +- %4") \
-                            .arg(#actual)                             \
-                            .arg((actual), 0, 'g', 9)                 \
-                            .arg((expected), 0, 'g', 9)               \
-                            .arg((tolerance), 0, 'g', 3)))
 
 exact::ExactResult Checked(const Model& model, const MaterialTable& table) {
     exact::ExactResult result = exact::RunExactCheck(model, table);

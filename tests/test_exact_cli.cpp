@@ -9,6 +9,7 @@
 #include "persistence/model_file.h"
 #include "support/exact_stacks.h"
 #include "support/file_bytes.h"
+#include "support/float_compare.h"
 #include "support/run_program.h"
 
 using namespace strativex;
@@ -43,18 +44,6 @@ Model Spreading() {
 double Number(const QJsonValue& value) {
     return value.toDouble(std::nan(""));
 }
-
-bool Near(double actual, double expected, double tolerance) {
-    return std::fabs(actual - expected) <= tolerance;
-}
-
-#define VERIFY_NEAR(actual, expected, tolerance)                      \
-    QVERIFY2(Near((actual), (expected), (tolerance)),                 \
-             qPrintable(QStringLiteral("%1 is %2, expected %3 +- %4") \
-                            .arg(#actual)                             \
-                            .arg((actual), 0, 'g', 9)                 \
-                            .arg((expected), 0, 'g', 9)               \
-                            .arg((tolerance), 0, 'g', 3)))
 
 QStringList CsvFields(const QString& line) {
     return line.split(QLatin1Char(','));
