@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/number_format.h"
+#include "views/plot_legend.h"
 #include "views/plot_series.h"
 #include "views/plot_texts.h"
 
@@ -14,8 +15,6 @@ namespace {
 
 constexpr double kMargin = 8.0;
 constexpr double kLabelGap = 4.0;
-constexpr double kLegendSample = 22.0;
-constexpr double kLegendSpacing = 14.0;
 constexpr double kLegendBelow = 8.0;
 // About one grid line per 40 pixels of height; a tick label per its own width and a gap.
 constexpr double kPixelsPerYTick = 40.0;
@@ -28,7 +27,6 @@ constexpr std::size_t kMarkerLimit = 40;
 struct Metrics {
     QFontMetricsF Tick{PlotFont(PlotFontRole::Tick)};
     QFontMetricsF Title{PlotFont(PlotFontRole::Title)};
-    QFontMetricsF Legend{PlotFont(PlotFontRole::Legend)};
 };
 
 QString TickText(double value) {
@@ -43,13 +41,8 @@ double WidestText(const QFontMetricsF& metrics, const std::vector<double>& ticks
     return widest;
 }
 
-struct LegendItem {
-    QString Text;
-    std::optional<PlotLine> Line;
-};
-
-std::vector<LegendItem> LegendItems(const SweepPlotInputs& inputs, bool gaps, bool modelShown) {
-    std::vector<LegendItem> items{
+std::vector<PlotLegendItem> LegendItems(const SweepPlotInputs& inputs, bool gaps, bool modelShown) {
+    std::vector<PlotLegendItem> items{
         {QStringLiteral("Heat source temperature"), PlotLine{kSourceColor, 2.0, Qt::SolidLine}},
         {QStringLiteral("Total resistance (right axis)"),
          PlotLine{kResistanceColor, 2.0, Qt::DashLine}},
@@ -65,27 +58,6 @@ std::vector<LegendItem> LegendItems(const SweepPlotInputs& inputs, bool gaps, bo
             {QStringLiteral("Model value"), PlotLine{kModelMarkColor, 1.0, Qt::DotLine}});
     }
     return items;
-}
-
-// Entries flow left to right and wrap; the bottom of the last row comes back.
-double LayOutLegend(SweepPlotGeometry& g, const std::vector<LegendItem>& items, double top,
-                    const QFontMetricsF& metrics) {
-    const double rowHeight = metrics.height();
-    double x = kMargin;
-    double y = top;
-    for (const LegendItem& item : items) {
-        const double width = kLegendSample + kLabelGap + metrics.horizontalAdvance(item.Text);
-        if (x > kMargin && x + width > g.Size.width() - kMargin) {
-            x = kMargin;
-            y += rowHeight;
-        }
-        g.Legend.push_back({QRectF(x, y + 2.0, kLegendSample, rowHeight - 4.0), item.Line});
-        g.Labels.push_back(
-            {QRectF(x + kLegendSample + kLabelGap, y, width - kLegendSample, rowHeight), item.Text,
-             Qt::AlignLeft | Qt::AlignVCenter, PlotFontRole::Legend});
-        x += width + kLegendSpacing;
-    }
-    return y + rowHeight;
 }
 
 PlotAxis SweptAxis(const SweepPlotInputs& inputs, const PlotData& data, double width,
@@ -217,7 +189,8 @@ double LayOutHeader(SweepPlotGeometry& g, const SweepPlotInputs& inputs, const M
     }
     const bool gaps = std::any_of(inputs.sweep.Points.begin(), inputs.sweep.Points.end(),
                                   [](const SweepPoint& p) { return !p.HasResult(); });
-    return LayOutLegend(g, LegendItems(inputs, gaps, modelShown), top, metrics.Legend) +
+    return LayOutPlotLegend(LegendItems(inputs, gaps, modelShown), kMargin,
+                            g.Size.width() - kMargin, top, g.Legend, g.Labels) +
            kLegendBelow;
 }
 

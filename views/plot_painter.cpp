@@ -8,7 +8,9 @@ namespace {
 
 constexpr double kMarkerRadius = 2.5;
 
-QPen Pen(const PlotLine& line) {
+}  // namespace
+
+QPen PlotPen(const PlotLine& line) {
     QPen pen(line.Color, line.Width, line.Style);
     pen.setCapStyle(Qt::FlatCap);
     // Round joins on a thousand short segments cost half of a redraw; at two pixels bevels
@@ -17,7 +19,7 @@ QPen Pen(const PlotLine& line) {
     return pen;
 }
 
-void DrawLabel(QPainter& painter, const PlotLabel& label) {
+void DrawPlotLabel(QPainter& painter, const PlotLabel& label) {
     painter.setFont(PlotFont(label.Font));
     painter.setPen(label.Color);
     if (!label.Vertical) {
@@ -33,25 +35,29 @@ void DrawLabel(QPainter& painter, const PlotLabel& label) {
     painter.restore();
 }
 
-void DrawFrame(QPainter& painter, const SweepPlotGeometry& g) {
-    const QRectF& a = g.Area;
+void DrawPlotFrame(QPainter& painter, const QRectF& a, const std::vector<double>& gridX,
+                   const std::vector<double>& gridY, bool rightTicks) {
     painter.setPen(QPen(kGridColor, 1.0));
-    for (const double x : g.GridX) painter.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
-    for (const double y : g.GridY) painter.drawLine(QPointF(a.left(), y), QPointF(a.right(), y));
+    for (const double x : gridX) painter.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
+    for (const double y : gridY) painter.drawLine(QPointF(a.left(), y), QPointF(a.right(), y));
     painter.setPen(QPen(kAxisColor, 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(a);
-    for (const double x : g.GridX) {
+    for (const double x : gridX) {
         painter.drawLine(QPointF(x, a.bottom()), QPointF(x, a.bottom() + kPlotTickLength));
     }
-    for (const double y : g.GridY) {
+    for (const double y : gridY) {
         painter.drawLine(QPointF(a.left() - kPlotTickLength, y), QPointF(a.left(), y));
-        painter.drawLine(QPointF(a.right(), y), QPointF(a.right() + kPlotTickLength, y));
+        if (rightTicks) {
+            painter.drawLine(QPointF(a.right(), y), QPointF(a.right() + kPlotTickLength, y));
+        }
     }
 }
 
+namespace {
+
 void DrawSeries(QPainter& painter, const PlotSeries& series) {
-    painter.setPen(Pen(series.Line));
+    painter.setPen(PlotPen(series.Line));
     painter.setBrush(Qt::NoBrush);
     for (const QPolygonF& run : series.Runs) painter.drawPolyline(run);
     if (series.Marker == PlotMarker::Square) {
@@ -68,28 +74,28 @@ void DrawSeries(QPainter& painter, const PlotSeries& series) {
     for (const QPointF& at : series.Markers) painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
 }
 
-void DrawLegendSamples(QPainter& painter, const SweepPlotGeometry& g) {
-    for (const PlotLegendEntry& entry : g.Legend) {
+}  // namespace
+
+void DrawPlotLegend(QPainter& painter, const std::vector<PlotLegendEntry>& legend) {
+    for (const PlotLegendEntry& entry : legend) {
         const QRectF& box = entry.Sample;
         if (!entry.Line) {
             painter.fillRect(box, kGapColor);
             continue;
         }
-        painter.setPen(Pen(*entry.Line));
+        painter.setPen(PlotPen(*entry.Line));
         painter.drawLine(QPointF(box.left(), box.center().y()),
                          QPointF(box.right(), box.center().y()));
     }
 }
 
-}  // namespace
-
 void DrawSweepPlot(QPainter& painter, const SweepPlotGeometry& g) {
     painter.save();
     painter.fillRect(QRectF(QPointF(), g.Size), Qt::white);
     for (const PlotGap& gap : g.Gaps) painter.fillRect(gap.Band, kGapColor);
-    DrawFrame(painter, g);
+    DrawPlotFrame(painter, g.Area, g.GridX, g.GridY, true);
     if (g.ModelX) {
-        painter.setPen(Pen({kModelMarkColor, 1.0, Qt::DotLine}));
+        painter.setPen(PlotPen({kModelMarkColor, 1.0, Qt::DotLine}));
         painter.drawLine(QPointF(*g.ModelX, g.Area.top()), QPointF(*g.ModelX, g.Area.bottom()));
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -99,9 +105,9 @@ void DrawSweepPlot(QPainter& painter, const SweepPlotGeometry& g) {
     DrawSeries(painter, g.Source);
     DrawSeries(painter, g.Resistance);
     painter.setClipping(false);
-    DrawLegendSamples(painter, g);
+    DrawPlotLegend(painter, g.Legend);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const PlotLabel& label : g.Labels) DrawLabel(painter, label);
+    for (const PlotLabel& label : g.Labels) DrawPlotLabel(painter, label);
     painter.restore();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPen>
 #include <QRectF>
+
+#include <vector>
 
 #include "views/plot_geometry.h"
 #include "views/plot_inputs.h"
@@ -8,6 +11,17 @@
 class QPainter;
 
 namespace strativex {
+
+// The pieces of a plot, for the sweep's and for others drawn the same way.
+QPen PlotPen(const PlotLine& line);
+// The grid lines, the area's frame and the ticks outside it: below, on the left and, where a
+// second axis stands, on the right.
+void DrawPlotFrame(QPainter& painter, const QRectF& area, const std::vector<double>& gridX,
+                   const std::vector<double>& gridY, bool rightTicks);
+// Each entry's sample: a stroke, or a box shaded as a gap.
+void DrawPlotLegend(QPainter& painter, const std::vector<PlotLegendEntry>& legend);
+// A label, turned where it reads from the bottom up.
+void DrawPlotLabel(QPainter& painter, const PlotLabel& label);
 
 // Draws a laid-out plot in layout pixels from the painter's origin.
 void DrawSweepPlot(QPainter& painter, const SweepPlotGeometry& geometry);
