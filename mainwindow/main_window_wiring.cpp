@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "analysis/exact_check_window.h"
 #include "mainwindow/color_swatch.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
@@ -45,6 +46,7 @@ void MainWindow::WireMenus() {
     connect(digitsAction_, &QAction::triggered, this, &MainWindow::DecimalDigitsCommand);
     connect(locationsAction_, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
+    connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,
@@ -53,6 +55,12 @@ void MainWindow::WireMenus() {
             [this] { OpenHelpDocument(QStringLiteral("/SX-Glossary.pdf")); });
     connect(contactAction_, &QAction::triggered, this, &MainWindow::ContactCommand);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::AboutCommand);
+}
+
+// The window exists from its first opening on; from then on every change of the model marks
+// its result out of date.
+void MainWindow::WireExactCheck() {
+    connect(this, &MainWindow::modelChanged, exactCheck_, &ExactCheckWindow::MarkOutOfDate);
 }
 
 void MainWindow::WireCommands() {

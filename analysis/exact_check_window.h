@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/material_table.h"
+#include "core/model.h"
+#include "exact/exact_result.h"
+#include "persistence/app_state.h"
+#include "platform/desktop.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace strativex {
+
+class ExactCheckRun;
+class ExactPictureView;
+
+// "Analysis -> 3-D Check": the exact steady temperature of the model's stack beside the
+// spreading-angle estimate, with the cross-section map and the profile across the heated face.
+// It reads the model only when asked to compute, from a copy, and never changes it. The check
+// runs off the interface thread; closing the window cancels it and waits for it to end.
+// Closing only hides the window: its owner keeps it, and the last result with it.
+class ExactCheckWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ExactCheckWindow(const AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+
+    // The result of the last check that ran to its end, when the model has not changed since
+    // it started: Ok, NotAvailable or NotConverged. Nothing before the first check, while the
+    // shown result is out of date, or when the last one was cancelled before any ended.
+    std::optional<exact::ExactResult> CurrentResult() const;
+    bool IsComputing() const;
+
+public slots:
+    // Starts the check of the model as it is now; nothing while one runs.
+    void Compute();
+    void Cancel();
+    // For MainWindow::modelChanged: what is shown, or is being computed, no longer matches.
+    void MarkOutOfDate();
+
+signals:
+    // A check ended, or the shown result went out of date.
+    void resultChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction.
+    void BuildControls();
+    QWidget* BuildNumbers();
+    QWidget* BuildPictures();
+    QWidget* BuildButtons();
+    void Wire();
+
+    // The check.
+    void ShowProgress(double fraction, const QString& stage);
+    void TakeResult(std::shared_ptr<const exact::ExactResult> result);
+
+    // What is shown.
+    void ShowState();
+    void ShowNumbers();
+    void ShowPictures();
+    QString StatusText() const;
+    bool HasPictures() const;
+
+    // Pictures out of the window.
+    QImage PicturesImage() const;
+    void CopyPictures();
+    void SavePictures();
+
+    const AppState& state_;
+    Desktop& desktop_;
+    ExactCheckRun* run_ = nullptr;
+    // The copy of the model the running check reads, and whether the model is still the same.
+    Model runModel_;
+    bool runUpToDate_ = false;
+    // The result shown and the copy of the model it was computed for.
+    std::shared_ptr<const exact::ExactResult> shown_;
+    Model shownModel_;
+    bool shownUpToDate_ = false;
+    // Cancel was pressed for the running check, or the last check ended cancelled.
+    bool cancelled_ = false;
+    QString stage_;
+
+    QPushButton* computeButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    QGroupBox* numbers_ = nullptr;
+    std::vector<QLabel*> values_;
+    QTableWidget* layers_ = nullptr;
+    QComboBox* extent_ = nullptr;
+    ExactPictureView* section_ = nullptr;
+    ExactPictureView* profile_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+};
+
+}  // namespace strativex
