@@ -42,9 +42,9 @@ void ExactCheckWindow::ShowProgress(double fraction, const QString& stage) {
 
 // A cancelled check leaves the result before it on the screen, as it was.
 void ExactCheckWindow::TakeResult(std::shared_ptr<const exact::ExactResult> result) {
+    progress_->setValue(0);
     if (result->Status == exact::ExactStatus::Cancelled) {
         cancelled_ = true;
-        progress_->setValue(0);
         ShowState();
         return;
     }
@@ -52,7 +52,6 @@ void ExactCheckWindow::TakeResult(std::shared_ptr<const exact::ExactResult> resu
     shown_ = std::move(result);
     shownModel_ = runModel_;
     shownUpToDate_ = runUpToDate_;
-    progress_->setValue(progress_->maximum());
     ShowState();
     emit resultChanged();
 }
