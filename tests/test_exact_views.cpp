@@ -217,6 +217,30 @@ private slots:
         }
     }
 
+    // Around the source (6.1 mm either side) the 30 mm plate runs past the map's edges: its
+    // outline and the isotherms stop there; the 12 mm solder still shows its own edges.
+    void aroundTheSourceCutsTheWideLayers() {
+        const exact::ExactResult& result = ThreeLayers().Result;
+        const SectionGeometry g = ComputeExactSection(
+            {result, LengthUnit::Millimeters, SectionExtent::AroundSource}, QSizeF(700, 420));
+        QCOMPARE(g.Outlines.size(), std::size_t{3});
+        QVERIFY(Near(g.Outlines[0].left(), g.At(-5.0, 0.0).x()));
+        QVERIFY(Near(g.Outlines[1].right(), g.At(6.0, 0.0).x()));
+        QVERIFY(g.Outlines[1].right() < g.Map.right());
+        QVERIFY(Near(g.Outlines[2].left(), g.Map.left()) &&
+                Near(g.Outlines[2].right(), g.Map.right()));
+        double lowest = g.Map.bottom();
+        for (const IsothermLines& isotherm : g.Isotherms) {
+            for (const QLineF& s : isotherm.Segments) {
+                QVERIFY(std::max(s.x1(), s.x2()) >= g.Map.left() - 1e-6);
+                QVERIFY(std::min(s.x1(), s.x2()) <= g.Map.right() + 1e-6);
+                lowest = std::min({lowest, s.y1(), s.y2()});
+            }
+        }
+        // The hottest isotherm hugs the source, just under the top face.
+        QVERIFY(lowest < g.At(0.0, 0.5).y());
+    }
+
     // The map's colours cover the body and nothing beside it: beside the die, above the
     // plate, the picture stays clear.
     void coloursStayInsideTheBody() {

@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <memory>
 
+#include "analysis/exact_check_run.h"
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_check_window.h"
 #include "core/number_format.h"
@@ -218,6 +220,33 @@ private slots:
         QVERIFY(Finished(f.W()));
         Click(f.W(), "CmdCopy");
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(1920, 1600));
+    }
+
+    // The run's contract: progress in order on this thread, one end per start, one check at a
+    // time, and a cancel that waits hands its end over at once.
+    void runReportsProgressThenEndsOnce() {
+        const exact_stacks::Case c = exact_stacks::TenLayerCase();
+        ExactCheckRun run;
+        std::vector<double> fractions;
+        connect(&run, &ExactCheckRun::progressed, &run, [&](double fraction, const QString&) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            fractions.push_back(fraction);
+        });
+        std::vector<exact::ExactStatus> ends;
+        connect(&run, &ExactCheckRun::finished, &run,
+                [&](std::shared_ptr<const exact::ExactResult> r) { ends.push_back(r->Status); });
+        QVERIFY(run.Start(c.Model, c.Table));
+        QVERIFY(!run.Start(c.Model, c.Table));
+        QTRY_VERIFY_WITH_TIMEOUT(!run.IsRunning(), kCheckTimeoutMs);
+        QCOMPARE(ends, std::vector{exact::ExactStatus::Ok});
+        QVERIFY(!fractions.empty() && std::is_sorted(fractions.begin(), fractions.end()));
+        QVERIFY(fractions.back() <= 1.0);
+        QVERIFY(run.Start(c.Model, c.Table));
+        run.CancelAndWait();
+        QVERIFY(!run.IsRunning());
+        QCOMPARE(ends, (std::vector{exact::ExactStatus::Ok, exact::ExactStatus::Cancelled}));
+        QTest::qWait(50);
+        QCOMPARE(ends.size(), std::size_t{2});
     }
 
     void comparisonTexts_data() {
