@@ -55,36 +55,36 @@ CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* paren
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    TxtComments = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
-    CmdOK = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    CmdCancel =
+    commentsEdit_ = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
+    okButton_ = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
+    cancelButton_ =
         NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    connect(CmdOK, &QPushButton::clicked, this, &CommentsDialog::TakeComments);
-    connect(CmdCancel, &QPushButton::clicked, this, [this] {
+    connect(okButton_, &QPushButton::clicked, this, &CommentsDialog::TakeComments);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
         StoreSize();
         reject();
     });
     setMinimumSize(Pixels(kMinWidthTwips), Pixels(kMinHeightTwips));
     resize(Pixels(state.prefs.CommentsWindowWidth), Pixels(state.prefs.CommentsWindowHeight));
-    TxtComments->setPlainText(EditorText(state.model.ModelComments));
+    commentsEdit_->setPlainText(EditorText(state.model.ModelComments));
 }
 
 void CommentsDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
-    TxtComments->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
-                             w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
+    commentsEdit_->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
+                               w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
     const QSize button(Pixels(kButtonWidthTwips),
-                       std::max(Pixels(kButtonHeightTwips), CmdOK->sizeHint().height()));
+                       std::max(Pixels(kButtonHeightTwips), okButton_->sizeHint().height()));
     const QPoint cancel(w - Pixels(kCancelLeftFromRightTwips),
                         h - Pixels(kButtonTopFromBottomTwips));
-    CmdCancel->setGeometry(QRect(cancel, button));
-    CmdOK->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
+    cancelButton_->setGeometry(QRect(cancel, button));
+    okButton_->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
 }
 
 void CommentsDialog::TakeComments() {
-    const QString text = TypedText(*TxtComments);
+    const QString text = TypedText(*commentsEdit_);
     if (const auto character = FirstCharacterWithoutCode(text)) {
         desktop_.ShowMessage(this,
                              QStringLiteral("The comments hold the character \"%1\", which a "
@@ -92,7 +92,7 @@ void CommentsDialog::TakeComments() {
                                             "replace it.")
                                  .arg(*character),
                              kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-        TxtComments->setFocus();
+        commentsEdit_->setFocus();
         return;
     }
     QString fileText = text;

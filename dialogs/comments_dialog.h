@@ -29,9 +29,9 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    QPlainTextEdit* TxtComments = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    QPlainTextEdit* commentsEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace strativex

@@ -40,7 +40,7 @@ QString LargestSingleText() {
 // field takes the focus back. A press on the list is held off while a field is refused, so
 // that the entry shown cannot change under an unsettled value.
 bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListCustMats->viewport()) {
+    if (watched == materialList_->viewport()) {
         const bool press = event->type() == QEvent::MouseButtonPress ||
                            event->type() == QEvent::MouseButtonDblClick;
         return press && refused_ != nullptr;
@@ -54,7 +54,7 @@ bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const QWidget* next = QApplication::focusWidget();
-    if (watched == CmdCancel) {
+    if (watched == cancelButton_) {
         CancelLeft(next);
     } else {
         FieldLeft(static_cast<QLineEdit*>(watched), next);
@@ -63,7 +63,7 @@ bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CustomMaterialsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
-    if (next == CmdCancel) {
+    if (next == cancelButton_) {
         deferred_ = field;
         return;
     }
@@ -85,8 +85,8 @@ void CustomMaterialsDialog::HoldFocus(QLineEdit* field) {
 }
 
 bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
-    const bool accepted = field == txtMatName ? txtMatName_Validate()
-                                              : txtMatProp_Validate(field == txtMatProp[0] ? 0 : 1);
+    const bool accepted =
+        field == nameEdit_ ? CheckName() : CheckProperty(field == propertyEdits_[0] ? 0 : 1);
     refused_ = accepted ? nullptr : field;
     return accepted;
 }
@@ -94,7 +94,7 @@ bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
 // A command first settles the field that still has the focus, as leaving it would.
 bool CustomMaterialsDialog::FieldsSettled() {
     const QWidget* focused = QApplication::focusWidget();
-    for (QLineEdit* field : {txtMatName, txtMatProp[0], txtMatProp[1]}) {
+    for (QLineEdit* field : {nameEdit_, propertyEdits_[0], propertyEdits_[1]}) {
         if (focused == field) return ValidateField(field);
     }
     return refused_ == nullptr;
@@ -122,10 +122,10 @@ bool CustomMaterialsDialog::PropertyInRange(int index, double value) {
     return false;
 }
 
-bool CustomMaterialsDialog::txtMatName_Validate() {
+bool CustomMaterialsDialog::CheckName() {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
-    const QString text = txtMatName->text();
+    const QString text = nameEdit_->text();
     if (!NameStorable(text)) return false;
     bool accepted = true;
     if (text.isEmpty()) {
@@ -137,30 +137,30 @@ bool CustomMaterialsDialog::txtMatName_Validate() {
     Material& material = copy_.Shown[selected - 1];
     if (bytes != material.Name) {
         material.Name = bytes;
-        ListCustMats->item(selected)->setText(text);
+        materialList_->item(selected)->setText(text);
         MarkChanged();
     }
     return accepted;
 }
 
-bool CustomMaterialsDialog::txtMatProp_Validate(int index) {
+bool CustomMaterialsDialog::CheckProperty(int index) {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
-    const double value = ReadNumber(txtMatProp[index]->text().toStdString());
+    const double value = ReadNumber(propertyEdits_[index]->text().toStdString());
     bool accepted = PropertyInRange(index, value);
     if (accepted) {
         Material& material = copy_.Shown[selected - 1];
         float& stored = index == 0 ? material.A : material.B;
         if (static_cast<float>(value) != stored) {
             stored = static_cast<float>(value);
-            EditorChanged = true;
+            editorChanged_ = true;
         }
         if (index == 0 && stored <= 0.0f) {
             Notice(QStringLiteral("Material property 'A' must be greater than zero"));
             accepted = false;
         }
     }
-    cmdOK->setEnabled(EditorChanged);
+    acceptButton_->setEnabled(editorChanged_);
     return accepted;
 }
 

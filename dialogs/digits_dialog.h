@@ -28,8 +28,8 @@ private:
     void StoreDigits();
 
     AppState& state_;
-    DecimalDigitsTable WorkingDigits{};
-    std::array<QLineEdit*, kSlots> Text{};
+    DecimalDigitsTable workingDigits_{};
+    std::array<QLineEdit*, kSlots> patternEdits_{};
 };
 
 }  // namespace strativex

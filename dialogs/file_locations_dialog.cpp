@@ -32,8 +32,8 @@ FileLocationsDialog::FileLocationsDialog(AppState& state, Desktop& desktop, QWid
     : QDialog(parent),
       state_(state),
       desktop_(desktop),
-      PendingFolders{state.prefs.MaterialsFolder, state.prefs.ModelsFolder},
-      DefaultFolders{state.folders.DefaultMaterialsFolder, state.folders.DefaultModelsFolder} {
+      pendingFolders_{state.prefs.MaterialsFolder, state.prefs.ModelsFolder},
+      defaultFolders_{state.folders.DefaultMaterialsFolder, state.folders.DefaultModelsFolder} {
     setObjectName(QStringLiteral("FrmFileLocs"));
     setWindowTitle(kTitle);
     auto* layout = new QVBoxLayout(this);
@@ -41,15 +41,15 @@ FileLocationsDialog::FileLocationsDialog(AppState& state, Desktop& desktop, QWid
     layout->addWidget(BuildGroup(kMaterialsGroup, QStringLiteral("Material Database Files:")));
     layout->addWidget(BuildGroup(kModelsGroup, QStringLiteral("Model Files:")));
     layout->addLayout(BuildButtons());
-    for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, PendingFolders[i]);
+    for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, pendingFolders_[i]);
 }
 
 QWidget* FileLocationsDialog::BuildGroup(int i, const QString& caption) {
     auto* group = new QGroupBox(caption, this);
     auto* layout = new QVBoxLayout(group);
-    PicPath[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
-    PicPath[i]->setFixedSize(Pixels(kPathWidthTwips), Pixels(kPathHeightTwips));
-    layout->addWidget(PicPath[i]);
+    pathPictures_[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
+    pathPictures_[i]->setFixedSize(Pixels(kPathWidthTwips), Pixels(kPathHeightTwips));
+    layout->addWidget(pathPictures_[i]);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -80,21 +80,21 @@ QLayout* FileLocationsDialog::BuildButtons() {
 }
 
 void FileLocationsDialog::ShowFolderPath(int i, const std::string& path) {
-    PicPath[i]->ShowPath(QString::fromStdString(path));
+    pathPictures_[i]->ShowPath(QString::fromStdString(path));
 }
 
 FileDialogRequest FileLocationsDialog::BrowseRequest(int i) const {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Open;
     request.AcceptAnyName = true;
-    request.Folder = QString::fromStdString(PendingFolders[i]);
+    request.Folder = QString::fromStdString(pendingFolders_[i]);
     if (i == kModelsGroup) {
         request.Title = QStringLiteral("Location of Model Files");
         request.FileName = QStringLiteral("*.mdl");
         request.Filters = {QStringLiteral("Model Files (*.mdl)"), QStringLiteral("All Files (*)")};
     } else {
         request.Title = QStringLiteral("Location of Materials Database File");
-        const std::string standard = MaterialPathsIn(PendingFolders[i]).Standard;
+        const std::string standard = MaterialPathsIn(pendingFolders_[i]).Standard;
         request.FileName = QString::fromStdString(FileNamePart(standard));
         request.Filters = {QStringLiteral("Data Files (*.dat)"), QStringLiteral("All Files (*)")};
     }
@@ -124,18 +124,18 @@ void FileLocationsDialog::ChangeFolder(int i) {
     if (!path) return;
     const std::optional<std::string> folder = ChosenFolder(*path);
     if (!folder) return;
-    PendingFolders[i] = *folder;
-    ShowFolderPath(i, PendingFolders[i]);
+    pendingFolders_[i] = *folder;
+    ShowFolderPath(i, pendingFolders_[i]);
 }
 
 void FileLocationsDialog::UseDefault(int i) {
-    PendingFolders[i] = DefaultFolders[i];
-    ShowFolderPath(i, PendingFolders[i]);
+    pendingFolders_[i] = defaultFolders_[i];
+    ShowFolderPath(i, pendingFolders_[i]);
 }
 
 void FileLocationsDialog::StoreFolders() {
-    state_.prefs.MaterialsFolder = PendingFolders[kMaterialsGroup];
-    state_.prefs.ModelsFolder = PendingFolders[kModelsGroup];
+    state_.prefs.MaterialsFolder = pendingFolders_[kMaterialsGroup];
+    state_.prefs.ModelsFolder = pendingFolders_[kModelsGroup];
     accept();
 }
 

@@ -35,9 +35,9 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    std::array<PathPicture*, kGroups> PicPath{};
-    std::array<std::string, kGroups> PendingFolders;
-    std::array<std::string, kGroups> DefaultFolders;
+    std::array<PathPicture*, kGroups> pathPictures_{};
+    std::array<std::string, kGroups> pendingFolders_;
+    std::array<std::string, kGroups> defaultFolders_;
 };
 
 }  // namespace strativex
