@@ -1,12 +1,13 @@
 #include "dialogs/about_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
-#include "dialogs/ok_button_row.h"
 #include "dialogs/program_logo.h"
 #include "views/twips.h"
 
@@ -55,12 +56,10 @@ AboutDialog::AboutDialog(const AppState& state, QWidget* parent) : QDialog(paren
     top->addSpacing(Pixels(240));
     top->addLayout(TextColumn(state, this));
 
-    QHBoxLayout* buttons = OkButtonRow(this);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(top);
-    layout->addLayout(buttons);
+    layout->addWidget(ClosingOkButton(this));
 }
 
 }  // namespace strativex

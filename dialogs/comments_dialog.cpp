@@ -1,5 +1,6 @@
 #include "dialogs/comments_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
 #include "views/integer16.h"
@@ -28,7 +30,6 @@ constexpr int kButtonTopFromBottomTwips = 800;
 constexpr int kCancelLeftFromRightTwips = 1200;
 constexpr int kButtonPitchTwips = 1100;
 constexpr int kButtonWidthTwips = 1000;
-constexpr int kButtonHeightTwips = 375;
 const QString kTitle = QStringLiteral("Model Comments");
 
 QString EditorText(const std::string& comments) {
@@ -56,11 +57,9 @@ CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     commentsEdit_ = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
-    okButton_ = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    cancelButton_ =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    connect(okButton_, &QPushButton::clicked, this, &CommentsDialog::TakeComments);
-    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+    buttons_ = OkCancelButtons(this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CommentsDialog::TakeComments);
+    connect(buttons_, &QDialogButtonBox::rejected, this, [this] {
         StoreSize();
         reject();
     });
@@ -75,12 +74,11 @@ void CommentsDialog::resizeEvent(QResizeEvent* event) {
     const int h = height();
     commentsEdit_->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
                                w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
-    const QSize button(Pixels(kButtonWidthTwips),
-                       std::max(Pixels(kButtonHeightTwips), okButton_->sizeHint().height()));
-    const QPoint cancel(w - Pixels(kCancelLeftFromRightTwips),
-                        h - Pixels(kButtonTopFromBottomTwips));
-    cancelButton_->setGeometry(QRect(cancel, button));
-    okButton_->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
+    // The two buttons take the places of the design's OK and Cancel together.
+    const int right = w - Pixels(kCancelLeftFromRightTwips) + Pixels(kButtonWidthTwips);
+    const int left = w - Pixels(kCancelLeftFromRightTwips) - Pixels(kButtonPitchTwips);
+    buttons_->setGeometry(left, h - Pixels(kButtonTopFromBottomTwips), right - left,
+                          buttons_->sizeHint().height());
 }
 
 void CommentsDialog::TakeComments() {

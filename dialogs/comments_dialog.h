@@ -6,7 +6,7 @@
 #include "platform/desktop.h"
 
 class QPlainTextEdit;
-class QPushButton;
+class QDialogButtonBox;
 
 namespace strativex {
 
@@ -30,8 +30,7 @@ private:
     AppState& state_;
     Desktop& desktop_;
     QPlainTextEdit* commentsEdit_ = nullptr;
-    QPushButton* okButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace strativex

@@ -1,13 +1,14 @@
 #include "dialogs/contact_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
-#include "dialogs/ok_button_row.h"
 
 namespace strativex {
 
@@ -22,13 +23,11 @@ ContactDialog::ContactDialog(Desktop& desktop, const ContactDetails& details, QW
     : QDialog(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("frmContactUs"));
     setWindowTitle(QStringLiteral("Contact Us"));
-    QHBoxLayout* buttons = OkButtonRow(this);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(BuildLinks(details));
     layout->addSpacing(fontMetrics().height());
-    layout->addLayout(buttons);
+    layout->addWidget(ClosingOkButton(this));
 }
 
 QLayout* ContactDialog::BuildLinks(const ContactDetails& details) {

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cmath>
 #include <limits>
@@ -13,6 +12,7 @@
 #include "core/number_format.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/storable_text.h"
+#include "platform/leaving_field.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -48,11 +48,7 @@ bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut || !isVisible()) {
         return QDialog::eventFilter(watched, event);
     }
-    // Switching to another window or opening a menu does not leave the field.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        return QDialog::eventFilter(watched, event);
-    }
+    if (!LeavesForAnotherControl(*event)) return QDialog::eventFilter(watched, event);
     const QWidget* next = QApplication::focusWidget();
     if (watched == cancelButton_) {
         CancelLeft(next);
@@ -78,10 +74,6 @@ void CustomMaterialsDialog::CancelLeft(const QWidget* next) {
     QLineEdit* field = std::exchange(deferred_, nullptr);
     if (field == nullptr || next == field) return;
     if (!ValidateField(field)) HoldFocus(field);
-}
-
-void CustomMaterialsDialog::HoldFocus(QLineEdit* field) {
-    QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
 }
 
 bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {

@@ -54,7 +54,6 @@ private:
     bool ValidateField(QLineEdit* field);
     void FieldLeft(QLineEdit* field, const QWidget* next);
     void CancelLeft(const QWidget* next);
-    void HoldFocus(QLineEdit* field);
     bool FieldsSettled();
     bool NameStorable(const QString& name);
     bool PropertyInRange(int index, double value);

@@ -1,5 +1,6 @@
 #include "dialogs/digits_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "views/twips.h"
 
@@ -56,7 +58,7 @@ DigitsDialog::DigitsDialog(AppState& state, QWidget* parent) : QDialog(parent), 
         ShowPattern(k);
     }
     // OK and Cancel stand at the foot of the right column, below its two groups.
-    grid->addLayout(BuildButtons(), 3, 1, 2, 1);
+    grid->addWidget(BuildButtons(), 3, 1, 2, 1, Qt::AlignBottom | Qt::AlignHCenter);
 }
 
 QWidget* DigitsDialog::BuildGroup(int k) {
@@ -86,18 +88,13 @@ QWidget* DigitsDialog::BuildGroup(int k) {
     return frame;
 }
 
-QLayout* DigitsDialog::BuildButtons() {
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
-    auto* cancel =
-        NamedWidget<QPushButton>(QStringLiteral("CancelButton"), QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &DigitsDialog::StoreDigits);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* column = new QVBoxLayout;
-    column->addStretch();
-    column->addWidget(ok, 0, Qt::AlignHCenter);
-    column->addWidget(cancel, 0, Qt::AlignHCenter);
-    return column;
+QWidget* DigitsDialog::BuildButtons() {
+    QDialogButtonBox* box =
+        OkCancelButtons(this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
+    box->setOrientation(Qt::Vertical);
+    connect(box, &QDialogButtonBox::accepted, this, &DigitsDialog::StoreDigits);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return box;
 }
 
 void DigitsDialog::ShowPattern(int k) {

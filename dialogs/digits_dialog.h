@@ -22,7 +22,7 @@ private:
     static constexpr int kSlots = 7;
 
     QWidget* BuildGroup(int k);
-    QLayout* BuildButtons();
+    QWidget* BuildButtons();
     void ShowPattern(int k);
     void ChangeDigits(int k, int step);
     void StoreDigits();

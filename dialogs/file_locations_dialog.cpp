@@ -1,11 +1,13 @@
 #include "dialogs/file_locations_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/material_loader.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
 #include "persistence/paths.h"
@@ -40,7 +42,7 @@ FileLocationsDialog::FileLocationsDialog(AppState& state, Desktop& desktop, QWid
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(BuildGroup(kMaterialsGroup, QStringLiteral("Material Database Files:")));
     layout->addWidget(BuildGroup(kModelsGroup, QStringLiteral("Model Files:")));
-    layout->addLayout(BuildButtons());
+    layout->addWidget(BuildButtons());
     for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, pendingFolders_[i]);
 }
 
@@ -65,18 +67,11 @@ QWidget* FileLocationsDialog::BuildGroup(int i, const QString& caption) {
     return group;
 }
 
-QLayout* FileLocationsDialog::BuildButtons() {
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    auto* cancel =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FileLocationsDialog::StoreFolders);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
+QWidget* FileLocationsDialog::BuildButtons() {
+    QDialogButtonBox* box = OkCancelButtons(this);
+    connect(box, &QDialogButtonBox::accepted, this, &FileLocationsDialog::StoreFolders);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return box;
 }
 
 void FileLocationsDialog::ShowFolderPath(int i, const std::string& path) {

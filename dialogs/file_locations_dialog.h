@@ -25,7 +25,7 @@ private:
     static constexpr int kGroups = 2;
 
     QWidget* BuildGroup(int i, const QString& caption);
-    QLayout* BuildButtons();
+    QWidget* BuildButtons();
     void ShowFolderPath(int i, const std::string& path);
     void ChangeFolder(int i);
     void UseDefault(int i);

@@ -1,6 +1,7 @@
 #include "dialogs/user_info_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
 #include "views/model_text.h"
@@ -71,13 +73,10 @@ void UserInfoDialog::BuildControls() {
     }
     currentDateCheck_ = NamedWidget<QCheckBox>(QStringLiteral("ChkCurDate"),
                                                QStringLiteral("Always use current date"), this);
-    okButton_ = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    cancelButton_ =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    okButton_->setDefault(true);
+    buttons_ = OkCancelButtons(this);
     connect(currentDateCheck_, &QCheckBox::clicked, this, &UserInfoDialog::CurrentDateClicked);
-    connect(okButton_, &QPushButton::clicked, this, &UserInfoDialog::StoreUserInfo);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &UserInfoDialog::StoreUserInfo);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void UserInfoDialog::LoadValues() {
@@ -145,12 +144,10 @@ void UserInfoDialog::PlaceRow(int i, const Grid& grid) {
 
 void UserInfoDialog::PlaceButtons(const Grid& grid) {
     const int top = grid.FirstRow + kUserInfoSlots * grid.Pitch;
-    const QSize button(std::max(Pixels(kButtonWidthTwips), cancelButton_->sizeHint().width()),
-                       cancelButton_->sizeHint().height());
-    cancelButton_->setGeometry(QRect(QPoint(grid.Right - button.width(), top), button));
-    okButton_->setGeometry(
-        QRect(QPoint(grid.Right - 2 * button.width() - Pixels(kGapTwips), top), button));
-    setFixedSize(grid.Right + grid.Left, top + button.height() + grid.Left);
+    const QSize size(2 * Pixels(kButtonWidthTwips) + Pixels(kGapTwips),
+                     buttons_->sizeHint().height());
+    buttons_->setGeometry(QRect(QPoint(grid.Right - size.width(), top), size));
+    setFixedSize(grid.Right + grid.Left, top + size.height() + grid.Left);
 }
 
 void UserInfoDialog::CurrentDateClicked(bool checked) {

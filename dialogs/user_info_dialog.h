@@ -10,7 +10,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QDialogButtonBox;
 
 namespace strativex {
 
@@ -55,8 +55,7 @@ private:
     std::array<QCheckBox*, kUserInfoSlots> includeChecks_{};
     QLabel* heading_ = nullptr;
     QCheckBox* currentDateCheck_ = nullptr;
-    QPushButton* okButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace strativex
