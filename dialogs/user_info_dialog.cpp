@@ -84,8 +84,7 @@ void UserInfoDialog::LoadValues() {
     auto& prefs = state_.prefs;
     for (int i = 0; i < kUserInfoSlots; ++i) ChkInclude[i]->setChecked(prefs.UserInfoInclude[i]);
     if (prefs.UseCurrentDate) {
-        // English month names are plain ASCII, the same bytes in every code page.
-        prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toLatin1().toStdString();
+        prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
     for (int i = 0; i < kTextSlots; ++i) TxtInfo[i]->setText(FromModelText(prefs.UserInfoText[i]));
     ChkCurDate->setChecked(prefs.UseCurrentDate);

@@ -115,7 +115,7 @@ void MainWindow::SetUpNewModel() {
     ShowUnitLabels();
     ShowPowerAndIsotherm();
     if (state_.prefs.UseCurrentDate) {
-        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
+        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
     FrameDeviceOnly->move(FrameLayerData->pos() + FrameLayersOnly->pos());
     FrameDeviceOnly->raise();

@@ -11,6 +11,7 @@
 #include "views/report_output.h"
 #include "views/report_paper.h"
 #include "views/report_pdf.h"
+#include "views/today_date.h"
 
 using namespace strativex;
 using namespace strativex::testing;
@@ -219,6 +220,22 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(int, paper);
         QCOMPARE(int(DefaultReportPageLayout(locale).pageSize().id()), paper);
+    }
+    // The month in the desktop's language, unless prefs.txt's code page cannot hold it.
+    void dateText_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << QLocale(QLocale::English) << "5 March 2026";
+        QTest::newRow("German") << QLocale(QLocale::German) << "5 März 2026";
+        QTest::newRow("French") << QLocale(QLocale::French) << "5 mars 2026";
+        QTest::newRow("Russian, in English") << QLocale(QLocale::Russian) << "5 March 2026";
+        QTest::newRow("Greek, in English") << QLocale(QLocale::Greek) << "5 March 2026";
+    }
+
+    void dateText() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QCOMPARE(DateText(QDate(2026, 3, 5), locale), text);
     }
 };
 
