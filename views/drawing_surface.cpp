@@ -131,6 +131,13 @@ void DrawingSurface::FilledBoxTo(double x2, double y2) {
     current_ = QPointF(x2, y2);
 }
 
+void DrawingSurface::PaintInto(double x, double y, double width, double height,
+                               const std::function<void(QPainter&, const QRectF&)>& paint) {
+    painter_.save();
+    paint(painter_, QRectF(ToDevice(QPointF(x, y)), ToDevice(QPointF(x + width, y + height))));
+    painter_.restore();
+}
+
 QPointF DrawingSurface::ToDevice(QPointF point) const {
     return QPointF(deviceRect_.left() + point.x() * deviceUnitsX_,
                    deviceRect_.top() + point.y() * deviceUnitsY_);

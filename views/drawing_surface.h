@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,11 @@ public:
     void BoxOutline(double x1, double y1, double dx, double dy);
     // Fills from the current point to the far corner, both included, in the fore colour.
     void FilledBoxTo(double x2, double y2);
+
+    // Lets a picture drawn by other code paint the box at (x, y) of size (width, height); it
+    // gets the painter and the box in the painter's device coordinates.
+    void PaintInto(double x, double y, double width, double height,
+                   const std::function<void(QPainter&, const QRectF&)>& paint);
 
 private:
     QPointF ToDevice(QPointF point) const;
