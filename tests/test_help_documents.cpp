@@ -165,7 +165,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
     }
 
-    // Every line of the contents names a heading and the page it stands on.
+    // Every line of the contents names a heading and the page it stands on, and links there;
+    // the PDF's outline has a bookmark for each.
     void contentsGiveThePages_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("lines");
@@ -182,6 +183,12 @@ private slots:
         const Run run =
             RunProgram(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
         const QStringList pages = QString::fromUtf8(run.Out).split('\f');
+        // pdftohtml lists the bookmarks and the links; a superscript reads as "^" in the one
+        // and as a plain letter in the other.
+        const QString outline =
+            QString::fromUtf8(
+                RunProgram(QStringLiteral("pdftohtml"), {"-xml", "-i", "-stdout", path}).Out)
+                .remove('^');
         const QStringList contents = pages[0].section(QStringLiteral("Contents\n"), 1).split('\n');
         static const QRegularExpression entry(QStringLiteral("^\\s*(\\S.*\\S)\\s{2,}(\\d+)$"));
         int found = 0;
@@ -196,9 +203,14 @@ private slots:
                 std::any_of(pageLines.begin(), pageLines.end(),
                             [&](const QString& l) { return l.trimmed() == heading; });
             QVERIFY2(onPage, qPrintable(heading + QStringLiteral(" not on page %1").arg(page)));
+            QVERIFY2(outline.contains(QStringLiteral("<item page=\"%1\">%2</item>")
+                                          .arg(page)
+                                          .arg(heading.toHtmlEscaped())),
+                     qPrintable(heading + " has no bookmark"));
             ++found;
         }
         QVERIFY2(found >= lines, qPrintable(QString::number(found)));
+        QVERIFY(outline.count(QStringLiteral("<a href=")) >= found);
     }
 
     // Drawn at build time by the program: the main window, the scale view, the report page.

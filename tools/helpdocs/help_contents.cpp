@@ -15,6 +15,7 @@ namespace {
 // Marks a contents line with the number of the heading it names.
 constexpr int kContentsLineFor = QTextFormat::UserProperty + 1;
 constexpr int kDeepestListedLevel = 3;
+constexpr qreal kPointsPerInch = 72.0;
 // A subsection's line starts this far in; a margin or an indent would move the tab stop.
 const QString kSubsectionIndent = QStringLiteral("\u2003\u2003");
 
@@ -53,6 +54,17 @@ void InsertHeadingText(QTextCursor& cursor, const QTextBlock& heading,
     }
 }
 
+// A bookmark's title is plain text: a superscript becomes "^" and what follows it.
+QString PlainHeadingText(const QTextBlock& heading) {
+    QString text;
+    for (auto it = heading.begin(); !it.atEnd(); ++it) {
+        const bool raised =
+            it.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript;
+        text += (raised ? QStringLiteral("^") : QString()) + it.fragment().text();
+    }
+    return text.trimmed();
+}
+
 }  // namespace
 
 bool IsListedHeading(const QTextBlock& block) {
@@ -86,6 +98,35 @@ void InsertContents(QTextDocument& document, qreal bodyWidth) {
         InsertHeadingText(cursor, headings[k], chars);
         cursor.insertText(QStringLiteral("\t0"), chars);
     }
+}
+
+ContentsNavigation NavigationOf(const QTextDocument& document, const HelpPage& page,
+                                int resolution) {
+    const qreal points = kPointsPerInch / resolution;
+    const qreal pageHeight = document.pageSize().height();
+    const auto place = [&](qreal y) {
+        const int index = static_cast<int>(std::floor(y / pageHeight));
+        return PdfPlace{index, (page.Body.top() + y - index * pageHeight) * points};
+    };
+    ContentsNavigation navigation;
+    for (const QTextBlock& heading : ListedHeadings(document)) {
+        navigation.Outline.push_back(
+            {PlainHeadingText(heading), heading.blockFormat().headingLevel(),
+             place(document.documentLayout()->blockBoundingRect(heading).top())});
+    }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        if (!format.hasProperty(kContentsLineFor)) continue;
+        const auto number = static_cast<std::size_t>(format.intProperty(kContentsLineFor));
+        if (number >= navigation.Outline.size()) continue;
+        const QRectF box = document.documentLayout()->blockBoundingRect(block);
+        const PdfPlace top = place(box.top());
+        navigation.Links.push_back({top.Page,
+                                    QRectF((page.Body.left() + box.left()) * points, top.Top,
+                                           box.width() * points, box.height() * points),
+                                    navigation.Outline[number].Target});
+    }
+    return navigation;
 }
 
 void NumberContents(QTextDocument& document) {

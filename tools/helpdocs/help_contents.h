@@ -2,6 +2,11 @@
 
 #include <QTextDocument>
 
+#include <vector>
+
+#include "tools/helpdocs/help_layout.h"
+#include "tools/helpdocs/pdf_navigation.h"
+
 namespace strativex::helpdocs {
 
 // A "Contents" list before the first section: a line for every section and subsection, its
@@ -17,5 +22,15 @@ int PageOfBlock(const QTextDocument& document, const QTextBlock& block);
 
 // A heading that the contents and the outline list.
 bool IsListedHeading(const QTextBlock& block);
+
+// Where the listed headings and the contents lines of the paginated document stand on the
+// PDF's pages, for a writer of this resolution: a bookmark for each heading, and a link from
+// each contents line to its heading.
+struct ContentsNavigation {
+    std::vector<OutlineEntry> Outline;
+    std::vector<PdfLink> Links;
+};
+ContentsNavigation NavigationOf(const QTextDocument& document, const HelpPage& page,
+                                int resolution);
 
 }  // namespace strativex::helpdocs

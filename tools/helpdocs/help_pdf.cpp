@@ -46,8 +46,8 @@ void PaintFooter(QPainter& painter, const HelpPage& page, const QString& title, 
     painter.restore();
 }
 
-bool PaintPages(QPdfWriter& writer, QTextDocument& document, const QString& title) {
-    const HelpPage page = HelpPageAt(writer.resolution());
+bool PaintPages(QPdfWriter& writer, QTextDocument& document, const QString& title,
+                const HelpPage& page) {
     const int count = PaginateHelpDocument(document, &writer, page);
     NumberContents(document);
     QPainter painter;
@@ -69,8 +69,11 @@ QByteArray RenderHelpPdf(QTextDocument& document, const QString& title) {
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Strativex"));
     writer.setPageLayout(HelpPageLayout());
-    if (!PaintPages(writer, document, title)) return {};
-    return buffer.data();
+    const HelpPage page = HelpPageAt(writer.resolution());
+    if (!PaintPages(writer, document, title, page)) return {};
+    const ContentsNavigation navigation = NavigationOf(document, page, writer.resolution());
+    return WithNavigation(buffer.data(), navigation.Outline, navigation.Links,
+                          HelpPageLayout().fullRect(QPageLayout::Point).height());
 }
 
 }  // namespace strativex::helpdocs
