@@ -191,6 +191,25 @@ private slots:
         for (const QString& part : absent) QVERIFY2(!text.contains(part), qPrintable(part));
     }
 
+    // The preview shows where the table's texts go, not the texts.
+    void previewShowsPlaceholders() {
+        const Report report;
+        QByteArray pdf;
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setPageLayout(A4());
+            QPainter painter(&writer);
+            DrawingSurface surface(painter, QRectF(0, 0, writer.width(), writer.height()),
+                                   PageTwips(writer), SurfaceKind::Picture);
+            DrawReport(surface, true, report.inputs());
+        }
+        const QString text = PdfPages(pdf).value(0);
+        QVERIFY(text.contains("-----") && text.contains("Strativex"));
+        QVERIFY(!text.contains("Copper") && !text.contains("Material"));
+    }
+
     void detailsPage_data() {
         QTest::addColumn<int>("materialId");  // of layer 2
         QTest::addColumn<QStringList>("lines");
