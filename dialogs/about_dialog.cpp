@@ -9,6 +9,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/program_logo.h"
+#include "views/program_version.h"
 #include "views/twips.h"
 
 namespace strativex {
@@ -29,8 +30,9 @@ QLabel* NameLabel(const QString& name, QWidget* parent) {
 QLayout* TextColumn(const AppState& state, QWidget* parent) {
     auto* column = new QVBoxLayout;
     column->addWidget(NameLabel(QString::fromStdString(state.ProgramName), parent));
-    column->addWidget(NamedWidget<QLabel>(
-        QStringLiteral("LblVersion"), QStringLiteral("Version %1").arg(ProgramVersion()), parent));
+    column->addWidget(NamedWidget<QLabel>(QStringLiteral("LblVersion"),
+                                          QStringLiteral("Version %1").arg(ProgramVersionText()),
+                                          parent));
     column->addWidget(NamedWidget<QLabel>(
         QStringLiteral("LblDescription"),
         QStringLiteral("Thermal resistance and temperatures\nof a heat source on a layer stack"),
@@ -40,10 +42,6 @@ QLayout* TextColumn(const AppState& state, QWidget* parent) {
 }
 
 }  // namespace
-
-QString ProgramVersion() {
-    return QStringLiteral(STRATIVEX_VERSION);
-}
 
 AboutDialog::AboutDialog(const AppState& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));

@@ -72,8 +72,7 @@ void UserInfoDialog::LoadValues() {
     for (int i = 0; i < kUserInfoSlots; ++i)
         includeChecks_[i]->setChecked(prefs.UserInfoInclude[i]);
     if (prefs.UseCurrentDate) {
-        // English month names are plain ASCII, the same bytes in every code page.
-        prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toLatin1().toStdString();
+        prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
     for (int i = 0; i < kTextSlots; ++i)
         infoEdits_[i]->setText(FromModelText(prefs.UserInfoText[i]));

@@ -307,14 +307,6 @@ private slots:
         QVERIFY(state.prefs.UserInfoInclude == before.UserInfoInclude);
     }
 
-    void dateTextIsEnglish() {
-        const QLocale previous;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const QString shown = DateText(QDate(2026, 12, 6));
-        QLocale::setDefault(previous);
-        QCOMPARE(shown, "6 December 2026");
-    }
-
     void commentsRoundTrip_data() {
         QTest::addColumn<QByteArray>("comments");
         QTest::newRow("empty") << QByteArray();
