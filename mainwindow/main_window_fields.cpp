@@ -41,6 +41,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (field && !CommitField(*field, Refusal::Tell)) {
             swallowPress_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             HoldFocus(static_cast<QWidget*>(watched));
+        } else if (field == Field::ModelName || field == Field::Description) {
+            // A long text left behind shows its beginning, as when it was first shown.
+            EditFor(*field)->setCursorPosition(0);
         }
     }
     if (type == QEvent::KeyPress && watched == angleBar_) {
