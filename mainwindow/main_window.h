@@ -208,6 +208,8 @@ private:
     QPointer<CommentsDialog> comments_;
     bool committing_ = false;
     bool swallowPress_ = false;
+    std::optional<QPoint> requestedPlace_;
+    QPoint systemShift_;
     bool shutDown_ = false;
 
     QLabel* titleLabel_ = nullptr;
