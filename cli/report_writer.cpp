@@ -51,7 +51,7 @@ bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath
         return false;
     }
     if (state.prefs.UseCurrentDate) {
-        state.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
+        state.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
     state.model = model.Data;
     state.model.ModelFileName = std::filesystem::path(model.Path).filename().string();

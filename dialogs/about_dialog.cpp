@@ -1,13 +1,15 @@
 #include "dialogs/about_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
-#include "dialogs/ok_button_row.h"
 #include "dialogs/program_logo.h"
+#include "views/program_version.h"
 #include "views/twips.h"
 
 namespace strativex {
@@ -28,8 +30,9 @@ QLabel* NameLabel(const QString& name, QWidget* parent) {
 QLayout* TextColumn(const AppState& state, QWidget* parent) {
     auto* column = new QVBoxLayout;
     column->addWidget(NameLabel(QString::fromStdString(state.ProgramName), parent));
-    column->addWidget(NamedWidget<QLabel>(
-        QStringLiteral("LblVersion"), QStringLiteral("Version %1").arg(ProgramVersion()), parent));
+    column->addWidget(NamedWidget<QLabel>(QStringLiteral("LblVersion"),
+                                          QStringLiteral("Version %1").arg(ProgramVersionText()),
+                                          parent));
     column->addWidget(NamedWidget<QLabel>(
         QStringLiteral("LblDescription"),
         QStringLiteral("Thermal resistance and temperatures\nof a heat source on a layer stack"),
@@ -39,10 +42,6 @@ QLayout* TextColumn(const AppState& state, QWidget* parent) {
 }
 
 }  // namespace
-
-QString ProgramVersion() {
-    return QStringLiteral(STRATIVEX_VERSION);
-}
 
 AboutDialog::AboutDialog(const AppState& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -55,12 +54,10 @@ AboutDialog::AboutDialog(const AppState& state, QWidget* parent) : QDialog(paren
     top->addSpacing(Pixels(240));
     top->addLayout(TextColumn(state, this));
 
-    QHBoxLayout* buttons = OkButtonRow(this);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(top);
-    layout->addLayout(buttons);
+    layout->addWidget(ClosingOkButton(this));
 }
 
 }  // namespace strativex

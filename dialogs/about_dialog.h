@@ -14,7 +14,4 @@ public:
     explicit AboutDialog(const AppState& state, QWidget* parent = nullptr);
 };
 
-// major.minor.revision of this build.
-QString ProgramVersion();
-
 }  // namespace strativex

@@ -1,5 +1,6 @@
 #include "dialogs/comments_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
 #include "views/integer16.h"
@@ -28,7 +30,6 @@ constexpr int kButtonTopFromBottomTwips = 800;
 constexpr int kCancelLeftFromRightTwips = 1200;
 constexpr int kButtonPitchTwips = 1100;
 constexpr int kButtonWidthTwips = 1000;
-constexpr int kButtonHeightTwips = 375;
 const QString kTitle = QStringLiteral("Model Comments");
 
 QString EditorText(const std::string& comments) {
@@ -55,36 +56,33 @@ CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* paren
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    TxtComments = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
-    CmdOK = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    CmdCancel =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    connect(CmdOK, &QPushButton::clicked, this, &CommentsDialog::TakeComments);
-    connect(CmdCancel, &QPushButton::clicked, this, [this] {
+    commentsEdit_ = NamedWidget<QPlainTextEdit>(QStringLiteral("TxtComments"), this);
+    buttons_ = OkCancelButtons(this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CommentsDialog::TakeComments);
+    connect(buttons_, &QDialogButtonBox::rejected, this, [this] {
         StoreSize();
         reject();
     });
     setMinimumSize(Pixels(kMinWidthTwips), Pixels(kMinHeightTwips));
     resize(Pixels(state.prefs.CommentsWindowWidth), Pixels(state.prefs.CommentsWindowHeight));
-    TxtComments->setPlainText(EditorText(state.model.ModelComments));
+    commentsEdit_->setPlainText(EditorText(state.model.ModelComments));
 }
 
 void CommentsDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
-    TxtComments->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
-                             w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
-    const QSize button(Pixels(kButtonWidthTwips),
-                       std::max(Pixels(kButtonHeightTwips), CmdOK->sizeHint().height()));
-    const QPoint cancel(w - Pixels(kCancelLeftFromRightTwips),
-                        h - Pixels(kButtonTopFromBottomTwips));
-    CmdCancel->setGeometry(QRect(cancel, button));
-    CmdOK->setGeometry(QRect(cancel - QPoint(Pixels(kButtonPitchTwips), 0), button));
+    commentsEdit_->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
+                               w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
+    // The two buttons take the places of the design's OK and Cancel together.
+    const int right = w - Pixels(kCancelLeftFromRightTwips) + Pixels(kButtonWidthTwips);
+    const int left = w - Pixels(kCancelLeftFromRightTwips) - Pixels(kButtonPitchTwips);
+    buttons_->setGeometry(left, h - Pixels(kButtonTopFromBottomTwips), right - left,
+                          buttons_->sizeHint().height());
 }
 
 void CommentsDialog::TakeComments() {
-    const QString text = TypedText(*TxtComments);
+    const QString text = TypedText(*commentsEdit_);
     if (const auto character = FirstCharacterWithoutCode(text)) {
         desktop_.ShowMessage(this,
                              QStringLiteral("The comments hold the character \"%1\", which a "
@@ -92,7 +90,7 @@ void CommentsDialog::TakeComments() {
                                             "replace it.")
                                  .arg(*character),
                              kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-        TxtComments->setFocus();
+        commentsEdit_->setFocus();
         return;
     }
     QString fileText = text;

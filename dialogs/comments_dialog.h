@@ -6,7 +6,7 @@
 #include "platform/desktop.h"
 
 class QPlainTextEdit;
-class QPushButton;
+class QDialogButtonBox;
 
 namespace strativex {
 
@@ -29,9 +29,8 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    QPlainTextEdit* TxtComments = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    QPlainTextEdit* commentsEdit_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace strativex

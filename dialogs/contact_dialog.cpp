@@ -1,15 +1,21 @@
 #include "dialogs/contact_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
-#include "dialogs/ok_button_row.h"
 
 namespace strativex {
+namespace {
+
+constexpr int kNoteWidthInCharacters = 50;
+
+}  // namespace
 
 ContactDetails ConfiguredContactDetails() {
     return {QStringLiteral(STRATIVEX_CONTACT_EMAIL), QStringLiteral(STRATIVEX_CONTACT_WEB)};
@@ -22,22 +28,28 @@ ContactDialog::ContactDialog(Desktop& desktop, const ContactDetails& details, QW
     : QDialog(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("frmContactUs"));
     setWindowTitle(QStringLiteral("Contact Us"));
-    QHBoxLayout* buttons = OkButtonRow(this);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(BuildLinks(details));
     layout->addSpacing(fontMetrics().height());
-    layout->addLayout(buttons);
+    layout->addWidget(ClosingOkButton(this));
 }
 
 QLayout* ContactDialog::BuildLinks(const ContactDetails& details) {
     auto* form = new QFormLayout;
     if (details.Email.isEmpty() && details.Web.isEmpty()) {
-        form->addRow(NamedWidget<QLabel>(
+        // Whoever built this copy set no address; the user still learns where help is.
+        auto* none = NamedWidget<QLabel>(
             QStringLiteral("LblNoContact"),
-            QStringLiteral("No contact details were configured for this copy of the program."),
-            this));
+            QStringLiteral("No contact details were configured for this copy of the program.\n\n"
+                           "Help \u2192 Topics, How To and Glossary answer most questions about "
+                           "the program, its calculation and its files. Questions about this "
+                           "copy go to whoever supplied it: the README of the program's sources "
+                           "tells a distributor how to put contact details here."),
+            this);
+        none->setWordWrap(true);
+        none->setMinimumWidth(none->fontMetrics().averageCharWidth() * kNoteWidthInCharacters);
+        form->addRow(none);
         return form;
     }
     form->addRow(NamedWidget<QLabel>(

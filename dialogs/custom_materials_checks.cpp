@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cmath>
 #include <limits>
@@ -13,22 +12,11 @@
 #include "core/number_format.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/storable_text.h"
+#include "platform/leaving_field.h"
 #include "views/model_text.h"
 
 namespace strativex {
 namespace {
-
-// matcust.dat holds a name in double quotes on one line, with no way to escape either.
-std::optional<QString> NameProblem(const QString& name) {
-    if (name.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
-    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
-        return QStringLiteral("a line break");
-    }
-    if (const auto character = FirstCharacterWithoutCode(name)) {
-        return QStringLiteral("the character \"%1\"").arg(*character);
-    }
-    return std::nullopt;
-}
 
 QString LargestSingleText() {
     return QString::fromStdString(NumberText(std::numeric_limits<float>::max()));
@@ -40,7 +28,7 @@ QString LargestSingleText() {
 // field takes the focus back. A press on the list is held off while a field is refused, so
 // that the entry shown cannot change under an unsettled value.
 bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListCustMats->viewport()) {
+    if (watched == materialList_->viewport()) {
         const bool press = event->type() == QEvent::MouseButtonPress ||
                            event->type() == QEvent::MouseButtonDblClick;
         return press && refused_ != nullptr;
@@ -48,13 +36,9 @@ bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut || !isVisible()) {
         return QDialog::eventFilter(watched, event);
     }
-    // Switching to another window or opening a menu does not leave the field.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        return QDialog::eventFilter(watched, event);
-    }
+    if (!LeavesForAnotherControl(*event)) return QDialog::eventFilter(watched, event);
     const QWidget* next = QApplication::focusWidget();
-    if (watched == CmdCancel) {
+    if (watched == cancelButton_) {
         CancelLeft(next);
     } else {
         FieldLeft(static_cast<QLineEdit*>(watched), next);
@@ -63,7 +47,7 @@ bool CustomMaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CustomMaterialsDialog::FieldLeft(QLineEdit* field, const QWidget* next) {
-    if (next == CmdCancel) {
+    if (next == cancelButton_) {
         deferred_ = field;
         return;
     }
@@ -80,13 +64,9 @@ void CustomMaterialsDialog::CancelLeft(const QWidget* next) {
     if (!ValidateField(field)) HoldFocus(field);
 }
 
-void CustomMaterialsDialog::HoldFocus(QLineEdit* field) {
-    QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
-}
-
 bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
-    const bool accepted = field == txtMatName ? txtMatName_Validate()
-                                              : txtMatProp_Validate(field == txtMatProp[0] ? 0 : 1);
+    const bool accepted =
+        field == nameEdit_ ? CheckName() : CheckProperty(field == propertyEdits_[0] ? 0 : 1);
     refused_ = accepted ? nullptr : field;
     return accepted;
 }
@@ -94,14 +74,14 @@ bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
 // A command first settles the field that still has the focus, as leaving it would.
 bool CustomMaterialsDialog::FieldsSettled() {
     const QWidget* focused = QApplication::focusWidget();
-    for (QLineEdit* field : {txtMatName, txtMatProp[0], txtMatProp[1]}) {
+    for (QLineEdit* field : {nameEdit_, propertyEdits_[0], propertyEdits_[1]}) {
         if (focused == field) return ValidateField(field);
     }
     return refused_ == nullptr;
 }
 
 bool CustomMaterialsDialog::NameStorable(const QString& name) {
-    const auto problem = NameProblem(name);
+    const auto problem = QuotedFieldProblem(name);
     if (!problem) return true;
     Message(QStringLiteral("The material name holds %1, which the custom materials file cannot "
                            "store.\r\nPlease change the name.")
@@ -122,10 +102,10 @@ bool CustomMaterialsDialog::PropertyInRange(int index, double value) {
     return false;
 }
 
-bool CustomMaterialsDialog::txtMatName_Validate() {
+bool CustomMaterialsDialog::CheckName() {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
-    const QString text = txtMatName->text();
+    const QString text = nameEdit_->text();
     if (!NameStorable(text)) return false;
     bool accepted = true;
     if (text.isEmpty()) {
@@ -137,30 +117,30 @@ bool CustomMaterialsDialog::txtMatName_Validate() {
     Material& material = copy_.Shown[selected - 1];
     if (bytes != material.Name) {
         material.Name = bytes;
-        ListCustMats->item(selected)->setText(text);
+        materialList_->item(selected)->setText(text);
         MarkChanged();
     }
     return accepted;
 }
 
-bool CustomMaterialsDialog::txtMatProp_Validate(int index) {
+bool CustomMaterialsDialog::CheckProperty(int index) {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
-    const double value = ReadNumber(txtMatProp[index]->text().toStdString());
+    const double value = ReadNumber(propertyEdits_[index]->text().toStdString());
     bool accepted = PropertyInRange(index, value);
     if (accepted) {
         Material& material = copy_.Shown[selected - 1];
         float& stored = index == 0 ? material.A : material.B;
         if (static_cast<float>(value) != stored) {
             stored = static_cast<float>(value);
-            EditorChanged = true;
+            editorChanged_ = true;
         }
         if (index == 0 && stored <= 0.0f) {
             Notice(QStringLiteral("Material property 'A' must be greater than zero"));
             accepted = false;
         }
     }
-    cmdOK->setEnabled(EditorChanged);
+    acceptButton_->setEnabled(editorChanged_);
     return accepted;
 }
 

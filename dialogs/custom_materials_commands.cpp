@@ -22,16 +22,16 @@ QString SaveFailureText(const std::string& path, const SafeWriteResult& written)
 
 }  // namespace
 
-void CustomMaterialsDialog::cmdCreateMat_Click() {
+void CustomMaterialsDialog::CreateMaterial() {
     if (!FieldsSettled()) return;
-    const QString name = txtMatName->text();
+    const QString name = nameEdit_->text();
     if (name.isEmpty()) {
         Notice(QStringLiteral("New material must have a name."));
         return;
     }
     if (!NameStorable(name)) return;
-    const double a = ReadNumber(txtMatProp[0]->text().toStdString());
-    const double b = ReadNumber(txtMatProp[1]->text().toStdString());
+    const double a = ReadNumber(propertyEdits_[0]->text().toStdString());
+    const double b = ReadNumber(propertyEdits_[1]->text().toStdString());
     if (!PropertyInRange(0, a) || !PropertyInRange(1, b)) return;
     // A value too small for a 32-bit float would be stored as 0.
     if (static_cast<float>(a) <= 0.0f) {
@@ -46,18 +46,18 @@ void CustomMaterialsDialog::cmdCreateMat_Click() {
         return;
     }
     copy_.Shown.push_back({*ToModelText(name), *id, static_cast<float>(a), static_cast<float>(b)});
-    ListCustMats->addItem(name);
+    materialList_->addItem(name);
     const int count = static_cast<int>(copy_.Shown.size());
     SelectEntry(count);
-    cmdCreateMat->setEnabled(count < kEditorMaterialLimit);
+    createButton_->setEnabled(count < kEditorMaterialLimit);
     MarkChanged();
 }
 
-void CustomMaterialsDialog::cmdDeleteMat_Click() {
+void CustomMaterialsDialog::DeleteMaterial() {
     if (!FieldsSettled()) return;
     const int selected = SelectedEntry();
     const QString title =
-        QStringLiteral("Delete Custom Material '%1'?").arg(ListCustMats->item(selected)->text());
+        QStringLiteral("Delete Custom Material '%1'?").arg(materialList_->item(selected)->text());
     const MessageAnswer answer =
         Message(QStringLiteral("Deleting this custom material will affect any models which\r\n"
                                " use this material.  Delete this material anyway?"),
@@ -65,16 +65,16 @@ void CustomMaterialsDialog::cmdDeleteMat_Click() {
     if (answer != MessageAnswer::Ok) return;
     copy_.Shown.erase(copy_.Shown.begin() + (selected - 1));
     {
-        const QSignalBlocker blocker(ListCustMats);
-        delete ListCustMats->takeItem(selected);
+        const QSignalBlocker blocker(materialList_);
+        delete materialList_->takeItem(selected);
     }
     SelectEntry(0);
-    cmdCreateMat->setEnabled(true);
+    createButton_->setEnabled(true);
     MarkChanged();
 }
 
 // A failed save keeps the editor open with every change, so that the user can retry or cancel.
-void CustomMaterialsDialog::cmdOK_Click() {
+void CustomMaterialsDialog::AcceptChanges() {
     if (!FieldsSettled()) return;
     const MessageAnswer answer =
         Message(QStringLiteral("All changes to custom materials will be saved."),

@@ -42,68 +42,69 @@ CustomMaterialsDialog::CustomMaterialsDialog(AppState& state, Desktop& desktop, 
 }
 
 void CustomMaterialsDialog::ConnectControls() {
-    connect(ListCustMats, &QListWidget::currentRowChanged, this,
-            &CustomMaterialsDialog::ListCustMats_Click);
-    connect(cmdCreateMat, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdCreateMat_Click);
-    connect(cmdDeleteMat, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdDeleteMat_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &CustomMaterialsDialog::cmdOK_Click);
-    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    for (QWidget* watched : std::initializer_list<QWidget*>{
-             txtMatName, txtMatProp[0], txtMatProp[1], CmdCancel, ListCustMats->viewport()}) {
+    connect(materialList_, &QListWidget::currentRowChanged, this,
+            &CustomMaterialsDialog::ShowClickedEntry);
+    connect(createButton_, &QPushButton::clicked, this, &CustomMaterialsDialog::CreateMaterial);
+    connect(deleteButton_, &QPushButton::clicked, this, &CustomMaterialsDialog::DeleteMaterial);
+    connect(acceptButton_, &QPushButton::clicked, this, &CustomMaterialsDialog::AcceptChanges);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{nameEdit_, propertyEdits_[0], propertyEdits_[1],
+                                         cancelButton_, materialList_->viewport()}) {
         watched->installEventFilter(this);
     }
 }
 
 void CustomMaterialsDialog::Start() {
-    cmdCreateMat->setEnabled(true);
-    ListCustMats->addItem(kNewMaterialEntry);
+    createButton_->setEnabled(true);
+    materialList_->addItem(kNewMaterialEntry);
     copy_ = ReadCustomMaterialsFile(state_.materialPaths.Custom);
     for (const Material& material : copy_.Shown) {
-        ListCustMats->addItem(FromModelText(material.Name));
+        materialList_->addItem(FromModelText(material.Name));
     }
     if (!copy_.KeptText.empty()) {
-        LabelKeptNote->setText(KeptNoteText(copy_));
+        keptNote_->setText(KeptNoteText(copy_));
         PlaceKeptNote();
     }
     SelectEntry(0);
-    EditorChanged = false;
-    cmdOK->setEnabled(false);
+    editorChanged_ = false;
+    acceptButton_->setEnabled(false);
 }
 
 int CustomMaterialsDialog::SelectedEntry() const {
-    return ListCustMats->currentRow();
+    return materialList_->currentRow();
 }
 
 // Selecting from code shows the entry at once, as a click would, even when it was already the
 // current one.
 void CustomMaterialsDialog::SelectEntry(int row) {
     {
-        const QSignalBlocker blocker(ListCustMats);
-        ListCustMats->setCurrentRow(row);
+        const QSignalBlocker blocker(materialList_);
+        materialList_->setCurrentRow(row);
     }
-    ListCustMats_Click(row);
+    ShowClickedEntry(row);
 }
 
-void CustomMaterialsDialog::ListCustMats_Click(int row) {
+void CustomMaterialsDialog::ShowClickedEntry(int row) {
     if (row <= 0) {
-        txtMatName->clear();
-        txtMatProp[0]->setText(QStringLiteral("0"));
-        txtMatProp[1]->setText(QStringLiteral("0"));
-        cmdCreateMat->setEnabled(static_cast<int>(copy_.Shown.size()) < kEditorMaterialLimit);
-        cmdDeleteMat->setEnabled(false);
+        nameEdit_->clear();
+        propertyEdits_[0]->setText(QStringLiteral("0"));
+        propertyEdits_[1]->setText(QStringLiteral("0"));
+        createButton_->setEnabled(static_cast<int>(copy_.Shown.size()) < kEditorMaterialLimit);
+        deleteButton_->setEnabled(false);
         return;
     }
     const Material& material = copy_.Shown[row - 1];
-    txtMatName->setText(ListCustMats->item(row)->text());
-    txtMatProp[0]->setText(QString::fromStdString(NumberText(material.A)));
-    txtMatProp[1]->setText(QString::fromStdString(NumberText(material.B)));
-    cmdCreateMat->setEnabled(false);
-    cmdDeleteMat->setEnabled(true);
+    nameEdit_->setText(materialList_->item(row)->text());
+    propertyEdits_[0]->setText(QString::fromStdString(NumberText(material.A)));
+    propertyEdits_[1]->setText(QString::fromStdString(NumberText(material.B)));
+    createButton_->setEnabled(false);
+    deleteButton_->setEnabled(true);
 }
 
 void CustomMaterialsDialog::MarkChanged() {
-    EditorChanged = true;
-    cmdOK->setEnabled(true);
+    editorChanged_ = true;
+    acceptButton_->setEnabled(true);
 }
 
 MessageAnswer CustomMaterialsDialog::Message(const QString& text, const QString& title,

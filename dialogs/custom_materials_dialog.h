@@ -43,18 +43,17 @@ private:
     void ConnectControls();
     void Start();
 
-    void ListCustMats_Click(int row);
+    void ShowClickedEntry(int row);
     void SelectEntry(int row);
-    void cmdCreateMat_Click();
-    void cmdDeleteMat_Click();
-    void cmdOK_Click();
-    bool txtMatName_Validate();
-    bool txtMatProp_Validate(int index);
+    void CreateMaterial();
+    void DeleteMaterial();
+    void AcceptChanges();
+    bool CheckName();
+    bool CheckProperty(int index);
 
     bool ValidateField(QLineEdit* field);
     void FieldLeft(QLineEdit* field, const QWidget* next);
     void CancelLeft(const QWidget* next);
-    void HoldFocus(QLineEdit* field);
     bool FieldsSettled();
     bool NameStorable(const QString& name);
     bool PropertyInRange(int index, double value);
@@ -70,28 +69,28 @@ private:
     AppState& state_;
     Desktop& desktop_;
     CustomMaterialsFile copy_;
-    bool EditorChanged = false;
+    bool editorChanged_ = false;
     SafeWriteFault writeFault_;
     // The field whose value was refused; it keeps the focus until it holds an accepted value.
     QLineEdit* refused_ = nullptr;
     // The field left for Cancel, which does not check it; checked when the focus moves on.
     QLineEdit* deferred_ = nullptr;
 
-    QListWidget* ListCustMats = nullptr;
-    QLabel* LabelMatName = nullptr;
-    QLineEdit* txtMatName = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<QLabel*, 3> Label3{};
-    std::array<QLabel*, 2> LabelMatProp{};
-    std::array<QLineEdit*, 2> txtMatProp{};
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* LabelKeptNote = nullptr;
-    QPushButton* cmdCreateMat = nullptr;
-    QPushButton* cmdDeleteMat = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    QListWidget* materialList_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLabel* conductivityHeading_ = nullptr;
+    std::array<QLabel*, 3> formulaLabels_{};
+    std::array<QLabel*, 2> propertyLabels_{};
+    std::array<QLineEdit*, 2> propertyEdits_{};
+    QLabel* temperatureNote_ = nullptr;
+    QLabel* conductivityNote_ = nullptr;
+    QLabel* constantNote_ = nullptr;
+    QLabel* keptNote_ = nullptr;
+    QPushButton* createButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* acceptButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace strativex

@@ -45,37 +45,37 @@ void PlaceBox(QWidget* box, int left, int top, int width, int height) {
 }  // namespace
 
 void CustomMaterialsDialog::BuildControls() {
-    ListCustMats = NamedWidget<QListWidget>(QStringLiteral("ListCustMats"), this);
-    LabelMatName =
+    materialList_ = NamedWidget<QListWidget>(QStringLiteral("ListCustMats"), this);
+    nameLabel_ =
         NamedWidget<QLabel>(QStringLiteral("LabelMatName"), QStringLiteral("Material Name:"), this);
-    txtMatName = NamedWidget<QLineEdit>(QStringLiteral("txtMatName"), this);
-    LabelMatName->setBuddy(txtMatName);
-    Label2 = NamedWidget<QLabel>(QStringLiteral("Label2"), QStringLiteral("Thermal Conductivity:"),
-                                 this);
+    nameEdit_ = NamedWidget<QLineEdit>(QStringLiteral("txtMatName"), this);
+    nameLabel_->setBuddy(nameEdit_);
+    conductivityHeading_ = NamedWidget<QLabel>(QStringLiteral("Label2"),
+                                               QStringLiteral("Thermal Conductivity:"), this);
     BuildFormula();
     const std::array<QString, 2> propCaptions{QStringLiteral("A"), QStringLiteral("B*")};
     for (int k = 0; k < 2; ++k) {
-        txtMatProp[k] = NamedWidget<QLineEdit>(QStringLiteral("txtMatProp_%1").arg(k), this);
-        LabelMatProp[k] =
+        propertyEdits_[k] = NamedWidget<QLineEdit>(QStringLiteral("txtMatProp_%1").arg(k), this);
+        propertyLabels_[k] =
             NamedWidget<QLabel>(QStringLiteral("LabelMatProp_%1").arg(k), propCaptions[k], this);
-        LabelMatProp[k]->setBuddy(txtMatProp[k]);
+        propertyLabels_[k]->setBuddy(propertyEdits_[k]);
     }
-    Label4 = NamedWidget<QLabel>(QStringLiteral("Label4"),
-                                 QStringLiteral("T= temp in degrees Kelvin"), this);
-    Label5 = NamedWidget<QLabel>(QStringLiteral("Label5"),
-                                 QStringLiteral("K= conductivity in W/cm-degK"), this);
-    Label1 = NamedWidget<QLabel>(QStringLiteral("Label1"),
-                                 QStringLiteral("* For constant thermal conductivity (no "
-                                                "temperature dependence), set B to zero."),
-                                 this);
-    Label1->setWordWrap(true);
-    cmdCreateMat = Button(QStringLiteral("cmdCreateMat"), QStringLiteral("Create"), this);
-    cmdDeleteMat = Button(QStringLiteral("cmdDeleteMat"), QStringLiteral("Delete"), this);
-    cmdOK = Button(QStringLiteral("cmdOK"), QStringLiteral("Accept Changes"), this);
-    CmdCancel = Button(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    LabelKeptNote = NamedWidget<QLabel>(QStringLiteral("LabelKeptNote"), this);
-    LabelKeptNote->setWordWrap(true);
-    LabelKeptNote->hide();
+    temperatureNote_ = NamedWidget<QLabel>(QStringLiteral("Label4"),
+                                           QStringLiteral("T= temp in degrees Kelvin"), this);
+    conductivityNote_ = NamedWidget<QLabel>(QStringLiteral("Label5"),
+                                            QStringLiteral("K= conductivity in W/cm-degK"), this);
+    constantNote_ = NamedWidget<QLabel>(QStringLiteral("Label1"),
+                                        QStringLiteral("* For constant thermal conductivity (no "
+                                                       "temperature dependence), set B to zero."),
+                                        this);
+    constantNote_->setWordWrap(true);
+    createButton_ = Button(QStringLiteral("cmdCreateMat"), QStringLiteral("Create"), this);
+    deleteButton_ = Button(QStringLiteral("cmdDeleteMat"), QStringLiteral("Delete"), this);
+    acceptButton_ = Button(QStringLiteral("cmdOK"), QStringLiteral("Accept Changes"), this);
+    cancelButton_ = Button(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    keptNote_ = NamedWidget<QLabel>(QStringLiteral("LabelKeptNote"), this);
+    keptNote_->setWordWrap(true);
+    keptNote_->hide();
 }
 
 // K = AT^B with the conductivity's index θ: three captions, so that the exponent can stand
@@ -84,54 +84,56 @@ void CustomMaterialsDialog::BuildFormula() {
     const std::array<QString, 3> texts{QStringLiteral("K   = AT"), QStringLiteral("B"),
                                        QStringLiteral("\u03B8")};
     for (int k = 0; k < 3; ++k) {
-        Label3[k] = NamedWidget<QLabel>(QStringLiteral("Label3_%1").arg(k), texts[k], this);
+        formulaLabels_[k] = NamedWidget<QLabel>(QStringLiteral("Label3_%1").arg(k), texts[k], this);
     }
-    QFont large = Label3[0]->font();
+    QFont large = formulaLabels_[0]->font();
     large.setPointSize(large.pointSize() + kFormulaPointGain);
-    Label3[0]->setFont(large);
+    formulaLabels_[0]->setFont(large);
 }
 
 // The design's places, with the right-hand captions, the footnote and the buttons moved
 // right or down, and the window grown, wherever the desktop's font needs more room than the
 // design gave.
 void CustomMaterialsDialog::PlaceControls() {
-    PlaceLabel(LabelMatName, 2400, 90);
-    PlaceBox(txtMatName, 2280, 390, 2715, 360);
-    PlaceLabel(Label2, 2430, 840);
+    PlaceLabel(nameLabel_, 2400, 90);
+    PlaceBox(nameEdit_, 2280, 390, 2715, 360);
+    PlaceLabel(conductivityHeading_, 2430, 840);
     PlaceFormula();
     PlaceProperties();
-    PlaceLabel(Label4, 3285, 1890);
-    PlaceLabel(Label5, 3105, 2085);
-    PlaceBox(cmdCreateMat, 2280, 1995, 765, 345);
-    PlaceBox(cmdDeleteMat, 2295, 2520, 765, 345);
+    PlaceLabel(temperatureNote_, 3285, 1890);
+    PlaceLabel(conductivityNote_, 3105, 2085);
+    PlaceBox(createButton_, 2280, 1995, 765, 345);
+    PlaceBox(deleteButton_, 2295, 2520, 765, 345);
     const int width = ClientWidth();
     PlaceButtons(PlaceFootnote(width));
-    const QRect buttons = CmdCancel->geometry();
+    const QRect buttons = cancelButton_->geometry();
     const QRect list = TwipPlace(kMarginTwips, 165, 1905, 0);
-    ListCustMats->setGeometry(list.left(), list.top(), list.width(),
-                              buttons.bottom() + 1 - list.top());
+    materialList_->setGeometry(list.left(), list.top(), list.width(),
+                               buttons.bottom() + 1 - list.top());
     setFixedSize(std::max(width, buttons.right() + 1 + Pixels(kMarginTwips)),
                  buttons.bottom() + 1 + Pixels(kMarginTwips));
 }
 
 // The fields stand clear of the "Thermal Conductivity:" caption, their captions beside them.
 void CustomMaterialsDialog::PlaceProperties() {
-    const int left = std::max(Pixels(4125), Label2->geometry().right() + 1 + Pixels(60));
+    const int left =
+        std::max(Pixels(4125), conductivityHeading_->geometry().right() + 1 + Pixels(60));
     const std::array<int, 2> tops{960, 1500};
     const std::array<int, 2> captionTops{945, 1500};
     for (int k = 0; k < 2; ++k) {
-        const int height = std::max(Pixels(360), txtMatProp[k]->sizeHint().height());
-        txtMatProp[k]->setGeometry(left, Pixels(tops[k]), Pixels(870), height);
-        LabelMatProp[k]->setGeometry(QRect(
-            QPoint(txtMatProp[k]->geometry().right() + 1 + Pixels(75), Pixels(captionTops[k])),
-            LabelMatProp[k]->sizeHint()));
+        const int height = std::max(Pixels(360), propertyEdits_[k]->sizeHint().height());
+        propertyEdits_[k]->setGeometry(left, Pixels(tops[k]), Pixels(870), height);
+        propertyLabels_[k]->setGeometry(QRect(
+            QPoint(propertyEdits_[k]->geometry().right() + 1 + Pixels(75), Pixels(captionTops[k])),
+            propertyLabels_[k]->sizeHint()));
     }
 }
 
 int CustomMaterialsDialog::ClientWidth() const {
     int right = Pixels(kClientWidthTwips - kMarginTwips);
-    for (const QWidget* widget : std::initializer_list<const QWidget*>{
-             txtMatName, LabelMatProp[0], LabelMatProp[1], Label4, Label5}) {
+    for (const QWidget* widget :
+         std::initializer_list<const QWidget*>{nameEdit_, propertyLabels_[0], propertyLabels_[1],
+                                               temperatureNote_, conductivityNote_}) {
         right = std::max(right, widget->geometry().right() + 1);
     }
     return right + Pixels(kMarginTwips);
@@ -140,44 +142,45 @@ int CustomMaterialsDialog::ClientWidth() const {
 // Beside the Delete button; returns the top of the buttons, which stand below it.
 int CustomMaterialsDialog::PlaceFootnote(int clientWidth) {
     const QRect design = TwipPlace(2955, 2370, 2460, 675);
-    const int left = std::max(design.left(), cmdDeleteMat->geometry().right() + 1 + Pixels(60));
+    const int left = std::max(design.left(), deleteButton_->geometry().right() + 1 + Pixels(60));
     const int width = clientWidth - left - Pixels(90);
-    const int height = std::max(design.height(), Label1->heightForWidth(width));
-    Label1->setGeometry(left, design.top(), width, height);
+    const int height = std::max(design.height(), constantNote_->heightForWidth(width));
+    constantNote_->setGeometry(left, design.top(), width, height);
     return std::max(Pixels(3150), design.top() + height + Pixels(105));
 }
 
 void CustomMaterialsDialog::PlaceButtons(int top) {
     const QRect design = TwipPlace(2370, 0, 1335, 390);
-    const QSize size(std::max(design.width(), cmdOK->sizeHint().width()),
-                     std::max(design.height(), cmdOK->sizeHint().height()));
-    cmdOK->setGeometry(QRect(QPoint(design.left(), top), size));
-    const int cancelLeft = std::max(Pixels(3930), cmdOK->geometry().right() + 1 + Pixels(225));
-    CmdCancel->setGeometry(QRect(QPoint(cancelLeft, top), size));
+    const QSize size(std::max(design.width(), acceptButton_->sizeHint().width()),
+                     std::max(design.height(), acceptButton_->sizeHint().height()));
+    acceptButton_->setGeometry(QRect(QPoint(design.left(), top), size));
+    const int cancelLeft =
+        std::max(Pixels(3930), acceptButton_->geometry().right() + 1 + Pixels(225));
+    cancelButton_->setGeometry(QRect(QPoint(cancelLeft, top), size));
 }
 
 // The exponent follows the end of "AT" and the index the "K", wherever the desktop's font
 // puts them; the heights keep the design's offsets.
 void CustomMaterialsDialog::PlaceFormula() {
-    PlaceLabel(Label3[0], 2490, 1380);
-    const QFontMetrics metrics(Label3[0]->font());
-    const QPoint origin = Label3[0]->pos();
-    const int exponentLeft = origin.x() + metrics.horizontalAdvance(Label3[0]->text());
+    PlaceLabel(formulaLabels_[0], 2490, 1380);
+    const QFontMetrics metrics(formulaLabels_[0]->font());
+    const QPoint origin = formulaLabels_[0]->pos();
+    const int exponentLeft = origin.x() + metrics.horizontalAdvance(formulaLabels_[0]->text());
     const int indexLeft = origin.x() + metrics.horizontalAdvance(QStringLiteral("K"));
-    Label3[1]->setGeometry(
-        QRect(QPoint(exponentLeft, origin.y() - Pixels(45)), Label3[1]->sizeHint()));
-    Label3[2]->setGeometry(
-        QRect(QPoint(indexLeft, origin.y() + Pixels(120)), Label3[2]->sizeHint()));
+    formulaLabels_[1]->setGeometry(
+        QRect(QPoint(exponentLeft, origin.y() - Pixels(45)), formulaLabels_[1]->sizeHint()));
+    formulaLabels_[2]->setGeometry(
+        QRect(QPoint(indexLeft, origin.y() + Pixels(120)), formulaLabels_[2]->sizeHint()));
 }
 
 // Below the buttons, in a strip the window grows by only when there is something to say.
 void CustomMaterialsDialog::PlaceKeptNote() {
     const int noteWidth = width() - 2 * Pixels(kMarginTwips);
-    const int top = CmdCancel->geometry().bottom() + 1 + Pixels(105);
-    LabelKeptNote->setGeometry(Pixels(kMarginTwips), top, noteWidth,
-                               LabelKeptNote->heightForWidth(noteWidth));
-    LabelKeptNote->show();
-    setFixedSize(width(), LabelKeptNote->geometry().bottom() + 1 + Pixels(kMarginTwips));
+    const int top = cancelButton_->geometry().bottom() + 1 + Pixels(105);
+    keptNote_->setGeometry(Pixels(kMarginTwips), top, noteWidth,
+                           keptNote_->heightForWidth(noteWidth));
+    keptNote_->show();
+    setFixedSize(width(), keptNote_->geometry().bottom() + 1 + Pixels(kMarginTwips));
 }
 
 }  // namespace strativex

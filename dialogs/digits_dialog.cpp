@@ -1,5 +1,6 @@
 #include "dialogs/digits_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "views/twips.h"
 
@@ -50,13 +52,13 @@ DigitsDialog::DigitsDialog(AppState& state, QWidget* parent) : QDialog(parent), 
     grid->setSizeConstraint(QLayout::SetFixedSize);
     for (int k = 0; k < kSlots; ++k) {
         // A damaged preferences value must not point past the table of patterns.
-        WorkingDigits[k] = static_cast<std::int16_t>(
+        workingDigits_[k] = static_cast<std::int16_t>(
             std::clamp<int>(state.prefs.DecimalDigits[k], 0, kMostDecimals));
         grid->addWidget(BuildGroup(k), kGroups[k].Row, kGroups[k].Column);
         ShowPattern(k);
     }
     // OK and Cancel stand at the foot of the right column, below its two groups.
-    grid->addLayout(BuildButtons(), 3, 1, 2, 1);
+    grid->addWidget(BuildButtons(), 3, 1, 2, 1, Qt::AlignBottom | Qt::AlignHCenter);
 }
 
 QWidget* DigitsDialog::BuildGroup(int k) {
@@ -64,11 +66,11 @@ QWidget* DigitsDialog::BuildGroup(int k) {
     frame->setFrameShape(QFrame::StyledPanel);
     auto* label = NamedWidget<QLabel>(QStringLiteral("Label_%1").arg(k),
                                       QString::fromLatin1(kGroups[k].Caption), frame);
-    Text[k] = NamedWidget<QLineEdit>(QStringLiteral("Text_%1").arg(k), frame);
-    Text[k]->setReadOnly(true);
-    Text[k]->setFocusPolicy(Qt::NoFocus);
-    Text[k]->setAlignment(Qt::AlignCenter);
-    Text[k]->setFixedWidth(Pixels(kPatternWidthTwips));
+    patternEdits_[k] = NamedWidget<QLineEdit>(QStringLiteral("Text_%1").arg(k), frame);
+    patternEdits_[k]->setReadOnly(true);
+    patternEdits_[k]->setFocusPolicy(Qt::NoFocus);
+    patternEdits_[k]->setAlignment(Qt::AlignCenter);
+    patternEdits_[k]->setFixedWidth(Pixels(kPatternWidthTwips));
     auto* minus = StepButton(QStringLiteral("-"), QStringLiteral("CmdMinus_%1").arg(k), frame);
     auto* plus = StepButton(QStringLiteral("+"), QStringLiteral("CmdPlus_%1").arg(k), frame);
     connect(minus, &QPushButton::clicked, this, [this, k] { ChangeDigits(k, -1); });
@@ -77,7 +79,7 @@ QWidget* DigitsDialog::BuildGroup(int k) {
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(minus);
-    row->addWidget(Text[k]);
+    row->addWidget(patternEdits_[k]);
     row->addWidget(plus);
     row->addStretch();
     auto* column = new QVBoxLayout(frame);
@@ -86,33 +88,29 @@ QWidget* DigitsDialog::BuildGroup(int k) {
     return frame;
 }
 
-QLayout* DigitsDialog::BuildButtons() {
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
-    auto* cancel =
-        NamedWidget<QPushButton>(QStringLiteral("CancelButton"), QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &DigitsDialog::StoreDigits);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* column = new QVBoxLayout;
-    column->addStretch();
-    column->addWidget(ok, 0, Qt::AlignHCenter);
-    column->addWidget(cancel, 0, Qt::AlignHCenter);
-    return column;
+QWidget* DigitsDialog::BuildButtons() {
+    QDialogButtonBox* box =
+        OkCancelButtons(this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
+    box->setOrientation(Qt::Vertical);
+    connect(box, &QDialogButtonBox::accepted, this, &DigitsDialog::StoreDigits);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return box;
 }
 
 void DigitsDialog::ShowPattern(int k) {
-    const std::string_view pattern = FormatPatterns[WorkingDigits[k]];
-    Text[k]->setText(QString::fromLatin1(pattern.data(), static_cast<qsizetype>(pattern.size())));
+    const std::string_view pattern = FormatPatterns[workingDigits_[k]];
+    patternEdits_[k]->setText(
+        QString::fromLatin1(pattern.data(), static_cast<qsizetype>(pattern.size())));
 }
 
 void DigitsDialog::ChangeDigits(int k, int step) {
-    WorkingDigits[k] =
-        static_cast<std::int16_t>(std::clamp(WorkingDigits[k] + step, 0, kMostDecimals));
+    workingDigits_[k] =
+        static_cast<std::int16_t>(std::clamp(workingDigits_[k] + step, 0, kMostDecimals));
     ShowPattern(k);
 }
 
 void DigitsDialog::StoreDigits() {
-    std::copy_n(WorkingDigits.begin(), kSlots, state_.prefs.DecimalDigits.begin());
+    std::copy_n(workingDigits_.begin(), kSlots, state_.prefs.DecimalDigits.begin());
     accept();
 }
 

@@ -22,14 +22,14 @@ private:
     static constexpr int kSlots = 7;
 
     QWidget* BuildGroup(int k);
-    QLayout* BuildButtons();
+    QWidget* BuildButtons();
     void ShowPattern(int k);
     void ChangeDigits(int k, int step);
     void StoreDigits();
 
     AppState& state_;
-    DecimalDigitsTable WorkingDigits{};
-    std::array<QLineEdit*, kSlots> Text{};
+    DecimalDigitsTable workingDigits_{};
+    std::array<QLineEdit*, kSlots> patternEdits_{};
 };
 
 }  // namespace strativex

@@ -1,11 +1,13 @@
 #include "dialogs/file_locations_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/material_loader.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
 #include "persistence/paths.h"
@@ -32,24 +34,24 @@ FileLocationsDialog::FileLocationsDialog(AppState& state, Desktop& desktop, QWid
     : QDialog(parent),
       state_(state),
       desktop_(desktop),
-      PendingFolders{state.prefs.MaterialsFolder, state.prefs.ModelsFolder},
-      DefaultFolders{state.folders.DefaultMaterialsFolder, state.folders.DefaultModelsFolder} {
+      pendingFolders_{state.prefs.MaterialsFolder, state.prefs.ModelsFolder},
+      defaultFolders_{state.folders.DefaultMaterialsFolder, state.folders.DefaultModelsFolder} {
     setObjectName(QStringLiteral("FrmFileLocs"));
     setWindowTitle(kTitle);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(BuildGroup(kMaterialsGroup, QStringLiteral("Material Database Files:")));
     layout->addWidget(BuildGroup(kModelsGroup, QStringLiteral("Model Files:")));
-    layout->addLayout(BuildButtons());
-    for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, PendingFolders[i]);
+    layout->addWidget(BuildButtons());
+    for (int i = 0; i < kGroups; ++i) ShowFolderPath(i, pendingFolders_[i]);
 }
 
 QWidget* FileLocationsDialog::BuildGroup(int i, const QString& caption) {
     auto* group = new QGroupBox(caption, this);
     auto* layout = new QVBoxLayout(group);
-    PicPath[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
-    PicPath[i]->setFixedSize(Pixels(kPathWidthTwips), Pixels(kPathHeightTwips));
-    layout->addWidget(PicPath[i]);
+    pathPictures_[i] = NamedWidget<PathPicture>(QStringLiteral("PicPath_%1").arg(i), group);
+    pathPictures_[i]->setFixedSize(Pixels(kPathWidthTwips), Pixels(kPathHeightTwips));
+    layout->addWidget(pathPictures_[i]);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -65,36 +67,29 @@ QWidget* FileLocationsDialog::BuildGroup(int i, const QString& caption) {
     return group;
 }
 
-QLayout* FileLocationsDialog::BuildButtons() {
-    auto* ok = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    auto* cancel =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FileLocationsDialog::StoreFolders);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
+QWidget* FileLocationsDialog::BuildButtons() {
+    QDialogButtonBox* box = OkCancelButtons(this);
+    connect(box, &QDialogButtonBox::accepted, this, &FileLocationsDialog::StoreFolders);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return box;
 }
 
 void FileLocationsDialog::ShowFolderPath(int i, const std::string& path) {
-    PicPath[i]->ShowPath(QString::fromStdString(path));
+    pathPictures_[i]->ShowPath(QString::fromStdString(path));
 }
 
 FileDialogRequest FileLocationsDialog::BrowseRequest(int i) const {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Open;
     request.AcceptAnyName = true;
-    request.Folder = QString::fromStdString(PendingFolders[i]);
+    request.Folder = QString::fromStdString(pendingFolders_[i]);
     if (i == kModelsGroup) {
         request.Title = QStringLiteral("Location of Model Files");
         request.FileName = QStringLiteral("*.mdl");
         request.Filters = {QStringLiteral("Model Files (*.mdl)"), QStringLiteral("All Files (*)")};
     } else {
         request.Title = QStringLiteral("Location of Materials Database File");
-        const std::string standard = MaterialPathsIn(PendingFolders[i]).Standard;
+        const std::string standard = MaterialPathsIn(pendingFolders_[i]).Standard;
         request.FileName = QString::fromStdString(FileNamePart(standard));
         request.Filters = {QStringLiteral("Data Files (*.dat)"), QStringLiteral("All Files (*)")};
     }
@@ -124,18 +119,18 @@ void FileLocationsDialog::ChangeFolder(int i) {
     if (!path) return;
     const std::optional<std::string> folder = ChosenFolder(*path);
     if (!folder) return;
-    PendingFolders[i] = *folder;
-    ShowFolderPath(i, PendingFolders[i]);
+    pendingFolders_[i] = *folder;
+    ShowFolderPath(i, pendingFolders_[i]);
 }
 
 void FileLocationsDialog::UseDefault(int i) {
-    PendingFolders[i] = DefaultFolders[i];
-    ShowFolderPath(i, PendingFolders[i]);
+    pendingFolders_[i] = defaultFolders_[i];
+    ShowFolderPath(i, pendingFolders_[i]);
 }
 
 void FileLocationsDialog::StoreFolders() {
-    state_.prefs.MaterialsFolder = PendingFolders[kMaterialsGroup];
-    state_.prefs.ModelsFolder = PendingFolders[kModelsGroup];
+    state_.prefs.MaterialsFolder = pendingFolders_[kMaterialsGroup];
+    state_.prefs.ModelsFolder = pendingFolders_[kModelsGroup];
     accept();
 }
 

@@ -25,7 +25,7 @@ private:
     static constexpr int kGroups = 2;
 
     QWidget* BuildGroup(int i, const QString& caption);
-    QLayout* BuildButtons();
+    QWidget* BuildButtons();
     void ShowFolderPath(int i, const std::string& path);
     void ChangeFolder(int i);
     void UseDefault(int i);
@@ -35,9 +35,9 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    std::array<PathPicture*, kGroups> PicPath{};
-    std::array<std::string, kGroups> PendingFolders;
-    std::array<std::string, kGroups> DefaultFolders;
+    std::array<PathPicture*, kGroups> pathPictures_{};
+    std::array<std::string, kGroups> pendingFolders_;
+    std::array<std::string, kGroups> defaultFolders_;
 };
 
 }  // namespace strativex

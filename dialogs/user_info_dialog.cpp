@@ -1,6 +1,7 @@
 #include "dialogs/user_info_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
 #include "views/model_text.h"
@@ -26,18 +28,6 @@ constexpr int kTextHeightTwips = 300;
 constexpr int kTextWidthTwips = 3600;
 constexpr int kButtonWidthTwips = 1100;
 const QString kTitle = QStringLiteral("User Information");
-
-// What keeps a text out of prefs.txt, which holds it in quotes on one line of 8-bit text.
-std::optional<QString> StorageProblem(const QString& text) {
-    if (text.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        return QStringLiteral("a line break");
-    }
-    if (const auto character = FirstCharacterWithoutCode(text)) {
-        return QStringLiteral("the character \"%1\"").arg(*character);
-    }
-    return std::nullopt;
-}
 
 QString EntryName(int slot) {
     QString name = QString::fromLatin1(UserInfoLabels[slot]).trimmed();
@@ -60,36 +50,34 @@ void UserInfoDialog::BuildControls() {
     heading_ = NamedWidget<QLabel>(QStringLiteral("LblIncludeHeading"),
                                    QStringLiteral("Include in Printouts?"), this);
     for (int i = 0; i < kUserInfoSlots; ++i) {
-        LblInfo[i] = NamedWidget<QLabel>(QStringLiteral("LblInfo_%1").arg(i),
-                                         QString::fromLatin1(UserInfoLabels[i]), this);
-        ChkInclude[i] = NamedWidget<QCheckBox>(QStringLiteral("ChkInclude_%1").arg(i), this);
-        ChkInclude[i]->setAccessibleName(EntryName(i));
+        infoLabels_[i] = NamedWidget<QLabel>(QStringLiteral("LblInfo_%1").arg(i),
+                                             QString::fromLatin1(UserInfoLabels[i]), this);
+        includeChecks_[i] = NamedWidget<QCheckBox>(QStringLiteral("ChkInclude_%1").arg(i), this);
+        includeChecks_[i]->setAccessibleName(EntryName(i));
     }
     for (int i = 0; i < kTextSlots; ++i) {
-        TxtInfo[i] = NamedWidget<QLineEdit>(QStringLiteral("TxtInfo_%1").arg(i), this);
-        LblInfo[i]->setBuddy(TxtInfo[i]);
+        infoEdits_[i] = NamedWidget<QLineEdit>(QStringLiteral("TxtInfo_%1").arg(i), this);
+        infoLabels_[i]->setBuddy(infoEdits_[i]);
     }
-    ChkCurDate = NamedWidget<QCheckBox>(QStringLiteral("ChkCurDate"),
-                                        QStringLiteral("Always use current date"), this);
-    CmdOK = NamedWidget<QPushButton>(QStringLiteral("CmdOK"), QStringLiteral("OK"), this);
-    CmdCancel =
-        NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
-    CmdOK->setDefault(true);
-    connect(ChkCurDate, &QCheckBox::clicked, this, &UserInfoDialog::CurrentDateClicked);
-    connect(CmdOK, &QPushButton::clicked, this, &UserInfoDialog::StoreUserInfo);
-    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    currentDateCheck_ = NamedWidget<QCheckBox>(QStringLiteral("ChkCurDate"),
+                                               QStringLiteral("Always use current date"), this);
+    buttons_ = OkCancelButtons(this);
+    connect(currentDateCheck_, &QCheckBox::clicked, this, &UserInfoDialog::CurrentDateClicked);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &UserInfoDialog::StoreUserInfo);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void UserInfoDialog::LoadValues() {
     auto& prefs = state_.prefs;
-    for (int i = 0; i < kUserInfoSlots; ++i) ChkInclude[i]->setChecked(prefs.UserInfoInclude[i]);
+    for (int i = 0; i < kUserInfoSlots; ++i)
+        includeChecks_[i]->setChecked(prefs.UserInfoInclude[i]);
     if (prefs.UseCurrentDate) {
-        // English month names are plain ASCII, the same bytes in every code page.
-        prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toLatin1().toStdString();
+        prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
-    for (int i = 0; i < kTextSlots; ++i) TxtInfo[i]->setText(FromModelText(prefs.UserInfoText[i]));
-    ChkCurDate->setChecked(prefs.UseCurrentDate);
-    TxtInfo[kUserInfoDateSlot]->setReadOnly(prefs.UseCurrentDate);
+    for (int i = 0; i < kTextSlots; ++i)
+        infoEdits_[i]->setText(FromModelText(prefs.UserInfoText[i]));
+    currentDateCheck_->setChecked(prefs.UseCurrentDate);
+    infoEdits_[kUserInfoDateSlot]->setReadOnly(prefs.UseCurrentDate);
 }
 
 // Rows stand 650 twips apart, as on the window's design, or further when a larger desktop
@@ -100,16 +88,16 @@ UserInfoDialog::Grid UserInfoDialog::MeasureGrid() const {
     grid.Left = Pixels(kMarginTwips);
     int labelWidth = 0;
     for (int i = 0; i < kTextSlots; ++i) {
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(LblInfo[i]->text()));
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(infoLabels_[i]->text()));
     }
     grid.TextLeft = grid.Left + labelWidth + Pixels(kGapTwips);
     grid.TextWidth = Pixels(kTextWidthTwips);
-    grid.TextHeight = std::max(Pixels(kTextHeightTwips), TxtInfo[0]->sizeHint().height());
+    grid.TextHeight = std::max(Pixels(kTextHeightTwips), infoEdits_[0]->sizeHint().height());
     grid.HeadingLeft = grid.TextLeft + grid.TextWidth + Pixels(kMarginTwips);
     grid.Right = grid.HeadingLeft + heading_->sizeHint().width();
     grid.FirstRow = Pixels(kMarginTwips) + heading_->sizeHint().height() + Pixels(kGapTwips);
     grid.Pitch = std::max(Pixels(kRowPitchTwips), Pixels(kTextTopTwips) + grid.TextHeight +
-                                                      ChkCurDate->sizeHint().height() +
+                                                      currentDateCheck_->sizeHint().height() +
                                                       Pixels(kTextTopTwips));
     return grid;
 }
@@ -119,9 +107,10 @@ void UserInfoDialog::PlaceControls() {
     heading_->setGeometry(
         QRect(QPoint(grid.HeadingLeft, Pixels(kMarginTwips)), heading_->sizeHint()));
     for (int i = 0; i < kUserInfoSlots; ++i) PlaceRow(i, grid);
-    const QRect date = TxtInfo[kUserInfoDateSlot]->geometry();
-    ChkCurDate->setGeometry(QRect(QPoint(grid.TextLeft, date.bottom() + 1 + Pixels(kTextTopTwips)),
-                                  ChkCurDate->sizeHint()));
+    const QRect date = infoEdits_[kUserInfoDateSlot]->geometry();
+    currentDateCheck_->setGeometry(
+        QRect(QPoint(grid.TextLeft, date.bottom() + 1 + Pixels(kTextTopTwips)),
+              currentDateCheck_->sizeHint()));
     PlaceButtons(grid);
 }
 
@@ -130,29 +119,27 @@ void UserInfoDialog::PlaceRow(int i, const Grid& grid) {
     const int textTop = grid.FirstRow + i * grid.Pitch + Pixels(kTextTopTwips);
     const int middle = textTop + grid.TextHeight / 2;
     if (i < kTextSlots) {
-        TxtInfo[i]->setGeometry(grid.TextLeft, textTop, grid.TextWidth, grid.TextHeight);
+        infoEdits_[i]->setGeometry(grid.TextLeft, textTop, grid.TextWidth, grid.TextHeight);
     }
-    const QSize check = ChkInclude[i]->sizeHint();
+    const QSize check = includeChecks_[i]->sizeHint();
     const int checkLeft = grid.HeadingLeft + (grid.Right - grid.HeadingLeft - check.width()) / 2;
-    ChkInclude[i]->setGeometry(QRect(QPoint(checkLeft, middle - check.height() / 2), check));
-    const QSize label = LblInfo[i]->sizeHint();
+    includeChecks_[i]->setGeometry(QRect(QPoint(checkLeft, middle - check.height() / 2), check));
+    const QSize label = infoLabels_[i]->sizeHint();
     const int labelLeft = i < kTextSlots ? grid.Left : grid.TextLeft;
-    LblInfo[i]->setGeometry(QRect(QPoint(labelLeft, middle - label.height() / 2), label));
+    infoLabels_[i]->setGeometry(QRect(QPoint(labelLeft, middle - label.height() / 2), label));
 }
 
 void UserInfoDialog::PlaceButtons(const Grid& grid) {
     const int top = grid.FirstRow + kUserInfoSlots * grid.Pitch;
-    const QSize button(std::max(Pixels(kButtonWidthTwips), CmdCancel->sizeHint().width()),
-                       CmdCancel->sizeHint().height());
-    CmdCancel->setGeometry(QRect(QPoint(grid.Right - button.width(), top), button));
-    CmdOK->setGeometry(
-        QRect(QPoint(grid.Right - 2 * button.width() - Pixels(kGapTwips), top), button));
-    setFixedSize(grid.Right + grid.Left, top + button.height() + grid.Left);
+    const QSize size(2 * Pixels(kButtonWidthTwips) + Pixels(kGapTwips),
+                     buttons_->sizeHint().height());
+    buttons_->setGeometry(QRect(QPoint(grid.Right - size.width(), top), size));
+    setFixedSize(grid.Right + grid.Left, top + size.height() + grid.Left);
 }
 
 void UserInfoDialog::CurrentDateClicked(bool checked) {
-    TxtInfo[kUserInfoDateSlot]->setReadOnly(checked);
-    if (checked) TxtInfo[kUserInfoDateSlot]->setText(TodayText());
+    infoEdits_[kUserInfoDateSlot]->setReadOnly(checked);
+    if (checked) infoEdits_[kUserInfoDateSlot]->setText(TodayText());
 }
 
 void UserInfoDialog::RefuseText(int slot, const QString& problem) {
@@ -161,21 +148,23 @@ void UserInfoDialog::RefuseText(int slot, const QString& problem) {
                                         "file cannot store.\r\nPlease change the entry.")
                              .arg(EntryName(slot), problem),
                          kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-    TxtInfo[slot]->setFocus();
-    TxtInfo[slot]->selectAll();
+    infoEdits_[slot]->setFocus();
+    infoEdits_[slot]->selectAll();
 }
 
 void UserInfoDialog::StoreUserInfo() {
     for (int i = 0; i < kTextSlots; ++i) {
-        if (const auto problem = StorageProblem(TxtInfo[i]->text())) {
+        if (const auto problem = QuotedFieldProblem(infoEdits_[i]->text())) {
             RefuseText(i, *problem);
             return;
         }
     }
     auto& prefs = state_.prefs;
-    for (int i = 0; i < kTextSlots; ++i) prefs.UserInfoText[i] = *ToModelText(TxtInfo[i]->text());
-    for (int i = 0; i < kUserInfoSlots; ++i) prefs.UserInfoInclude[i] = ChkInclude[i]->isChecked();
-    prefs.UseCurrentDate = ChkCurDate->isChecked();
+    for (int i = 0; i < kTextSlots; ++i)
+        prefs.UserInfoText[i] = *ToModelText(infoEdits_[i]->text());
+    for (int i = 0; i < kUserInfoSlots; ++i)
+        prefs.UserInfoInclude[i] = includeChecks_[i]->isChecked();
+    prefs.UseCurrentDate = currentDateCheck_->isChecked();
     accept();
 }
 

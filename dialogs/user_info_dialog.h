@@ -10,7 +10,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QDialogButtonBox;
 
 namespace strativex {
 
@@ -50,13 +50,12 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
-    std::array<QLabel*, kUserInfoSlots> LblInfo{};
-    std::array<QLineEdit*, kTextSlots> TxtInfo{};
-    std::array<QCheckBox*, kUserInfoSlots> ChkInclude{};
+    std::array<QLabel*, kUserInfoSlots> infoLabels_{};
+    std::array<QLineEdit*, kTextSlots> infoEdits_{};
+    std::array<QCheckBox*, kUserInfoSlots> includeChecks_{};
     QLabel* heading_ = nullptr;
-    QCheckBox* ChkCurDate = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    QCheckBox* currentDateCheck_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace strativex

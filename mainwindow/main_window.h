@@ -213,6 +213,8 @@ private:
     QPointer<ExactCheckWindow> exactCheck_;
     bool committing_ = false;
     bool swallowPress_ = false;
+    std::optional<QPoint> requestedPlace_;
+    QPoint systemShift_;
     bool shutDown_ = false;
 
     QLabel* titleLabel_ = nullptr;

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <utility>
 
@@ -13,6 +12,7 @@
 #include "core/number_format.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
+#include "platform/leaving_field.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -26,14 +26,6 @@ QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Leaving a field for another window, a menu or the menu bar is not leaving it for another
-// control of this window: nothing is committed then.
-bool LeavesForAnotherControl(const QEvent* event) {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
-}
-
 }  // namespace
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -44,15 +36,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (std::exchange(swallowPress_, false)) return true;
         if (RefusesPress(watched)) return true;
     }
-    if (type == QEvent::FocusOut && !committing_ && LeavesForAnotherControl(event)) {
+    if (type == QEvent::FocusOut && !committing_ && LeavesForAnotherControl(*event)) {
         const auto field = FieldOf(watched);
         if (field && !CommitField(*field, Refusal::Tell)) {
             swallowPress_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-            auto* widget = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, widget, [this, widget] {
-                swallowPress_ = false;
-                widget->setFocus(Qt::OtherFocusReason);
-            });
+            HoldFocus(static_cast<QWidget*>(watched));
+        } else if (field == Field::ModelName || field == Field::Description) {
+            // A long text left behind shows its beginning, as when it was first shown.
+            EditFor(*field)->setCursorPosition(0);
         }
     }
     if (type == QEvent::KeyPress && watched == angleBar_) {

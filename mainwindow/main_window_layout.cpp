@@ -4,6 +4,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <utility>
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/window_layout.h"
@@ -13,16 +14,26 @@
 namespace strativex {
 namespace {
 
-// The frame around the client area. Until the window system has framed the window (and where
-// it never does) the style's title bar and border stand in for it, so that the margins come
-// out alike with and without one.
+// A frame of the style's title bar and border, for as long as the window system has not framed
+// the window (and where it never does).
+QMargins EstimatedFrame(const QWidget& window) {
+    const QStyle* style = window.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return {border, style->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border};
+}
+
+// The frame around the client area: the real one once the window system has drawn it, the
+// estimate before (and where none is ever drawn), so that the margins come out alike.
 QSize FrameExtra(const QWidget& window) {
     const QSize framed = window.frameGeometry().size() - window.size();
     if (!framed.isEmpty()) return framed;
-    const QStyle* style = window.style();
-    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    return {2 * border, style->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
+    const QMargins frame = EstimatedFrame(window);
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
 }
+
+// A window system that places a new window off the requested place by more than this has not
+// shifted it for its frame: the user has moved it.
+constexpr int kLargestSystemShift = 64;
 
 // The stored placement counts when most of its title bar lies on a screen.
 bool OnAScreen(const QRect& frame) {
@@ -52,7 +63,6 @@ QFont MainWindow::TitleFont(int pointSize) const {
 
 void MainWindow::ApplyWindowPlacement() {
     const Preferences& prefs = state_.prefs;
-    const QSize extra = FrameExtra(*this);
     QRect frame(Px(prefs.MainWindowLeft), Px(prefs.MainWindowTop), Px(prefs.MainWindowWidth),
                 Px(prefs.MainWindowHeight));
     if (!OnAScreen(frame)) {
@@ -62,10 +72,15 @@ void MainWindow::ApplyWindowPlacement() {
             frame.moveCenter(screen->availableGeometry().center());
         }
     }
+    // The stored placement is the outer rectangle, converted to and from the client area with
+    // one estimate of the frame. Window managers differ in where they then put the window; that
+    // shift is measured once it is shown and kept out of the placement, so that a window that
+    // is not moved stays put from one run to the next.
+    const QRect client = frame.marginsRemoved(EstimatedFrame(*this));
     state_.model.SuspendUpdates = true;
-    move(frame.topLeft());
-    resize(frame.size() - extra);
+    setGeometry(client);
     state_.model.SuspendUpdates = false;
+    requestedPlace_ = client.topLeft();
     // A window that was minimised when the program ended comes back in its normal state.
     if (prefs.MainWindowState == WindowState::Maximized) setWindowState(Qt::WindowMaximized);
     LayOutControls();
@@ -78,6 +93,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    if (requestedPlace_ && isVisible()) {
+        systemShift_ = geometry().topLeft() - *std::exchange(requestedPlace_, std::nullopt);
+        if (systemShift_.manhattanLength() > kLargestSystemShift) systemShift_ = {};
+    }
     if (!state_.model.SuspendUpdates) RecordPlacement();
 }
 
@@ -107,12 +126,12 @@ void MainWindow::LayOutControls() {
 // The normal-state placement, outer size and position, as the preferences keep it.
 void MainWindow::RecordPlacement() {
     if (windowState() != Qt::WindowNoState) return;
-    const QSize outer = size() + FrameExtra(*this);
+    const QRect outer = geometry().translated(-systemShift_).marginsAdded(EstimatedFrame(*this));
     Preferences& prefs = state_.prefs;
     prefs.MainWindowWidth = RoundToInt16(Twips(outer.width()));
     prefs.MainWindowHeight = RoundToInt16(Twips(outer.height()));
-    prefs.MainWindowLeft = RoundToInt16(Twips(x()));
-    prefs.MainWindowTop = RoundToInt16(Twips(y()));
+    prefs.MainWindowLeft = RoundToInt16(Twips(outer.x()));
+    prefs.MainWindowTop = RoundToInt16(Twips(outer.y()));
 }
 
 }  // namespace strativex

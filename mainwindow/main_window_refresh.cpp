@@ -24,7 +24,7 @@ void MainWindow::Refresh(Changes changes) {
         if (changes.testFlag(Change::Table)) dataTable_->update();
     }
     if (changes.testFlag(Change::MarkChanged)) state_.model.ModelChanged = true;
-    if (changes.testFlag(Change::Results)) emit modelChanged();
+    if (changes.testAnyFlags(Change::Results | Change::MarkChanged)) emit modelChanged();
 }
 
 void MainWindow::RedrawLayerStrip() {

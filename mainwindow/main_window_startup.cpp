@@ -97,7 +97,7 @@ void MainWindow::SetUpNewModel() {
     ResetToNewModel(state_.model, state_.prefs.Defaults);
     ShowUnitLabels();
     if (state_.prefs.UseCurrentDate) {
-        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayText().toStdString();
+        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
     deviceOnlyFrame_->move(recordFrame_->pos() + layerOnlyFrame_->pos());
     deviceOnlyFrame_->raise();

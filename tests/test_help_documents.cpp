@@ -1,9 +1,12 @@
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -115,46 +118,111 @@ class TestHelpDocuments : public QObject {
     Q_OBJECT
 
 private slots:
+    // The headings, and what the documents must say plainly.
     void documents_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QStringList>("phrases");
         const auto row = [](const char* name, const QString& file, const char* title,
-                            const char* headings) {
-            QTest::newRow(name) << file << QString(title) << QString(headings).split('|');
+                            const char* phrases) {
+            QTest::newRow(name) << file << QString(title) << QString(phrases).split('|');
         };
         row("topics", kTopics, "Strativex Topics",
             "What Strativex computes|The main window|The thermal model|The spreading footprint|"
-            "When the estimate is optimistic|Fitting A and B from two datasheet values|Units|"
-            "Fields and their ranges|Files and folders|Custom materials|Printing and PDF export|"
-            "The command-line calculator");
+            "When the estimate is optimistic|The 3-D check|Using the equivalent angle|"
+            "Fitting A and B from two datasheet values|Units|Fields and their ranges|"
+            "Files and folders|Custom materials|Printing and PDF export|"
+            "The command-line calculator|shape of the stack, not its proportions|"
+            "t must be in centimetres|The header items are off until you choose them|"
+            "Calculation details");
         row("how to", kHowTo, "Strativex How To",
             "Build a first model|Select, add, copy, move and delete layers|Choose a material|"
-            "Define a custom material from datasheet values|"
-            "Switch between inches and millimetres|Change the number of decimal digits|"
-            "Save, open and reopen models|Print, preview or export the report|"
-            "Use the calculator in scripts");
+            "Define a custom material from datasheet values|Account for an interface resistance|"
+            "with t in centimetres|Switch between inches and millimetres|"
+            "Change the number of decimal digits|Save, open and reopen models|"
+            "None of them is printed until you tick it|Print, preview or export the report|"
+            "Check the estimate in 3-D and calibrate the angle|Use the calculator in scripts");
         row("glossary", kGlossary, "Strativex Glossary",
             "The model|Heat and temperature|Materials|The program and its files|"
-            "Spreading angle|Junction temperature|Conductivity law");
+            "Spreading angle|Junction temperature|Conductivity law|Equivalent angle|"
+            "horizontal and vertical scales differ");
     }
 
     void documents() {
         QFETCH(QString, file);
         QFETCH(QString, title);
-        QFETCH(QStringList, headings);
+        QFETCH(QStringList, phrases);
         const QString path = kBinDir + '/' + file;
         QVERIFY2(QFile::exists(path), qPrintable(path));
         if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
 
         const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt();
-        QVERIFY2(pages >= 2 && pages <= 6, qPrintable(QStringLiteral("%1 pages").arg(pages)));
+        QVERIFY2(pages >= 2 && pages <= 10, qPrintable(QStringLiteral("%1 pages").arg(pages)));
         QCOMPARE(PdfInfo(path, QStringLiteral("Title")), title);
         const QString text = PdfText(path);
         QVERIFY(text.startsWith(title));
-        for (const QString& heading : headings)
-            QVERIFY2(text.contains(heading), qPrintable(heading));
+        for (const QString& phrase : phrases) QVERIFY2(text.contains(phrase), qPrintable(phrase));
         QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+    }
+
+    // Every line of the contents names a heading and the page it stands on, and links there;
+    // the PDF's outline has a bookmark for each.
+    void contentsGiveThePages_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("topics") << kTopics << 20;
+        QTest::newRow("how to") << kHowTo << 12;
+        QTest::newRow("glossary") << kGlossary << 4;
+    }
+
+    void contentsGiveThePages() {
+        QFETCH(QString, file);
+        QFETCH(int, lines);
+        if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString path = kBinDir + '/' + file;
+        const Run run =
+            RunProgram(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
+        const QStringList pages = QString::fromUtf8(run.Out).split('\f');
+        // pdftohtml lists the bookmarks and the links; a superscript reads as "^" in the one
+        // and as a plain letter in the other.
+        const QString outline =
+            QString::fromUtf8(
+                RunProgram(QStringLiteral("pdftohtml"), {"-xml", "-i", "-stdout", path}).Out)
+                .remove('^');
+        const QStringList contents = pages[0].section(QStringLiteral("Contents\n"), 1).split('\n');
+        static const QRegularExpression entry(QStringLiteral("^\\s*(\\S.*\\S)\\s{2,}(\\d+)$"));
+        int found = 0;
+        for (const QString& text : contents) {
+            const QRegularExpressionMatch match = entry.match(text);
+            if (!match.hasMatch()) break;
+            const QString heading = match.captured(1);
+            const int page = match.captured(2).toInt();
+            QVERIFY2(page >= 1 && page < pages.size(), qPrintable(heading));
+            const QStringList pageLines = pages[page - 1].split('\n');
+            const bool onPage =
+                std::any_of(pageLines.begin(), pageLines.end(),
+                            [&](const QString& l) { return l.trimmed() == heading; });
+            QVERIFY2(onPage, qPrintable(heading + QStringLiteral(" not on page %1").arg(page)));
+            QVERIFY2(outline.contains(QStringLiteral("<item page=\"%1\">%2</item>")
+                                          .arg(page)
+                                          .arg(heading.toHtmlEscaped())),
+                     qPrintable(heading + " has no bookmark"));
+            ++found;
+        }
+        QVERIFY2(found >= lines, qPrintable(QString::number(found)));
+        QVERIFY(outline.count(QStringLiteral("<a href=")) >= found);
+    }
+
+    // Drawn at build time by the program: the main window, the scale view, the report page.
+    void topicsShowThePrograms() {
+        if (!HasPopplerTools()) QSKIP("pdfimages (poppler-utils) is not installed");
+        const Run run = RunProgram(QStringLiteral("pdfimages"), {"-list", kBinDir + '/' + kTopics});
+        QSet<QString> objects;
+        for (const QString& row : QString::fromUtf8(run.Out).split('\n').mid(2)) {
+            const QStringList cells = row.simplified().split(' ');
+            if (cells.size() > 10) objects << cells[10];
+        }
+        QCOMPARE(objects.size(), 3);
     }
 
     void examplesAgreeWithTheCalculation_data() {
@@ -228,6 +296,8 @@ private slots:
         AddRefusal("only blanks", QByteArray(" \n\t\n\n"), "out.pdf", "holds no text");
         AddRefusal("no title", QByteArray("## A section\n\nText.\n"), "out.pdf", "has no title");
         AddRefusal("output folder missing", valid, "missing/out.pdf", "cannot write");
+        AddRefusal("picture missing", QByteArray("# Title\n\n![A picture](absent.png)\n"),
+                   "out.pdf", "the picture 'absent.png' is not in");
     }
 
     void badInputIsRefusedAndKeepsTheOldDocument() {
@@ -252,7 +322,7 @@ private slots:
     void wrongArgumentsShowTheUsage_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("source only") << QStringList{"help.md"};
-        QTest::newRow("one too many") << QStringList{"help.md", "help.pdf", "extra.pdf"};
+        QTest::newRow("one too many") << QStringList{"help.md", "help.pdf", "pictures", "extra"};
         QTest::newRow("empty output") << QStringList{"help.md", ""};
     }
 

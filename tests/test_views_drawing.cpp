@@ -77,29 +77,39 @@ private slots:
 
     // The width is that of a shorter text plus a slack, so the fonts of the machine do not matter.
     void cutToWidth_data() {
+        QTest::addColumn<bool>("ellipsis");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("widthOf");
         QTest::addColumn<double>("slack");
         QTest::addColumn<QString>("expected");
-        auto row = [](const char* tag, const char* text, const char* widthOf, double slack,
-                      const char* expected) {
-            QTest::newRow(tag) << QString(text) << QString(widthOf) << slack << QString(expected);
+        auto row = [](const char* tag, bool ellipsis, const char* text, const QString& widthOf,
+                      double slack, const QString& expected) {
+            QTest::newRow(tag) << ellipsis << QString(text) << widthOf << slack << expected;
         };
-        row("fits", "abcdef", "abcdef", 0.0, "abcdef");
-        row("exactly three", "abcdef", "abc", 0.0, "abc");
-        row("a hair short of three", "abcdef", "abc", -0.01, "ab");
-        row("nothing fits", "abcdef", "", -1.0, "");
-        row("empty stays empty", "", "", -1.0, "");
+        const QString dots = QStringLiteral("\u2026");
+        row("fits", false, "abcdef", "abcdef", 0.0, "abcdef");
+        row("exactly three", false, "abcdef", "abc", 0.0, "abc");
+        row("a hair short of three", false, "abcdef", "abc", -0.01, "ab");
+        row("nothing fits", false, "abcdef", "", -1.0, "");
+        row("empty stays empty", false, "", "", -1.0, "");
+        row("elided: fits", true, "abcdef", "abcdef", 0.0, "abcdef");
+        row("elided: three and the dots", true, "abcdef", "abc" + dots, 0.0, "abc" + dots);
+        row("elided: a hair short", true, "abcdef", "abc" + dots, -0.01, "ab" + dots);
+        row("elided: not even the dots", true, "abcdef", dots, -0.01, "");
     }
 
     void cutToWidth() {
+        QFETCH(bool, ellipsis);
         QFETCH(QString, text);
         QFETCH(QString, widthOf);
         QFETCH(double, slack);
         QFETCH(QString, expected);
         QImage image = WhitePicture(200, 200);
         ImageSurface s(image, QSizeF(3000, 3000));
-        QCOMPARE(CutToWidth(s.surface, text, s.surface.TextWidth(widthOf) + slack), expected);
+        const double width = s.surface.TextWidth(widthOf) + slack;
+        QCOMPARE(
+            ellipsis ? ElideToWidth(s.surface, text, width) : CutToWidth(s.surface, text, width),
+            expected);
     }
 
     void fitTextBreak_data() {
@@ -124,6 +134,55 @@ private slots:
         QImage image = WhitePicture(200, 200);
         ImageSurface s(image, QSizeF(3000, 3000));
         QCOMPARE(FitTextBreak(s.surface, text, s.surface.TextWidth(widthOf) + 0.01), count);
+    }
+
+    void wrappedLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("blank line kept")
+            << "ab\r\n\r\n  cd" << 3000.0 << QStringList{"ab", "", "cd"};
+        QTest::newRow("too narrow for a letter") << "abc" << 0.0 << QStringList{"a", "b", "c"};
+    }
+
+    void wrappedLines() {
+        QFETCH(QString, text);
+        QFETCH(double, width);
+        QFETCH(QStringList, lines);
+        QImage image = WhitePicture(200, 200);
+        ImageSurface s(image, QSizeF(3000, 3000));
+        QCOMPARE(WrappedLines(s.surface, text, width), lines);
+    }
+
+    // A 1-pixel rule is 0.5 pt on paper at least, the 5-pixel cone outline 1.2 pt (5 pixels of
+    // a 300-dpi printer); on a picture a pixel stays a pixel.
+    void lineWidths_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("drawWidth");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<double>("points");
+        const int printer = int(SurfaceKind::Printer);
+        QTest::newRow("picture") << int(SurfaceKind::Picture) << 1 << 1200 << 0.06;
+        QTest::newRow("printer, rule, 1200 dpi") << printer << 1 << 1200 << 0.5;
+        QTest::newRow("printer, rule, 300 dpi") << printer << 1 << 300 << 0.5;
+        QTest::newRow("printer, cone, 1200 dpi") << printer << 5 << 1200 << 1.2;
+        QTest::newRow("printer, cone, 600 dpi") << printer << 5 << 600 << 1.2;
+    }
+
+    void lineWidths() {
+        QFETCH(int, kind);
+        QFETCH(int, drawWidth);
+        QFETCH(int, dpi);
+        QFETCH(double, points);
+        QImage image = WhitePicture(100, 100, dpi);
+        {
+            ImageSurface s(image, image.size(), static_cast<SurfaceKind>(kind));
+            s.surface.SetDrawWidth(drawWidth);
+            s.surface.Line(0, 50, 100, 0);
+        }
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y) rows += image.pixelColor(50, y) != Qt::white;
+        QVERIFY2(std::abs(rows - points * dpi / 72.0) <= 1.0, qPrintable(QString::number(rows)));
     }
 
     void pictureColours_data() {

@@ -10,4 +10,8 @@ namespace strativex {
 // surface's current font; an empty text stays empty.
 QString CutToWidth(const DrawingSurface& surface, const QString& text, double width);
 
+// The same, but a text that had to be cut ends in "…", so the reader knows something is
+// missing; empty when not even the "…" fits.
+QString ElideToWidth(const DrawingSurface& surface, const QString& text, double width);
+
 }  // namespace strativex

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 #include "views/view_fonts.h"
@@ -20,6 +21,12 @@ double DeviceUnits(double deviceExtent, double scaleExtent) {
 int DevicePixel(double value) {
     return static_cast<int>(std::floor(value + 0.5));
 }
+
+constexpr double kPointsPerInch = 72.0;
+// The drawings give line widths in pixels of the printers they were made for; a pixel of a
+// 1200-dpi PDF is a 0.06 pt hairline that vanishes on paper.
+constexpr double kDesignPrinterDpi = 300.0;
+constexpr double kThinnestPaperLinePoints = 0.5;
 
 }  // namespace
 
@@ -124,15 +131,29 @@ void DrawingSurface::FilledBoxTo(double x2, double y2) {
     current_ = QPointF(x2, y2);
 }
 
+void DrawingSurface::PaintInto(double x, double y, double width, double height,
+                               const std::function<void(QPainter&, const QRectF&)>& paint) {
+    painter_.save();
+    paint(painter_, QRectF(ToDevice(QPointF(x, y)), ToDevice(QPointF(x + width, y + height))));
+    painter_.restore();
+}
+
 QPointF DrawingSurface::ToDevice(QPointF point) const {
     return QPointF(deviceRect_.left() + point.x() * deviceUnitsX_,
                    deviceRect_.top() + point.y() * deviceUnitsY_);
 }
 
+double DrawingSurface::PenWidth() const {
+    if (!IsPrinter()) return drawWidth_;
+    const double points =
+        std::max(kThinnestPaperLinePoints, drawWidth_ * kPointsPerInch / kDesignPrinterDpi);
+    return std::max<double>(drawWidth_, points * painter_.device()->logicalDpiX() / kPointsPerInch);
+}
+
 void DrawingSurface::DrawSegment(QPointF from, QPointF to) {
     const QPointF start = ToDevice(from);
     const QPointF end = ToDevice(to);
-    QPen pen(foreColor_, drawWidth_);
+    QPen pen(foreColor_, PenWidth());
     pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
     painter_.setPen(pen);
     painter_.drawLine(QPoint(DevicePixel(start.x()), DevicePixel(start.y())),

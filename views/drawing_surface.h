@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,9 @@ enum class SurfaceKind { Picture, Printer };
 // The drawing target shared by the screen pictures, the printer page and the preview picture.
 // Positions are in the surface's own scale (pixels, or twips over a page or a picture of any
 // size), origin top-left, y downwards. Fonts keep their real point size on the device and
-// line widths are device pixels, so a page squeezed into a small preview keeps readable text
-// and the drawing code needs no knowledge of the device.
+// line widths are device pixels (on paper with a floor, see SetDrawWidth), so a page squeezed
+// into a small preview keeps readable text and the drawing code needs no knowledge of the
+// device.
 class DrawingSurface {
 public:
     DrawingSurface(QPainter& painter, const QRectF& deviceRect, const QSizeF& scaleSize,
@@ -41,6 +43,7 @@ public:
     void SetFontBold(bool bold);
     void SetFontItalic(bool italic);
     void SetFontTransparent(bool transparent) { fontTransparent_ = transparent; }
+    // In device pixels; on a printer never thinner than 0.5 pt, so rules stay visible on paper.
     void SetDrawWidth(int width) { drawWidth_ = width; }
 
     double TextWidth(const QString& text) const;
@@ -61,9 +64,15 @@ public:
     // Fills from the current point to the far corner, both included, in the fore colour.
     void FilledBoxTo(double x2, double y2);
 
+    // Lets a picture drawn by other code paint the box at (x, y) of size (width, height); it
+    // gets the painter and the box in the painter's device coordinates.
+    void PaintInto(double x, double y, double width, double height,
+                   const std::function<void(QPainter&, const QRectF&)>& paint);
+
 private:
     QPointF ToDevice(QPointF point) const;
     void UpdateFont();
+    double PenWidth() const;
     void DrawSegment(QPointF from, QPointF to);
 
     QPainter& painter_;

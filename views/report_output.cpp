@@ -1,9 +1,11 @@
 #include "views/report_output.h"
 
+#include <QDateTime>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include "views/data_table.h"
+#include "views/report_details.h"
 #include "views/report_page.h"
 #include "views/scale_view.h"
 
@@ -25,12 +27,16 @@ void DrawReport(DrawingSurface& surface, bool previewMode, const ReportInputs& i
     PrintPage(surface, inputs);
 }
 
-bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs) {
+bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs, ReportPages pages) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     DrawingSurface surface(painter, QRectF(0, 0, printer.width(), printer.height()),
                            PageTwips(printer), SurfaceKind::Printer);
     DrawReport(surface, false, inputs);
+    if (pages == ReportPages::ReportAndDetails) {
+        if (!printer.newPage()) return false;
+        DrawDetailsPage(surface, inputs, QDateTime::currentDateTime());
+    }
     return painter.end();
 }
 

@@ -16,8 +16,12 @@ QSizeF PageTwips(const QPaintDevice& device);
 // The whole report in the order it is printed: scale view, results table, page frame.
 void DrawReport(DrawingSurface& surface, bool previewMode, const ReportInputs& inputs);
 
-// Draws the report on one page of a printer (or any paged device) and ends the document.
-// False, with nothing sent, when the device cannot be painted on.
-bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs);
+// The report page alone, as printed; or followed by the calculation details, as exported.
+enum class ReportPages { Report, ReportAndDetails };
+
+// Draws the report on a printer (or any paged device) and ends the document. False when the
+// device cannot be painted on or refuses a page.
+bool PrintReport(QPagedPaintDevice& printer, const ReportInputs& inputs,
+                 ReportPages pages = ReportPages::Report);
 
 }  // namespace strativex

@@ -45,13 +45,21 @@ void PrintAt(DrawingSurface& surface, double x, double y, const QString& text) {
     surface.Print(text);
 }
 
+double LabelX(const PageContext& p) {
+    return p.q.MiddleX - p.q.Indent;
+}
+
+// Centred in the left half, a long name stays clear of the page's edge and of the labels.
 void PrintModelName(const PageContext& p) {
-    const QString name = FromModelText(p.inputs.view.model.ModelName);
+    const QString name = ElideToWidth(p.surface, FromModelText(p.inputs.view.model.ModelName),
+                                      p.q.MiddleX - 2.0 * p.q.Indent);
     PrintAt(p.surface, (p.q.MiddleX - p.surface.TextWidth(name)) / 2, p.q.TopLineY, name);
 }
 
+// Right-aligned, a long name keeps to the right half, clear of the program name.
 void PrintFileName(const PageContext& p) {
-    const QString name = FromModelText(p.inputs.view.model.ModelFileName);
+    const QString name = ElideToWidth(p.surface, FromModelText(p.inputs.view.model.ModelFileName),
+                                      p.q.RightMarginX - LabelX(p));
     PrintAt(p.surface, p.q.RightMarginX - p.surface.TextWidth(name),
             p.surface.ScaleHeight() * 0.965, name);
 }
@@ -74,40 +82,29 @@ void PrintInformationValue(const PageContext& p, int slot, int y) {
     const double left = p.q.MiddleX + p.q.ValueColumnOffset;
     const QString value =
         FromModelText(p.inputs.prefs.UserInfoText[static_cast<std::size_t>(slot)]);
-    PrintAt(p.surface, left, y, CutToWidth(p.surface, value, p.q.RightMarginX - left));
-}
-
-// A line as the box shows it: no blanks before it, no line break after it.
-QString BoxLine(const QString& piece) {
-    qsizetype start = 0;
-    while (start < piece.size() && piece[start] == QLatin1Char(' ')) ++start;
-    qsizetype end = piece.size();
-    while (end > start && (piece[end - 1] == QLatin1Char('\n') || piece[end - 1] == '\r')) --end;
-    return piece.mid(start, end - start);
+    PrintAt(p.surface, left, y, ElideToWidth(p.surface, value, p.q.RightMarginX - left));
 }
 
 void PrintComments(const PageContext& p, int y) {
     DrawingSurface& s = p.surface;
     QString remaining = FromModelText(p.inputs.view.model.ModelComments);
     const double width = p.q.RightMarginX - p.q.Indent - p.q.MiddleX;
-    // Each line moves the current position down; on a page too small to have a line height
-    // it would not, and the box would never fill.
+    // A line is drawn while the last one ended above the box's bottom, so the last line may
+    // overlap the bottom edge. Each line moves the current position down; on a page too small
+    // to have a line height it would not, and the box would never fill.
     double lastY = s.CurrentY() - 1;
     for (int n = 1; s.CurrentY() < p.q.CommentsBottom && s.CurrentY() > lastY; ++n) {
         lastY = s.CurrentY();
         const int top = y + n * p.q.LineHeight;
-        // The line pitch exceeds the text height, so the position can still be inside the
-        // box when the next line would start below it; that line belongs to no box.
-        if (top >= p.q.CommentsBottom) break;
         const int count = FitTextBreak(s, remaining, width);
         const QString piece = remaining.left(count);
         remaining.remove(0, count);
-        PrintAt(s, p.q.MiddleX, top, BoxLine(piece));
+        PrintAt(s, p.q.MiddleX, top, ShownLine(piece));
     }
 }
 
 void PrintInformationLines(const PageContext& p) {
-    const double labelX = p.q.MiddleX - p.q.Indent;
+    const double labelX = LabelX(p);
     int y = p.q.TopLineY;
     for (int slot = 0; slot <= kLastInformationSlot; ++slot) {
         if (!Included(p, slot)) continue;

@@ -22,7 +22,7 @@ QByteArray ReportPdf(const ReportInputs& inputs, const QPageLayout& layout) {
         writer.setPageLayout(layout);
         writer.setTitle(FromModelText(inputs.view.model.ModelName));
         writer.setCreator(QString::fromStdString(inputs.programName));
-        if (!PrintReport(writer, inputs)) return {};
+        if (!PrintReport(writer, inputs, ReportPages::ReportAndDetails)) return {};
     }
     return buffer.data();
 }

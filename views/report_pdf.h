@@ -11,7 +11,8 @@
 
 namespace strativex {
 
-// The report page as a one-page PDF, drawn exactly as it prints; empty if it cannot be drawn.
+// The report page, drawn exactly as it prints, and the calculation details after it, as a
+// PDF; empty if it cannot be drawn.
 QByteArray ReportPdf(const ReportInputs& inputs, const QPageLayout& layout);
 
 // Writes the report PDF through the safe writer, so a failed export leaves an old file intact.

@@ -7,6 +7,7 @@
 #include "core/number_format.h"
 #include "persistence/app_state.h"
 #include "persistence/preferences.h"
+#include "views/exact_summary.h"
 #include "views/layer_palette.h"
 
 namespace strativex {
@@ -19,11 +20,13 @@ struct ViewInputs {
     const LayerPalette& palette;
 };
 
-// The printed page adds the user's information lines and the program's name.
+// The printed page adds the user's information lines and the program's name; the details
+// page of the PDF adds the 3-D check when there is one.
 struct ReportInputs {
     ViewInputs view;
     const Preferences& prefs;
     const std::string& programName;
+    const ExactCheckSummary* exact = nullptr;
 };
 
 ViewInputs ViewInputsOf(const AppState& state, const LayerPalette& palette);

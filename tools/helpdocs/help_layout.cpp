@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextFrame>
 
+#include <algorithm>
 #include <cmath>
 
 namespace strativex::helpdocs {
@@ -71,10 +72,23 @@ QTextBlock FirstOfHeadings(QTextBlock heading) {
     return heading;
 }
 
-// Moves a heading to the next page when too little of its page is left below it.
+bool HoldsPicture(const QTextBlock& block) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().isImageFormat()) return true;
+    }
+    return false;
+}
+
+// Moves a heading to the next page when too little of its page is left below it: a few lines
+// of text, or the whole of a picture, which cannot be split.
 void KeepWithNext(QTextDocument& document, const QTextBlock& heading, qreal roomBelow) {
     const qreal pageHeight = document.pageSize().height();
     const QRectF box = document.documentLayout()->blockBoundingRect(heading);
+    const QTextBlock next = heading.next();
+    if (next.isValid() && HoldsPicture(next)) {
+        roomBelow =
+            std::max(roomBelow, document.documentLayout()->blockBoundingRect(next).height());
+    }
     const qreal offset = std::fmod(box.top(), pageHeight);
     if (offset < 1.0 || pageHeight - offset >= box.height() + roomBelow) return;
     BreakBefore(document, FirstOfHeadings(heading));

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "tools/helpdocs/help_contents.h"
 #include "tools/helpdocs/help_layout.h"
 
 namespace strativex::helpdocs {
@@ -12,6 +13,9 @@ namespace {
 
 const QColor kFooterColor(0x5a, 0x66, 0x75);
 constexpr double kFooterPoints = 8.0;
+// A device pixel of a PDF is a hairline that vanishes on paper.
+constexpr double kFooterRulePoints = 0.5;
+constexpr double kPointsPerInch = 72.0;
 
 void PaintBody(QPainter& painter, QTextDocument& document, const HelpPage& page, int index) {
     const qreal height = page.Body.height();
@@ -28,7 +32,8 @@ void PaintBody(QPainter& painter, QTextDocument& document, const HelpPage& page,
 void PaintFooter(QPainter& painter, const HelpPage& page, const QString& title, int number,
                  int count) {
     painter.save();
-    painter.setPen(QPen(kFooterColor, 0.0));
+    painter.setPen(
+        QPen(kFooterColor, kFooterRulePoints / kPointsPerInch * painter.device()->logicalDpiY()));
     painter.drawLine(QPointF(page.Body.left(), page.FooterRuleY),
                      QPointF(page.Body.right(), page.FooterRuleY));
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -41,9 +46,10 @@ void PaintFooter(QPainter& painter, const HelpPage& page, const QString& title, 
     painter.restore();
 }
 
-bool PaintPages(QPdfWriter& writer, QTextDocument& document, const QString& title) {
-    const HelpPage page = HelpPageAt(writer.resolution());
+bool PaintPages(QPdfWriter& writer, QTextDocument& document, const QString& title,
+                const HelpPage& page) {
     const int count = PaginateHelpDocument(document, &writer, page);
+    NumberContents(document);
     QPainter painter;
     if (count < 1 || !painter.begin(&writer)) return false;
     for (int index = 0; index < count; ++index) {
@@ -63,8 +69,11 @@ QByteArray RenderHelpPdf(QTextDocument& document, const QString& title) {
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Strativex"));
     writer.setPageLayout(HelpPageLayout());
-    if (!PaintPages(writer, document, title)) return {};
-    return buffer.data();
+    const HelpPage page = HelpPageAt(writer.resolution());
+    if (!PaintPages(writer, document, title, page)) return {};
+    const ContentsNavigation navigation = NavigationOf(document, page, writer.resolution());
+    return WithNavigation(buffer.data(), navigation.Outline, navigation.Links,
+                          HelpPageLayout().fullRect(QPageLayout::Point).height());
 }
 
 }  // namespace strativex::helpdocs

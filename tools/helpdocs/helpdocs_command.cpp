@@ -1,6 +1,7 @@
 #include "tools/helpdocs/helpdocs_command.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -8,6 +9,9 @@
 #include <string_view>
 
 #include "persistence/safe_write.h"
+#include "tools/helpdocs/help_contents.h"
+#include "tools/helpdocs/help_images.h"
+#include "tools/helpdocs/help_layout.h"
 #include "tools/helpdocs/help_pdf.h"
 #include "tools/helpdocs/help_source.h"
 #include "tools/helpdocs/help_style.h"
@@ -18,7 +22,7 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
-constexpr const char* kUsage = "usage: strativex-helpdocs SOURCE.md OUTPUT.pdf\n";
+constexpr const char* kUsage = "usage: strativex-helpdocs SOURCE.md OUTPUT.pdf [PICTURES_DIR]\n";
 
 int Fail(const QString& message) {
     std::cerr << "strativex-helpdocs: " << message.toStdString() << '\n';
@@ -46,7 +50,7 @@ int WritePdf(const QString& path, const QByteArray& pdf) {
 }  // namespace
 
 int RunHelpdocs(const QStringList& args) {
-    if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
+    if (args.size() < 2 || args.size() > 3 || args.contains(QString())) {
         std::cerr << kUsage;
         return kUsageError;
     }
@@ -61,6 +65,12 @@ int RunHelpdocs(const QStringList& args) {
                         .arg(args[0]));
     }
     ApplyHelpStyle(document);
+    // Lengths of formats are in 96-dpi pixels.
+    const qreal bodyWidth = HelpPageAt(96).Body.width();
+    const QString pictures = args.size() > 2 ? args[2] : QFileInfo(args[0]).absolutePath();
+    const QString missing = PlaceImages(document, pictures, bodyWidth);
+    if (!missing.isEmpty()) return Fail(missing);
+    InsertContents(document, bodyWidth);
     const QByteArray pdf = RenderHelpPdf(document, title);
     if (pdf.isEmpty()) return Fail(QStringLiteral("'%1' could not be laid out").arg(args[0]));
     return WritePdf(args[1], pdf);

@@ -1,3 +1,4 @@
+# Checks of the sources themselves, run as tests: formatting and the layers' includes.
 # `cmake --build build --target format` formats every C++ file; the test `format_check` fails
 # on any file that is not formatted, so unformatted code cannot land.
 find_program(STRATIVEX_CLANG_FORMAT NAMES clang-format clang-format-14)
@@ -13,4 +14,10 @@ if(STRATIVEX_CLANG_FORMAT)
             COMMAND ${CMAKE_COMMAND} -DCLANG_FORMAT=${STRATIVEX_CLANG_FORMAT}
                     -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DMODE=check -P ${format_script})
     endif()
+endif()
+
+if(STRATIVEX_TESTS)
+    add_test(NAME layering_check
+        COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+                -P ${PROJECT_SOURCE_DIR}/cmake/check_layers.cmake)
 endif()

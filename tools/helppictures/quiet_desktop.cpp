@@ -1,0 +1,27 @@
+#include "tools/helppictures/quiet_desktop.h"
+
+#include <QPrinter>
+
+namespace strativex::helppictures {
+
+MessageAnswer QuietDesktop::ShowMessage(QWidget*, const QString& text, const QString& title,
+                                        MessageIcon, MessageButtons buttons) {
+    Messages << title + QStringLiteral(": ") + text;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<QString> QuietDesktop::ChooseFile(QWidget*, const FileDialogRequest&) {
+    return std::nullopt;
+}
+
+std::unique_ptr<QPrinter> QuietDesktop::ChoosePrinter(QWidget*) {
+    return nullptr;
+}
+
+void QuietDesktop::OpenDocument(const QString&) {}
+
+void QuietDesktop::EndProgram(int) {
+    Ended = true;
+}
+
+}  // namespace strativex::helppictures
