@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QtTest>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "views/exact_section_field.h"
 #include "views/exact_section_geometry.h"
 #include "views/exact_section_painter.h"
+#include "views/exact_summary_of.h"
 
 using namespace strativex;
 
@@ -295,6 +297,36 @@ private slots:
         });
         QVERIFY(legend != g.Labels.end());
         QVERIFY2(legend->Text.endsWith(QStringLiteral("(off the plot)")), qPrintable(legend->Text));
+    }
+
+    // The report's summary carries the result's numbers and paints the map inside its box
+    // only, at any scale.
+    void summaryDrawsTheMapInItsBox_data() {
+        QTest::addColumn<QRectF>("box");
+        QTest::newRow("screen size") << QRectF(40, 30, 560, 300);
+        QTest::newRow("a quarter of it") << QRectF(10, 10, 140, 75);
+    }
+
+    void summaryDrawsTheMapInItsBox() {
+        QFETCH(QRectF, box);
+        auto result = std::make_shared<exact::ExactResult>(ThreeLayers().Result);
+        const ExactCheckSummary summary = SummaryOf(result, LengthUnit::Millimeters);
+        result.reset();
+        const exact::ExactResult& r = ThreeLayers().Result;
+        QCOMPARE(summary.AverageSourceTempC, r.AverageSourceTempC);
+        QCOMPARE(summary.PeakResistance, r.PeakResistance);
+        QCOMPARE(summary.EquivalentAngleDeg, r.EquivalentAngleDeg);
+        QCOMPARE(summary.LayerTopTempC, r.LayerTopTempC);
+        QImage page(700, 400, QImage::Format_RGB32);
+        page.fill(Qt::gray);
+        {
+            QPainter painter(&page);
+            summary.DrawCrossSection(painter, box);
+        }
+        const QRect inside = box.toAlignedRect();
+        QVERIFY(page.pixelColor(inside.topLeft() + QPoint(1, 1)) != QColor(Qt::gray));
+        QCOMPARE(page.pixelColor(inside.topLeft() - QPoint(2, 2)), QColor(Qt::gray));
+        QCOMPARE(page.pixelColor(inside.bottomRight() + QPoint(2, 2)), QColor(Qt::gray));
     }
 
     void exportedImageHoldsBothPictures() {

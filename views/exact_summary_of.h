@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+#include "core/model.h"
+#include "exact/exact_result.h"
+#include "views/exact_summary.h"
+
+namespace strativex {
+
+// The details page's summary of a result with Status Ok, its map the part around the heat
+// source. The summary shares the result, so that its map can be drawn after the caller has let
+// go of it.
+ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, LengthUnit unit);
+
+}  // namespace strativex
