@@ -92,7 +92,8 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         RecalculateModel(loaded.Data, table);
         resultMissing = resultMissing || FirstLayerWithoutResult(loaded.Data).has_value();
         if (options.Exact) {
-            loaded.Exact = ExactCheckForReport(loaded.Data, table);
+            loaded.Exact =
+                ExactCheckForReport(loaded.Data, table, options.ReportPdfPath.has_value());
             resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
         }
         models.push_back(std::move(loaded));

@@ -4,9 +4,11 @@
 
 namespace strativex {
 
-exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table) {
+exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
+                                       bool keepPictures) {
     exact::ExactResult result = exact::RunExactCheck(model, table);
     result.Field = {};
+    if (keepPictures) return result;
     result.Section = {};
     result.WidthProfile = {};
     result.LengthProfile = {};

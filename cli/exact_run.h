@@ -6,9 +6,11 @@
 
 namespace strativex {
 
-// The 3-D check of a loaded model as the reports print it: without the temperature field and
-// the pictures, which hold megabytes that no report of many models should keep.
-exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table);
+// The 3-D check of a loaded model as the reports print it: without the temperature field, and
+// without the pictures unless the PDF report will draw them; they hold megabytes that a report
+// of many models should not keep.
+exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
+                                       bool keepPictures);
 
 // Whether the check gave no numbers: not available or not settled.
 bool ExactCheckFailed(const exact::ExactResult& result);

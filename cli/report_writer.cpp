@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "persistence/app_state.h"
 #include "persistence/paths.h"
+#include "views/exact_summary_of.h"
 #include "views/layer_palette.h"
 #include "views/report_pdf.h"
 #include "views/today_date.h"
@@ -56,9 +59,15 @@ bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath
     state.model = model.Data;
     state.model.ModelFileName = std::filesystem::path(model.Path).filename().string();
     state.materials = table;
+    ReportInputs inputs = ReportInputsOf(state, StandardLayerPalette());
+    std::optional<ExactCheckSummary> summary;
+    if (model.Exact && model.Exact->Status == exact::ExactStatus::Ok) {
+        summary = SummaryOf(std::make_shared<const exact::ExactResult>(*model.Exact),
+                            model.Data.UnitSystem);
+        inputs.exact = &*summary;
+    }
     const std::string& path = *options.ReportPdfPath;
-    const SafeWriteResult written =
-        ExportReportPdf(path, ReportInputsOf(state, StandardLayerPalette()));
+    const SafeWriteResult written = ExportReportPdf(path, inputs);
     if (written.Ok) return true;
     err << "strativex-calc: cannot write the report '" << path << "': " << written.SystemError
         << "\n";

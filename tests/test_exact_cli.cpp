@@ -1,6 +1,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -218,6 +220,24 @@ private slots:
               QStringLiteral("  Grid:  ")}) {
             QVERIFY2(text.contains(line), qPrintable(text));
         }
+    }
+
+    // With --exact the PDF's details page gains the 3-D check, its numbers as the JSON has them.
+    void reportPdfCarriesTheCheck() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is absent");
+        const QString pdf = Fixture("report.pdf");
+        const Run run = Calc({"--exact", "--report-pdf", pdf, Fixture("spreading.mdl")});
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(run.Err, QString());
+        const QString text = QString::fromUtf8(RunProgram("pdftotext", {"-layout", pdf, "-"}).Out);
+        const QJsonObject exact = JsonModel("spreading.mdl")["exact"].toObject();
+        const QString average = QString::number(Number(exact["avg_source_temp_c"]), 'f', 2);
+        QVERIFY2(text.contains(
+                     QRegularExpression("3-D average:\\s+" + QRegularExpression::escape(average))),
+                 qPrintable(text));
+        QVERIFY(!Calc({"--report-pdf", pdf, Fixture("spreading.mdl")}).ExitCode);
+        QVERIFY(!QString::fromUtf8(RunProgram("pdftotext", {"-layout", pdf, "-"}).Out)
+                     .contains("3-D average"));
     }
 
     void exactIsNoSweepOption() {

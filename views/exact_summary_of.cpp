@@ -7,7 +7,7 @@ namespace {
 
 // The map is laid out at this width and scaled to the box it is given, so that it looks the
 // same on a page, in a preview and on the screen.
-constexpr double kLayoutWidth = 560.0;
+constexpr double kLayoutWidth = 440.0;
 
 }  // namespace
 
@@ -23,6 +23,8 @@ ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, Le
     summary.EquivalentAngleDeg = r.EquivalentAngleDeg;
     summary.LayerTopTempC = r.LayerTopTempC;
     summary.Cells = r.Cells;
+    // A result stripped of its pictures, as the calculator keeps most, gives the numbers alone.
+    if (r.Section.X.empty()) return summary;
     summary.DrawCrossSection = [result, unit](QPainter& painter, const QRectF& box) {
         if (box.width() <= 0.0) return;
         PaintExactSection(painter, box, box.width() / kLayoutWidth, {*result, unit});

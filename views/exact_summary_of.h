@@ -9,8 +9,8 @@
 namespace strativex {
 
 // The details page's summary of a result with Status Ok, its map the part around the heat
-// source. The summary shares the result, so that its map can be drawn after the caller has let
-// go of it.
+// source, or no map where the result holds no cross-section. The summary shares the result,
+// so that its map can be drawn after the caller has let go of it.
 ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, LengthUnit unit);
 
 }  // namespace strativex
