@@ -1,7 +1,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "analysis/exact_check_texts.h"

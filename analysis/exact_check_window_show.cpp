@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
