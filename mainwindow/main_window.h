@@ -28,6 +28,7 @@ namespace strativex {
 
 class ColorSwatch;
 class CommentsDialog;
+class SweepWindow;
 
 // What a change asks the window to bring up to date. The views paint later, from the state,
 // so the order in which they are asked does not show; the results are always computed first.
@@ -107,6 +108,7 @@ private:
     void BuildFileMenu();
     void BuildMaterialsMenu();
     void BuildPreferencesMenu();
+    void BuildAnalysisMenu();
     void BuildHelpMenu();
 
     // Wiring: every connection and event filter of the window.
@@ -199,6 +201,7 @@ private:
     void PrintCommand();
     void PrintPreviewCommand();
     void ExportPdfCommand();
+    void SweepCommand();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons);
@@ -206,6 +209,7 @@ private:
     AppState& state_;
     Desktop& desktop_;
     QPointer<CommentsDialog> comments_;
+    QPointer<SweepWindow> sweep_;
     bool committing_ = false;
     bool swallowPress_ = false;
     bool shutDown_ = false;
@@ -262,6 +266,7 @@ private:
     QAction* digitsAction_ = nullptr;
     QAction* locationsAction_ = nullptr;
     QAction* userInfoAction_ = nullptr;
+    QAction* sweepAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* howToAction_ = nullptr;
     QAction* glossaryAction_ = nullptr;

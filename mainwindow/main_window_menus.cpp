@@ -30,6 +30,7 @@ void MainWindow::BuildMenus() {
     BuildFileMenu();
     BuildMaterialsMenu();
     BuildPreferencesMenu();
+    BuildAnalysisMenu();
     BuildHelpMenu();
 }
 

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "analysis/sweep_window.h"
 #include "mainwindow/color_swatch.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
@@ -45,6 +46,10 @@ void MainWindow::WireMenus() {
     connect(digitsAction_, &QAction::triggered, this, &MainWindow::DecimalDigitsCommand);
     connect(locationsAction_, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
+    connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
+    connect(this, &MainWindow::modelChanged, this, [this] {
+        if (sweep_) sweep_->MarkOutOfDate();
+    });
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,
