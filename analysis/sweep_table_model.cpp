@@ -61,7 +61,7 @@ QVariant SweepTableModel::headerData(int section, Qt::Orientation orientation, i
         case Column::Source:
             return QString("Heat source" + kCelsius);
         case Column::Resistance:
-            return QStringLiteral("Total resistance (\u00B0C/W)");
+            return QStringLiteral("Resistance (\u00B0C/W)");
         case Column::ExactAverage:
             return QString("3-D average" + kCelsius);
         case Column::ExactPeak:

@@ -27,9 +27,9 @@ constexpr int kDefaultExactPoints = 5;
 // little more insight.
 constexpr int kMostExactPoints = 50;
 constexpr int kProgressRange = 1000;
-const QSize kWindowSize{1320, 680};
+const QSize kWindowSize{1360, 680};
 constexpr int kSidePanelWidth = 290;
-constexpr int kPlotWidth = 660;
+constexpr int kPlotWidth = 620;
 
 }  // namespace
 
