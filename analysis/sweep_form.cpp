@@ -216,6 +216,9 @@ TypedSweep SweepForm::Typed() const {
     SweepRequest request;
     request.Quantity = Quantity();
     request.Layer = IsLayerQuantity(request.Quantity) ? Layer() : 0;
+    if (IsLayerQuantity(request.Quantity) && request.Layer < 1) {
+        return {std::nullopt, tr("The model has no layer to sweep.")};
+    }
     if (request.Quantity == SweepQuantity::Material) {
         for (int row = 0; row < materials_->count(); ++row) {
             const QListWidgetItem* item = materials_->item(row);

@@ -365,6 +365,19 @@ private slots:
         QVERIFY(!s.C<QPushButton>("CmdExportCsv")->isEnabled());
     }
 
+    void modelWithoutLayers() {
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        Session s(model);
+        s.Sweep("Layer thickness");
+        s.Calculate();
+        QCOMPARE(s.LastMessage(), QString("The model has no layer to sweep."));
+        s.Sweep("Power");
+        s.Calculate();
+        QCOMPARE(s.LastMessage(), QString("The model has no layers to calculate."));
+        QCOMPARE(s.Rows(), 0);
+    }
+
     // The form proposes a range around the model's value, in the model's unit, and proposes
     // it anew when the unit changes under a length.
     void unitsFollowTheModel() {
@@ -602,11 +615,11 @@ private slots:
         s.Exact(50);
         s.Calculate();
         QVERIFY(s.W().close());
-        // A new sweep replaces whatever the stopped check still delivers.
-        s.C<QCheckBox>("CheckExact")->setChecked(false);
+        // A new sweep drops whatever the stopped check had found and not yet delivered.
+        s.Exact(2);
         s.Calculate();
-        QTest::qWait(50);
-        QCOMPARE(s.Header(3), QString("Layer 1 top (\u00B0C)"));
+        QVERIFY(s.WaitForExact());
+        QCOMPARE(s.Status(), QString("50 points. 3-D check at 2 points."));
         s.Exact(50);
         s.Calculate();
         s.window.reset();
