@@ -1,5 +1,7 @@
 #include "analysis/exact_check_window.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -34,8 +36,12 @@ Widget* Named(const char* name, Args&&... args) {
 
 }  // namespace
 
-ExactCheckWindow::ExactCheckWindow(const AppState& state, Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), desktop_(desktop) {
+ExactCheckWindow::ExactCheckWindow(const AppState& state, Desktop& desktop,
+                                   std::function<bool()> commitEdits, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      desktop_(desktop),
+      commitEdits_(std::move(commitEdits)) {
     setObjectName(QStringLiteral("FrmExactCheck"));
     setWindowTitle(tr("3-D Check"));
     run_ = new ExactCheckRun(this);

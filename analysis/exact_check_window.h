@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,7 +35,11 @@ class ExactCheckWindow : public QWidget {
     Q_OBJECT
 
 public:
-    ExactCheckWindow(const AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    // commitEdits commits the value typed in the main window before the model is read; false
+    // when that value is refused, and the check does not start.
+    ExactCheckWindow(
+        const AppState& state, Desktop& desktop,
+        std::function<bool()> commitEdits = [] { return true; }, QWidget* parent = nullptr);
 
     // The result of the last check that ran to its end, when the model has not changed since
     // it started: Ok, NotAvailable or NotConverged. Nothing before the first check, while the
@@ -82,6 +87,7 @@ private:
 
     const AppState& state_;
     Desktop& desktop_;
+    std::function<bool()> commitEdits_;
     ExactCheckRun* run_ = nullptr;
     // The copy of the model the running check reads, and whether the model is still the same.
     Model runModel_;

@@ -8,7 +8,7 @@
 namespace strativex {
 
 void ExactCheckWindow::Compute() {
-    if (run_->IsRunning()) return;
+    if (run_->IsRunning() || !commitEdits_()) return;
     runModel_ = state_.model;
     if (!run_->Start(runModel_, state_.materials)) return;
     runUpToDate_ = true;

@@ -20,10 +20,17 @@ std::string Line(const std::vector<SweepCell>& cells, Text text) {
 }  // namespace
 
 std::string SweepCsvReport(const SweepResult& sweep, const MaterialTable& table) {
-    std::string text;
+    std::vector<std::vector<SweepCell>> rows;
     for (std::size_t p = 0; p < sweep.Points.size(); ++p) {
-        const std::vector<SweepCell> cells = SweepPointCells(sweep, p, table);
-        if (p == 0) text += Line(cells, [](const SweepCell& cell) { return cell.Column; });
+        rows.push_back(SweepPointCells(sweep, p, table));
+    }
+    return SweepCsvLines(rows);
+}
+
+std::string SweepCsvLines(const std::vector<std::vector<SweepCell>>& rows) {
+    std::string text;
+    for (const std::vector<SweepCell>& cells : rows) {
+        if (text.empty()) text += Line(cells, [](const SweepCell& cell) { return cell.Column; });
         text +=
             Line(cells, [](const SweepCell& cell) { return CsvField(cell.Value.value_or("")); });
     }

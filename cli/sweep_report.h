@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/loaded_model.h"
+#include "cli/sweep_cells.h"
 #include "core/material_table.h"
 #include "core/sweep.h"
 
@@ -17,5 +18,7 @@ std::string SweepJsonReport(const LoadedModel& model, const SweepResult& sweep,
                             const MaterialTable& table);
 // A header line and one line per point, CR LF line ends.
 std::string SweepCsvReport(const SweepResult& sweep, const MaterialTable& table);
+// The same for rows of cells that may carry more columns: the header from the first row.
+std::string SweepCsvLines(const std::vector<std::vector<SweepCell>>& rows);
 
 }  // namespace strativex

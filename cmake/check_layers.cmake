@@ -7,8 +7,9 @@ set(allowed_exact core exact)
 set(allowed_views core persistence exact views)
 set(allowed_platform core persistence views platform)
 set(allowed_dialogs core persistence views platform dialogs)
-set(allowed_analysis core persistence exact views platform dialogs analysis)
-set(allowed_mainwindow core persistence exact views platform dialogs analysis mainwindow)
+# The Sweep window writes its CSV with the calculator's columns.
+set(allowed_analysis core persistence exact views platform dialogs cli analysis)
+set(allowed_mainwindow core persistence exact views platform dialogs cli analysis mainwindow)
 set(allowed_cli core persistence exact views cli)
 set(without_qt core persistence exact)
 

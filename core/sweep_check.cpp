@@ -139,6 +139,11 @@ std::string SweepQuantityText(SweepQuantity quantity, int layer) {
     return prefix + "material";
 }
 
+SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit) {
+    const ValueRange range = RangeOf(quantity, unit);
+    return {range.Low, range.High};
+}
+
 std::optional<std::string> SweepRequestError(const SweepRequest& request) {
     if (IsLayerQuantity(request.Quantity) && request.Layer < 1) {
         return "there is no layer " + std::to_string(request.Layer) +

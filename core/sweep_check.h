@@ -12,6 +12,14 @@ namespace strativex {
 // The quantity as a sentence names it: "power", "layer 2 thickness".
 std::string SweepQuantityText(SweepQuantity quantity, int layer);
 
+// The values the window accepts for a numeric quantity in the unit; a layer's width and length
+// take 0 as well, "no limit".
+struct SweepBounds {
+    float Low = 0.0f;
+    float High = 0.0f;
+};
+SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit);
+
 // Why the request cannot run on any model; nothing when it can.
 std::optional<std::string> SweepRequestError(const SweepRequest& request);
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,7 @@ namespace strativex {
 class ColorSwatch;
 class CommentsDialog;
 class ExactCheckWindow;
+class SweepWindow;
 
 // What a change asks the window to bring up to date. The views paint later, from the state,
 // so the order in which they are asked does not show; the results are always computed first.
@@ -203,6 +205,8 @@ private:
     void PrintPreviewCommand();
     void ExportPdfCommand();
     void ExactCheckCommand();
+    void SweepCommand();
+    std::function<bool()> EditsCommitter();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons);
@@ -211,6 +215,7 @@ private:
     Desktop& desktop_;
     QPointer<CommentsDialog> comments_;
     QPointer<ExactCheckWindow> exactCheck_;
+    QPointer<SweepWindow> sweep_;
     bool committing_ = false;
     bool swallowPress_ = false;
     std::optional<QPoint> requestedPlace_;
@@ -270,6 +275,7 @@ private:
     QAction* locationsAction_ = nullptr;
     QAction* userInfoAction_ = nullptr;
     QAction* exactCheckAction_ = nullptr;
+    QAction* sweepAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* howToAction_ = nullptr;
     QAction* glossaryAction_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "analysis/exact_check_window.h"
+#include "analysis/sweep_window.h"
 #include "mainwindow/main_window.h"
 
 namespace strativex {
@@ -12,6 +13,18 @@ void MainWindow::BuildAnalysisMenu() {
     analysis->setObjectName(QStringLiteral("mnuAnalysis"));
     exactCheckAction_ = analysis->addAction(tr("&3-D Check..."));
     exactCheckAction_->setObjectName(QStringLiteral("mnuExactCheck"));
+    sweepAction_ = analysis->addAction(tr("&Sweep..."));
+    sweepAction_->setObjectName(QStringLiteral("mnuSweep"));
+}
+
+// What an analysis window calls before it reads the model: the value typed in this window's
+// field is committed as leaving the field would, since switching windows does not leave it.
+// The analysis window is active when it asks, so the field is this window's own focus widget.
+std::function<bool()> MainWindow::EditsCommitter() {
+    return [this] {
+        const auto field = FieldOf(focusWidget());
+        return !field || committing_ || CommitField(*field, Refusal::Tell);
+    };
 }
 
 // One window, raised when asked for again. It reads the model when its check starts, so a
@@ -19,12 +32,21 @@ void MainWindow::BuildAnalysisMenu() {
 void MainWindow::ExactCheckCommand() {
     if (!CommitActiveField()) return;
     if (!exactCheck_) {
-        exactCheck_ = new ExactCheckWindow(state_, desktop_, this);
+        exactCheck_ = new ExactCheckWindow(state_, desktop_, EditsCommitter(), this);
         WireExactCheck();
     }
     exactCheck_->show();
     exactCheck_->raise();
     exactCheck_->activateWindow();
+}
+
+// One window, kept when closed so that it opens again with the sweep the user set up.
+void MainWindow::SweepCommand() {
+    if (!CommitActiveField()) return;
+    if (!sweep_) sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+    sweep_->show();
+    sweep_->raise();
+    sweep_->activateWindow();
 }
 
 }  // namespace strativex

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "analysis/exact_check_window.h"
+#include "analysis/sweep_window.h"
 #include "mainwindow/color_swatch.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
@@ -47,6 +48,10 @@ void MainWindow::WireMenus() {
     connect(locationsAction_, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
     connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
+    connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
+    connect(this, &MainWindow::modelChanged, this, [this] {
+        if (sweep_) sweep_->MarkOutOfDate();
+    });
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,

@@ -43,9 +43,15 @@ struct Plot {
     SweepResult sweep;
     MaterialTable materials = SweepMaterials();
     bool layers = false;
+    std::optional<std::vector<SweepExactPoint>> exact{};
 
     SweepPlotInputs inputs() const {
-        return {sweep, materials, kDefaultDecimalDigits, layers, QStringLiteral("Die on copper")};
+        return {sweep,
+                materials,
+                kDefaultDecimalDigits,
+                layers,
+                QStringLiteral("Die on copper"),
+                exact ? &*exact : nullptr};
     }
     SweepPlotGeometry geometry(QSizeF size = {640, 400}) const {
         return ComputeSweepPlot(inputs(), size);
@@ -265,6 +271,34 @@ private slots:
                             QString::fromStdString(FormatDecimals(*sweepPoint.TotalResistance, 2)));
         }
         QCOMPARE(PointReadout(plot.inputs(), p), text);
+    }
+
+    // The 3-D check's points sit on the temperature axis at their sweep points, a run broken
+    // where one has no result; the legend names them and the read-out gives them.
+    void exactPoints() {
+        Plot plot{*RunSweep(DieOnCopper(), SweepMaterials(), PowerSweep(5, 40, 21))};
+        plot.exact = {{0, 60.0, 90.0}, {10, std::nullopt, std::nullopt}, {20, 70.0, 150.0}};
+        const SweepPlotGeometry g = plot.geometry();
+        QCOMPARE(g.Exact.size(), std::size_t{2});
+        for (const PlotSeries& series : g.Exact) {
+            QCOMPARE(series.Markers.size(), std::size_t{2});
+            QVERIFY(series.Runs.empty());
+        }
+        QCOMPARE(g.Exact[0].Markers[1].x(), g.PointX[20]);
+        QCOMPARE(g.Exact[0].Markers[1].y(),
+                 g.Area.bottom() - g.Left.Fraction(70.0) * g.Area.height());
+        QVERIFY2(g.Left.High >= 150.0, "the highest peak is inside the temperature axis");
+        QVERIFY(LabelWith(g, "3-D check, average") && LabelWith(g, "3-D check, peak"));
+        QVERIFY(PointReadout(plot.inputs(), 10).endsWith("; 3-D check: no result"));
+        QVERIFY(PointReadout(plot.inputs(), 20)
+                    .endsWith(QString::fromUtf8(
+                        "; 3-D check average 70.00 \u00B0C, peak 150.00 \u00B0C")));
+        QVERIFY(!PointReadout(plot.inputs(), 5).contains("3-D"));
+        plot.exact->pop_back();
+        plot.exact->push_back({15, 65.0, 100.0});
+        QCOMPARE(plot.geometry().Exact[0].Runs.size(), std::size_t{0});
+        plot.exact->erase(plot.exact->begin() + 1);
+        QCOMPARE(plot.geometry().Exact[0].Runs.size(), std::size_t{1});
     }
 
     void modelValue_data() {

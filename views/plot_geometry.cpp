@@ -41,6 +41,14 @@ double WidestText(const QFontMetricsF& metrics, const std::vector<double>& ticks
     return widest;
 }
 
+PlotLine ExactAverageLine() {
+    return {kExactAverageColor, 1.5, Qt::DotLine};
+}
+
+PlotLine ExactPeakLine() {
+    return {kExactPeakColor, 1.5, Qt::DotLine};
+}
+
 std::vector<PlotLegendItem> LegendItems(const SweepPlotInputs& inputs, bool gaps, bool modelShown) {
     std::vector<PlotLegendItem> items{
         {QStringLiteral("Heat source temperature"), PlotLine{kSourceColor, 2.0, Qt::SolidLine}},
@@ -51,6 +59,10 @@ std::vector<PlotLegendItem> LegendItems(const SweepPlotInputs& inputs, bool gaps
         for (int i = 1; i <= inputs.sweep.LayerCount; ++i) {
             items.push_back({QStringLiteral("Layer %1 top").arg(i), PlotLine{LayerSeriesColor(i)}});
         }
+    }
+    if (inputs.exact != nullptr && !inputs.exact->empty()) {
+        items.push_back({QStringLiteral("3-D check, average"), ExactAverageLine()});
+        items.push_back({QStringLiteral("3-D check, peak"), ExactPeakLine()});
     }
     if (gaps) items.push_back({QStringLiteral("No result"), std::nullopt});
     if (modelShown) {
@@ -175,6 +187,15 @@ void PlaceSeries(SweepPlotGeometry& g, const PlotData& data, const SweepPlotInpu
     g.Source = PlacedSeries(data.Source, placement, left, {kSourceColor, 2.0, Qt::SolidLine});
     g.Resistance = PlacedSeries(data.Resistance, placement, right,
                                 {kResistanceColor, 2.0, Qt::DashLine}, PlotMarker::Square);
+    if (data.ExactX.empty()) return;
+    std::vector<double> exactX;
+    for (const double x : data.ExactX) exactX.push_back(a.left() + g.X.Fraction(x) * a.width());
+    // Between two checked points lie points that were not checked: the line joins across them.
+    const SeriesPlacement exact{exactX, !categories, true};
+    g.Exact.push_back(
+        PlacedSeries(data.ExactAverage, exact, left, ExactAverageLine(), PlotMarker::Diamond));
+    g.Exact.push_back(
+        PlacedSeries(data.ExactPeak, exact, left, ExactPeakLine(), PlotMarker::Triangle));
 }
 
 // The title and the legend; the top of what follows comes back.
@@ -209,7 +230,8 @@ ValueLabelWidths LayOutValueAxes(SweepPlotGeometry& g, const PlotData& data, con
                               kLabelGap - kPlotTickLength;
     const double areaHeight = std::max(1.0, areaBottom - areaTop);
 
-    std::vector<const SeriesValues*> temperatures{&data.Source};
+    std::vector<const SeriesValues*> temperatures{&data.Source, &data.ExactAverage,
+                                                  &data.ExactPeak};
     for (const SeriesValues& layer : data.Layers) temperatures.push_back(&layer);
     const auto left = ValueRange(temperatures).value_or(std::pair(0.0, 1.0));
     const auto right = ValueRange({&data.Resistance}).value_or(std::pair(0.0, 1.0));

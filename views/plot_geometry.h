@@ -32,8 +32,9 @@ struct PlotLine {
 };
 
 // The total resistance is the source's rise over the power, so outside a power sweep the two
-// curves have one shape and may lie on each other: its squares and dashes keep it apart.
-enum class PlotMarker { Dot, Square };
+// curves have one shape and may lie on each other: its squares and dashes keep it apart. The
+// 3-D check's few points are always marked, with shapes of their own.
+enum class PlotMarker { Dot, Square, Diamond, Triangle };
 
 struct PlotSeries {
     PlotLine Line;
@@ -67,6 +68,7 @@ struct SweepPlotGeometry {
     std::vector<PlotSeries> LayerTops;  // drawn first, under the two that matter most
     PlotSeries Source;
     PlotSeries Resistance;
+    std::vector<PlotSeries> Exact;  // the 3-D check's average and peak, drawn on top
     std::vector<PlotGap> Gaps;
     std::vector<PlotLegendEntry> Legend;
     std::vector<PlotLabel> Labels;

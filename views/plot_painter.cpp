@@ -56,10 +56,28 @@ void DrawPlotFrame(QPainter& painter, const QRectF& a, const std::vector<double>
 
 namespace {
 
+// A diamond or a triangle standing on its base, filled, centred on the point.
+QPolygonF MarkerShape(PlotMarker marker, QPointF at) {
+    const double r = kMarkerRadius + 1.0;
+    if (marker == PlotMarker::Diamond) {
+        return QPolygonF(
+            {at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r), at + QPointF(-r, 0)});
+    }
+    return QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0.8 * r), at + QPointF(-r, 0.8 * r)});
+}
+
 void DrawSeries(QPainter& painter, const PlotSeries& series) {
     painter.setPen(PlotPen(series.Line));
     painter.setBrush(Qt::NoBrush);
     for (const QPolygonF& run : series.Runs) painter.drawPolyline(run);
+    if (series.Marker == PlotMarker::Diamond || series.Marker == PlotMarker::Triangle) {
+        painter.setPen(QPen(Qt::white, 0.75));
+        painter.setBrush(series.Line.Color);
+        for (const QPointF& at : series.Markers) {
+            painter.drawPolygon(MarkerShape(series.Marker, at));
+        }
+        return;
+    }
     if (series.Marker == PlotMarker::Square) {
         // Hollow, so that a source dot under it still shows.
         painter.setPen(QPen(series.Line.Color, 1.5));
@@ -104,6 +122,7 @@ void DrawSweepPlot(QPainter& painter, const SweepPlotGeometry& g) {
     for (const PlotSeries& series : g.LayerTops) DrawSeries(painter, series);
     DrawSeries(painter, g.Source);
     DrawSeries(painter, g.Resistance);
+    for (const PlotSeries& series : g.Exact) DrawSeries(painter, series);
     painter.setClipping(false);
     DrawPlotLegend(painter, g.Legend);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

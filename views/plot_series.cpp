@@ -41,6 +41,13 @@ PlotData PlotDataOf(const SweepPlotInputs& inputs) {
             data.Layers[i].push_back(point.Layers[i].TopTempC());
         }
     }
+    if (inputs.exact == nullptr) return data;
+    for (const SweepExactPoint& exact : *inputs.exact) {
+        if (exact.Index >= data.X.size()) continue;
+        data.ExactX.push_back(data.X[exact.Index]);
+        data.ExactAverage.push_back(exact.AverageC);
+        data.ExactPeak.push_back(exact.PeakC);
+    }
     return data;
 }
 

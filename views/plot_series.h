@@ -16,6 +16,10 @@ struct PlotData {
     SeriesValues Source;
     SeriesValues Resistance;
     std::vector<SeriesValues> Layers;  // only when they are shown
+    // The 3-D check's points alone, in the sweep's order: their x and values.
+    std::vector<double> ExactX;
+    SeriesValues ExactAverage;
+    SeriesValues ExactPeak;
 };
 
 PlotData PlotDataOf(const SweepPlotInputs& inputs);

@@ -22,6 +22,8 @@ inline const QColor kGridColor{224, 224, 224};
 inline const QColor kGapColor{236, 236, 236};
 inline const QColor kGapTextColor{96, 96, 96};
 inline const QColor kModelMarkColor{112, 112, 112};
+inline const QColor kExactAverageColor{0, 128, 96};
+inline const QColor kExactPeakColor{208, 112, 0};
 QColor LayerSeriesColor(int layer);
 
 }  // namespace strativex

@@ -14,26 +14,6 @@ QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString SweptUnit(const SweepResult& sweep) {
-    switch (sweep.Request.Quantity) {
-        case SweepQuantity::Power:
-            return QStringLiteral("W");
-        case SweepQuantity::IsothermalTemp:
-            return kDegree + "C";
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return Latin1(UnitLabel(sweep.Unit));
-        case SweepQuantity::SpreadAngle:
-            return kDegree;
-        case SweepQuantity::Material:
-            break;
-    }
-    return {};
-}
-
 QString Capitalised(QString text) {
     if (!text.isEmpty()) text[0] = text[0].toUpper();
     return text;
@@ -43,7 +23,43 @@ QString Formatted(double value, int slot, const DecimalDigitsTable& digits) {
     return QString::fromStdString(FormatValue(value, slot, digits));
 }
 
+QString Celsius(double value, const DecimalDigitsTable& digits) {
+    return Formatted(value, kTemperatureSlot, digits) + " " + kDegree + "C";
+}
+
+// The 3-D check at the point, where it ran there.
+QString ExactReadout(const SweepPlotInputs& inputs, std::size_t index) {
+    if (inputs.exact == nullptr) return {};
+    for (const SweepExactPoint& exact : *inputs.exact) {
+        if (exact.Index != index) continue;
+        if (!exact.AverageC || !exact.PeakC) return QStringLiteral("; 3-D check: no result");
+        return "; 3-D check average " + Celsius(*exact.AverageC, inputs.digits) + ", peak " +
+               Celsius(*exact.PeakC, inputs.digits);
+    }
+    return {};
+}
+
 }  // namespace
+
+QString SweptUnit(SweepQuantity quantity, LengthUnit unit) {
+    switch (quantity) {
+        case SweepQuantity::Power:
+            return QStringLiteral("W");
+        case SweepQuantity::IsothermalTemp:
+            return kDegree + "C";
+        case SweepQuantity::DeviceWidth:
+        case SweepQuantity::DeviceLength:
+        case SweepQuantity::Thickness:
+        case SweepQuantity::Width:
+        case SweepQuantity::Length:
+            return Latin1(UnitLabel(unit));
+        case SweepQuantity::SpreadAngle:
+            return kDegree;
+        case SweepQuantity::Material:
+            break;
+    }
+    return {};
+}
 
 QString SweptName(const SweepResult& sweep) {
     return Capitalised(
@@ -52,7 +68,7 @@ QString SweptName(const SweepResult& sweep) {
 
 QString SweptAxisTitle(const SweepResult& sweep) {
     const QString name = SweptName(sweep);
-    const QString unit = SweptUnit(sweep);
+    const QString unit = SweptUnit(sweep.Request.Quantity, sweep.Unit);
     return unit.isEmpty() ? name : name + " (" + unit + ")";
 }
 
@@ -71,7 +87,7 @@ QString SweptValueText(const SweepPlotInputs& inputs, float value) {
         return FromModelText(
             table.Materials[FindMaterialIndex(table, static_cast<int>(value))].Name);
     }
-    const QString unit = SweptUnit(sweep);
+    const QString unit = SweptUnit(sweep.Request.Quantity, sweep.Unit);
     const QString number = QString::fromStdString(NumberText(value));
     return unit == kDegree ? number + unit : number + " " + unit;
 }
@@ -86,12 +102,12 @@ QString PointReadout(const SweepPlotInputs& inputs, std::size_t index) {
     const SweepPoint& point = inputs.sweep.Points[index];
     const QString value =
         SweptName(inputs.sweep) + " " + SweptValueText(inputs, point.Value) + kDash;
-    if (!point.HasResult()) return value + GapReason(point);
-    return value + "heat source " +
-           Formatted(*point.HeatSourceTempC, kTemperatureSlot, inputs.digits) + " " + kDegree +
-           "C, total resistance " +
+    const QString exact = ExactReadout(inputs, index);
+    if (!point.HasResult()) return value + GapReason(point) + exact;
+    return value + "heat source " + Celsius(*point.HeatSourceTempC, inputs.digits) +
+           ", total resistance " +
            Formatted(*point.TotalResistance, kResistanceSlot, inputs.digits) + " " + kDegree +
-           "C/W";
+           "C/W" + exact;
 }
 
 }  // namespace strativex

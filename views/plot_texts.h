@@ -7,6 +7,8 @@
 
 namespace strativex {
 
+// The unit of the swept values: "W", "mm"; none for a material.
+QString SweptUnit(SweepQuantity quantity, LengthUnit unit);
 // "Layer 2 thickness", and with its unit for the axis: "Layer 2 thickness (mm)".
 QString SweptName(const SweepResult& sweep);
 QString SweptAxisTitle(const SweepResult& sweep);
@@ -17,7 +19,8 @@ QString ResistanceAxisTitle();
 QString SweptValueText(const SweepPlotInputs& inputs, float value);
 // Why a point has no result: "layer 2: no result".
 QString GapReason(const SweepPoint& point);
-// The line under the cursor: the swept value, then the results or why there are none.
+// The line under the cursor: the swept value, then the results or why there are none, and the
+// 3-D check's where it ran at the point.
 QString PointReadout(const SweepPlotInputs& inputs, std::size_t index);
 
 }  // namespace strativex

@@ -1,10 +1,17 @@
 #include <benchmark/benchmark.h>
 
+#include <QCheckBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
 
+#include "analysis/sweep_plot_view.h"
+#include "analysis/sweep_window.h"
 #include "core/sweep.h"
 #include "core/thermal_calc.h"
+#include "support/scripted_desktop.h"
 #include "support/sweep_fixtures.h"
 #include "views/plot_painter.h"
 
@@ -87,5 +94,29 @@ void BM_PlotRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlotRedraw)->Unit(benchmark::kMillisecond);
+
+// The same in the window: its plot widget painted at its own size, after a sweep set up and
+// calculated through the window's controls.
+void BM_WindowPlotRedraw(benchmark::State& state) {
+    AppState app;
+    app.model = TenLayerModel();
+    app.materials = SweepMaterials();
+    ScriptedDesktop desktop;
+    SweepWindow window(app, desktop, [] { return true; });
+    window.findChild<QLineEdit*>("TextFrom")->setText("1");
+    window.findChild<QLineEdit*>("TextTo")->setText("200");
+    window.findChild<QSpinBox*>("SpinSteps")->setValue(kPoints);
+    window.findChild<QCheckBox*>("CheckLayerTemps")->setChecked(true);
+    window.findChild<QPushButton*>("CmdCalculate")->click();
+    auto* plot = window.findChild<SweepPlotView*>("PlotSweep");
+    plot->resize(900, 600);
+    QImage image(plot->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        plot->render(&image);
+        benchmark::DoNotOptimize(plot->Geometry().PointX.size());
+    }
+    if (plot->Geometry().PointX.size() != kPoints) state.SkipWithError("the sweep did not run");
+}
+BENCHMARK(BM_WindowPlotRedraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
