@@ -1,7 +1,9 @@
 #include <QPrinter>
 
+#include "analysis/exact_check_window.h"
 #include "dialogs/print_preview_dialog.h"
 #include "mainwindow/main_window.h"
+#include "views/exact_summary_of.h"
 #include "views/model_text.h"
 #include "views/report_output.h"
 #include "views/report_pdf.h"
@@ -39,8 +41,18 @@ void MainWindow::ExportPdfCommand() {
     request.DefaultSuffix = QStringLiteral("pdf");
     const auto chosen = desktop_.ChooseFile(this, request);
     if (!chosen) return;
-    const SafeWriteResult written =
-        ExportReportPdf(NativePath(*chosen), ReportInputsOf(state_, StandardLayerPalette()));
+    ReportInputs inputs = ReportInputsOf(state_, StandardLayerPalette());
+    // The details page carries the 3-D check when it was computed for the model as it is.
+    std::optional<ExactCheckSummary> exact;
+    if (exactCheck_) {
+        if (auto result = exactCheck_->CurrentResult();
+            result && result->Status == exact::ExactStatus::Ok) {
+            exact = SummaryOf(std::make_shared<const exact::ExactResult>(std::move(*result)),
+                              state_.model.UnitSystem);
+            inputs.exact = &*exact;
+        }
+    }
+    const SafeWriteResult written = ExportReportPdf(NativePath(*chosen), inputs);
     if (!written.Ok) {
         Message(*chosen + QStringLiteral("\r\n") +
                     tr("The report could not be written: %1")

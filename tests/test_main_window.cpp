@@ -25,6 +25,7 @@
 #include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/pdf_text.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
@@ -781,6 +782,33 @@ private slots:
         s->desktop.files.push_back(s->Path("missing-folder/report.pdf"));
         s->Action("mnuExportPdf")->trigger();
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Error Exporting PDF"));
+    }
+
+    // The details page carries the 3-D check computed for the model as it is, and drops it once
+    // the model has changed.
+    void exportedReportCarriesTheCurrentCheck() {
+        if (!HasPopplerTools()) QSKIP("pdftotext is not installed");
+        auto s = Start();
+        QVERIFY(s);
+        s->desktop.files.push_back(kExamples + "/igbt_on_al2o3_dbc.mdl");
+        s->Action("mnuOpen")->trigger();
+        s->Action("mnuExactCheck")->trigger();
+        auto* check = s->W().findChild<QWidget*>("FrmExactCheck");
+        QVERIFY(check);
+        Click(*check, "CmdCompute");
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(*check, "CmdCompute")->isEnabled(), 30000);
+        const QString pdf = s->Path("checked.pdf");
+        s->desktop.files.push_back(pdf);
+        s->Action("mnuExportPdf")->trigger();
+        QVERIFY(PdfText(pdf).contains("3-D check"));
+
+        QApplication::setActiveWindow(&s->W());
+        QVERIFY(QTest::qWaitForWindowActive(&s->W()));
+        Type(s->Edit("TextThermOutput"), "100");
+        Leave(*s, s->Edit("TextThermOutput"));
+        s->desktop.files.push_back(pdf);
+        s->Action("mnuExportPdf")->trigger();
+        QVERIFY(!PdfText(pdf).contains("3-D check"));
     }
 
     void helpDocumentsOpenFromTheProgramFolder() {
