@@ -13,6 +13,8 @@
 #include "core/material_loader.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
+#include "exact/exact_check.h"
+#include "persistence/model_file.h"
 #include "support/file_bytes.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
@@ -80,6 +82,21 @@ Model ExampleModel(float deviceSize, float power, float base,
 
 QString Decimals(double value, int decimals) {
     return QString::fromStdString(FormatDecimals(value, decimals));
+}
+
+// A shipped example's row of the 3-D check's table, as the program computes it.
+QString CheckedExampleRow(const char* file) {
+    Model model;
+    const std::string path = STRATIVEX_SOURCE_DIR "/examples/" + std::string(file) + ".mdl";
+    if (!LoadModelFile(model, ShippedMaterials(), ModelDefaults{}, path).Ok) return {};
+    const exact::ExactResult r = exact::RunExactCheck(model, ShippedMaterials());
+    if (r.Status != exact::ExactStatus::Ok || !r.EstimateSourceTempC || !r.EquivalentAngleDeg) {
+        return {};
+    }
+    return QStringLiteral("%1 %2 %3 %4 % %5°")
+        .arg(Decimals(*r.EstimateSourceTempC, 2), Decimals(r.AverageSourceTempC, 2),
+             Decimals(r.PeakSourceTempC, 2), Decimals(*r.EstimateErrorPercent, 1),
+             Decimals(*r.EquivalentAngleDeg, 1));
 }
 
 // The aluminium nitride of the fitting example, with the A and B the documents give for it.
@@ -248,6 +265,11 @@ private slots:
         row("first model junction", kHowTo,
             "about " + Decimals(*HeatSourceTempC(first), 2) + " °C");
         row("first model total", kHowTo, "about " + Decimals(*TotalResistance(first), 2) + " C/W");
+
+        for (const char* file : {"gaas_mmic_on_cuw_carrier", "gan_hemt_on_cumo_flange",
+                                 "igbt_on_al2o3_dbc", "led_on_metal_core_board"}) {
+            row(file, kTopics, CheckedExampleRow(file));
+        }
 
         row("fit at 25 C", kTopics, FittedConductivity(25.0) + " W/cm-K at 25 °C");
         row("fit at 150 C", kTopics, FittedConductivity(150.0) + " at 150 °C");
