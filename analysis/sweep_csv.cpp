@@ -10,7 +10,7 @@ std::optional<std::string> Number(const std::optional<double>& value) {
     return value ? ShortestText(*value) : std::nullopt;
 }
 
-void AddExactCells(std::vector<SweepCell>& cells, const SweepShown& shown, std::size_t index) {
+void AddExactCells(std::vector<OutputCell>& cells, const SweepShown& shown, std::size_t index) {
     SweepExactPoint found;
     for (const SweepExactPoint& point : shown.ExactPoints) {
         if (point.Index == index) found = point;
@@ -22,7 +22,7 @@ void AddExactCells(std::vector<SweepCell>& cells, const SweepShown& shown, std::
 }  // namespace
 
 std::string SweepWindowCsv(const SweepShown& shown) {
-    std::vector<std::vector<SweepCell>> rows;
+    std::vector<std::vector<OutputCell>> rows;
     for (std::size_t p = 0; p < shown.Sweep.Points.size(); ++p) {
         rows.push_back(SweepPointCells(shown.Sweep, p, shown.Materials));
         if (shown.ExactAsked) AddExactCells(rows.back(), shown, p);

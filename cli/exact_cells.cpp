@@ -55,7 +55,7 @@ std::string_view ExactStatusName(exact::ExactStatus status) {
     return "unknown";
 }
 
-std::vector<ExactCell> ExactModelCells(const exact::ExactResult& r) {
+std::vector<OutputCell> ExactModelCells(const exact::ExactResult& r) {
     const bool failed = !HasNumbers(r);
     return {
         {"status", std::string(ExactStatusName(r.Status)), true},
@@ -77,7 +77,7 @@ std::vector<ExactCell> ExactModelCells(const exact::ExactResult& r) {
     };
 }
 
-std::vector<ExactCell> ExactLayerCells(const exact::ExactResult& result, int index) {
+std::vector<OutputCell> ExactLayerCells(const exact::ExactResult& result, int index) {
     return {
         {"top_temp_c", Item(result, result.LayerTopTempC, index)},
         {"top_error_k", Item(result, result.LayerTopErrorK, index)},

@@ -6,17 +6,17 @@ namespace strativex {
 namespace {
 
 template <typename Text>
-std::string Joined(const std::vector<ExactCell>& cells, Text text) {
+std::string Joined(const std::vector<OutputCell>& cells, Text text) {
     std::string line;
-    for (const ExactCell& cell : cells) line += "," + text(cell);
+    for (const OutputCell& cell : cells) line += "," + text(cell);
     return line;
 }
 
-std::string Column(const ExactCell& cell) {
+std::string Column(const OutputCell& cell) {
     return "exact_" + cell.Name;
 }
 
-std::string Field(const ExactCell& cell) {
+std::string Field(const OutputCell& cell) {
     return CsvField(cell.Value.value_or(""));
 }
 

@@ -5,8 +5,8 @@
 namespace strativex {
 namespace {
 
-JsonObject& AddCells(JsonObject& object, const std::vector<ExactCell>& cells) {
-    for (const ExactCell& cell : cells) {
+JsonObject& AddCells(JsonObject& object, const std::vector<OutputCell>& cells) {
+    for (const OutputCell& cell : cells) {
         object.Add(cell.Name, !cell.Value   ? "null"
                               : cell.IsText ? JsonString(*cell.Value)
                                             : *cell.Value);

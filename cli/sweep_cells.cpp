@@ -14,10 +14,10 @@ std::optional<std::string> Number(const std::optional<T>& value) {
 
 }  // namespace
 
-std::vector<SweepCell> SweepPointCells(const SweepResult& sweep, std::size_t index,
-                                       const MaterialTable& table) {
+std::vector<OutputCell> SweepPointCells(const SweepResult& sweep, std::size_t index,
+                                        const MaterialTable& table) {
     const SweepPoint& point = sweep.Points[index];
-    std::vector<SweepCell> cells{
+    std::vector<OutputCell> cells{
         {"point", std::to_string(index + 1)},
         {SweptColumn(sweep), ShortestText(point.Value)},
     };

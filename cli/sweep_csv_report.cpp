@@ -8,9 +8,9 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 template <typename Text>
-std::string Line(const std::vector<SweepCell>& cells, Text text) {
+std::string Line(const std::vector<OutputCell>& cells, Text text) {
     std::string line;
-    for (const SweepCell& cell : cells) {
+    for (const OutputCell& cell : cells) {
         if (!line.empty()) line += ",";
         line += text(cell);
     }
@@ -20,19 +20,19 @@ std::string Line(const std::vector<SweepCell>& cells, Text text) {
 }  // namespace
 
 std::string SweepCsvReport(const SweepResult& sweep, const MaterialTable& table) {
-    std::vector<std::vector<SweepCell>> rows;
+    std::vector<std::vector<OutputCell>> rows;
     for (std::size_t p = 0; p < sweep.Points.size(); ++p) {
         rows.push_back(SweepPointCells(sweep, p, table));
     }
     return SweepCsvLines(rows);
 }
 
-std::string SweepCsvLines(const std::vector<std::vector<SweepCell>>& rows) {
+std::string SweepCsvLines(const std::vector<std::vector<OutputCell>>& rows) {
     std::string text;
-    for (const std::vector<SweepCell>& cells : rows) {
-        if (text.empty()) text += Line(cells, [](const SweepCell& cell) { return cell.Column; });
+    for (const std::vector<OutputCell>& cells : rows) {
+        if (text.empty()) text += Line(cells, [](const OutputCell& cell) { return cell.Name; });
         text +=
-            Line(cells, [](const SweepCell& cell) { return CsvField(cell.Value.value_or("")); });
+            Line(cells, [](const OutputCell& cell) { return CsvField(cell.Value.value_or("")); });
     }
     return text;
 }

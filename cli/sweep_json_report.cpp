@@ -13,11 +13,11 @@ constexpr int kPointIndent = 4;
 
 std::string PointJson(const SweepResult& sweep, std::size_t index, const MaterialTable& table) {
     JsonObject point(kPointIndent);
-    for (const SweepCell& cell : SweepPointCells(sweep, index, table)) {
+    for (const OutputCell& cell : SweepPointCells(sweep, index, table)) {
         const std::string value = !cell.Value   ? "null"
                                   : cell.IsText ? JsonString(*cell.Value)
                                                 : *cell.Value;
-        point.Add(cell.Column, value);
+        point.Add(cell.Name, value);
     }
     return point.Text();
 }

@@ -19,6 +19,6 @@ std::string SweepJsonReport(const LoadedModel& model, const SweepResult& sweep,
 // A header line and one line per point, CR LF line ends.
 std::string SweepCsvReport(const SweepResult& sweep, const MaterialTable& table);
 // The same for rows of cells that may carry more columns: the header from the first row.
-std::string SweepCsvLines(const std::vector<std::vector<SweepCell>>& rows);
+std::string SweepCsvLines(const std::vector<std::vector<OutputCell>>& rows);
 
 }  // namespace strativex
