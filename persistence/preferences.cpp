@@ -206,11 +206,15 @@ ProgramFolders ProgramFoldersFor(const std::string& programFolder) {
 
 PreferencesLoadOutcome LoadPreferences(Preferences& prefs, const ProgramFolders& folders,
                                        const std::string& path) {
-    const auto content = ReadWholeFile(path);
-    if (!content) {
+    const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
+    if (file.Absent) {
         return LoadFailure(prefs, folders, "Preferences file '" + path + "' not found.");
     }
-    return ReadPreferencesText(prefs, folders, path, *content);
+    if (!file.Content) {
+        return LoadFailure(prefs, folders,
+                           "Preferences file '" + path + "' cannot be read: " + file.Problem + ".");
+    }
+    return ReadPreferencesText(prefs, folders, path, *file.Content);
 }
 
 PreferencesLoadOutcome ReadPreferencesText(Preferences& prefs, const ProgramFolders& folders,
@@ -244,9 +248,8 @@ std::string PreferencesText(const Preferences& prefs) {
     return text;
 }
 
-PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path,
-                                       const SafeWriteFault& fault) {
-    if (SafeWriteFile(path, PreferencesText(prefs), fault).Ok) return {};
+PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path) {
+    if (SafeWriteFile(path, PreferencesText(prefs)).Ok) return {};
     return {false, "Unknown error saving preferences to " + path + "!"};
 }
 

@@ -71,7 +71,6 @@ struct PreferencesSaveOutcome {
     bool Ok = true;
     std::string Message;
 };
-PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path,
-                                       const SafeWriteFault& fault = {});
+PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path);
 
 }  // namespace strativex

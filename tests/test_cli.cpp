@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/material_loader.h"
-#include "core/text_file.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
@@ -190,7 +189,7 @@ private slots:
         QVERIFY(outcome.ReplacedIds.empty());
         // A fresh heat source record is written with -1 and read back as 0.
         model.Layers[0].MaterialId = -1;
-        QCOMPARE(ModelFileText(model), *ReadWholeFile(path.toStdString()));
+        QCOMPARE(ModelFileText(model), *FileText(path.toStdString()));
         model.Layers[0].MaterialId = 0;
         RecalculateModel(model, table);
 

@@ -6,7 +6,7 @@
 
 #include "core/material_loader.h"
 #include "core/number_conversion.h"
-#include "core/text_file.h"
+#include "support/file_bytes.h"
 #include "support/float_compare.h"
 #include "tools/matprops/materials_csv.h"
 #include "tools/matprops/matprops_command.h"
@@ -45,7 +45,7 @@ QByteArray Table(int count) {
 }
 
 std::vector<MaterialRow> ShippedRows() {
-    const auto content = ReadWholeFile(kShippedTable);
+    const auto content = FileText(kShippedTable);
     return content ? ReadMaterialsCsv(*content, kShippedTable).Rows : std::vector<MaterialRow>{};
 }
 
@@ -68,7 +68,7 @@ private slots:
         const std::string dat = dir.filePath("matprops.dat").toStdString();
         QCOMPARE(Run({"encode", kShippedTable, dat}).Status, kExitOk);
 
-        const std::string file = *ReadWholeFile(dat);
+        const std::string file = *FileText(dat);
         QCOMPARE(file.substr(file.size() - 2), std::string("\r\n"));
         QCOMPARE(QByteArray::fromStdString(file).count("\r\n"), static_cast<int>(rows.size()) + 1);
         QCOMPARE(QByteArray::fromStdString(file).count('\n'), static_cast<int>(rows.size()) + 1);
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(result.Status, kExitFailed);
         const auto expected = csv + " line " + std::to_string(line) + ": " + fault.toStdString();
         QVERIFY2(result.Err.find(expected) != std::string::npos, result.Err.c_str());
-        QCOMPARE(*ReadWholeFile(dat), std::string("previous"));
+        QCOMPARE(*FileText(dat), std::string("previous"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
@@ -189,7 +189,7 @@ private slots:
         row("unknown", {"pack"}, kExitUsage, "unknown command 'pack'");
         row("encode one path", {"encode", "a.csv"}, kExitUsage,
             "wrong number of arguments for encode");
-        row("missing input", {"decode", "DIR/none.dat"}, kExitFailed, "cannot open DIR/none.dat");
+        row("missing input", {"decode", "DIR/none.dat"}, kExitFailed, "DIR/none.dat: no such file");
         row("no output folder", {"encode", "DIR/t.csv", "DIR/no/m.dat"}, kExitFailed,
             "cannot write DIR/no/m.dat");
         row("output over input", {"encode", "DIR/t.csv", "DIR/./t.csv"}, kExitFailed,
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(result.Status, status);
         const std::string expected = message.replace("DIR", dir.path()).toStdString();
         QVERIFY((status == kExitOk ? result.Out : result.Err).find(expected) != std::string::npos);
-        QCOMPARE(QByteArray::fromStdString(*ReadWholeFile(table)), Table(1));
+        QCOMPARE(QByteArray::fromStdString(*FileText(table)), Table(1));
     }
 
     void decodeRefusesBrokenFiles_data() {

@@ -20,25 +20,16 @@ constexpr const char* kUsage =
     "        scrambled standard materials file OUT.dat; nothing is written when a line is bad\n"
     "decode  prints the materials of a standard materials file as id,name,A,B lines\n";
 
-// Reading a device or a pipe could block forever; the inputs are always ordinary files.
-std::optional<std::string> InputFault(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return "cannot open " + path;
-    if (!std::filesystem::is_regular_file(path, error)) return path + " is not a regular file";
-    return std::nullopt;
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error);
 }
 
 std::optional<std::string> EncodeFault(const std::string& in, const std::string& outPath) {
-    if (auto fault = InputFault(in)) return fault;
+    const FileRead input = ReadBoundedFile(in, kSmallFileLimit);
+    if (!input.Content) return in + ": " + input.Problem;
     if (SameFile(in, outPath)) return "refusing to write " + outPath + " over its own input";
-    const auto content = ReadWholeFile(in);
-    if (!content) return "cannot read " + in;
-    const MaterialsCsv csv = ReadMaterialsCsv(*content, in);
+    const MaterialsCsv csv = ReadMaterialsCsv(*input.Content, in);
     if (csv.Error) return csv.Error;
     const SafeWriteResult written = SafeWriteFile(outPath, EncodeStandardFile(csv.Rows));
     if (!written.Ok) return "cannot write " + outPath + ": " + written.SystemError;
@@ -54,15 +45,11 @@ std::string TerminalText(std::string text) {
 }
 
 int Decode(const std::string& in, std::ostream& out, std::ostream& err) {
-    if (auto fault = InputFault(in)) {
-        err << *fault << "\n";
-        return kExitFailed;
-    }
     MaterialTable table;
     // An empty custom path never opens, so only the standard file is read.
     const auto outcome = LoadMaterials(table, {in, ""}, std::nullopt);
     if (outcome.Result != MaterialLoadOutcome::Kind::Loaded) {
-        err << (outcome.FatalText.empty() ? "cannot open " + in : TerminalText(outcome.FatalText))
+        err << (outcome.FatalText.empty() ? in + ": no such file" : TerminalText(outcome.FatalText))
             << "\n";
         return kExitFailed;
     }
