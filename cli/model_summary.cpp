@@ -12,6 +12,8 @@ std::string_view StatusName(ResultStatus status) {
             return "missing_material";
         case ResultStatus::NoConvergence:
             return "no_convergence";
+        case ResultStatus::InvalidInput:
+            return "invalid_input";
         case ResultStatus::DependsOnFailedLayer:
             return "depends_on_failed_layer";
     }
