@@ -79,9 +79,6 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (options.ReportPdfPath && options.ModelPaths.size() != 1) {
         return UsageError("--report-pdf takes exactly one model file");
     }
-    if (options.PrefsPath && !options.ReportPdfPath) {
-        return UsageError("--prefs is only used with --report-pdf");
-    }
     return parsed;
 }
 

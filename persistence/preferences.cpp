@@ -199,11 +199,6 @@ std::string DefaultsLines(const ModelDefaults& d) {
 
 }  // namespace
 
-ProgramFolders ProgramFoldersFor(const std::string& programFolder) {
-    return {programFolder, programFolder + "/Materials", programFolder + "/Models",
-            programFolder + "/" + kPreferencesFileName, programFolder};
-}
-
 PreferencesLoadOutcome LoadPreferences(Preferences& prefs, const ProgramFolders& folders,
                                        const std::string& path) {
     const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
