@@ -1,6 +1,5 @@
 #include "persistence/preferences.h"
 
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -40,17 +39,21 @@ public:
         return true;
     }
 
-    bool Integer(std::int16_t& value, std::int16_t low, std::int16_t high) {
+    bool Integer(std::int16_t& value) {
         const auto field = reader_.ReadField();
         const auto parsed = field ? ParseInt16(*field) : std::nullopt;
-        if (!parsed || *parsed < low || *parsed > high) return false;
+        if (!parsed) return false;
         value = *parsed;
         return true;
     }
 
-    bool Integer(std::int16_t& value) {
-        return Integer(value, std::numeric_limits<std::int16_t>::min(),
-                       std::numeric_limits<std::int16_t>::max());
+    // A whole number outside the range the program can use (a hand-edited digit count of 6)
+    // resets this value alone; the file is not damaged for it.
+    bool IntegerWithin(std::int16_t& value, std::int16_t low, std::int16_t high,
+                       std::int16_t reset) {
+        if (!Integer(value)) return false;
+        if (value < low || value > high) value = reset;
+        return true;
     }
 
     bool Single(float& value) {
@@ -87,7 +90,10 @@ bool ReadDigitsAndUserInfo(Preferences& prefs, FieldReader& in) {
     // Every stored digit count selects a format pattern; one beyond them would index past
     // the table wherever a number is shown.
     for (int k = 0; k < kStoredDigitSlots; ++k) {
-        if (!in.Integer(prefs.DecimalDigits[k], 0, kMaxDecimalDigits)) return false;
+        if (!in.IntegerWithin(prefs.DecimalDigits[k], 0, kMaxDecimalDigits,
+                              kDefaultDecimalDigits[k])) {
+            return false;
+        }
     }
     for (int k = 0; k < kUserInfoSlots; ++k) {
         if (!in.Text(prefs.UserInfoText[k]) || !in.Boolean(prefs.UserInfoInclude[k])) {
@@ -98,9 +104,10 @@ bool ReadDigitsAndUserInfo(Preferences& prefs, FieldReader& in) {
 }
 
 bool ReadWindowPlacement(Preferences& prefs, FieldReader& in) {
-    std::int16_t state = 0;
-    if (!in.Integer(state, static_cast<std::int16_t>(WindowState::Normal),
-                    static_cast<std::int16_t>(WindowState::Maximized))) {
+    constexpr auto kNormal = static_cast<std::int16_t>(WindowState::Normal);
+    std::int16_t state = kNormal;
+    if (!in.IntegerWithin(state, kNormal, static_cast<std::int16_t>(WindowState::Maximized),
+                          kNormal)) {
         return false;
     }
     prefs.MainWindowState = static_cast<WindowState>(state);
