@@ -12,12 +12,14 @@
 namespace strativex::matprops {
 namespace {
 
+constexpr const char* kProgram = "strativex-matprops: ";
 constexpr const char* kUsage =
     "usage: strativex-matprops encode IN.csv OUT.dat\n"
     "       strativex-matprops decode IN.dat\n"
     "\n"
-    "encode  checks the materials table IN.csv (columns id,name,A,B,source) and writes the\n"
-    "        scrambled standard materials file OUT.dat; nothing is written when a line is bad\n"
+    "encode  checks the materials table IN.csv (columns id,name,A,B and optionally source, as\n"
+    "        decode prints it) and writes the scrambled standard materials file OUT.dat;\n"
+    "        nothing is written when a line is bad\n"
     "decode  prints the materials of a standard materials file as id,name,A,B lines\n";
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -49,13 +51,14 @@ int Decode(const std::string& in, std::ostream& out, std::ostream& err) {
     // An empty custom path never opens, so only the standard file is read.
     const auto outcome = LoadMaterials(table, {in, ""}, std::nullopt);
     if (outcome.Result != MaterialLoadOutcome::Kind::Loaded) {
-        err << (outcome.FatalText.empty() ? in + ": no such file" : TerminalText(outcome.FatalText))
+        err << kProgram
+            << (outcome.FatalText.empty() ? in + ": no such file" : TerminalText(outcome.FatalText))
             << "\n";
         return kExitFailed;
     }
     out << StandardMaterialsCsv(table) << std::flush;
     if (!out) {
-        err << "cannot write the decoded materials\n";
+        err << kProgram << "cannot write the decoded materials\n";
         return kExitFailed;
     }
     return kExitOk;
@@ -63,14 +66,14 @@ int Decode(const std::string& in, std::ostream& out, std::ostream& err) {
 
 int Encode(const std::string& in, const std::string& outPath, std::ostream& err) {
     if (auto fault = EncodeFault(in, outPath)) {
-        err << *fault << "\n";
+        err << kProgram << *fault << "\n";
         return kExitFailed;
     }
     return kExitOk;
 }
 
 int UsageError(std::ostream& err, const std::string& reason) {
-    err << "strativex-matprops: " << reason << "\n" << kUsage;
+    err << kProgram << reason << "\n" << kUsage;
     return kExitUsage;
 }
 
