@@ -1,5 +1,7 @@
 #include "core/model.h"
 
+#include <algorithm>
+
 namespace strativex {
 
 std::string_view MissingResultMark(ResultStatus status) {
@@ -43,6 +45,10 @@ std::string_view InputFieldName(InputField field) {
 bool IsModelWide(InputField field) {
     return field == InputField::Power || field == InputField::IsothermalTemp ||
            field == InputField::DeviceSize;
+}
+
+int StackLayerCount(int layerCount) {
+    return std::clamp(layerCount, 0, kMaxLayerCount);
 }
 
 void ResetToNewModel(Model& model, const ModelDefaults& defaults) {

@@ -89,6 +89,9 @@ struct Model {
     bool SuspendUpdates = false;
 };
 
+// The layers there are to walk, 0 to 10, whatever a damaged count says.
+int StackLayerCount(int layerCount);
+
 // Data half of setting up a new model; the unit system is kept.
 void ResetToNewModel(Model& model, const ModelDefaults& defaults);
 

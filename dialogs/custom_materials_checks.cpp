@@ -18,18 +18,6 @@
 namespace strativex {
 namespace {
 
-// matcust.dat holds a name in double quotes on one line, with no way to escape either.
-std::optional<QString> NameProblem(const QString& name) {
-    if (name.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
-    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
-        return QStringLiteral("a line break");
-    }
-    if (const auto character = FirstCharacterWithoutCode(name)) {
-        return QStringLiteral("the character \"%1\"").arg(*character);
-    }
-    return std::nullopt;
-}
-
 QString LargestSingleText() {
     return QString::fromStdString(NumberText(std::numeric_limits<float>::max()));
 }
@@ -101,7 +89,7 @@ bool CustomMaterialsDialog::FieldsSettled() {
 }
 
 bool CustomMaterialsDialog::NameStorable(const QString& name) {
-    const auto problem = NameProblem(name);
+    const auto problem = QuotedLineProblem(name);
     if (!problem) return true;
     Message(QStringLiteral("The material name holds %1, which the custom materials file cannot "
                            "store.\r\nPlease change the name.")

@@ -15,4 +15,15 @@ std::optional<QString> FirstCharacterWithoutCode(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<QString> QuotedLineProblem(const QString& text) {
+    if (text.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        return QStringLiteral("a line break");
+    }
+    if (const auto character = FirstCharacterWithoutCode(text)) {
+        return QStringLiteral("the character \"%1\"").arg(*character);
+    }
+    return std::nullopt;
+}
+
 }  // namespace strativex

@@ -27,18 +27,6 @@ constexpr int kTextWidthTwips = 3600;
 constexpr int kButtonWidthTwips = 1100;
 const QString kTitle = QStringLiteral("User Information");
 
-// What keeps a text out of prefs.txt, which holds it in quotes on one line of 8-bit text.
-std::optional<QString> StorageProblem(const QString& text) {
-    if (text.contains(QLatin1Char('"'))) return QStringLiteral("a double quote (\")");
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        return QStringLiteral("a line break");
-    }
-    if (const auto character = FirstCharacterWithoutCode(text)) {
-        return QStringLiteral("the character \"%1\"").arg(*character);
-    }
-    return std::nullopt;
-}
-
 QString EntryName(int slot) {
     QString name = QString::fromLatin1(UserInfoLabels[slot]).trimmed();
     if (name.endsWith(QLatin1Char(':'))) name.chop(1);
@@ -167,7 +155,7 @@ void UserInfoDialog::RefuseText(int slot, const QString& problem) {
 
 void UserInfoDialog::StoreUserInfo() {
     for (int i = 0; i < kTextSlots; ++i) {
-        if (const auto problem = StorageProblem(TxtInfo[i]->text())) {
+        if (const auto problem = QuotedLineProblem(TxtInfo[i]->text())) {
             RefuseText(i, *problem);
             return;
         }
