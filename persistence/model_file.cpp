@@ -55,7 +55,10 @@ bool ReadHeader(Model& model, RecordReader& reader) {
     };
     const auto name = field();
     if (!name) return false;
+    // An unquoted name may hold a double quote that no quoted field can carry back: the model
+    // would not survive its next save. The quote goes, as it does from the preferences' texts.
     model.ModelName = *name;
+    std::erase(model.ModelName, '"');
     const auto units = field();
     if (!units) return false;
     model.UnitSystem = *units == "English" ? LengthUnit::Inches : LengthUnit::Millimeters;
