@@ -170,15 +170,6 @@ private slots:
         QCOMPARE(KeepsUserFilesApart(folders), expected != "program folder");
     }
 
-    void probeTellsWritableFolders() {
-        QTemporaryDir dir;
-        const auto writable = TheSystem().Writable;
-        QVERIFY(writable(NativePath(dir.path())));
-        QVERIFY(!writable(NativePath(dir.path() + "/missing")));
-        QVERIFY(WriteBytes(dir.path() + "/file", "x"));
-        QVERIFY(!writable(NativePath(dir.path() + "/file")));
-    }
-
     void userFoldersAreMadeOnlyWhenApart() {
         QTemporaryDir root;
         const QString bin = MakeInstalledPrefix(root.path());
