@@ -153,7 +153,8 @@ private slots:
         QTemporaryDir dir;
         const std::string path = dir.filePath("m.mdl").toStdString();
         Model model = OneLayerModel();
-        model.Layers[1].MaterialId = 99;
+        // 1 is the smallest id a material can have; the table here has no such material.
+        model.Layers[1].MaterialId = 1;
         SaveModelFile(model, path);
         Model loaded;
         const auto outcome = Load(loaded, path);
@@ -161,7 +162,7 @@ private slots:
         QCOMPARE(loaded.Layers[1].MaterialId, 0);
         QCOMPARE(outcome.ReplacedIds.size(), std::size_t{1});
         QCOMPARE(outcome.ReplacedIds[0].Layer, 1);
-        QCOMPARE(outcome.ReplacedIds[0].Id, 99);
+        QCOMPARE(outcome.ReplacedIds[0].Id, 1);
     }
 
     void readsOtherWritersForms() {

@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("relative path") << "models/x/heat.mdl" << 12.0 << ".../heat.mdl";
         QTest::newRow("drive") << "C:\\Program Files\\Thermal\\Models\\heatsink.mdl" << 34.0
                                << "C:\\...\\Thermal\\Models\\heatsink.mdl";
+        QTest::newRow("drive with forward slashes")
+            << "C:/Program Files/Thermal/heatsink.mdl" << 27.0 << "C:/.../Thermal/heatsink.mdl";
+        QTest::newRow("lone name on a drive") << "C:\\averyverylongname.mdl" << 4.0 << "C:\\...\\";
         QTest::newRow("lone name never fits") << "/averyveryverylongname.mdl" << 4.0 << "/.../";
     }
 
