@@ -87,7 +87,10 @@ std::optional<Material> ReadCustomMaterialRecord(RecordReader& reader) {
     const auto a = reader.ReadField();
     const auto b = reader.ReadField();
     if (!id || !name || !a || !b) return std::nullopt;
-    return ToMaterial(*id, *name, *a, *b);
+    // A quote in an unquoted name would cut the name short at the editor's next save.
+    std::string plainName = *name;
+    std::erase(plainName, '"');
+    return ToMaterial(*id, plainName, *a, *b);
 }
 
 MaterialPaths MaterialPathsIn(const std::string& materialsFolder) {
