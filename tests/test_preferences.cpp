@@ -142,24 +142,13 @@ private slots:
         ComparePreferences(prefs, expected);
     }
 
-    void roundTripThroughTheDisk_data() {
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<float>("thickness");
-        QTest::newRow("millimeters, maximized") << 0 << 2 << 0.000015f;
-        QTest::newRow("inches, minimized") << 1 << 1 << 15000000.0f;
-    }
-
     void roundTripThroughTheDisk() {
-        QFETCH(int, unit);
-        QFETCH(int, state);
-        QFETCH(float, thickness);
         QTemporaryDir dir;
         const std::string path = dir.filePath(kPreferencesFileName).toStdString();
         Preferences saved = ExamplePreferences();
-        saved.UnitSystem = unit ? LengthUnit::Inches : LengthUnit::Millimeters;
-        saved.MainWindowState = static_cast<WindowState>(state);
-        saved.Defaults.DefaultLayerThickness = thickness;
+        saved.UnitSystem = LengthUnit::Inches;
+        saved.MainWindowState = WindowState::Minimized;
+        saved.Defaults.DefaultLayerThickness = 15000000.0f;
         saved.RecentFiles = {"", "/a b/1.mdl", "/c,d/2.mdl", "/e/3.mdl", "/f/4.mdl"};
         saved.MainWindowWidth = 32767;
         saved.MainWindowTop = -32768;
