@@ -4,9 +4,10 @@
 
 #include "dialogs/program_logo.h"
 #include "mainwindow/main_window.h"
+#include "persistence/program_folders.h"
 #include "platform/command_line.h"
-#include "platform/program_locations.h"
 #include "platform/qt_desktop.h"
+#include "views/model_text.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
 
     const std::optional<QString> model = strativex::CommandLineModel(QApplication::arguments());
     const strativex::ProgramFolders folders =
-        strativex::ResolveProgramFolders(QApplication::applicationDirPath());
+        strativex::ResolveProgramFolders(strativex::NativePath(QApplication::applicationDirPath()));
     strativex::CreateUserFolders(folders);
 
     strativex::AppState state;

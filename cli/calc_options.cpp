@@ -95,9 +95,6 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (options.ReportPdfPath && options.ModelPaths.size() != 1) {
         return UsageError("--report-pdf takes exactly one model file");
     }
-    if (options.PrefsPath && !options.ReportPdfPath) {
-        return UsageError("--prefs is only used with --report-pdf");
-    }
     if (const auto error = ApplySweepArguments(options, sweep)) return UsageError(*error);
     if (options.Exact && options.Sweep) return UsageError("--exact cannot be used with --sweep");
     return parsed;

@@ -1,7 +1,9 @@
 #include "cli/calc_run.h"
 
+#include <filesystem>
 #include <vector>
 
+#include "cli/calc_inputs.h"
 #include "cli/csv_report.h"
 #include "cli/exact_run.h"
 #include "cli/exit_status.h"
@@ -10,43 +12,11 @@
 #include "cli/sweep_run.h"
 #include "cli/table_report.h"
 #include "cli/usage_text.h"
-#include "core/material_loader.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
 
 namespace strativex {
 namespace {
-
-// The core's messages are written for message boxes, with CR LF between their lines.
-std::string ShownLines(const std::string& message) {
-    std::string text;
-    for (std::size_t i = 0; i < message.size(); ++i) {
-        if (message.compare(i, 2, "\r\n") == 0) {
-            text += '\n';
-            ++i;
-        } else {
-            text += message[i];
-        }
-    }
-    return text;
-}
-
-bool LoadTable(MaterialTable& table, const std::string& folder, std::ostream& err) {
-    const MaterialPaths paths = MaterialPathsIn(folder);
-    const MaterialLoadOutcome outcome = LoadMaterials(table, paths, std::nullopt);
-    switch (outcome.Result) {
-        case MaterialLoadOutcome::Kind::Loaded:
-            return true;
-        case MaterialLoadOutcome::Kind::StandardFileMissing:
-            err << kProgramName << ": cannot read the standard materials file '" << paths.Standard
-                << "'\n(--materials DIR names the folder that holds it)\n";
-            return false;
-        case MaterialLoadOutcome::Kind::Fatal:
-            err << kProgramName << ": " << ShownLines(outcome.FatalText) << "\n";
-            return false;
-    }
-    return false;
-}
 
 void WarnReplacedIds(const std::string& path, const ModelFileOutcome& outcome, std::ostream& err) {
     for (const ReplacedMaterialId& replaced : outcome.ReplacedIds) {
@@ -54,6 +24,15 @@ void WarnReplacedIds(const std::string& path, const ModelFileOutcome& outcome, s
             << ": material id " << replaced.Id
             << " is not in the materials table; the layer is calculated without material\n";
     }
+}
+
+// One line: the program, the file, the reason where the system gave one, and the texts the
+// window shows for the same failure.
+void ReportLoadFailure(const std::string& path, const ModelFileOutcome& outcome,
+                       std::ostream& err) {
+    err << kProgramName << ": " << path << ": " << outcome.FailureText;
+    if (!outcome.Reason.empty()) err << " (" << outcome.Reason << ")";
+    err << " Model not loaded.\n";
 }
 
 std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& models,
@@ -69,14 +48,34 @@ std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& m
     return {};
 }
 
+// A report written over the model, the materials or the preferences would destroy what the
+// run reads; the name of the first such file, if any.
+std::optional<std::string> ReadFileAt(const std::string& reportPath, const CalcOptions& options,
+                                      const CalcInputs& inputs) {
+    std::vector<std::string> read = options.ModelPaths;
+    read.insert(read.end(), {inputs.Materials.Standard, inputs.Materials.Custom, inputs.PrefsPath});
+    for (const std::string& path : read) {
+        std::error_code error;
+        if (std::filesystem::equivalent(reportPath, path, error)) return path;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-int RunCalculator(const CalcOptions& options, const std::string& defaultMaterialsFolder,
-                  std::ostream& out, std::ostream& err, const ReportWriter& writeReport) {
-    MaterialTable table;
-    if (!LoadTable(table, options.MaterialsFolder.value_or(defaultMaterialsFolder), err)) {
-        return kExitReadFailure;
+int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std::ostream& out,
+                  std::ostream& err, const ReportWriter& writeReport) {
+    const std::optional<CalcInputs> inputs = FindCalcInputs(options, folders, err);
+    if (!inputs) return kExitReadFailure;
+    if (options.ReportPdfPath) {
+        if (const auto read = ReadFileAt(*options.ReportPdfPath, options, *inputs)) {
+            err << kProgramName << ": refusing to write the report over '" << *read
+                << "', which this run reads\n";
+            return kExitReadFailure;
+        }
     }
+    MaterialTable table;
+    if (!LoadCalcMaterials(table, inputs->Materials, err)) return kExitReadFailure;
     std::vector<LoadedModel> models;
     bool readFailed = false;
     bool resultMissing = false;
@@ -84,7 +83,7 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
         LoadedModel loaded{path, {}, std::nullopt};
         const ModelFileOutcome outcome = LoadModelFile(loaded.Data, table, ModelDefaults{}, path);
         if (!outcome.Ok) {
-            err << ShownLines(outcome.Message) << "\n";
+            ReportLoadFailure(path, outcome, err);
             readFailed = true;
             continue;
         }
@@ -105,7 +104,7 @@ int RunCalculator(const CalcOptions& options, const std::string& defaultMaterial
     }
     out << Report(options, models, table);
     if (options.ReportPdfPath && !models.empty() &&
-        !(writeReport && writeReport(models.front(), table, err))) {
+        !(writeReport && writeReport(models.front(), table, inputs->Prefs, err))) {
         readFailed = true;
     }
     if (readFailed) return kExitReadFailure;

@@ -4,17 +4,22 @@
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/number_text.h"
+#include "cli/utf8_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
 
 namespace strativex {
 namespace {
 
+// The model's fields as the JSON output has them, then the layer's.
 constexpr const char* kHeader =
-    "file,model_name,units,power_w,isothermal_temp_c,heat_source_temp_c,"
-    "total_resistance_c_per_w,model_status,layer,description,material_id,material,thickness,"
-    "width,length,spread_angle_deg,area,resistance_c_per_w,top_temp_k,top_temp_c,status";
+    "file,model_name,units,power_w,isothermal_temp_c,device_width,device_length,"
+    "heat_source_temp_c,total_resistance_c_per_w,model_status,invalid_input,invalid_input_layer,"
+    "comments,layer,description,material_id,material,thickness,width,length,spread_angle_deg,"
+    "area,resistance_c_per_w,top_temp_k,top_temp_c,status,layer_invalid_input";
 constexpr const char* kLineEnd = "\r\n";
+// A model without layers still has its line, with the layer's fields empty.
+constexpr std::size_t kLayerFieldCount = 14;
 
 template <typename T>
 std::string Number(const std::optional<T>& value) {
@@ -25,23 +30,32 @@ std::string Number(float value) {
     return ShortestText(value).value_or("");
 }
 
-// The columns every line of one model repeats.
+std::string Text(const std::string& windows1252) {
+    return CsvField(Windows1252ToUtf8(windows1252));
+}
+
 std::string ModelFields(const LoadedModel& loaded) {
     const Model& model = loaded.Data;
-    return CsvField(loaded.Path) + "," + CsvField(Windows1252ToUtf8(model.ModelName)) + "," +
+    const auto invalidLayer = InvalidInputLayer(model);
+    return CsvField(ValidUtf8(loaded.Path)) + "," + Text(model.ModelName) + "," +
            std::string(UnitName(model.UnitSystem)) + "," + Number(model.PowerDissipation) + "," +
-           Number(model.IsothermalTemp) + "," + Number(HeatSourceTempC(model)) + "," +
-           Number(TotalResistance(model)) + "," + std::string(StatusName(ModelStatus(model)));
+           Number(model.IsothermalTemp) + "," + Number(model.Layers[0].Width) + "," +
+           Number(model.Layers[0].Length) + "," + HeatSourceTempCText(model).value_or("") + "," +
+           Number(TotalResistance(model)) + "," + std::string(StatusName(ModelStatus(model))) +
+           "," + InvalidInputName(model).value_or("") + "," +
+           (invalidLayer ? std::to_string(*invalidLayer) : "") + "," + Text(model.ModelComments);
 }
 
 std::string LayerFields(const MaterialTable& table, const Layer& layer, int index) {
-    return std::to_string(index) + "," + CsvField(Windows1252ToUtf8(layer.Description)) + "," +
+    const bool invalid = layer.Status == ResultStatus::InvalidInput;
+    return std::to_string(index) + "," + Text(layer.Description) + "," +
            std::to_string(layer.MaterialId) + "," +
            CsvField(MaterialName(table, layer).value_or("")) + "," + Number(layer.Thickness) + "," +
            Number(layer.Width) + "," + Number(layer.Length) + "," + Number(layer.SpreadAngle) +
            "," + Number(layer.Area) + "," + Number(ResistanceOf(layer)) + "," +
-           Number(TopTempKOf(layer)) + "," + Number(TopTempCOf(layer)) + "," +
-           std::string(StatusName(layer.Status));
+           Number(TopTempKOf(layer)) + "," + TopTempCText(layer).value_or("") + "," +
+           std::string(StatusName(layer.Status)) + "," +
+           (invalid ? std::string(InputFieldName(layer.InvalidField)) : "");
 }
 
 }  // namespace
@@ -51,6 +65,8 @@ std::string CsvReport(const std::vector<LoadedModel>& models, const MaterialTabl
     std::string text = std::string(kHeader) + (exactColumns ? ExactCsvHeader() : "") + kLineEnd;
     for (const LoadedModel& loaded : models) {
         const std::string modelFields = ModelFields(loaded);
+        if (loaded.Data.LayerCount == 0)
+            text += modelFields + std::string(kLayerFieldCount, ',') + kLineEnd;
         for (int i = 1; i <= loaded.Data.LayerCount; ++i) {
             text += modelFields + "," + LayerFields(table, loaded.Data.Layers[i], i) +
                     (exactColumns && loaded.Exact ? ExactCsvFields(*loaded.Exact, i) : "") +

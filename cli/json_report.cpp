@@ -3,6 +3,7 @@
 #include "cli/exact_report.h"
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
+#include "cli/utf8_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
 
@@ -16,13 +17,25 @@ std::string Text(const std::string& windows1252) {
     return JsonString(Windows1252ToUtf8(windows1252));
 }
 
+std::string OptionalString(const std::optional<std::string>& text) {
+    return text ? JsonString(*text) : "null";
+}
+
+std::string OptionalNumberText(const std::optional<std::string>& number) {
+    return number.value_or("null");
+}
+
+std::string InvalidField(const Layer& layer) {
+    if (layer.Status != ResultStatus::InvalidInput) return "null";
+    return JsonString(InputFieldName(layer.InvalidField));
+}
+
 std::string LayerJson(const MaterialTable& table, const Layer& layer, int index) {
-    const auto material = MaterialName(table, layer);
     return JsonObject(kLayerIndent)
         .Add("index", std::to_string(index))
         .Add("description", Text(layer.Description))
         .Add("material_id", std::to_string(layer.MaterialId))
-        .Add("material", material ? JsonString(*material) : "null")
+        .Add("material", OptionalString(MaterialName(table, layer)))
         .Add("thickness", JsonNumber(layer.Thickness))
         .Add("width", JsonNumber(layer.Width))
         .Add("length", JsonNumber(layer.Length))
@@ -30,8 +43,9 @@ std::string LayerJson(const MaterialTable& table, const Layer& layer, int index)
         .Add("area", JsonNumber(layer.Area))
         .Add("resistance_c_per_w", JsonNumber(ResistanceOf(layer)))
         .Add("top_temp_k", JsonNumber(TopTempKOf(layer)))
-        .Add("top_temp_c", JsonNumber(TopTempCOf(layer)))
+        .Add("top_temp_c", OptionalNumberText(TopTempCText(layer)))
         .Add("status", JsonString(StatusName(layer.Status)))
+        .Add("invalid_input", InvalidField(layer))
         .Text();
 }
 
@@ -41,17 +55,20 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
     for (int i = 1; i <= model.LayerCount; ++i) {
         layers.push_back(LayerJson(table, model.Layers[i], i));
     }
+    const auto invalidLayer = InvalidInputLayer(model);
     JsonObject object(kModelIndent);
-    object.Add("file", JsonString(loaded.Path))
+    object.Add("file", JsonString(ValidUtf8(loaded.Path)))
         .Add("model_name", Text(model.ModelName))
         .Add("units", JsonString(UnitName(model.UnitSystem)))
         .Add("power_w", JsonNumber(model.PowerDissipation))
         .Add("isothermal_temp_c", JsonNumber(model.IsothermalTemp))
         .Add("device_width", JsonNumber(model.Layers[0].Width))
         .Add("device_length", JsonNumber(model.Layers[0].Length))
-        .Add("heat_source_temp_c", JsonNumber(HeatSourceTempC(model)))
+        .Add("heat_source_temp_c", OptionalNumberText(HeatSourceTempCText(model)))
         .Add("total_resistance_c_per_w", JsonNumber(TotalResistance(model)))
         .Add("status", JsonString(StatusName(ModelStatus(model))))
+        .Add("invalid_input", OptionalString(InvalidInputName(model)))
+        .Add("invalid_input_layer", invalidLayer ? std::to_string(*invalidLayer) : "null")
         .Add("comments", Text(model.ModelComments))
         .Add("layers", JsonArray(layers, kModelIndent + 2));
     if (loaded.Exact) {

@@ -5,9 +5,9 @@
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
 #include "cli/exit_status.h"
-#include "cli/materials_folder.h"
 #include "cli/report_writer.h"
 #include "cli/usage_text.h"
+#include "persistence/program_folders.h"
 
 using namespace strativex;
 
@@ -22,10 +22,9 @@ int main(int argc, char** argv) {
         std::cerr << kProgramName << ": " << parsed.Error << "\n" << UsageText();
         return kExitUsage;
     }
-    const std::string argv0 = argc > 0 ? argv[0] : "";
-    const int status =
-        RunCalculator(parsed.Options, DefaultMaterialsFolder(argv0), std::cout, std::cerr,
-                      PdfReportWriter(parsed.Options, ProgramFolderOf(argv0) + "/prefs.txt"));
+    const ProgramFolders folders = ResolveProgramFolders(ExecutableFolder(argc > 0 ? argv[0] : ""));
+    const int status = RunCalculator(parsed.Options, folders, std::cout, std::cerr,
+                                     PdfReportWriter(parsed.Options));
     // Results that never reached their reader must not pass for a success.
     if (!std::cout.flush()) {
         std::cerr << kProgramName << ": cannot write the results\n";

@@ -1,5 +1,6 @@
 #include "cli/model_summary.h"
 
+#include "cli/number_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
 
@@ -12,6 +13,8 @@ std::string_view StatusName(ResultStatus status) {
             return "missing_material";
         case ResultStatus::NoConvergence:
             return "no_convergence";
+        case ResultStatus::InvalidInput:
+            return "invalid_input";
         case ResultStatus::DependsOnFailedLayer:
             return "depends_on_failed_layer";
     }
@@ -53,6 +56,28 @@ std::optional<float> TopTempKOf(const Layer& layer) {
 std::optional<double> TopTempCOf(const Layer& layer) {
     if (!HasResult(layer)) return std::nullopt;
     return static_cast<double>(layer.TopTemp) - kKelvinOffset;
+}
+
+std::optional<std::string> TopTempCText(const Layer& layer) {
+    if (!HasResult(layer)) return std::nullopt;
+    return CelsiusText(layer.TopTemp);
+}
+
+std::optional<std::string> HeatSourceTempCText(const Model& model) {
+    if (model.LayerCount == 0) return std::nullopt;
+    return TopTempCText(model.Layers[1]);
+}
+
+std::optional<std::string> InvalidInputName(const Model& model) {
+    const auto invalid = FirstInvalidInput(model);
+    if (!invalid) return std::nullopt;
+    return std::string(InputFieldName(invalid->Field));
+}
+
+std::optional<int> InvalidInputLayer(const Model& model) {
+    const auto invalid = FirstInvalidInput(model);
+    if (!invalid) return std::nullopt;
+    return invalid->Layer;
 }
 
 }  // namespace strativex

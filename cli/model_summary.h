@@ -22,5 +22,12 @@ std::optional<std::string> MaterialName(const MaterialTable& table, const Layer&
 std::optional<float> ResistanceOf(const Layer& layer);
 std::optional<float> TopTempKOf(const Layer& layer);
 std::optional<double> TopTempCOf(const Layer& layer);
+// The same temperatures as text that identifies the stored kelvin value (see CelsiusText).
+std::optional<std::string> TopTempCText(const Layer& layer);
+std::optional<std::string> HeatSourceTempCText(const Model& model);
+
+// The impossible input's field name and layer (0 for the whole model); nothing when none.
+std::optional<std::string> InvalidInputName(const Model& model);
+std::optional<int> InvalidInputLayer(const Model& model);
 
 }  // namespace strativex

@@ -10,4 +10,9 @@ namespace strativex {
 std::optional<std::string> ShortestText(float value);
 std::optional<std::string> ShortestText(double value);
 
+// Degrees C of a temperature the calculation stored in kelvin, as the shortest text that reads
+// back through the same conversion to that very 32-bit value: "127.33136", not the double's
+// "127.3313635253906".
+std::optional<std::string> CelsiusText(float kelvin);
+
 }  // namespace strativex

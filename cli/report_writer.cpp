@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "persistence/app_state.h"
-#include "persistence/paths.h"
 #include "views/exact_summary_of.h"
 #include "views/layer_palette.h"
 #include "views/report_pdf.h"
@@ -16,19 +15,6 @@
 
 namespace strativex {
 namespace {
-
-// The user information of the report: the given preferences file, or the built-in values when
-// the default one is absent.
-bool ReadPreferences(Preferences& prefs, const std::string& path, bool explicitPath,
-                     std::ostream& err) {
-    std::error_code error;
-    if (!explicitPath && !std::filesystem::exists(path, error)) return true;
-    const std::string folder = FolderPart(path) == "Error" ? "." : FolderPart(path);
-    const PreferencesLoadOutcome outcome = LoadPreferences(prefs, ProgramFoldersFor(folder), path);
-    if (outcome.Ok) return true;
-    err << "strativex-calc: cannot read the preferences '" << path << "'\n";
-    return false;
-}
 
 // Qt's notes about the session it runs in (no runtime folder, no display) are not the
 // calculator's business; its errors still reach standard error.
@@ -38,8 +24,8 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     }
 }
 
-bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath,
-                 const LoadedModel& model, const MaterialTable& table, std::ostream& err) {
+bool WriteReport(const CalcOptions& options, const LoadedModel& model, const MaterialTable& table,
+                 const Preferences& prefs, std::ostream& err) {
     // A calculator runs in scripts and on servers: it draws without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtNotes);
@@ -49,10 +35,7 @@ bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath
     const QGuiApplication application(argc, argv);
 
     AppState state;
-    if (!ReadPreferences(state.prefs, options.PrefsPath.value_or(defaultPrefsPath),
-                         options.PrefsPath.has_value(), err)) {
-        return false;
-    }
+    state.prefs = prefs;
     if (state.prefs.UseCurrentDate) {
         state.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
     }
@@ -76,11 +59,9 @@ bool WriteReport(const CalcOptions& options, const std::string& defaultPrefsPath
 
 }  // namespace
 
-ReportWriter PdfReportWriter(const CalcOptions& options, const std::string& defaultPrefsPath) {
-    return [options, defaultPrefsPath](const LoadedModel& model, const MaterialTable& table,
-                                       std::ostream& err) {
-        return WriteReport(options, defaultPrefsPath, model, table, err);
-    };
+ReportWriter PdfReportWriter(const CalcOptions& options) {
+    return [options](const LoadedModel& model, const MaterialTable& table, const Preferences& prefs,
+                     std::ostream& err) { return WriteReport(options, model, table, prefs, err); };
 }
 
 }  // namespace strativex

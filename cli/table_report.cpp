@@ -3,6 +3,7 @@
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
+#include "cli/utf8_text.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
@@ -13,8 +14,8 @@ namespace {
 
 // The layer strip's mark for a layer without material.
 constexpr const char* kNoMaterial = "-----";
-// Spreading angles have no digits setting of their own; they take the common default.
-constexpr int kAngleDecimals = 2;
+// The window's results table shows spreading angles in whole degrees.
+constexpr int kAngleDecimals = 0;
 
 std::string Formatted(double value, int slot) {
     return FormatValue(value, slot, kDefaultDecimalDigits);
@@ -29,6 +30,7 @@ std::string CellText(const std::string& windows1252) {
     return text;
 }
 
+// As the window's results table: a stored 0 is no limit, anything else a number.
 std::string SizeText(float value, LengthUnit unit) {
     return value == 0.0f ? std::string(kNoLimitText) : Formatted(value, WidthLengthSlot(unit));
 }
@@ -73,10 +75,19 @@ std::vector<TextRow> Rows(const Model& model, const MaterialTable& table) {
     return rows;
 }
 
+// Where the model holds an input no package can have, the table says which.
+std::string InvalidInputLine(const Model& model) {
+    const auto invalid = FirstInvalidInput(model);
+    if (!invalid) return {};
+    const std::string field(InputFieldName(invalid->Field));
+    return "Invalid input:            " + field +
+           (invalid->Layer > 0 ? " of layer " + std::to_string(invalid->Layer) : "") + "\n";
+}
+
 std::string Summary(const Model& model) {
     const auto total = TotalResistance(model);
     const auto sourceTemp = HeatSourceTempC(model);
-    return "Total resistance:         " +
+    return InvalidInputLine(model) + "Total resistance:         " +
            (total ? Formatted(*total, kResistanceSlot) + " C/W" : std::string("n/a")) + "\n" +
            "Heat source temperature:  " +
            (sourceTemp ? Formatted(*sourceTemp, kTemperatureSlot) + " C" : std::string("n/a")) +
@@ -85,8 +96,9 @@ std::string Summary(const Model& model) {
 
 std::string ModelTable(const LoadedModel& loaded, const MaterialTable& table) {
     const Model& model = loaded.Data;
-    return "File:        " + loaded.Path + "\n" + "Model:       " + CellText(model.ModelName) +
-           "\n" + "Power:       " + Formatted(model.PowerDissipation, kPowerSlot) + " W\n" +
+    return "File:        " + ValidUtf8(loaded.Path) + "\n" +
+           "Model:       " + CellText(model.ModelName) + "\n" +
+           "Power:       " + Formatted(model.PowerDissipation, kPowerSlot) + " W\n" +
            "Isothermal:  " + Formatted(model.IsothermalTemp, kTemperatureSlot) + " C\n\n" +
            TextTable(Columns(model.UnitSystem), Rows(model, table)) + "\n" + Summary(model) +
            (loaded.Exact ? ExactTableLines(*loaded.Exact, model) : "");

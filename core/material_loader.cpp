@@ -8,8 +8,19 @@
 namespace strativex {
 namespace {
 
+std::string StandardFileError(const std::string& path) {
+    return "Error reading standard materials data file\r\n'" + path + "'";
+}
+
+MaterialLoadOutcome Outcome(MaterialLoadOutcome::Kind kind, std::string fatalText = {}) {
+    MaterialLoadOutcome outcome;
+    outcome.Result = kind;
+    outcome.FatalText = std::move(fatalText);
+    return outcome;
+}
+
 MaterialLoadOutcome Fatal(std::string text) {
-    return {MaterialLoadOutcome::Kind::Fatal, std::move(text)};
+    return Outcome(MaterialLoadOutcome::Kind::Fatal, std::move(text));
 }
 
 std::string OverflowText(int n, const std::string& which, const std::string& path) {
@@ -39,8 +50,7 @@ StandardResult ReadStandard(MaterialTable& table, const std::string& content,
     int n = 0;
     int keyPosition = 0;
     const auto lineError = [&path](int line) {
-        return "Error reading standard materials data file\r\n'" + path + "' line " +
-               std::to_string(line);
+        return StandardFileError(path) + " line " + std::to_string(line);
     };
     // A file without even its header line is as damaged as one with a bad header.
     if (reader.AtEnd()) return {0, lineError(0)};
@@ -62,6 +72,13 @@ StandardResult ReadStandard(MaterialTable& table, const std::string& content,
     return {n, std::nullopt};
 }
 
+// The records a reading stopped early would still have taken.
+int ReadableRecords(RecordReader reader) {
+    int count = 0;
+    while (!reader.AtEnd() && ReadCustomMaterialRecord(reader)) ++count;
+    return count;
+}
+
 }  // namespace
 
 std::optional<Material> ReadCustomMaterialRecord(RecordReader& reader) {
@@ -70,7 +87,10 @@ std::optional<Material> ReadCustomMaterialRecord(RecordReader& reader) {
     const auto a = reader.ReadField();
     const auto b = reader.ReadField();
     if (!id || !name || !a || !b) return std::nullopt;
-    return ToMaterial(*id, *name, *a, *b);
+    // A quote in an unquoted name would cut the name short at the editor's next save.
+    std::string plainName = *name;
+    std::erase(plainName, '"');
+    return ToMaterial(*id, plainName, *a, *b);
 }
 
 MaterialPaths MaterialPathsIn(const std::string& materialsFolder) {
@@ -85,8 +105,16 @@ std::string StandardFileMissingText(const std::string& standardPath) {
 
 MaterialLoadOutcome LoadMaterials(MaterialTable& table, const MaterialPaths& paths,
                                   std::optional<int> customLimit) {
-    return LoadMaterialTexts(table, paths, ReadWholeFile(paths.Standard),
-                             ReadWholeFile(paths.Custom), customLimit);
+    const FileRead standard = ReadBoundedFile(paths.Standard, kSmallFileLimit);
+    // Offering to look elsewhere would misreport a file that is there but cannot be read.
+    if (!standard.Content && !standard.Absent) {
+        return Fatal(StandardFileError(paths.Standard) + ": " + standard.Problem);
+    }
+    const FileRead custom = ReadBoundedFile(paths.Custom, kSmallFileLimit);
+    MaterialLoadOutcome outcome =
+        LoadMaterialTexts(table, paths, standard.Content, custom.Content, customLimit);
+    if (!custom.Content && !custom.Absent) outcome.CustomFileProblem = custom.Problem;
+    return outcome;
 }
 
 MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths& paths,
@@ -97,12 +125,13 @@ MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths&
     table.FirstCustomIndex = 1;
     table.CustomCount = 0;
 
-    if (!standard) return {MaterialLoadOutcome::Kind::StandardFileMissing, {}};
+    if (!standard) return Outcome(MaterialLoadOutcome::Kind::StandardFileMissing);
     const StandardResult result = ReadStandard(table, *standard, paths.Standard);
     if (result.FatalText) return Fatal(*result.FatalText);
 
     int n = result.Next;
     table.FirstCustomIndex = static_cast<std::int16_t>(n);
+    MaterialLoadOutcome outcome;
     if (custom) {
         RecordReader reader(*custom);
         bool stoppedAtLimit = false;
@@ -116,9 +145,10 @@ MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths&
             table.CustomCount = static_cast<std::int16_t>(n - table.FirstCustomIndex);
             return Fatal(OverflowText(n, "custom", paths.Custom));
         }
+        if (stoppedAtLimit) outcome.IgnoredCustomRecords = ReadableRecords(reader);
     }
     table.CustomCount = static_cast<std::int16_t>(n - table.FirstCustomIndex);
-    return {};
+    return outcome;
 }
 
 }  // namespace strativex

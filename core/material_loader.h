@@ -19,6 +19,10 @@ struct MaterialLoadOutcome {
     enum class Kind { Loaded, StandardFileMissing, Fatal };
     Kind Result = Kind::Loaded;
     std::string FatalText;  // the message to show before the program ends, for Fatal
+    // Why a custom materials file that is there could not be read; it then adds no materials.
+    std::string CustomFileProblem;
+    // Readable custom records left after the customLimit stop.
+    int IgnoredCustomRecords = 0;
 };
 
 // Rebuilds the table from both files. customLimit stops the custom reading after that many

@@ -1,5 +1,7 @@
 #include "core/model.h"
 
+#include <algorithm>
+
 namespace strativex {
 
 std::string_view MissingResultMark(ResultStatus status) {
@@ -10,10 +12,43 @@ std::string_view MissingResultMark(ResultStatus status) {
             return "material?";
         case ResultStatus::NoConvergence:
             return "no result";
+        case ResultStatus::InvalidInput:
+            return "invalid";
         case ResultStatus::DependsOnFailedLayer:
             return "n/a";
     }
     return "n/a";
+}
+
+std::string_view InputFieldName(InputField field) {
+    switch (field) {
+        case InputField::None:
+            return {};
+        case InputField::Power:
+            return "power";
+        case InputField::IsothermalTemp:
+            return "isothermal_temp";
+        case InputField::DeviceSize:
+            return "device_size";
+        case InputField::Thickness:
+            return "thickness";
+        case InputField::SpreadAngle:
+            return "spread_angle";
+        case InputField::Conductivity:
+            return "conductivity";
+        case InputField::Footprint:
+            return "footprint";
+    }
+    return {};
+}
+
+bool IsModelWide(InputField field) {
+    return field == InputField::Power || field == InputField::IsothermalTemp ||
+           field == InputField::DeviceSize;
+}
+
+int StackLayerCount(int layerCount) {
+    return std::clamp(layerCount, 0, kMaxLayerCount);
 }
 
 void ResetToNewModel(Model& model, const ModelDefaults& defaults) {

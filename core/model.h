@@ -14,12 +14,30 @@ enum class ResultStatus : std::uint8_t {
     Ok,
     MissingMaterial,       // the layer names a material id that the table does not hold
     NoConvergence,         // the temperature iteration did not settle on a finite value
-    DependsOnFailedLayer,  // a layer below has no result, so this one's temperature is unknown
+    InvalidInput,          // an input no package can have; InvalidField names it
+    DependsOnFailedLayer,  // a layer it depends on has no result, so neither has this one
 };
 
 // The text a result shows in place of a number when it has none: "material?", "no result",
-// "n/a"; empty for a result that exists.
+// "invalid", "n/a"; empty for a result that exists.
 std::string_view MissingResultMark(ResultStatus status);
+
+// The input that makes a result impossible. The first three belong to the whole model, the
+// others to one layer.
+enum class InputField : std::uint8_t {
+    None,
+    Power,           // negative or not a number
+    IsothermalTemp,  // at or below absolute zero
+    DeviceSize,      // a width or length not above 0
+    Thickness,       // negative
+    SpreadAngle,     // outside 0 to 90 degrees, where the footprint would shrink or explode
+    Conductivity,    // the material's K at the layer's temperature is not a positive number
+    Footprint,       // the spread area came out as 0 or beyond the range of a float
+};
+
+// The field's name in the calculator's outputs: "power", "isothermal_temp", ...
+std::string_view InputFieldName(InputField field);
+bool IsModelWide(InputField field);
 
 struct Layer {
     std::int16_t MaterialId = -1;
@@ -34,7 +52,8 @@ struct Layer {
     float TopTemp = 0.0f;
     float Resistance = 0.0f;
     ResultStatus Status = ResultStatus::Ok;
-    int Passes = 0;  // passes the temperature iteration took
+    InputField InvalidField = InputField::None;  // for InvalidInput
+    int Passes = 0;                              // passes the temperature iteration took
 };
 
 constexpr int kMaxLayerCount = 10;
@@ -69,6 +88,9 @@ struct Model {
     bool ModelChanged = false;
     bool SuspendUpdates = false;
 };
+
+// The layers there are to walk, 0 to 10, whatever a damaged count says.
+int StackLayerCount(int layerCount);
 
 // Data half of setting up a new model; the unit system is kept.
 void ResetToNewModel(Model& model, const ModelDefaults& defaults);

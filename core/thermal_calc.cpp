@@ -16,7 +16,36 @@ struct LayerResult {
     float Resistance = kNoValue;
     float Rise = kNoValue;
     int Passes = 0;
+    InputField Invalid = InputField::None;
 };
+
+LayerResult Invalid(InputField field) {
+    return {ResultStatus::InvalidInput, kNoValue, kNoValue, 0, field};
+}
+
+bool Positive(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
+
+// Inputs of the whole model that no package can have. A power of 0 is possible: nothing heats.
+InputField ModelWideProblem(const Model& model) {
+    if (!std::isfinite(model.PowerDissipation) || model.PowerDissipation < 0.0f) {
+        return InputField::Power;
+    }
+    if (!Positive(static_cast<float>(model.IsothermalTemp + kKelvinOffset))) {
+        return InputField::IsothermalTemp;
+    }
+    const Layer& device = model.Layers[0];
+    if (!Positive(device.Width) || !Positive(device.Length)) return InputField::DeviceSize;
+    return InputField::None;
+}
+
+// A layer's own width and length may be anything: 0 or less means no limit.
+InputField GeometryProblem(const Layer& layer) {
+    if (!std::isfinite(layer.Thickness) || layer.Thickness < 0.0f) return InputField::Thickness;
+    if (!(layer.SpreadAngle >= 0.0f && layer.SpreadAngle < 90.0f)) return InputField::SpreadAngle;
+    return InputField::None;
+}
 
 // The mean footprint and the thickness of layer i, in square centimetres and centimetres.
 void ConvertToCentimetres(const Model& model, int i, float& meanArea, float& thickness) {
@@ -55,12 +84,17 @@ std::optional<ConductivityLaw> LawOf(const Model& model, const MaterialTable& ta
     return ConductivityLaw{&table.Materials[index]};
 }
 
-LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, float base) {
+LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, float base,
+                         int maxPasses) {
     float meanArea = 0.0f;
     float thickness = 0.0f;
     ConvertToCentimetres(model, i, meanArea, thickness);
+    if (!Positive(meanArea)) return Invalid(InputField::Footprint);
+    // At the layer's own base the law must give a conductivity; one that fails only at a
+    // temperature the iteration climbed to is a divergence.
+    if (!Positive(law.At(base))) return Invalid(InputField::Conductivity);
     float rise = 0.0f;
-    for (int pass = 1; pass <= kMaxIterationPasses; ++pass) {
+    for (int pass = 1; pass <= maxPasses; ++pass) {
         const float previous = rise;
         const auto trial = static_cast<float>(static_cast<double>(rise) + base);
         const float k = law.At(trial);
@@ -70,21 +104,44 @@ LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, 
                                                    (static_cast<double>(k) * meanArea));
         rise = static_cast<float>(static_cast<double>(model.PowerDissipation) * resistance);
         if (!std::isfinite(resistance) || !std::isfinite(rise) || !(k > 0.0f)) {
-            return {ResultStatus::NoConvergence, kNoValue, kNoValue, pass};
+            return {ResultStatus::NoConvergence, kNoValue, kNoValue, pass, InputField::None};
         }
         const auto change = static_cast<float>(static_cast<double>(rise) - previous);
         if (std::fabs(change) < kConvergenceTolerance) {
-            return {ResultStatus::Ok, resistance, rise, pass};
+            return {ResultStatus::Ok, resistance, rise, pass, InputField::None};
         }
     }
-    return {ResultStatus::NoConvergence, kNoValue, kNoValue, kMaxIterationPasses};
+    return {ResultStatus::NoConvergence, kNoValue, kNoValue, maxPasses, InputField::None};
 }
 
-void MarkWithoutResult(Layer& layer, ResultStatus status, int passes = 0) {
+void MarkWithoutResult(Layer& layer, ResultStatus status, int passes = 0,
+                       InputField field = InputField::None) {
     layer.Status = status;
+    layer.InvalidField = field;
     layer.Passes = passes;
     layer.Resistance = kNoValue;
     layer.TopTemp = kNoValue;
+}
+
+// Impossible inputs of the whole model or of a layer's shape leave no layer computable: the
+// footprints below a bad shape and the temperatures above it are all built on it. True when
+// the model has such an input; its layers then say which.
+bool MarkImpossibleShape(Model& model) {
+    const InputField modelWide = ModelWideProblem(model);
+    bool impossible = modelWide != InputField::None;
+    for (int i = 1; i <= model.LayerCount && !impossible; ++i) {
+        impossible = GeometryProblem(model.Layers[i]) != InputField::None;
+    }
+    if (!impossible) return false;
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        const InputField field =
+            modelWide != InputField::None ? modelWide : GeometryProblem(model.Layers[i]);
+        MarkWithoutResult(model.Layers[i],
+                          field == InputField::None ? ResultStatus::DependsOnFailedLayer
+                                                    : ResultStatus::InvalidInput,
+                          0, field);
+    }
+    return true;
 }
 
 }  // namespace
@@ -113,9 +170,10 @@ float LayerConductivity(const Model& model, const MaterialTable& table, int laye
     return law ? law->At(temperatureK) : ConductivityLaw{&table.Materials[0]}.At(temperatureK);
 }
 
-void RecalculateModel(Model& model, const MaterialTable& table) {
+void RecalculateModel(Model& model, const MaterialTable& table, int maxPasses) {
     if (model.LayerCount == 0 || model.SuspendUpdates) return;
     ComputeSpreadAreas(model);
+    if (MarkImpossibleShape(model)) return;
     auto base = static_cast<float>(model.IsothermalTemp + kKelvinOffset);
     bool failedBelow = false;
     for (int i = model.LayerCount; i >= 1; --i) {
@@ -130,14 +188,15 @@ void RecalculateModel(Model& model, const MaterialTable& table) {
             failedBelow = true;
             continue;
         }
-        const LayerResult result = IterateLayer(model, *law, i, base);
+        const LayerResult result = IterateLayer(model, *law, i, base, maxPasses);
         if (result.Status != ResultStatus::Ok) {
-            MarkWithoutResult(layer, result.Status, result.Passes);
+            MarkWithoutResult(layer, result.Status, result.Passes, result.Invalid);
             failedBelow = true;
             continue;
         }
         base = static_cast<float>(static_cast<double>(base) + result.Rise);
         layer.Status = ResultStatus::Ok;
+        layer.InvalidField = InputField::None;
         layer.Resistance = result.Resistance;
         layer.TopTemp = base;
         layer.Passes = result.Passes;
@@ -169,6 +228,15 @@ std::optional<float> TotalResistance(const Model& model) {
 std::optional<double> HeatSourceTempC(const Model& model) {
     if (model.LayerCount == 0 || !HasResult(model.Layers[1])) return std::nullopt;
     return static_cast<double>(model.Layers[1].TopTemp) - kKelvinOffset;
+}
+
+std::optional<InvalidInputAt> FirstInvalidInput(const Model& model) {
+    for (int i = 1; i <= model.LayerCount; ++i) {
+        const Layer& layer = model.Layers[i];
+        if (layer.Status != ResultStatus::InvalidInput) continue;
+        return InvalidInputAt{IsModelWide(layer.InvalidField) ? 0 : i, layer.InvalidField};
+    }
+    return std::nullopt;
 }
 
 }  // namespace strativex

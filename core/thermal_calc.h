@@ -16,8 +16,10 @@ void ComputeSpreadAreas(Model& model);
 float LayerConductivity(const Model& model, const MaterialTable& table, int layerIndex,
                         float temperatureK);
 // Fills Area, Resistance, TopTemp and Status of every layer. A layer without a result, and
-// every layer above it, keeps no resistance or temperature (NaN) and says why in Status.
-void RecalculateModel(Model& model, const MaterialTable& table);
+// every layer that depends on it, keeps no resistance or temperature (NaN) and says why in
+// Status. A layer's iteration gives up after maxPasses passes.
+void RecalculateModel(Model& model, const MaterialTable& table,
+                      int maxPasses = kMaxIterationPasses);
 
 bool HasResult(const Layer& layer);
 // The first layer without a result, from the top; nothing when every layer has one.
@@ -26,5 +28,13 @@ std::optional<int> FirstLayerWithoutResult(const Model& model);
 std::optional<float> TotalResistance(const Model& model);
 // Degrees C of the heat source; nothing without layers or without a result.
 std::optional<double> HeatSourceTempC(const Model& model);
+
+// The impossible input of the last recalculation and its layer (0 for an input of the whole
+// model); nothing when every input could be computed with.
+struct InvalidInputAt {
+    int Layer = 0;
+    InputField Field = InputField::None;
+};
+std::optional<InvalidInputAt> FirstInvalidInput(const Model& model);
 
 }  // namespace strativex

@@ -82,7 +82,7 @@ void CustomMaterialsDialog::AcceptChanges() {
                 MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) return;
     const std::string& path = state_.materialPaths.Custom;
-    const SafeWriteResult written = WriteCustomMaterialsFile(path, copy_, writeFault_);
+    const SafeWriteResult written = WriteCustomMaterialsFile(path, copy_);
     if (!written.Ok) {
         Message(SaveFailureText(path, written), QStringLiteral("Error Saving Materials File"),
                 MessageIcon::Exclamation, MessageButtons::Ok);

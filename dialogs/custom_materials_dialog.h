@@ -24,9 +24,6 @@ class CustomMaterialsDialog : public QDialog {
 public:
     CustomMaterialsDialog(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
 
-    // Makes the next save fail at the given step, as a full disk or a lost folder would.
-    void SetWriteFault(const SafeWriteFault& fault) { writeFault_ = fault; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -70,7 +67,6 @@ private:
     Desktop& desktop_;
     CustomMaterialsFile copy_;
     bool editorChanged_ = false;
-    SafeWriteFault writeFault_;
     // The field whose value was refused; it keeps the focus until it holds an accepted value.
     QLineEdit* refused_ = nullptr;
     // The field left for Cancel, which does not check it; checked when the focus moves on.

@@ -33,8 +33,8 @@ void SurveyKeptText(CustomMaterialsFile& file) {
 }  // namespace
 
 CustomMaterialsFile ReadCustomMaterialsFile(const std::string& path) {
-    const auto content = ReadWholeFile(path);
-    return content ? ParseCustomMaterials(*content) : CustomMaterialsFile{};
+    const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
+    return file.Content ? ParseCustomMaterials(*file.Content) : CustomMaterialsFile{};
 }
 
 CustomMaterialsFile ParseCustomMaterials(std::string_view content) {
@@ -79,9 +79,8 @@ std::string CustomMaterialsText(const CustomMaterialsFile& file) {
     return text + file.KeptText;
 }
 
-SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file,
-                                         const SafeWriteFault& fault) {
-    return SafeWriteFile(path, CustomMaterialsText(file), fault);
+SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file) {
+    return SafeWriteFile(path, CustomMaterialsText(file));
 }
 
 }  // namespace strativex

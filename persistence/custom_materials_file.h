@@ -37,7 +37,6 @@ std::optional<std::int16_t> NextCustomId(const CustomMaterialsFile& file,
                                          const std::vector<std::int16_t>& standardIds);
 
 std::string CustomMaterialsText(const CustomMaterialsFile& file);
-SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file,
-                                         const SafeWriteFault& fault = {});
+SafeWriteResult WriteCustomMaterialsFile(const std::string& path, const CustomMaterialsFile& file);
 
 }  // namespace strativex

@@ -44,7 +44,7 @@ std::string WithoutFinalLineEnd(std::string text) {
 }
 
 ModelFileOutcome LoadFailure(const std::string& path, const std::string& failure) {
-    return {false, failure, path + "\r\n" + failure + "\r\nModel not loaded.", {}};
+    return {false, failure, path + "\r\n" + failure + "\r\nModel not loaded.", {}, {}};
 }
 
 // The header's value fields, taken by position; nothing when one is missing or malformed.
@@ -55,7 +55,10 @@ bool ReadHeader(Model& model, RecordReader& reader) {
     };
     const auto name = field();
     if (!name) return false;
+    // An unquoted name may hold a double quote that no quoted field can carry back: the model
+    // would not survive its next save. The quote goes, as it does from the preferences' texts.
     model.ModelName = *name;
+    std::erase(model.ModelName, '"');
     const auto units = field();
     if (!units) return false;
     model.UnitSystem = *units == "English" ? LengthUnit::Inches : LengthUnit::Millimeters;
@@ -117,13 +120,13 @@ std::string ModelFileText(const Model& model) {
     return text;
 }
 
-ModelFileOutcome SaveModelFile(Model& model, const std::string& path, const SafeWriteFault& fault) {
-    const SafeWriteResult written = SafeWriteFile(path, ModelFileText(model), fault);
+ModelFileOutcome SaveModelFile(Model& model, const std::string& path) {
+    const SafeWriteResult written = SafeWriteFile(path, ModelFileText(model));
     if (!written.Ok) {
         const std::string failure = written.FailedStep == SafeWriteStep::Open
                                         ? "Error opening file for output"
                                         : "Error writing file for output";
-        return {false, failure, path + "\r\n" + failure + "\r\nModel not saved.", {}};
+        return {false, failure, path + "\r\n" + failure + "\r\nModel not saved.", {}, {}};
     }
     model.ModelChanged = false;
     return {};
@@ -132,9 +135,13 @@ ModelFileOutcome SaveModelFile(Model& model, const std::string& path, const Safe
 ModelFileOutcome LoadModelFile(Model& model, const MaterialTable& table,
                                const ModelDefaults& defaults, const std::string& path) {
     ResetToNewModel(model, defaults);
-    const auto content = ReadWholeFile(path);
-    if (!content) return LoadFailure(path, "Cannot open specified file.");
-    ModelFileOutcome outcome = ReadModelText(model, table, defaults, *content);
+    const FileRead file = ReadBoundedFile(path, kModelFileLimit);
+    if (!file.Content) {
+        ModelFileOutcome failure = LoadFailure(path, "Cannot open specified file.");
+        failure.Reason = file.Problem;
+        return failure;
+    }
+    ModelFileOutcome outcome = ReadModelText(model, table, defaults, *file.Content);
     if (!outcome.Ok) {
         outcome.Message = path + "\r\n" + outcome.FailureText + "\r\nModel not loaded.";
     }

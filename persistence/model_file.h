@@ -22,6 +22,7 @@ struct ModelFileOutcome {
     bool Ok = true;
     std::string FailureText;  // the step that failed
     std::string Message;      // path, failure text and outcome line, joined by CR LF
+    std::string Reason;       // why the file could not be opened: "no such file", ...
     std::vector<ReplacedMaterialId> ReplacedIds;
 };
 
@@ -29,8 +30,7 @@ struct ModelFileOutcome {
 std::string ModelFileText(const Model& model);
 
 // Writes the model through the safe writer; on success the model is no longer changed.
-ModelFileOutcome SaveModelFile(Model& model, const std::string& path,
-                               const SafeWriteFault& fault = {});
+ModelFileOutcome SaveModelFile(Model& model, const std::string& path);
 
 // Resets the model to a new one and reads the file into it. On failure the model holds what
 // was read before the failure; the caller sets up a new model.

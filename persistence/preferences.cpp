@@ -1,6 +1,5 @@
 #include "persistence/preferences.h"
 
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -40,17 +39,21 @@ public:
         return true;
     }
 
-    bool Integer(std::int16_t& value, std::int16_t low, std::int16_t high) {
+    bool Integer(std::int16_t& value) {
         const auto field = reader_.ReadField();
         const auto parsed = field ? ParseInt16(*field) : std::nullopt;
-        if (!parsed || *parsed < low || *parsed > high) return false;
+        if (!parsed) return false;
         value = *parsed;
         return true;
     }
 
-    bool Integer(std::int16_t& value) {
-        return Integer(value, std::numeric_limits<std::int16_t>::min(),
-                       std::numeric_limits<std::int16_t>::max());
+    // A whole number outside the range the program can use (a hand-edited digit count of 6)
+    // resets this value alone; the file is not damaged for it.
+    bool IntegerWithin(std::int16_t& value, std::int16_t low, std::int16_t high,
+                       std::int16_t reset) {
+        if (!Integer(value)) return false;
+        if (value < low || value > high) value = reset;
+        return true;
     }
 
     bool Single(float& value) {
@@ -87,7 +90,10 @@ bool ReadDigitsAndUserInfo(Preferences& prefs, FieldReader& in) {
     // Every stored digit count selects a format pattern; one beyond them would index past
     // the table wherever a number is shown.
     for (int k = 0; k < kStoredDigitSlots; ++k) {
-        if (!in.Integer(prefs.DecimalDigits[k], 0, kMaxDecimalDigits)) return false;
+        if (!in.IntegerWithin(prefs.DecimalDigits[k], 0, kMaxDecimalDigits,
+                              kDefaultDecimalDigits[k])) {
+            return false;
+        }
     }
     for (int k = 0; k < kUserInfoSlots; ++k) {
         if (!in.Text(prefs.UserInfoText[k]) || !in.Boolean(prefs.UserInfoInclude[k])) {
@@ -98,9 +104,10 @@ bool ReadDigitsAndUserInfo(Preferences& prefs, FieldReader& in) {
 }
 
 bool ReadWindowPlacement(Preferences& prefs, FieldReader& in) {
-    std::int16_t state = 0;
-    if (!in.Integer(state, static_cast<std::int16_t>(WindowState::Normal),
-                    static_cast<std::int16_t>(WindowState::Maximized))) {
+    constexpr auto kNormal = static_cast<std::int16_t>(WindowState::Normal);
+    std::int16_t state = kNormal;
+    if (!in.IntegerWithin(state, kNormal, static_cast<std::int16_t>(WindowState::Maximized),
+                          kNormal)) {
         return false;
     }
     prefs.MainWindowState = static_cast<WindowState>(state);
@@ -199,18 +206,17 @@ std::string DefaultsLines(const ModelDefaults& d) {
 
 }  // namespace
 
-ProgramFolders ProgramFoldersFor(const std::string& programFolder) {
-    return {programFolder, programFolder + "/Materials", programFolder + "/Models",
-            programFolder + "/" + kPreferencesFileName, programFolder};
-}
-
 PreferencesLoadOutcome LoadPreferences(Preferences& prefs, const ProgramFolders& folders,
                                        const std::string& path) {
-    const auto content = ReadWholeFile(path);
-    if (!content) {
+    const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
+    if (file.Absent) {
         return LoadFailure(prefs, folders, "Preferences file '" + path + "' not found.");
     }
-    return ReadPreferencesText(prefs, folders, path, *content);
+    if (!file.Content) {
+        return LoadFailure(prefs, folders,
+                           "Preferences file '" + path + "' cannot be read: " + file.Problem + ".");
+    }
+    return ReadPreferencesText(prefs, folders, path, *file.Content);
 }
 
 PreferencesLoadOutcome ReadPreferencesText(Preferences& prefs, const ProgramFolders& folders,
@@ -244,9 +250,8 @@ std::string PreferencesText(const Preferences& prefs) {
     return text;
 }
 
-PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path,
-                                       const SafeWriteFault& fault) {
-    if (SafeWriteFile(path, PreferencesText(prefs), fault).Ok) return {};
+PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path) {
+    if (SafeWriteFile(path, PreferencesText(prefs)).Ok) return {};
     return {false, "Unknown error saving preferences to " + path + "!"};
 }
 

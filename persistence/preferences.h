@@ -6,6 +6,7 @@
 
 #include "core/model.h"
 #include "core/number_format.h"
+#include "persistence/program_folders.h"
 #include "persistence/recent_files.h"
 #include "persistence/safe_write.h"
 
@@ -36,18 +37,6 @@ struct Preferences {
     std::int16_t CommentsWindowHeight = 0;
 };
 
-inline constexpr const char* kPreferencesFileName = "prefs.txt";
-
-// The folders the program derives from its own location; they are not stored. A copy run from
-// its own folder keeps everything there; an installed copy puts the user's files elsewhere.
-struct ProgramFolders {
-    std::string ProgramFolder;
-    std::string DefaultMaterialsFolder;
-    std::string DefaultModelsFolder;
-    std::string PreferencesPath;
-    std::string HelpFolder;
-};
-ProgramFolders ProgramFoldersFor(const std::string& programFolder);
 inline constexpr const char* kLoadPreferencesTitle = "Error Loading Preferences";
 inline constexpr const char* kSavePreferencesTitle = "Error Saving Preferences";
 
@@ -71,7 +60,6 @@ struct PreferencesSaveOutcome {
     bool Ok = true;
     std::string Message;
 };
-PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path,
-                                       const SafeWriteFault& fault = {});
+PreferencesSaveOutcome SavePreferences(const Preferences& prefs, const std::string& path);
 
 }  // namespace strativex

@@ -4,65 +4,78 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <csignal>
 #include <cstring>
 #include <vector>
+
+#include "persistence/write_target.h"
 
 namespace strativex {
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
+// Installed by ScopedSafeWriteProbe only; every product run leaves it empty.
+thread_local const SafeWriteProbe* installedProbe = nullptr;
 
-// A file created by the program gets the usual permissions; a replaced one keeps its own.
-mode_t ModeFor(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-bool WriteAll(int fd, std::string_view content, const SafeWriteFault& fault) {
-    std::size_t limit = content.size();
-    if (fault.FailAfterBytes) limit = std::min(limit, *fault.FailAfterBytes);
-    std::size_t written = 0;
-    while (written < limit) {
-        const ssize_t n = ::write(fd, content.data() + written, limit - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    if (limit < content.size()) {
-        errno = ENOSPC;
-        return false;
-    }
+// The tests' probe, asked before a step runs; an error it gives stands for the system's.
+bool Injected(SafeWriteStep step) {
+    if (installedProbe == nullptr) return false;
+    const int injected = (*installedProbe)(step);
+    if (injected == 0) return false;
+    errno = injected;
     return true;
 }
 
-bool Injected(const SafeWriteFault& fault, SafeWriteStep step) {
-    if (fault.FailStep != step) return false;
-    errno = EIO;
-    return true;
+SafeWriteResult Failure(SafeWriteStep step, int error) {
+    return {false, step, std::strerror(error)};
 }
 
 SafeWriteResult Failure(SafeWriteStep step) {
-    return {false, step, std::strerror(errno)};
+    return Failure(step, errno);
+}
+
+// Past a file-size limit the system stops a write with SIGXFSZ, which would end the program
+// with the temporary file left behind; ignored, the write fails with EFBIG and is reported.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, &previous_);
+    }
+    ~FileSizeSignalIgnored() { ::sigaction(SIGXFSZ, &previous_, nullptr); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+bool WriteAllAt(int fd, std::string_view content, off_t offset) {
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::pwrite(fd, content.data() + written, content.size() - written,
+                                   offset + static_cast<off_t>(written));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& target) {
-        const auto name = target.substr(target.find_last_of('/') + 1);
-        std::string pattern = FolderOf(target) + "/." + name + ".XXXXXX";
+    // A name of fixed length, so that it fits wherever the target's name fits.
+    explicit TemporaryFile(const std::string& folder) {
+        std::string pattern = folder + "/.strativex-XXXXXX";
         std::vector<char> buffer(pattern.begin(), pattern.end());
         buffer.push_back('\0');
-        fd_ = ::mkstemp(buffer.data());
+        fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
         if (fd_ >= 0) path_ = buffer.data();
     }
     ~TemporaryFile() {
@@ -86,34 +99,93 @@ private:
     std::string path_;
 };
 
-void SyncFolder(const std::string& path) {
-    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+void SyncFolder(const std::string& folder) {
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;
     ::fsync(dir);
     ::close(dir);
 }
 
-}  // namespace
+// Mode and owner of the file replaced; a new file gets the usual permissions. Only a
+// privileged process may give a file away, so an owner it may not set is left as it comes.
+bool TakeOver(int fd, const WriteTarget& target) {
+    if (!target.Existing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(fd, 0666 & ~mask) == 0;
+    }
+    if (::fchown(fd, target.Existing->st_uid, target.Existing->st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(fd, target.Existing->st_mode & 07777) == 0;
+}
 
-SafeWriteResult SafeWriteFile(const std::string& path, std::string_view content,
-                              const SafeWriteFault& fault) {
-    const mode_t mode = ModeFor(path);
-    TemporaryFile temp(path);
-    if (temp.fd() < 0 || Injected(fault, SafeWriteStep::Open)) return Failure(SafeWriteStep::Open);
-    if (::fchmod(temp.fd(), mode) != 0 || !WriteAll(temp.fd(), content, fault) ||
-        Injected(fault, SafeWriteStep::Write)) {
+SafeWriteResult ReplaceByRename(const WriteTarget& target, std::string_view content) {
+    if (Injected(SafeWriteStep::Open)) return Failure(SafeWriteStep::Open);
+    TemporaryFile temp(target.Folder);
+    if (temp.fd() < 0) return Failure(SafeWriteStep::Open);
+    if (Injected(SafeWriteStep::Write) || !TakeOver(temp.fd(), target) ||
+        !WriteAllAt(temp.fd(), content, 0)) {
         return Failure(SafeWriteStep::Write);
     }
-    if (::fsync(temp.fd()) != 0 || Injected(fault, SafeWriteStep::Sync) || !temp.Close()) {
+    if (Injected(SafeWriteStep::Sync) || ::fsync(temp.fd()) != 0 || !temp.Close()) {
         return Failure(SafeWriteStep::Sync);
     }
-    if (Injected(fault, SafeWriteStep::Rename) ||
-        std::rename(temp.path().c_str(), path.c_str()) != 0) {
+    if (Injected(SafeWriteStep::Rename) ||
+        std::rename(temp.path().c_str(), target.Path.c_str()) != 0) {
         return Failure(SafeWriteStep::Rename);
     }
     temp.Keep();
-    SyncFolder(path);
+    SyncFolder(target.Folder);
     return {};
+}
+
+// Puts the old bytes back after a failed rewrite; they fit in the blocks the file already had.
+void Restore(int fd, const std::string& old) {
+    WriteAllAt(fd, old, 0);
+    ::ftruncate(fd, static_cast<off_t>(old.size()));
+    ::fsync(fd);
+}
+
+// Space for the longer content is reserved before the first byte changes, so that a full disk
+// or a size limit stops the rewrite while the old content is still whole.
+SafeWriteResult RewriteInPlace(const WriteTarget& target, std::string_view content) {
+    const int fd = target.Descriptor.get();
+    const auto failure = [&](SafeWriteStep step) {
+        const int error = errno;
+        Restore(fd, target.OldContent);
+        return Failure(step, error);
+    };
+    if (Injected(SafeWriteStep::Open)) return Failure(SafeWriteStep::Open);
+    if (Injected(SafeWriteStep::Write)) return failure(SafeWriteStep::Write);
+    if (content.size() > target.OldContent.size()) {
+        errno = ::posix_fallocate(fd, 0, static_cast<off_t>(content.size()));
+        if (errno != 0) return failure(SafeWriteStep::Write);
+    }
+    if (!WriteAllAt(fd, content, 0) || ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) {
+        return failure(SafeWriteStep::Write);
+    }
+    if (Injected(SafeWriteStep::Sync) || ::fsync(fd) != 0) return failure(SafeWriteStep::Sync);
+    return {};
+}
+
+}  // namespace
+
+SafeWriteResult SafeWriteFile(const std::string& path, std::string_view content) {
+    const FileSizeSignalIgnored ignored;
+    const TargetInspection inspection = InspectWriteTarget(path);
+    if (!inspection.Target) return {false, SafeWriteStep::Open, inspection.Problem};
+    const WriteTarget& target = *inspection.Target;
+    return target.InPlace ? RewriteInPlace(target, content) : ReplaceByRename(target, content);
+}
+
+ScopedSafeWriteProbe::ScopedSafeWriteProbe(SafeWriteProbe probe)
+    : probe_(std::move(probe)), previous_(installedProbe) {
+    installedProbe = &probe_;
+}
+
+ScopedSafeWriteProbe::~ScopedSafeWriteProbe() {
+    installedProbe = previous_;
 }
 
 }  // namespace strativex

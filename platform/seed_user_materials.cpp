@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "core/material_loader.h"
+#include "persistence/program_folders.h"
 #include "persistence/safe_write.h"
-#include "platform/program_locations.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -40,8 +40,7 @@ void CopyStandardFile(const QString& shipped, const QString& own) {
 
 void SeedUserMaterials(const ProgramFolders& folders, const Preferences& prefs) {
     if (!KeepsUserFilesApart(folders)) return;
-    const QString shipped =
-        PathText(MaterialPathsIn(NativePath(ShippedMaterialsFolder(folders))).Standard);
+    const QString shipped = PathText(MaterialPathsIn(ShippedMaterialsFolder(folders)).Standard);
     const QString own = PathText(MaterialPathsIn(folders.DefaultMaterialsFolder).Standard);
     if (!QFileInfo::exists(shipped)) return;
     const bool missing = !QFileInfo::exists(own);

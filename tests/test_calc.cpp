@@ -37,6 +37,8 @@ Model OneLayerModel(std::int16_t materialId, float angle = 0.0f) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(InputField)
+
 class TestCalc : public QObject {
     Q_OBJECT
 
@@ -182,9 +184,11 @@ private slots:
         QTest::newRow("material deleted from the table")
             << 1.0f << 0.0f << 1.0f << std::int16_t{77} << ResultStatus::MissingMaterial << 0;
         QTest::newRow("zero conductivity")
-            << 0.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::NoConvergence << 1;
+            << 0.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
         QTest::newRow("negative conductivity")
-            << -2.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::NoConvergence << 1;
+            << -2.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
+        QTest::newRow("conductivity beyond a float")
+            << 3e38f << 1.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
         QTest::newRow("diverging to overflow, strongly negative B")
             << 1e6f << -3.0f << 1000.0f << std::int16_t{5} << ResultStatus::NoConvergence << 4;
         QTest::newRow("oscillating, strongly positive B")
@@ -230,6 +234,90 @@ private slots:
             COMPARE_FLOAT(model.Layers[i].Thickness, inputs.Layers[i].Thickness);
         }
         COMPARE_FLOAT(model.PowerDissipation, inputs.PowerDissipation);
+    }
+
+    // The cap is the last pass allowed: a layer settling on exactly that pass has its result.
+    void iterationCap_data() {
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<ResultStatus>("status");
+        QTest::newRow("settles on the last pass") << 4 << ResultStatus::Ok;
+        QTest::newRow("would settle one pass later") << 3 << ResultStatus::NoConvergence;
+    }
+
+    void iterationCap() {
+        QFETCH(int, cap);
+        QFETCH(ResultStatus, status);
+        Model model = OneLayerModel(kFallingId);
+        model.IsothermalTemp = 26.84f;
+        model.PowerDissipation = 100.0f;
+        RecalculateModel(model, TestTable(), cap);
+        QCOMPARE(model.Layers[1].Status, status);
+        QCOMPARE(model.Layers[1].Passes, cap);
+    }
+
+    // Id 1 is the first id a material can have, not "no material".
+    void unknownIdOneIsMissing() {
+        MaterialTable table = TestTable();
+        table.Materials[1].Id = 9;
+        Model model = OneLayerModel(1);
+        RecalculateModel(model, table);
+        QCOMPARE(model.Layers[1].Status, ResultStatus::MissingMaterial);
+    }
+
+    // Inputs no package can have are named, never computed; "n/a" marks what builds on them.
+    void impossibleInputs_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QList<ResultStatus>>("statuses");
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<InputField>("field");
+        const auto invalid = ResultStatus::InvalidInput;
+        const auto na = ResultStatus::DependsOnFailedLayer;
+        const QList<ResultStatus> all{invalid, invalid, invalid};
+        const QList<ResultStatus> second{na, invalid, na};
+        QTest::newRow("negative power") << "power" << -1.0f << all << 0 << InputField::Power;
+        QTest::newRow("base below absolute zero")
+            << "isothermal" << -300.0f << all << 0 << InputField::IsothermalTemp;
+        QTest::newRow("device width 0")
+            << "device width" << 0.0f << all << 0 << InputField::DeviceSize;
+        QTest::newRow("negative device width")
+            << "device width" << -10.0f << all << 0 << InputField::DeviceSize;
+        QTest::newRow("negative thickness")
+            << "thickness" << -1.0f << second << 2 << InputField::Thickness;
+        QTest::newRow("negative angle")
+            << "angle" << -10.0f << second << 2 << InputField::SpreadAngle;
+        QTest::newRow("angle of 90 degrees")
+            << "angle" << 90.0f << second << 2 << InputField::SpreadAngle;
+        QTest::newRow("footprint too small for a float")
+            << "device width" << 1e-30f << QList<ResultStatus>{na, na, invalid} << 3
+            << InputField::Footprint;
+    }
+
+    void impossibleInputs() {
+        QFETCH(QString, input);
+        QFETCH(float, value);
+        QFETCH(QList<ResultStatus>, statuses);
+        QFETCH(int, layer);
+        QFETCH(InputField, field);
+        Model model = OneLayerModel(kConstantId);
+        model.LayerCount = 3;
+        model.Layers[2] = model.Layers[3] = model.Layers[1];
+        if (input == "power") model.PowerDissipation = value;
+        if (input == "isothermal") model.IsothermalTemp = value;
+        if (input == "device width") model.Layers[0].Width = model.Layers[0].Length = value;
+        if (input == "thickness") model.Layers[2].Thickness = value;
+        if (input == "angle") model.Layers[2].SpreadAngle = value;
+        RecalculateModel(model, TestTable());
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(model.Layers[i].Status, statuses[i - 1]);
+            QVERIFY(std::isnan(model.Layers[i].TopTemp));
+        }
+        const auto found = FirstInvalidInput(model);
+        QVERIFY(found);
+        QCOMPARE(found->Layer, layer);
+        QCOMPARE(found->Field, field);
+        QCOMPARE(MissingResultMark(model.Layers[layer == 0 ? 1 : layer].Status),
+                 std::string_view("invalid"));
     }
 
     void resultReturnsAfterTheFault() {

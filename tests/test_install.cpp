@@ -9,8 +9,8 @@
 
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
+#include "persistence/program_folders.h"
 #include "platform/command_line.h"
-#include "platform/program_locations.h"
 #include "platform/seed_user_materials.h"
 #include "support/file_bytes.h"
 #include "support/scripted_desktop.h"
@@ -151,12 +151,13 @@ private slots:
         if (installedData) bin = MakeInstalledPrefix(root.path());
         if (dataWithoutStandardFile) QDir().mkpath(root.path() + "/share/strativex/Materials");
         QString probed;
-        const auto probe = [&](const QString& folder) {
-            probed = folder;
+        const auto probe = [&](const std::string& folder) {
+            probed = PathText(folder);
             return writable;
         };
 
-        const ProgramFolders folders = ResolveProgramFolders(bin + "/", probe);
+        const ProgramFolders folders =
+            ResolveProgramFolders(NativePath(bin + "/"), {TheSystem().Variable, probe});
 
         if (expected == "program folder") {
             QCOMPARE(probed, bin);
@@ -170,18 +171,10 @@ private slots:
         QCOMPARE(KeepsUserFilesApart(folders), expected != "program folder");
     }
 
-    void probeTellsWritableFolders() {
-        QTemporaryDir dir;
-        QVERIFY(FolderAcceptsFiles(dir.path()));
-        QVERIFY(!FolderAcceptsFiles(dir.path() + "/missing"));
-        QVERIFY(WriteBytes(dir.path() + "/file", "x"));
-        QVERIFY(!FolderAcceptsFiles(dir.path() + "/file"));
-    }
-
     void userFoldersAreMadeOnlyWhenApart() {
         QTemporaryDir root;
         const QString bin = MakeInstalledPrefix(root.path());
-        const ProgramFolders installed = ResolveProgramFolders(bin, FolderAcceptsFiles);
+        const ProgramFolders installed = ResolveProgramFolders(NativePath(bin));
         CreateUserFolders(installed);
         for (const std::string& folder : {installed.ProgramFolder, installed.DefaultMaterialsFolder,
                                           installed.DefaultModelsFolder}) {
@@ -215,7 +208,7 @@ private slots:
         const QString bin = MakeInstalledPrefix(root.path());
         const QString shipped = root.path() + "/share/strativex/Materials/matprops.dat";
         const QDateTime shippedTime = QFileInfo(shipped).lastModified();
-        ProgramFolders folders = ResolveProgramFolders(bin, FolderAcceptsFiles);
+        ProgramFolders folders = ResolveProgramFolders(NativePath(bin));
         folders.ProgramFolder = NativePath(root.path() + "/user");
         folders.DefaultMaterialsFolder = NativePath(root.path() + "/user/Materials");
         const QString own = root.path() + "/user/Materials/matprops.dat";
@@ -261,7 +254,7 @@ private slots:
             folders = ProgramFoldersFor(NativePath(root.path()));
             guarded = root.path() + "/Materials/matprops.dat";
         } else {
-            folders = ResolveProgramFolders(MakeInstalledPrefix(root.path()), FolderAcceptsFiles);
+            folders = ResolveProgramFolders(NativePath(MakeInstalledPrefix(root.path())));
             folders.DefaultMaterialsFolder = NativePath(guarded);
         }
         QVERIFY(WriteBytes(guarded, "kept"));
@@ -280,8 +273,9 @@ private slots:
         QTemporaryDir root;
         const QString bin = MakeInstalledPrefix(root.path());
         const QStringList shippedFiles = FilesUnder(root.path());
-        const auto readOnly = [](const QString&) { return false; };
-        const ProgramFolders folders = ResolveProgramFolders(bin, readOnly);
+        const auto readOnly = [](const std::string&) { return false; };
+        const ProgramFolders folders =
+            ResolveProgramFolders(NativePath(bin), {TheSystem().Variable, readOnly});
         CreateUserFolders(folders);
         const QString prefsPath = PathText(folders.PreferencesPath);
         QFile::remove(prefsPath);
@@ -375,8 +369,35 @@ private slots:
                  ReadBytes(kShippedStandard));
         // The program finds the installed data where the install put it.
         const ProgramFolders folders =
-            ResolveProgramFolders(Installed("bin"), [](const QString&) { return true; });
+            ResolveProgramFolders(NativePath(Installed("bin")),
+                                  {TheSystem().Variable, [](const std::string&) { return true; }});
         QCOMPARE(PathText(folders.HelpFolder), Installed("share/strativex"));
+    }
+
+    // The installed calculator finds the user's files where the installed window does: the
+    // preferences in the configuration folder, and the materials folder they name.
+    void installedCalculatorUsesTheUsersFiles() {
+        QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
+        const ProgramFolders folders = ResolveProgramFolders(NativePath(Installed("bin")));
+        const QString materials = homes_.path() + "/chosen";
+        QVERIFY(WriteBytes(materials + "/matcust.dat", "950,\"Mine\",2,0\r\n"));
+        QVERIFY(QFile::copy(kShippedStandard, materials + "/matprops.dat"));
+        Preferences prefs;
+        prefs.MaterialsFolder = NativePath(materials);
+        QDir().mkpath(QFileInfo(PathText(folders.PreferencesPath)).path());
+        QVERIFY(SavePreferences(prefs, folders.PreferencesPath).Ok);
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        model.LayerCount = 1;
+        model.Layers[1].MaterialId = 950;
+        QVERIFY(
+            WriteBytes(homes_.path() + "/m.mdl", QByteArray::fromStdString(ModelFileText(model))));
+        QProcess calc;
+        calc.start(Installed("bin/strativex-calc"), {"--format", "csv", homes_.path() + "/m.mdl"});
+        QVERIFY(calc.waitForFinished(30000));
+        QFile::remove(PathText(folders.PreferencesPath));
+        QCOMPARE(calc.exitCode(), 0);
+        QVERIFY(calc.readAllStandardOutput().contains(",950,Mine,"));
     }
 
     void installedFilesPassTheDesktopChecks_data() {

@@ -74,6 +74,8 @@ private slots:
             << QStringLiteral("/m/\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9.mdl") << 12.0
             << QStringLiteral("\u00E9\u00E9\u00E9\u2026mdl");
         QTest::newRow("drive kept") << "D:\\models\\deep\\x.mdl" << 12.0 << "D:\\...\\x.mdl";
+        QTest::newRow("drive with forward slashes")
+            << "C:/Program Files/Thermal/heatsink.mdl" << 27.0 << "C:/.../Thermal/heatsink.mdl";
     }
 
     void shortenPath() {

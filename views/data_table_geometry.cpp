@@ -42,7 +42,7 @@ void ChooseFont(DataTableGeometry& g) {
 DataTableGeometry ComputeDataTable(int layerCount, double scaleWidth, double scaleHeight,
                                    ViewLayout layout) {
     DataTableGeometry g;
-    const int n = std::clamp(layerCount, 0, kMaxLayerCount);
+    const int n = StackLayerCount(layerCount);
     g.LayerCount = n;
     PlaceTable(g, scaleWidth, scaleHeight, layout);
     ChooseFont(g);
@@ -70,7 +70,7 @@ double CentredX(const DataTableGeometry& geometry, int column, double textWidth)
 
 std::optional<int> DataTableRecordAt(const ClickLimits& rowBottomY, int layerCount, int y) {
     if (y < kHeaderBottom) return std::nullopt;
-    const int n = std::clamp(layerCount, 0, kMaxLayerCount);
+    const int n = StackLayerCount(layerCount);
     for (int r = 0; r <= n; ++r) {
         if (y < rowBottomY[r]) return r;
     }

@@ -1,7 +1,5 @@
 #include "views/data_table_texts.h"
 
-#include <algorithm>
-
 #include "core/material_table.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
@@ -74,10 +72,6 @@ DataTableRowTexts IsothermalTexts(const ViewInputs& inputs) {
     return texts;
 }
 
-int LayerCountOf(const ViewInputs& inputs) {
-    return std::clamp<int>(inputs.model.LayerCount, 0, kMaxLayerCount);
-}
-
 }  // namespace
 
 DataTableHeadings HeadingTexts(bool longHeadings, LengthUnit unit) {
@@ -101,13 +95,13 @@ DataTableHeadings HeadingTexts(bool longHeadings, LengthUnit unit) {
 
 DataTableRowTexts RowTexts(const ViewInputs& inputs, int row) {
     if (row == 0) return HeatSourceTexts(inputs);
-    if (row <= LayerCountOf(inputs)) return LayerTexts(inputs, row);
+    if (row <= StackLayerCount(inputs.model.LayerCount)) return LayerTexts(inputs, row);
     return IsothermalTexts(inputs);
 }
 
 QColor RowColor(const ViewInputs& inputs, int row) {
     if (row == 0) return QColor(255, 0, 0);
-    if (row <= LayerCountOf(inputs)) {
+    if (row <= StackLayerCount(inputs.model.LayerCount)) {
         return PaletteColor(inputs.palette,
                             inputs.model.Layers[static_cast<std::size_t>(row)].ColorIndex);
     }

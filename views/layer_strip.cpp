@@ -1,7 +1,5 @@
 #include "views/layer_strip.h"
 
-#include <algorithm>
-
 #include "views/view_fonts.h"
 
 namespace strativex {
@@ -62,7 +60,7 @@ void DrawSingleLayer(DrawingSurface& surface, const ViewInputs& inputs, int j, i
     if (j <= 0) return;
     DrawFaces(surface, s, y);
     DrawEdges(surface, s, y, fill);
-    DrawNumber(surface, j, y, std::clamp<int>(inputs.model.LayerCount, 0, kMaxLayerCount), fill);
+    DrawNumber(surface, j, y, StackLayerCount(inputs.model.LayerCount), fill);
 }
 
 std::optional<LayerStripGeometry> DrawLayerStrip(DrawingSurface& surface,

@@ -1,7 +1,5 @@
 #include "views/layer_strip_geometry.h"
 
-#include <algorithm>
-
 #include "views/integer16.h"
 #include "views/twips.h"
 
@@ -14,7 +12,7 @@ constexpr int kHeatSourcePointerTwips = 12;
 
 LayerStripGeometry ComputeLayerStrip(const Model& model) {
     LayerStripGeometry g;
-    const int n = std::clamp<int>(model.LayerCount, 0, kMaxLayerCount);
+    const int n = StackLayerCount(model.LayerCount);
     g.LayerCount = n;
     g.RowHeight = RoundToInt16(190.0 / (n + 1));
     g.TopRow = 47 - 2 * n;
@@ -38,7 +36,7 @@ std::optional<int> LayerStripRecordAt(const ClickLimits& stripBottomY, int layer
     if (x < 25 || x > 185) return std::nullopt;
     // The slabs' right-hand faces slant upwards.
     if (x > 150) y += x - 150;
-    const int n = std::clamp(layerCount, 0, kMaxLayerCount);
+    const int n = StackLayerCount(layerCount);
     for (int i = 0; i <= n; ++i) {
         if (y < stripBottomY[i]) return i;
     }

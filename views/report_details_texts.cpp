@@ -138,6 +138,7 @@ QStringList LayerResultRow(const ViewInputs& inputs, int i, const ExactCheckSumm
 
 // The statuses whose marks the legend explains; a new status needs its meaning below too.
 constexpr std::array kMarkedStatuses{ResultStatus::MissingMaterial, ResultStatus::NoConvergence,
+                                     ResultStatus::InvalidInput,
                                      ResultStatus::DependsOnFailedLayer};
 
 QString MarkMeaning(ResultStatus status) {
@@ -148,6 +149,8 @@ QString MarkMeaning(ResultStatus status) {
             return QStringLiteral("the layer's material is not in the materials tables");
         case ResultStatus::NoConvergence:
             return QStringLiteral("the layer's temperature did not settle on a value");
+        case ResultStatus::InvalidInput:
+            return QStringLiteral("an input no package can have, such as a negative thickness");
         case ResultStatus::DependsOnFailedLayer:
             return QStringLiteral("a layer below has no result, so this value is unknown");
     }

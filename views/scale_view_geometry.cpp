@@ -11,10 +11,6 @@ namespace {
 
 constexpr double kDegreesToRadians = 0.01745329251994;
 
-int LayerCountOf(const Model& model) {
-    return std::clamp<int>(model.LayerCount, 0, kMaxLayerCount);
-}
-
 void PlaceView(ScaleViewGeometry& g, double scaleWidth, double scaleHeight, ViewLayout layout) {
     if (layout == ViewLayout::Screen) {
         g.VW = RoundToInt16(scaleWidth);
@@ -89,7 +85,7 @@ ScaleViewGeometry ComputeScaleView(const Model& model, double scaleWidth, double
                                    ViewLayout layout) {
     ScaleViewGeometry g;
     PlaceView(g, scaleWidth, scaleHeight, layout);
-    const int n = LayerCountOf(model);
+    const int n = StackLayerCount(model.LayerCount);
     g.LayerCount = n;
     float total = 0.0f;
     float widest = model.Layers[0].Width;
@@ -115,7 +111,7 @@ double SlabLeft(const ScaleViewGeometry& geometry, int record) {
 std::optional<int> ScaleViewRecordAt(const ScaleClickLimits& limits, int layerCount,
                                      double pictureWidth, int x, int y) {
     const int centre = RoundToInt16(pictureWidth / 2.0);
-    const int n = std::clamp(layerCount, 0, kMaxLayerCount);
+    const int n = StackLayerCount(layerCount);
     for (int i = 0; i <= n; ++i) {
         if (y < limits.ScaleBottomY[i]) {
             if (std::abs(x - centre) < limits.ScaleHalfWidth[i]) return i;

@@ -1,10 +1,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
+
+#include "core/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -15,11 +14,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
             if (!entry.is_regular_file()) continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
+            // Through the programs' own bounded reader, as every file they read.
+            const auto bytes = strativex::ReadBoundedFile(entry.path(), strativex::kModelFileLimit);
+            if (!bytes.Content) return 1;
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.Content->data()),
+                                   bytes.Content->size());
             ++replayed;
         }
     }

@@ -1,5 +1,6 @@
 #include "tools/matprops/materials_csv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -9,10 +10,16 @@
 namespace strativex::matprops {
 namespace {
 
+// The source column, where the maintainer notes where a value comes from, is optional, so
+// that what decode prints encodes again.
 constexpr std::string_view kHeader = "id,name,A,B,source";
-constexpr std::size_t kColumnCount = 5;
+constexpr std::string_view kShortHeader = "id,name,A,B";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Lines without their ends; a byte-order mark before the first and empty lines after the last
+// are what editors add, not content.
 std::vector<std::string_view> SplitLines(std::string_view content) {
+    if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
     std::vector<std::string_view> lines;
     while (!content.empty()) {
         const auto end = content.find('\n');
@@ -22,6 +29,7 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
         if (end == std::string_view::npos) break;
         content.remove_prefix(end + 1);
     }
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
     return lines;
 }
 
@@ -74,9 +82,9 @@ std::optional<std::string> UnplainCharFault(std::string_view column, std::string
 std::optional<std::string> NameFault(std::string_view name) {
     if (name.empty()) return "name is empty";
     for (const char c : name) {
-        // The separator of the scrambled fields, and the characters that the custom file and
-        // CSV exports of the program cannot carry inside a name.
-        if (c == kMaterialFieldSeparator || c == ',' || c == '"') {
+        // The separator of the scrambled fields, and the quote that the custom file cannot
+        // carry inside a name.
+        if (c == kMaterialFieldSeparator || c == '"') {
             return std::string("name contains '") + c + "'";
         }
     }
@@ -105,9 +113,12 @@ std::optional<std::string> CoefficientFault(std::string_view column, std::string
     return std::nullopt;
 }
 
-std::optional<std::string> RowFault(const std::vector<std::string>& fields) {
-    if (fields.size() != kColumnCount) {
-        return "expected " + std::to_string(kColumnCount) + " fields (" + std::string(kHeader) +
+std::optional<std::string> RowFault(const std::vector<std::string>& fields,
+                                    std::string_view header) {
+    const auto columns =
+        static_cast<std::size_t>(std::count(header.begin(), header.end(), ',') + 1);
+    if (fields.size() != columns) {
+        return "expected " + std::to_string(columns) + " fields (" + std::string(header) +
                "), found " + std::to_string(fields.size());
     }
     if (auto fault = IdFault(fields[0])) return fault;
@@ -118,14 +129,15 @@ std::optional<std::string> RowFault(const std::vector<std::string>& fields) {
 
 class CsvChecker {
 public:
-    explicit CsvChecker(const std::string& label) : label_(label) {}
+    CsvChecker(const std::string& label, std::string_view header)
+        : label_(label), header_(header) {}
 
     std::optional<std::string> Check(std::string_view line, int lineNumber) {
         const auto fields = SplitFields(line);
         if (!fields) {
             return Fault(lineNumber, "a quoted field is not closed or is followed by text");
         }
-        if (auto fault = RowFault(*fields)) return Fault(lineNumber, *fault);
+        if (auto fault = RowFault(*fields, header_)) return Fault(lineNumber, *fault);
         if (rows_.size() == kMaxStandardMaterials) {
             return Fault(lineNumber,
                          "more than " + std::to_string(kMaxStandardMaterials) + " materials");
@@ -148,6 +160,7 @@ public:
 
 private:
     const std::string& label_;
+    std::string_view header_;
     std::vector<MaterialRow> rows_;
     std::map<std::int16_t, int> idLines_;
 };
@@ -172,9 +185,12 @@ std::string NumberText(float value) {
 
 MaterialsCsv ReadMaterialsCsv(std::string_view content, const std::string& label) {
     const auto lines = SplitLines(content);
-    CsvChecker checker(label);
-    if (lines.empty() || lines[0] != kHeader) {
-        return {{}, checker.Fault(1, "expected the header " + std::string(kHeader))};
+    const std::string_view header = lines.empty() ? std::string_view() : lines[0];
+    CsvChecker checker(label, header);
+    if (header != kHeader && header != kShortHeader) {
+        return {{},
+                checker.Fault(1, "expected the header " + std::string(kHeader) + " or " +
+                                     std::string(kShortHeader))};
     }
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (auto fault = checker.Check(lines[i], static_cast<int>(i) + 1)) return {{}, fault};

@@ -26,8 +26,8 @@ struct MaterialsCsv {
 // The loader fills at most records 1..249, so a longer standard file could never be read.
 inline constexpr int kMaxStandardMaterials = kMaterialLoadLimit - 1;
 
-// Reads the table "id,name,A,B,source" (line 1 the header) and refuses anything the program
-// could not load back unchanged.
+// Reads the table "id,name,A,B,source" or "id,name,A,B" (line 1 the header, as decode prints
+// it) and refuses anything the program could not load back unchanged.
 MaterialsCsv ReadMaterialsCsv(std::string_view content, const std::string& label);
 
 // The standard materials of a loaded table as "id,name,A,B" lines after a header line, with

@@ -12,21 +12,15 @@
 namespace strativex::matprops {
 namespace {
 
+constexpr const char* kProgram = "strativex-matprops: ";
 constexpr const char* kUsage =
     "usage: strativex-matprops encode IN.csv OUT.dat\n"
     "       strativex-matprops decode IN.dat\n"
     "\n"
-    "encode  checks the materials table IN.csv (columns id,name,A,B,source) and writes the\n"
-    "        scrambled standard materials file OUT.dat; nothing is written when a line is bad\n"
+    "encode  checks the materials table IN.csv (columns id,name,A,B and optionally source, as\n"
+    "        decode prints it) and writes the scrambled standard materials file OUT.dat;\n"
+    "        nothing is written when a line is bad\n"
     "decode  prints the materials of a standard materials file as id,name,A,B lines\n";
-
-// Reading a device or a pipe could block forever; the inputs are always ordinary files.
-std::optional<std::string> InputFault(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return "cannot open " + path;
-    if (!std::filesystem::is_regular_file(path, error)) return path + " is not a regular file";
-    return std::nullopt;
-}
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
@@ -34,11 +28,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 std::optional<std::string> EncodeFault(const std::string& in, const std::string& outPath) {
-    if (auto fault = InputFault(in)) return fault;
+    const FileRead input = ReadBoundedFile(in, kSmallFileLimit);
+    if (!input.Content) return in + ": " + input.Problem;
     if (SameFile(in, outPath)) return "refusing to write " + outPath + " over its own input";
-    const auto content = ReadWholeFile(in);
-    if (!content) return "cannot read " + in;
-    const MaterialsCsv csv = ReadMaterialsCsv(*content, in);
+    const MaterialsCsv csv = ReadMaterialsCsv(*input.Content, in);
     if (csv.Error) return csv.Error;
     const SafeWriteResult written = SafeWriteFile(outPath, EncodeStandardFile(csv.Rows));
     if (!written.Ok) return "cannot write " + outPath + ": " + written.SystemError;
@@ -54,21 +47,18 @@ std::string TerminalText(std::string text) {
 }
 
 int Decode(const std::string& in, std::ostream& out, std::ostream& err) {
-    if (auto fault = InputFault(in)) {
-        err << *fault << "\n";
-        return kExitFailed;
-    }
     MaterialTable table;
     // An empty custom path never opens, so only the standard file is read.
     const auto outcome = LoadMaterials(table, {in, ""}, std::nullopt);
     if (outcome.Result != MaterialLoadOutcome::Kind::Loaded) {
-        err << (outcome.FatalText.empty() ? "cannot open " + in : TerminalText(outcome.FatalText))
+        err << kProgram
+            << (outcome.FatalText.empty() ? in + ": no such file" : TerminalText(outcome.FatalText))
             << "\n";
         return kExitFailed;
     }
     out << StandardMaterialsCsv(table) << std::flush;
     if (!out) {
-        err << "cannot write the decoded materials\n";
+        err << kProgram << "cannot write the decoded materials\n";
         return kExitFailed;
     }
     return kExitOk;
@@ -76,14 +66,14 @@ int Decode(const std::string& in, std::ostream& out, std::ostream& err) {
 
 int Encode(const std::string& in, const std::string& outPath, std::ostream& err) {
     if (auto fault = EncodeFault(in, outPath)) {
-        err << *fault << "\n";
+        err << kProgram << *fault << "\n";
         return kExitFailed;
     }
     return kExitOk;
 }
 
 int UsageError(std::ostream& err, const std::string& reason) {
-    err << "strativex-matprops: " << reason << "\n" << kUsage;
+    err << kProgram << reason << "\n" << kUsage;
     return kExitUsage;
 }
 
