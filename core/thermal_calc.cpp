@@ -3,10 +3,11 @@
 #include <cmath>
 #include <limits>
 
+#include "core/units.h"
+
 namespace strativex {
 namespace {
 
-constexpr double kDegreesToRadians = 0.01745329251994;
 constexpr double kCmPerInch = 2.54;
 constexpr double kConvergenceTolerance = 0.0001;
 constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();

@@ -8,6 +8,9 @@
 namespace strativex {
 
 inline constexpr std::array<std::string_view, 3> UnitLabels{"mm", "in.", ""};
+// Degrees to radians as the spreading footprint and its drawing both take them: to 14 places,
+// the value the results have always been computed with.
+inline constexpr double kDegreesToRadians = 0.01745329251994;
 // What a layer size of 0 (no limit of its own) shows.
 inline constexpr std::string_view kNoLimitText = "(infinite)";
 

@@ -126,6 +126,7 @@ private:
     enum class MaterialReload { Loaded, LookedElsewhere, Ended };
     bool LoadMaterialsAtStartUp();
     MaterialReload ReloadMaterials(std::optional<int> customLimit);
+    void ReportCustomFileProblem(const std::string& problem);
     void SetUpNewModel();
     void ShutDown();
 

@@ -71,6 +71,7 @@ MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> custom
     FillMaterialList();
     switch (outcome.Result) {
         case MaterialLoadOutcome::Kind::Loaded:
+            ReportCustomFileProblem(outcome.CustomFileProblem);
             return MaterialReload::Loaded;
         case MaterialLoadOutcome::Kind::Fatal:
             Message(QString::fromStdString(outcome.FatalText),
@@ -91,6 +92,16 @@ MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> custom
     FileLocationsDialog locations(state_, desktop_, this);
     locations.exec();
     return MaterialReload::LookedElsewhere;
+}
+
+// A custom materials file that is there but cannot be read adds no materials; the user is
+// told, since the models that use them then lose them.
+void MainWindow::ReportCustomFileProblem(const std::string& problem) {
+    if (problem.empty()) return;
+    Message(
+        PathText(state_.materialPaths.Custom) + QStringLiteral("\r\n") +
+            tr("The custom materials could not be read: %1.").arg(QString::fromStdString(problem)),
+        QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void MainWindow::SetUpNewModel() {

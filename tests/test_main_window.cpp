@@ -206,6 +206,21 @@ private slots:
         QCOMPARE(session->desktop.exitCode, std::optional<int>(1));
     }
 
+    void unreadableCustomMaterialsAreReported() {
+        auto session = std::make_unique<Session>();
+        const QString folder = session->dir.path();
+        InstallMaterials(folder);
+        QVERIFY(QDir().mkpath(folder + "/Materials/matcust.dat"));
+        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
+                        (folder + "/prefs.txt").toStdString());
+        MainWindow window(session->state, session->desktop);
+        QVERIFY(window.Start(folder));
+        QCOMPARE(session->LastMessage(),
+                 folder +
+                     "/Materials/matcust.dat\r\nThe custom materials could not be read: is a "
+                     "directory.");
+    }
+
     void layerCommands() {
         auto s = Start();
         QVERIFY(s);

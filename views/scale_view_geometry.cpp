@@ -4,12 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/units.h"
 #include "views/integer16.h"
 
 namespace strativex {
 namespace {
-
-constexpr double kDegreesToRadians = 0.01745329251994;
 
 void PlaceView(ScaleViewGeometry& g, double scaleWidth, double scaleHeight, ViewLayout layout) {
     if (layout == ViewLayout::Screen) {
