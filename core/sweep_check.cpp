@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "core/accepted_ranges.h"
 #include "core/number_format.h"
 #include "core/units.h"
 
@@ -22,27 +23,29 @@ struct ValueRange {
 };
 
 ValueRange RangeOf(SweepQuantity quantity, LengthUnit unit) {
-    const bool inches = unit == LengthUnit::Inches;
     const std::string_view length = UnitLabel(unit);
-    const ValueRange size{inches ? 0.001f : 0.025f, inches ? 10.0f : 250.0f, length};
+    const auto range = [unit](EditedNumber number, std::string_view shown, bool noLimit = false) {
+        const AcceptedRange accepted = AcceptedRangeOf(number, unit);
+        return ValueRange{accepted.Low, accepted.High, shown, noLimit};
+    };
     switch (quantity) {
         case SweepQuantity::Power:
-            return {0.0001f, 1000.0f, "W"};
+            return range(EditedNumber::Power, "W");
         case SweepQuantity::IsothermalTemp:
-            return {-50.0f, 500.0f, "deg C"};
+            return range(EditedNumber::IsothermalTemp, "deg C");
         case SweepQuantity::DeviceWidth:
         case SweepQuantity::DeviceLength:
-            return size;
+            return range(EditedNumber::Size, length);
         case SweepQuantity::Width:
         case SweepQuantity::Length:
-            return {size.Low, size.High, size.Unit, true};
+            return range(EditedNumber::Size, length, true);
         case SweepQuantity::SpreadAngle:
-            return {0.0f, 45.0f, "deg"};
+            return range(EditedNumber::SpreadAngle, "deg");
         case SweepQuantity::Thickness:
         case SweepQuantity::Material:
             break;
     }
-    return {inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f, length};
+    return range(EditedNumber::Thickness, length);
 }
 
 std::string Quantity(float value, std::string_view unit) {

@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include "core/accepted_ranges.h"
 #include "core/number_conversion.h"
 #include "core/number_format.h"
 #include "core/units.h"
@@ -165,32 +166,34 @@ bool MainWindow::CommitField(Field field, Refusal refusal) {
 }
 
 MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
-    const bool inches = state_.model.UnitSystem == LengthUnit::Inches;
-    const QString unit = Latin1(UnitLabel(state_.model.UnitSystem));
-    const int lengthSlot = WidthLengthSlot(state_.model.UnitSystem);
-    const auto range = [](float lo, float hi, int slot, const QString& text, const char* title) {
-        return RangeCheck{lo, hi, slot, text.arg(Bound(lo), Bound(hi)), QString::fromLatin1(title)};
+    const LengthUnit units = state_.model.UnitSystem;
+    const QString unit = Latin1(UnitLabel(units));
+    const auto range = [units](EditedNumber number, int slot, const QString& text,
+                               const char* title) {
+        const AcceptedRange accepted = AcceptedRangeOf(number, units);
+        return RangeCheck{accepted.Low, accepted.High, slot,
+                          text.arg(Bound(accepted.Low), Bound(accepted.High)),
+                          QString::fromLatin1(title)};
     };
     switch (field) {
         case Field::Power:
-            return range(0.0001f, 1000.0f, kPowerSlot,
+            return range(EditedNumber::Power, kPowerSlot,
                          QStringLiteral("Thermal output must be between %1 and %2 Watts."),
                          "Thermal Output Value Out of Range");
         case Field::Isotherm:
-            return range(-50.0f, 500.0f, kTemperatureSlot,
+            return range(EditedNumber::IsothermalTemp, kTemperatureSlot,
                          QStringLiteral("Isothermal temperature must be between %1 and %2 deg C."),
                          "Isothermal Temperature Value Out of Range");
         case Field::Width:
-            return range(inches ? 0.001f : 0.025f, inches ? 10.0f : 250.0f, lengthSlot,
+            return range(EditedNumber::Size, WidthLengthSlot(units),
                          QStringLiteral("Width must be between %1 and %2 ") + unit,
                          "Width Value Out of Range");
         case Field::Length:
-            return range(inches ? 0.001f : 0.025f, inches ? 10.0f : 250.0f, lengthSlot,
+            return range(EditedNumber::Size, WidthLengthSlot(units),
                          QStringLiteral("Length must be between %1 and %2 ") + unit,
                          "Length Value Out of Range");
         case Field::Thickness:
-            return range(inches ? 1e-6f : 2.5e-5f, inches ? 1.0f : 25.0f,
-                         ThicknessSlot(state_.model.UnitSystem),
+            return range(EditedNumber::Thickness, ThicknessSlot(units),
                          QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
                          "Layer Thickness Value Out of Range");
         case Field::ModelName:
