@@ -11,8 +11,6 @@ enum class EditedNumber { Power, IsothermalTemp, Size, Thickness, SpreadAngle };
 struct AcceptedRange {
     float Low = 0.0f;  // both bounds included, in single precision
     float High = 0.0f;
-
-    bool Holds(float value) const { return value >= Low && value <= High; }
 };
 
 AcceptedRange AcceptedRangeOf(EditedNumber number, LengthUnit unit);
