@@ -281,9 +281,10 @@ bool MainWindow::CommitText(Field field, Refusal refusal) {
     std::string& stored = field == Field::ModelName
                               ? state_.model.ModelName
                               : state_.model.Layers[state_.model.CurrentLayer].Description;
-    if (*bytes != stored) Refresh(Change::MarkChanged);
+    const bool changed = *bytes != stored;
     stored = *bytes;
     edit->setModified(false);
+    if (changed) Refresh(Change::MarkChanged);
     return true;
 }
 
