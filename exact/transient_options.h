@@ -1,0 +1,22 @@
+#pragma once
+
+#include "exact/exact_options.h"
+
+namespace strativex::exact {
+
+struct TransientOptions {
+    // The grid, the conductivity iteration and the linear solver of the steady solution.
+    ExactOptions Steady;
+    // The first time of the curve, s: the cells at the heated face are made small enough that
+    // the heat has crossed several of them by then.
+    double StartTime = 1e-6;
+    // The curve ends once both rises are within this share of their steady values.
+    double SettledShare = 1e-3;
+    // Time steps are constant over a run of this many and then doubled, so the curve has
+    // about 3.3 times as many points per decade (5: 16.6, no gap wider than a tenth of one).
+    int StepsPerDoubling = 5;
+    // Conjugate gradients stop at this residual relative to the right-hand side of a step.
+    double SolverTolerance = 1e-6;
+};
+
+}  // namespace strativex::exact

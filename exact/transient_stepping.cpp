@@ -1,0 +1,142 @@
+#include "exact/transient_stepping.h"
+
+#include <Eigen/IterativeLinearSolvers>
+#include <cmath>
+#include <memory>
+
+#include "exact/line_multigrid.h"
+#include "exact/linear_system.h"
+
+namespace strativex::exact {
+namespace {
+
+// Runs of steps before the start time; each doubles the time reached.
+constexpr int kWarmUpDoublings = 3;
+// The steps double this many times at most (2^64 times the first step) before giving up.
+constexpr int kMaxDoublings = 64;
+
+using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
+                                        LineMultigrid>;
+
+// Variable-step BDF2: a0 y(n+1) + a1 y(n) + a2 y(n-1) = dt y'(n+1), with ratio the new step
+// over the last; ratio 0 is the first step, by backward Euler.
+struct Coefficients {
+    double A0 = 1.0, A1 = -1.0, A2 = 0.0;
+};
+
+Coefficients BackwardDifferences(double ratio) {
+    if (ratio <= 0.0) return {};
+    return {(1.0 + 2.0 * ratio) / (1.0 + ratio), -(1.0 + ratio), ratio * ratio / (1.0 + ratio)};
+}
+
+Conductances Shifted(const HeatBalance& balance, double shift) {
+    Conductances shifted = balance.Conductance;
+    for (std::size_t c = 0; c < shifted.CellCount(); ++c) {
+        shifted.Base[c] += shift * balance.Capacity[c];
+    }
+    SumDiagonal(shifted);
+    return shifted;
+}
+
+class Integrator {
+public:
+    Integrator(const HeatBalance& balance, const TransientOptions& options,
+               const std::atomic<bool>* cancel)
+        : balance_(balance),
+          system_(AssembleSystem(balance.Conductance)),
+          matrix_(system_.Matrix),
+          stiffnessDiagonal_(system_.Matrix.diagonal()),
+          capacity_(Gather(system_, balance.Capacity)),
+          heat_(Gather(system_, balance.Heat)),
+          current_(Eigen::VectorXd::Zero(heat_.size())),
+          previous_(current_),
+          rise_(balance.Capacity.size(), 0.0),
+          cancel_(cancel) {
+        solver_.setTolerance(options.SolverTolerance);
+        solver_.setMaxIterations(options.Steady.MaxSolverIterations);
+        solver_.preconditioner().SetCancelFlag(cancel);
+    }
+
+    // Prepares the preconditioner for steps of `dt`.
+    void Prepare(double dt) {
+        solver_.preconditioner().Build(Shifted(balance_, BackwardDifferences(1.0).A0 / dt),
+                                       system_);
+    }
+
+    SolveStatus Step(double dt) {
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+            return SolveStatus::Cancelled;
+        }
+        const double ratio = lastStep_ > 0.0 ? dt / lastStep_ : 0.0;
+        const Coefficients k = BackwardDifferences(ratio);
+        matrix_.diagonal() = stiffnessDiagonal_ + (k.A0 / dt) * capacity_;
+        const Eigen::VectorXd rhs =
+            heat_ - capacity_.cwiseProduct(k.A1 * current_ + k.A2 * previous_) / dt;
+        const Eigen::VectorXd guess = current_ + ratio * (current_ - previous_);
+        solver_.compute(matrix_);
+        Eigen::VectorXd next;
+        try {
+            next = solver_.solveWithGuess(rhs, guess);
+        } catch (const SolveCancelled&) {
+            return SolveStatus::Cancelled;
+        }
+        lastIterations_ = static_cast<int>(solver_.iterations());
+        if (solver_.info() != Eigen::Success || !next.allFinite()) {
+            return SolveStatus::NotConverged;
+        }
+        previous_ = current_;
+        current_ = next;
+        lastStep_ = dt;
+        Scatter(system_, current_, rise_);
+        return SolveStatus::Converged;
+    }
+
+    const std::vector<double>& Rise() const { return rise_; }
+    int LastIterations() const { return lastIterations_; }
+
+private:
+    const HeatBalance& balance_;
+    LinearSystem system_;
+    Eigen::SparseMatrix<double> matrix_;
+    Eigen::VectorXd stiffnessDiagonal_, capacity_, heat_, current_, previous_;
+    Solver solver_;
+    std::vector<double> rise_;
+    double lastStep_ = 0.0;
+    int lastIterations_ = 0;
+    const std::atomic<bool>* cancel_;
+};
+
+}  // namespace
+
+SteppingOutcome StepThrough(const std::vector<HeatBalance>& balances,
+                            const TransientOptions& options, const std::atomic<bool>* cancel,
+                            const StepObserver& observe) {
+    std::vector<std::unique_ptr<Integrator>> integrators;
+    for (const HeatBalance& balance : balances) {
+        integrators.push_back(std::make_unique<Integrator>(balance, options, cancel));
+    }
+    std::vector<std::vector<double>> rises(balances.size());
+    const int perRun = options.StepsPerDoubling;
+    // The warm-up runs end on the start time: perRun * dt0 * (2^runs - 1).
+    double dt = options.StartTime / (perRun * (std::ldexp(1.0, kWarmUpDoublings) - 1.0));
+    double time = 0.0;
+    SteppingOutcome outcome;
+    for (int run = 0; run < kMaxDoublings; ++run, dt *= 2.0) {
+        for (auto& integrator : integrators) integrator->Prepare(dt);
+        for (int step = 0; step < perRun; ++step) {
+            for (std::size_t n = 0; n < integrators.size(); ++n) {
+                outcome.Status = integrators[n]->Step(dt);
+                outcome.SolverIterations += integrators[n]->LastIterations();
+                if (outcome.Status != SolveStatus::Converged) return outcome;
+                rises[n] = integrators[n]->Rise();
+            }
+            ++outcome.Steps;
+            time += dt;
+            if (!observe(time, rises)) return outcome;
+        }
+    }
+    outcome.Status = SolveStatus::NotConverged;
+    return outcome;
+}
+
+}  // namespace strativex::exact

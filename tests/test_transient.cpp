@@ -1,0 +1,395 @@
+#include <QtTest>
+
+#include <atomic>
+#include <cmath>
+#include <map>
+
+#include "exact/exact_check.h"
+#include "exact/transient_check.h"
+#include "support/exact_stacks.h"
+#include "support/float_compare.h"
+#include "support/laplace_flux_channel.h"
+
+using namespace strativex;
+
+// One layer of a test stack.
+struct Solid {
+    double Conductivity = 0.0;  // W/cm-K
+    double HeatCapacity = 0.0;  // J/m3-K
+    double Thickness = 0.0;     // cm
+};
+using Solids = std::vector<Solid>;
+Q_DECLARE_METATYPE(Solid)
+Q_DECLARE_METATYPE(Solids)
+using HeatCapacityMap = std::map<int, double>;
+Q_DECLARE_METATYPE(HeatCapacityMap)
+
+namespace {
+
+// Volumetric heat capacities, J/m3-K, and conductivities, W/cm-K.
+constexpr double kSiliconC = 1.63e6, kSiliconK = 1.5;
+constexpr double kCopperC = 3.45e6, kCopperK = 3.9;
+constexpr double kGaAsC = 1.76e6, kGaAsK = 0.46;
+constexpr double kSolderC = 1.67e6, kSolderK = 0.5;
+constexpr double kPolymerC = 1.5e6, kPolymerK = 0.002;
+constexpr double kJPerCm3 = 1e-6;  // J/cm3-K in one J/m3-K
+
+// Small grids keep the suite fast; the top of the stack is still graded for the start time.
+exact::TransientOptions FastOptions() {
+    exact::TransientOptions options;
+    options.Steady.Fineness = 0.5;
+    return options;
+}
+
+// Layers of the channel's size, a centred source, constant conductivities; lengths in cm.
+exact::Stack ChannelStack(double width, double length, double sourceWidth, double sourceLength,
+                          const Solids& layers, double power = 10.0) {
+    exact::Stack stack;
+    stack.SourceHalfWidth = 0.5 * sourceWidth;
+    stack.SourceHalfLength = 0.5 * sourceLength;
+    stack.Power = power;
+    stack.BaseTempK = 300.0;
+    for (const Solid& m : layers) {
+        stack.Layers.push_back({m.Thickness, 0.5 * width, 0.5 * length, m.Conductivity, 0.0});
+    }
+    return stack;
+}
+
+std::vector<double> HeatCapacities(const Solids& layers) {
+    std::vector<double> capacities;
+    for (const Solid& m : layers) capacities.push_back(m.HeatCapacity);
+    return capacities;
+}
+
+exact::TransientResult Solved(const exact::Stack& stack, const Solids& layers,
+                              const exact::TransientOptions& options = FastOptions()) {
+    const exact::TransientResult result =
+        exact::SolveTransient(stack, HeatCapacities(layers), options);
+    if (result.Status != exact::TransientStatus::Ok) qWarning("%s", result.Message.c_str());
+    qInfo("%zu cells, %d steps, %d iterations, %.2f s", result.Cells, result.Steps,
+          result.SolverIterations, result.Seconds);
+    return result;
+}
+
+// The finite slab heated uniformly over its top with its bottom held at the base: the
+// classical Fourier series of the rise of the heated face.
+double SlabRise(double flux, const Solid& m, double time) {
+    const double diffusivity = m.Conductivity / (m.HeatCapacity * kJPerCm3);
+    const double scale = M_PI * M_PI * diffusivity * time / (4.0 * m.Thickness * m.Thickness);
+    double sum = 0.0;
+    for (int n = 0; n < 1000000; ++n) {
+        const double odd = 2.0 * n + 1.0;
+        const double term = 8.0 / (odd * odd * M_PI * M_PI) * std::exp(-odd * odd * scale);
+        sum += term;
+        if (term < 1e-16) break;
+    }
+    return flux * m.Thickness / m.Conductivity * (1.0 - sum);
+}
+
+laplace_flux_channel::Channel LaplaceChannel(const exact::Stack& stack, const Solids& layers) {
+    laplace_flux_channel::Channel channel{2.0 * stack.Layers.front().HalfWidth,
+                                          2.0 * stack.Layers.front().HalfLength,
+                                          2.0 * stack.SourceHalfWidth,
+                                          2.0 * stack.SourceHalfLength,
+                                          stack.Power,
+                                          {}};
+    for (const Solid& m : layers) {
+        channel.Layers.push_back({m.Thickness, m.Conductivity, m.HeatCapacity * kJPerCm3});
+    }
+    return channel;
+}
+
+// About `count` indices of the curve spread evenly over log time from `from` on.
+std::vector<std::size_t> SpreadTimes(const std::vector<double>& times, double from, int count) {
+    std::vector<std::size_t> picked;
+    const double span = std::log(times.back() / from);
+    for (std::size_t n = 0; n < times.size(); ++n) {
+        if (times[n] < from) continue;
+        const double share = std::log(times[n] / from) / span;
+        if (picked.empty() || share * count >= static_cast<double>(picked.size())) {
+            picked.push_back(n);
+        }
+    }
+    return picked;
+}
+
+exact::HeatCapacityLookup LookupOf(const HeatCapacityMap& values) {
+    return [values](int id) -> std::optional<double> {
+        const auto found = values.find(id);
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    };
+}
+
+exact::TransientResult RunOn(const exact_stacks::Case& c, const HeatCapacityMap& capacities,
+                             const exact::CheckHooks& hooks = {}) {
+    return exact::RunTransient(c.Model, c.Table, LookupOf(capacities), FastOptions(), hooks);
+}
+
+// The three-layer power die: silicon with K(T), solder, copper.
+HeatCapacityMap ThreeLayerCapacities() {
+    return {{1, kSiliconC}, {2, kSolderC}, {3, kCopperC}};
+}
+
+// A die on a spreader narrower than the plate below it, constant conductivities.
+exact_stacks::Case SteppedCase() {
+    return {exact_stacks::StackModel(3.0f, 2.0f, {{0.4f, 6, 6, 1}, {2.0f, 20, 15, 2}}, 20.0f),
+            exact_stacks::TableOf({{1.5f, 0.0f}, {3.9f, 0.0f}})};
+}
+
+HeatCapacityMap SteppedCapacities() {
+    return {{1, kSiliconC}, {2, kCopperC}};
+}
+
+}  // namespace
+
+class TestTransient : public QObject {
+    Q_OBJECT
+
+private slots:
+    void slabMatchesFourierSeries_data() {
+        QTest::addColumn<Solid>("layer");
+        QTest::newRow("silicon die") << Solid{kSiliconK, kSiliconC, 0.05};
+        QTest::newRow("copper plate") << Solid{kCopperK, kCopperC, 0.2};
+        QTest::newRow("polymer film") << Solid{kPolymerK, kPolymerC, 0.01};
+    }
+    void slabMatchesFourierSeries() {
+        QFETCH(Solid, layer);
+        const exact::Stack stack = ChannelStack(0.2, 0.2, 0.2, 0.2, {layer});
+        const exact::TransientResult result = Solved(stack, {layer});
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        const double flux = stack.Power / 0.04;
+        double worst = 0.0;
+        for (std::size_t n = 0; n < result.TimeS.size(); ++n) {
+            if (result.TimeS[n] < 1e-5) continue;
+            const double exact = SlabRise(flux, layer, result.TimeS[n]) / stack.Power;
+            worst = std::max(worst, std::fabs(result.ZthAverage[n] / exact - 1.0));
+            VERIFY_NEAR(result.ZthAverage[n], exact, 0.01 * exact);
+            VERIFY_NEAR(result.ZthPeak[n], exact, 0.01 * exact);
+        }
+        qInfo("largest deviation from the series %.3f %%", 100.0 * worst);
+    }
+
+    // Before the heat reaches the bottom or the source's edges, the centre of a large source
+    // rises as on a semi-infinite body: 2 q sqrt(t / (pi rho c k)).
+    void earlyRiseFollowsSemiInfiniteLimit_data() {
+        QTest::addColumn<Solid>("top");
+        QTest::addColumn<double>("startTime");
+        QTest::newRow("silicon from 1 us") << Solid{kSiliconK, kSiliconC, 0.05} << 1e-6;
+        QTest::newRow("GaAs from 0.1 us") << Solid{kGaAsK, kGaAsC, 0.05} << 1e-7;
+    }
+    void earlyRiseFollowsSemiInfiniteLimit() {
+        QFETCH(Solid, top);
+        QFETCH(double, startTime);
+        const Solids layers{top, {kCopperK, kCopperC, 0.2}};
+        const exact::Stack stack = ChannelStack(0.6, 0.6, 0.4, 0.4, layers);
+        exact::TransientOptions options = FastOptions();
+        options.StartTime = startTime;
+        const exact::TransientResult result = Solved(stack, layers, options);
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        QCOMPARE(result.TimeS.front(), startTime);
+        const double diffusivity = top.Conductivity / (top.HeatCapacity * kJPerCm3);
+        // The reach sqrt(alpha t) stays under a fifth of the layer and of the source's half.
+        const double lastTime = std::pow(0.2 * top.Thickness, 2) / diffusivity;
+        const double flux = stack.Power / 0.16;
+        int compared = 0;
+        for (std::size_t n = 0; n < result.TimeS.size() && result.TimeS[n] <= lastTime; ++n) {
+            const double t = result.TimeS[n];
+            const double exact =
+                2.0 * flux * std::sqrt(t / (M_PI * top.HeatCapacity * kJPerCm3 * top.Conductivity));
+            VERIFY_NEAR(result.ZthPeak[n] * stack.Power, exact, 0.01 * exact);
+            ++compared;
+        }
+        QVERIFY(compared >= 10);
+    }
+
+    void matchesLaplaceFluxChannel_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<double>("sourceWidth");
+        QTest::addColumn<double>("sourceLength");
+        QTest::addColumn<Solids>("layers");
+        QTest::newRow("silicon on copper, square source")
+            << 1.0 << 1.0 << 0.2 << 0.2
+            << Solids{{kSiliconK, kSiliconC, 0.05}, {kCopperK, kCopperC, 0.2}};
+        QTest::newRow("GaAs on solder on copper, rectangular source")
+            << 0.8 << 0.6 << 0.3 << 0.1
+            << Solids{
+                   {kGaAsK, kGaAsC, 0.02}, {kSolderK, kSolderC, 0.005}, {kCopperK, kCopperC, 0.15}};
+    }
+    void matchesLaplaceFluxChannel() {
+        QFETCH(double, width);
+        QFETCH(double, length);
+        QFETCH(double, sourceWidth);
+        QFETCH(double, sourceLength);
+        QFETCH(Solids, layers);
+        const exact::Stack stack = ChannelStack(width, length, sourceWidth, sourceLength, layers);
+        const exact::TransientResult result = Solved(stack, layers);
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        const laplace_flux_channel::Channel channel = LaplaceChannel(stack, layers);
+        const std::vector<std::size_t> picked = SpreadTimes(result.TimeS, 1e-5, 8);
+        QVERIFY(picked.size() >= 8);
+        for (const std::size_t n : picked) {
+            const double t = result.TimeS[n];
+            const double average = laplace_flux_channel::Rise(channel, t, false, 150) / stack.Power;
+            qInfo("t %.3g s: Zth %.5f K/W, series %.5f K/W", t, result.ZthAverage[n], average);
+            VERIFY_NEAR(result.ZthAverage[n], average, 0.01 * average);
+            // The series at the centre converges slowly while the heat is near the face.
+            if (t < 1e-3) continue;
+            const double centre = laplace_flux_channel::Rise(channel, t, true, 150) / stack.Power;
+            VERIFY_NEAR(result.ZthPeak[n], centre, 0.01 * centre);
+        }
+    }
+
+    // The curve must end on the steady 3-D check of the same model, K(T) included.
+    void steadyEndMatchesExactCheck_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("power die, silicon K(T)") << 0;
+        QTest::newRow("stepped spreader, constant K") << 1;
+    }
+    void steadyEndMatchesExactCheck() {
+        QFETCH(int, which);
+        const exact_stacks::Case c = which == 0 ? exact_stacks::ThreeLayerCase() : SteppedCase();
+        const exact::TransientResult result =
+            RunOn(c, which == 0 ? ThreeLayerCapacities() : SteppedCapacities());
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        const exact::ExactResult check = exact::RunExactCheck(c.Model, c.Table);
+        QCOMPARE(check.Status, exact::ExactStatus::Ok);
+        qInfo("steady Zth average %.5f K/W (check %.5f), peak %.5f K/W (check %.5f)",
+              result.SteadyZthAverage, check.AverageResistance, result.SteadyZthPeak,
+              check.PeakResistance);
+        VERIFY_NEAR(result.SteadyZthAverage, check.AverageResistance,
+                    0.005 * check.AverageResistance);
+        VERIFY_NEAR(result.SteadyZthPeak, check.PeakResistance, 0.005 * check.PeakResistance);
+        VERIFY_NEAR(result.ZthAverage.back(), check.AverageResistance,
+                    0.005 * check.AverageResistance);
+        VERIFY_NEAR(result.ZthPeak.back(), check.PeakResistance, 0.005 * check.PeakResistance);
+    }
+
+    // The curve starts at the start time, has at least 10 points in every decade and ends once
+    // both rises are within 0.1 % of their steady values, not before.
+    void curveCoversStartToSettled_data() {
+        QTest::addColumn<double>("startTime");
+        QTest::newRow("from 1 us") << 1e-6;
+        QTest::newRow("from 10 ns") << 1e-8;
+    }
+    void curveCoversStartToSettled() {
+        QFETCH(double, startTime);
+        const exact_stacks::Case c = SteppedCase();
+        exact::TransientOptions options = FastOptions();
+        options.StartTime = startTime;
+        const exact::TransientResult result =
+            exact::RunTransient(c.Model, c.Table, LookupOf(SteppedCapacities()), options);
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        QCOMPARE(result.TimeS.front(), startTime);
+        QCOMPARE(result.ZthAverage.size(), result.TimeS.size());
+        QCOMPARE(result.ZthPeak.size(), result.TimeS.size());
+        for (std::size_t n = 1; n < result.TimeS.size(); ++n) {
+            QVERIFY(result.TimeS[n] > result.TimeS[n - 1]);
+            // Ten points per decade: no gap wider than a tenth of a decade.
+            QVERIFY(std::log10(result.TimeS[n] / result.TimeS[n - 1]) <= 0.1);
+            QVERIFY(result.ZthPeak[n] >= result.ZthAverage[n]);
+        }
+        const auto settled = [&](std::size_t n) {
+            return std::fabs(result.ZthAverage[n] / result.SteadyZthAverage - 1.0) <= 1e-3 &&
+                   std::fabs(result.ZthPeak[n] / result.SteadyZthPeak - 1.0) <= 1e-3;
+        };
+        QVERIFY(settled(result.TimeS.size() - 1));
+        QVERIFY(!settled(result.TimeS.size() - 2));
+    }
+
+    // Heat put in by the source is either held in the stack or has flowed into the base.
+    void energyIsConserved_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("power die, silicon K(T)") << 0;
+        QTest::newRow("stepped spreader, constant K") << 1;
+    }
+    void energyIsConserved() {
+        QFETCH(int, which);
+        const exact_stacks::Case c = which == 0 ? exact_stacks::ThreeLayerCase() : SteppedCase();
+        const exact::TransientResult result =
+            RunOn(c, which == 0 ? ThreeLayerCapacities() : SteppedCapacities());
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        const double power = c.Model.PowerDissipation;
+        // Before the start time next to nothing has reached the base.
+        double conducted = result.BaseFlowW.front() * result.TimeS.front();
+        for (std::size_t n = 0; n < result.TimeS.size(); ++n) {
+            if (n > 0) {
+                conducted += 0.5 * (result.BaseFlowW[n] + result.BaseFlowW[n - 1]) *
+                             (result.TimeS[n] - result.TimeS[n - 1]);
+            }
+            const double injected = power * result.TimeS[n];
+            VERIFY_NEAR(result.StoredJ[n] + conducted, injected, 0.005 * injected);
+        }
+    }
+
+    // A layer whose material has no usable heat capacity stops the transient with the layer,
+    // the material and the file to put it in named; nothing is computed from a guess.
+    void missingHeatCapacityIsNamed_data() {
+        QTest::addColumn<HeatCapacityMap>("capacities");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("absent") << HeatCapacityMap{{1, kSiliconC}, {3, kCopperC}}
+                                << QStringLiteral(
+                                       "Layer 2 (Material 2, material 2) has no heat "
+                                       "capacity: add its density and specific heat "
+                                       "to Materials/matheat.csv.");
+        QTest::newRow("zero") << HeatCapacityMap{{1, kSiliconC}, {2, kSolderC}, {3, 0.0}}
+                              << QStringLiteral(
+                                     "Layer 3 (Material 3, material 3) has a heat "
+                                     "capacity of 0 J/m3-K, which is not a positive "
+                                     "number: correct it in Materials/matheat.csv.");
+        QTest::newRow("negative") << HeatCapacityMap{{1, -2.0}, {2, kSolderC}, {3, kCopperC}}
+                                  << QStringLiteral(
+                                         "Layer 1 (Material 1, material 1) has a heat "
+                                         "capacity of -2 J/m3-K, which is not a "
+                                         "positive number: correct it in "
+                                         "Materials/matheat.csv.");
+    }
+    void missingHeatCapacityIsNamed() {
+        QFETCH(HeatCapacityMap, capacities);
+        QFETCH(QString, expected);
+        const exact::TransientResult result = RunOn(exact_stacks::ThreeLayerCase(), capacities);
+        QCOMPARE(result.Status, exact::TransientStatus::NotAvailable);
+        QCOMPARE(QString::fromStdString(result.Message), expected);
+        QVERIFY(result.TimeS.empty());
+    }
+
+    // What the steady check refuses, the transient refuses with the same words.
+    void unavailableModelIsRefused() {
+        exact_stacks::Case c = exact_stacks::ThreeLayerCase();
+        c.Model.PowerDissipation = 0.0f;
+        const exact::TransientResult result = RunOn(c, ThreeLayerCapacities());
+        QCOMPARE(result.Status, exact::TransientStatus::NotAvailable);
+        const exact::ExactResult check = exact::RunExactCheck(c.Model, c.Table);
+        QCOMPARE(result.Message, check.Message);
+    }
+
+    void cancelStopsTheTransient_data() {
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("before it starts") << QString();
+        QTest::newRow("during the steady state") << QStringLiteral("Steady state");
+        QTest::newRow("during the time steps") << QStringLiteral("Time steps");
+    }
+    void cancelStopsTheTransient() {
+        QFETCH(QString, stage);
+        std::atomic<bool> cancel{stage.isEmpty()};
+        double lastFraction = -1.0;
+        exact::CheckHooks hooks;
+        hooks.Cancel = &cancel;
+        hooks.Progress = [&](double fraction, std::string_view text) {
+            QVERIFY(fraction >= lastFraction && fraction <= 1.0);
+            lastFraction = fraction;
+            if (QString::fromUtf8(text.data(), static_cast<int>(text.size())) == stage) {
+                cancel = true;
+            }
+        };
+        const exact::TransientResult result =
+            RunOn(exact_stacks::ThreeLayerCase(), ThreeLayerCapacities(), hooks);
+        QCOMPARE(result.Status, exact::TransientStatus::Cancelled);
+        QVERIFY(result.TimeS.empty());
+        QVERIFY(lastFraction < 1.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransient)
+#include "test_transient.moc"
