@@ -12,7 +12,7 @@ namespace {
 constexpr double kCellsPerReach = 2.0;
 // ... and cells grow by this share of their distance from the face, as the reach grows with
 // the time it takes to get there.
-constexpr double kGrowth = 0.3;
+constexpr double kGrowth = 0.5;
 // The lateral cells at the source's edge are sized for the reach at this many times the start.
 constexpr double kLateralTimeShare = 100.0;
 
@@ -42,18 +42,26 @@ std::vector<int> LayerOfEveryRow(const Stack& stack, const std::vector<double>& 
     return layers;
 }
 
-// Faces from `points` (increasing, ends included) graded from the cell sizes `faces` has at
-// each, and smaller than `edgeSize` at `edge`.
-std::vector<double> Regraded(const std::vector<double>& faces, std::vector<double> points,
-                             double edge, double edgeSize, int minCells) {
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
-    AxisPlan plan{points, {}, kGrowth, minCells};
-    for (const double point : points) {
-        const double size = CellAt(faces, point);
-        plan.FineSizes.push_back(point == edge ? std::min(size, edgeSize) : size);
-    }
-    return GradedFaces(plan);
+std::size_t NearestFace(const std::vector<double>& faces, double position) {
+    const auto nearest = std::min_element(faces.begin(), faces.end(), [&](double a, double b) {
+        return std::fabs(a - position) < std::fabs(b - position);
+    });
+    return static_cast<std::size_t>(nearest - faces.begin());
+}
+
+// `faces` with those between the faces at `from` and `to` graded anew from the sizes given
+// there; the rest stay as the steady grid has them.
+std::vector<double> Spliced(const std::vector<double>& faces, double from, double to,
+                            double sizeFrom, double sizeTo, int minCells) {
+    const std::size_t first = NearestFace(faces, from);
+    const std::size_t last = NearestFace(faces, to);
+    const AxisPlan plan{{faces[first], faces[last]}, {sizeFrom, sizeTo}, kGrowth, minCells};
+    const std::vector<double> segment = GradedFaces(plan);
+    std::vector<double> spliced(faces.begin(), faces.begin() + static_cast<std::ptrdiff_t>(first));
+    spliced.insert(spliced.end(), segment.begin(), segment.end());
+    spliced.insert(spliced.end(), faces.begin() + static_cast<std::ptrdiff_t>(last) + 1,
+                   faces.end());
+    return spliced;
 }
 
 // Where the source is smaller than layer 1, the heat spreads sideways from its edge, and the
@@ -64,9 +72,15 @@ std::vector<double> LateralFaces(const std::vector<double>& faces,
                                  const std::vector<double>& layerEdges, double sourceEdge,
                                  double size) {
     if (sourceEdge >= layerEdges.front()) return faces;
-    std::vector<double> points{faces.front(), faces.back(), sourceEdge};
-    for (const double edge : layerEdges) points.push_back(edge);
-    return Regraded(faces, points, sourceEdge, size, 2);
+    double below = faces.front();
+    double above = faces.back();
+    for (const double edge : layerEdges) {
+        if (edge > sourceEdge) above = std::min(above, edge);
+    }
+    const double edgeSize = std::min(size, CellAt(faces, sourceEdge));
+    const std::vector<double> inner =
+        Spliced(faces, below, sourceEdge, CellAt(faces, below), edgeSize, 2);
+    return Spliced(inner, sourceEdge, above, edgeSize, CellAt(inner, above), 2);
 }
 
 }  // namespace
@@ -77,10 +91,9 @@ Grid TransientGrid(const Stack& stack, const std::vector<double>& heatCapacity,
     const StackLayer& top = stack.Layers.front();
     const double diffusivity = top.Conductivity(stack.BaseTempK) / heatCapacity.front();
     const double size = std::sqrt(diffusivity * options.StartTime) / kCellsPerReach;
-    std::vector<double> interfaces{0.0};
-    for (const StackLayer& layer : stack.Layers)
-        interfaces.push_back(interfaces.back() + layer.Thickness);
-    grid.Z = Regraded(grid.Z, interfaces, 0.0, size, options.Steady.MinCellsPerLayer);
+    const double firstInterface = top.Thickness;
+    grid.Z = Spliced(grid.Z, 0.0, firstInterface, std::min(size, CellAt(grid.Z, 0.0)),
+                     CellAt(grid.Z, firstInterface), options.Steady.MinCellsPerLayer);
     grid.LayerOfRow = LayerOfEveryRow(stack, grid.Z);
     const double lateralSize = size * std::sqrt(kLateralTimeShare);
     grid.X = LateralFaces(grid.X, grid.LayerHalfWidth, grid.SourceHalfWidth, lateralSize);
