@@ -15,13 +15,15 @@ ExactCheckRun::~ExactCheckRun() {
     thread_->wait();
 }
 
-bool ExactCheckRun::Start(const Model& model, const MaterialTable& table) {
+bool ExactCheckRun::Start(const Model& model, const MaterialTable& table,
+                          const exact::ExactOptions& options) {
     if (IsRunning()) return false;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     result_ = std::make_shared<exact::ExactResult>();
     // The thread owns its copies; the shared cancel flag and result outlive whichever side
     // lets go of them last.
-    thread_.reset(QThread::create([this, model, table, cancel = cancel_, result = result_] {
+    thread_.reset(QThread::create([this, model, table, options, cancel = cancel_,
+                                   result = result_] {
         exact::CheckHooks hooks;
         hooks.Cancel = cancel.get();
         hooks.Progress = [this](double fraction, std::string_view stage) {
@@ -31,7 +33,7 @@ bool ExactCheckRun::Start(const Model& model, const MaterialTable& table) {
                 this, [this, fraction, text] { emit progressed(fraction, text); },
                 Qt::QueuedConnection);
         };
-        *result = exact::RunExactCheck(model, table, {}, hooks);
+        *result = exact::RunExactCheck(model, table, options, hooks);
     }));
     connect(thread_.get(), &QThread::finished, this, &ExactCheckRun::Finish);
     thread_->start();

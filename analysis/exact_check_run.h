@@ -8,6 +8,7 @@
 
 #include "core/material_table.h"
 #include "core/model.h"
+#include "exact/exact_options.h"
 #include "exact/exact_result.h"
 
 class QThread;
@@ -27,7 +28,8 @@ public:
     ~ExactCheckRun() override;
 
     // False, and nothing starts, while a check runs.
-    bool Start(const Model& model, const MaterialTable& table);
+    bool Start(const Model& model, const MaterialTable& table,
+               const exact::ExactOptions& options = {});
     bool IsRunning() const { return thread_ != nullptr; }
     // Asks the running check to stop; it ends within one multigrid cycle and reports
     // Cancelled.

@@ -53,8 +53,34 @@ QString EstimateText(const exact::ExactResult& r, const DecimalDigitsTable& digi
 QString EstimateErrorText(const exact::ExactResult& r) {
     if (!r.EstimateErrorPercent) return kNone;
     const double error = *r.EstimateErrorPercent;
-    return SignedPercent(error) + QStringLiteral(" % of the 3-D rise") +
+    return (r.EstimateWithSinkTempC ? QStringLiteral("with the sink: ") : QString()) +
+           SignedPercent(error) + QStringLiteral(" % of the 3-D rise") +
            (error < 0.0 ? QStringLiteral(": optimistic") : QStringLiteral(": pessimistic"));
+}
+
+QString BaseText(const exact::ExactResult& r, const DecimalDigitsTable& digits) {
+    const QString ambient = Degrees(r.BaseTempC, digits);
+    if (!r.SinkResistance || !r.SinkHeatTransfer) {
+        return QStringLiteral("isothermal at ") + ambient;
+    }
+    return QStringLiteral("h = %1 W/m\u00B2\u00B7K to ")
+               .arg(Text(FormatDecimals(*r.SinkHeatTransfer, 1))) +
+           ambient + QStringLiteral(", a heat sink of ") + Resistance(*r.SinkResistance, digits);
+}
+
+QString EstimateWithSinkText(const exact::ExactResult& r, const DecimalDigitsTable& digits) {
+    if (!r.EstimateWithSinkTempC) {
+        return r.SinkResistance ? QStringLiteral("no result") : kNone;
+    }
+    return Degrees(*r.EstimateWithSinkTempC, digits) +
+           QStringLiteral(": the estimate with the heat sink's resistance in series");
+}
+
+QString HeatedAreaText(const exact::ExactResult& r) {
+    if (!r.SourceClipped) return QStringLiteral("the whole device");
+    return QStringLiteral(
+        "clipped: the device is larger than layer 1, so the 3-D check heats only where they "
+        "meet, at the full power, while the estimate takes the whole device");
 }
 
 QString AngleText(const exact::ExactResult& r) {
@@ -88,8 +114,11 @@ std::vector<ExactNumberRow> ExactNumberCaptions() {
         {QStringLiteral("ValPeakSource"), QStringLiteral("Peak source temperature"), {}},
         {QStringLiteral("ValAverageResistance"), QStringLiteral("Resistance, average"), {}},
         {QStringLiteral("ValPeakResistance"), QStringLiteral("Resistance, peak"), {}},
+        {QStringLiteral("ValBase"), QStringLiteral("Base"), {}},
         {QStringLiteral("ValEstimate"), QStringLiteral("Spreading-angle estimate"), {}},
+        {QStringLiteral("ValEstimateWithSink"), QStringLiteral("Estimate + heat sink"), {}},
         {QStringLiteral("ValEstimateError"), QStringLiteral("Estimate's error"), {}},
+        {QStringLiteral("ValHeatedArea"), QStringLiteral("Heated area"), {}},
         {QStringLiteral("ValEquivalentAngle"), QStringLiteral("Equivalent angle"), {}},
         {QStringLiteral("ValDiscretisation"), QStringLiteral("Discretisation error"), {}},
         {QStringLiteral("ValGrid"), QStringLiteral("Grid"), {}},
@@ -103,8 +132,11 @@ std::vector<ExactNumberRow> ExactNumberRows(const exact::ExactResult& r,
         WithError(r.PeakSourceTempC, r.PeakErrorK, digits),
         Resistance(r.AverageResistance, digits),
         Resistance(r.PeakResistance, digits),
+        BaseText(r, digits),
         EstimateText(r, digits),
+        EstimateWithSinkText(r, digits),
         EstimateErrorText(r),
+        HeatedAreaText(r),
         AngleText(r),
         Text(FormatDecimals(r.AverageErrorPercent, kPercentDecimals)) +
             QStringLiteral(" % of the average rise (estimated from two grids)"),

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -69,6 +70,7 @@ void ExactCheckWindow::BuildControls() {
     middle->addWidget(BuildPictures(), 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(BuildBase());
     layout->addWidget(status_);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
@@ -147,6 +149,8 @@ void ExactCheckWindow::Wire() {
     connect(extent_, &QComboBox::currentIndexChanged, this, [this] {
         section_->SetExtent(static_cast<SectionExtent>(extent_->currentData().toInt()));
     });
+    connect(baseKind_, &QComboBox::currentIndexChanged, this, &ExactCheckWindow::ChangeBase);
+    connect(baseValue_, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeBase);
     connect(run_, &ExactCheckRun::progressed, this, &ExactCheckWindow::ShowProgress);
     connect(run_, &ExactCheckRun::finished, this, &ExactCheckWindow::TakeResult);
 }

@@ -10,6 +10,7 @@
 
 #include "core/material_table.h"
 #include "core/model.h"
+#include "exact/base_condition.h"
 #include "exact/exact_result.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
@@ -17,6 +18,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -67,7 +69,14 @@ private:
     QWidget* BuildNumbers();
     QWidget* BuildPictures();
     QWidget* BuildButtons();
+    QWidget* BuildBase();
     void Wire();
+
+    // The base condition as typed; nothing, with baseError_ saying why, when the value is no
+    // positive number.
+    std::optional<exact::BaseCondition> ReadBase();
+    void ShowBaseChoice();
+    void ChangeBase();
 
     // The check.
     void ShowProgress(double fraction, const QString& stage);
@@ -99,6 +108,8 @@ private:
     // Cancel was pressed for the running check, or the last check ended cancelled.
     bool cancelled_ = false;
     QString stage_;
+    // Why Compute refused the base value; empty once it is changed.
+    QString baseError_;
 
     QPushButton* computeButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
@@ -107,6 +118,9 @@ private:
     QGroupBox* numbers_ = nullptr;
     std::vector<QLabel*> values_;
     QTableWidget* layers_ = nullptr;
+    QComboBox* baseKind_ = nullptr;
+    QLineEdit* baseValue_ = nullptr;
+    QLabel* baseUnit_ = nullptr;
     QComboBox* extent_ = nullptr;
     ExactPictureView* section_ = nullptr;
     ExactPictureView* profile_ = nullptr;

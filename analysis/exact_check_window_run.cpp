@@ -9,8 +9,15 @@ namespace strativex {
 
 void ExactCheckWindow::Compute() {
     if (run_->IsRunning() || !commitEdits_()) return;
+    const std::optional<exact::BaseCondition> base = ReadBase();
+    if (!base) {
+        ShowState();
+        return;
+    }
+    exact::ExactOptions options;
+    options.Base = *base;
     runModel_ = state_.model;
-    if (!run_->Start(runModel_, state_.materials)) return;
+    if (!run_->Start(runModel_, state_.materials, options)) return;
     runUpToDate_ = true;
     cancelled_ = false;
     stage_ = tr("Starting");

@@ -21,6 +21,7 @@ bool ExactCheckWindow::HasPictures() const {
 }
 
 QString ExactCheckWindow::StatusText() const {
+    if (!baseError_.isEmpty() && !IsComputing()) return baseError_;
     if (IsComputing()) {
         if (cancelled_) return tr("Cancelling...");
         QString text = stage_ + QStringLiteral("...");
@@ -62,7 +63,8 @@ void ExactCheckWindow::ShowState() {
     progress_->setTextVisible(computing);
     const bool fresh = shown_ && shownUpToDate_;
     const bool warning =
-        !computing && shown_ && (!shownUpToDate_ || shown_->Status != exact::ExactStatus::Ok);
+        !computing && ((shown_ && (!shownUpToDate_ || shown_->Status != exact::ExactStatus::Ok)) ||
+                       !baseError_.isEmpty());
     status_->setText(StatusText());
     status_->setStyleSheet(warning ? kWarningStyle : QString());
     copyButton_->setEnabled(HasPictures() && fresh);

@@ -17,11 +17,12 @@ std::vector<std::size_t> ExactPointIndices(std::size_t pointCount, int count) {
 
 ExactPointOutcome CheckSweepPoint(const Model& model, const MaterialTable& table,
                                   const SweepRequest& request, std::size_t index, float value,
-                                  const exact::CheckHooks& hooks) {
+                                  const exact::CheckHooks& hooks,
+                                  const exact::ExactOptions& options) {
     Model copy = model;
     const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
     ApplySweepValue(copy, request.Quantity, layer, value);
-    const exact::ExactResult result = exact::RunExactCheck(copy, table, {}, hooks);
+    const exact::ExactResult result = exact::RunExactCheck(copy, table, options, hooks);
     ExactPointOutcome outcome;
     outcome.Point.Index = index;
     outcome.Status = result.Status;

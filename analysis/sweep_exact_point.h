@@ -23,10 +23,11 @@ struct ExactPointOutcome {
     std::string Message;  // why there is no result
 };
 
-// The check of the model with the point's value stored as the sweep stores it; the model is
-// not changed.
+// The check of the model with the point's value stored as the sweep stores it, on the base
+// the options give; the model is not changed.
 ExactPointOutcome CheckSweepPoint(const Model& model, const MaterialTable& table,
                                   const SweepRequest& request, std::size_t index, float value,
-                                  const exact::CheckHooks& hooks = {});
+                                  const exact::CheckHooks& hooks = {},
+                                  const exact::ExactOptions& options = {});
 
 }  // namespace strativex

@@ -1,5 +1,6 @@
 #include "cli/calc_options.h"
 
+#include "cli/base_options.h"
 #include "cli/sweep_options.h"
 
 namespace strativex {
@@ -76,12 +77,18 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         OptionValue option = SplitOption(arg);
         if (option.Name != "--materials" && option.Name != "--format" &&
             option.Name != "--report-pdf" && option.Name != "--prefs" && option.Name != "--sweep" &&
-            option.Name != "--layer") {
+            option.Name != "--layer" && !IsBaseOption(option.Name)) {
             return UsageError("unknown option '" + arg + "'");
         }
         if (!option.Value) {
             if (i + 1 == args.size()) return UsageError(option.Name + " needs a value");
             option.Value = args[++i];
+        }
+        if (IsBaseOption(option.Name)) {
+            if (const auto error = ApplyBaseOption(options.Base, option.Name, *option.Value)) {
+                return UsageError(*error);
+            }
+            continue;
         }
         if (option.Name == "--sweep" || option.Name == "--layer") {
             (option.Name == "--sweep" ? sweep.Definition : sweep.Layer) = *option.Value;
@@ -96,6 +103,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         return UsageError("--report-pdf takes exactly one model file");
     }
     if (const auto error = ApplySweepArguments(options, sweep)) return UsageError(*error);
+    if (!options.Base.IsIsothermal()) {
+        if (options.Sweep) return UsageError("--base-h and --sink-r cannot be used with --sweep");
+        // The base condition means nothing but to the 3-D check.
+        options.Exact = true;
+    }
     if (options.Exact && options.Sweep) return UsageError("--exact cannot be used with --sweep");
     return parsed;
 }

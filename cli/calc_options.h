@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/sweep.h"
+#include "exact/base_condition.h"
 
 namespace strativex {
 
@@ -19,8 +20,9 @@ struct CalcOptions {
     std::optional<std::string> PrefsPath;
     // Instead of the results, the one model's results as one of its values is swept.
     std::optional<SweepRequest> Sweep;
-    // Beside the results, the 3-D check of every model.
+    // Beside the results, the 3-D check of every model, with this base.
     bool Exact = false;
+    exact::BaseCondition Base;
 };
 
 struct ParsedArguments {

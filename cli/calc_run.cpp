@@ -91,8 +91,8 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
         RecalculateModel(loaded.Data, table);
         resultMissing = resultMissing || FirstLayerWithoutResult(loaded.Data).has_value();
         if (options.Exact) {
-            loaded.Exact =
-                ExactCheckForReport(loaded.Data, table, options.ReportPdfPath.has_value());
+            loaded.Exact = ExactCheckForReport(loaded.Data, table,
+                                               options.ReportPdfPath.has_value(), options.Base);
             resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
         }
         models.push_back(std::move(loaded));

@@ -39,6 +39,25 @@ std::optional<std::string> ReasonLayer(const exact::ExactResult& result) {
     return std::to_string(result.Unavailable->Layer);
 }
 
+std::string_view BaseKindName(exact::BaseKind kind) {
+    switch (kind) {
+        case exact::BaseKind::Isothermal:
+            break;
+        case exact::BaseKind::HeatTransfer:
+            return "heat_transfer";
+        case exact::BaseKind::SinkResistance:
+            return "sink_resistance";
+    }
+    return "isothermal";
+}
+
+// The value the user gave stands even where the check has no result; the other is derived.
+std::optional<std::string> BaseValue(const exact::ExactResult& result, exact::BaseKind kind,
+                                     const std::optional<double>& derived) {
+    if (result.Base.Kind == kind) return ShortestText(result.Base.Value);
+    return Number(result, derived);
+}
+
 }  // namespace
 
 std::string_view ExactStatusName(exact::ExactStatus status) {
@@ -69,11 +88,23 @@ std::vector<OutputCell> ExactModelCells(const exact::ExactResult& r) {
         {"peak_error_k", Number(r, r.PeakErrorK)},
         {"avg_error_percent", Number(r, r.AverageErrorPercent)},
         {"estimate_source_temp_c", Number(r, r.EstimateSourceTempC)},
+        {"estimate_with_sink_temp_c", Number(r, r.EstimateWithSinkTempC)},
         {"estimate_error_percent", Number(r, r.EstimateErrorPercent)},
         {"equivalent_angle_deg", Number(r, r.EquivalentAngleDeg)},
         {"cells", Count(r, r.Cells)},
         {"iterations", Count(r, static_cast<std::size_t>(r.SolverIterations))},
         {"seconds", Number(r, r.Seconds)},
+        {"source_clipped",
+         failed ? std::nullopt : std::optional<std::string>(r.SourceClipped ? "true" : "false")},
+    };
+}
+
+std::vector<OutputCell> ExactBaseCells(const exact::ExactResult& result) {
+    return {
+        {"kind", std::string(BaseKindName(result.Base.Kind)), true},
+        {"h_w_per_m2k", BaseValue(result, exact::BaseKind::HeatTransfer, result.SinkHeatTransfer)},
+        {"sink_r_k_per_w",
+         BaseValue(result, exact::BaseKind::SinkResistance, result.SinkResistance)},
     };
 }
 

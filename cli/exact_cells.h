@@ -17,6 +17,10 @@ std::string_view ExactStatusName(exact::ExactStatus status);
 // the estimate, the equivalent angle and the grid's size and work. Numbers read back to the
 // same double.
 std::vector<OutputCell> ExactModelCells(const exact::ExactResult& result);
+// The base the check was computed with: kind ("isothermal", "heat_transfer" or
+// "sink_resistance"), the value given, and with a heat sink both its heat transfer coefficient
+// and its resistance.
+std::vector<OutputCell> ExactBaseCells(const exact::ExactResult& result);
 // Layer `index` (1 = under the heat source): its top temperature and that one's error.
 std::vector<OutputCell> ExactLayerCells(const exact::ExactResult& result, int index);
 

@@ -16,6 +16,10 @@ std::string Column(const OutputCell& cell) {
     return "exact_" + cell.Name;
 }
 
+std::string BaseColumn(const OutputCell& cell) {
+    return "exact_base_" + cell.Name;
+}
+
 std::string Field(const OutputCell& cell) {
     return CsvField(cell.Value.value_or(""));
 }
@@ -24,11 +28,13 @@ std::string Field(const OutputCell& cell) {
 
 std::string ExactCsvHeader() {
     const exact::ExactResult none;
-    return Joined(ExactModelCells(none), Column) + Joined(ExactLayerCells(none, 1), Column);
+    return Joined(ExactModelCells(none), Column) + Joined(ExactBaseCells(none), BaseColumn) +
+           Joined(ExactLayerCells(none, 1), Column);
 }
 
 std::string ExactCsvFields(const exact::ExactResult& result, int index) {
-    return Joined(ExactModelCells(result), Field) + Joined(ExactLayerCells(result, index), Field);
+    return Joined(ExactModelCells(result), Field) + Joined(ExactBaseCells(result), Field) +
+           Joined(ExactLayerCells(result, index), Field);
 }
 
 }  // namespace strativex

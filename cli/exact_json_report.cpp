@@ -23,8 +23,10 @@ std::string ExactJson(const exact::ExactResult& result, int layerCount, int inde
         layer.Add("index", std::to_string(i));
         layers.push_back(AddCells(layer, ExactLayerCells(result, i)).Text());
     }
+    JsonObject base(indent + 2);
     JsonObject object(indent);
     return AddCells(object, ExactModelCells(result))
+        .Add("base", AddCells(base, ExactBaseCells(result)).Text())
         .Add("layers", JsonArray(layers, indent + 2))
         .Text();
 }

@@ -5,8 +5,10 @@
 namespace strativex {
 
 exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
-                                       bool keepPictures) {
-    exact::ExactResult result = exact::RunExactCheck(model, table);
+                                       bool keepPictures, const exact::BaseCondition& base) {
+    exact::ExactOptions options;
+    options.Base = base;
+    exact::ExactResult result = exact::RunExactCheck(model, table, options);
     result.Field = {};
     if (keepPictures) return result;
     result.Section = {};

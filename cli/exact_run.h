@@ -10,7 +10,7 @@ namespace strativex {
 // without the pictures unless the PDF report will draw them; they hold megabytes that a report
 // of many models should not keep.
 exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
-                                       bool keepPictures);
+                                       bool keepPictures, const exact::BaseCondition& base = {});
 
 // Whether the check gave no numbers: not available or not settled.
 bool ExactCheckFailed(const exact::ExactResult& result);

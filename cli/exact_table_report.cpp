@@ -28,10 +28,33 @@ std::string Resistance(double value) {
     return FormatValue(value, kResistanceSlot, kDefaultDecimalDigits) + " C/W";
 }
 
+std::string ErrorText(const exact::ExactResult& r) {
+    return FormatDecimals(*r.EstimateErrorPercent, kPercentDecimals) + " % from the 3-D average";
+}
+
 std::string EstimateText(const exact::ExactResult& r) {
     if (!r.EstimateSourceTempC || !r.EstimateErrorPercent) return "n/a (no result)";
-    return Temperature(*r.EstimateSourceTempC) + ", " +
-           FormatDecimals(*r.EstimateErrorPercent, kPercentDecimals) + " % from the 3-D average";
+    if (r.EstimateWithSinkTempC) return Temperature(*r.EstimateSourceTempC) + " (isothermal base)";
+    return Temperature(*r.EstimateSourceTempC) + ", " + ErrorText(r);
+}
+
+std::string BaseLine(const exact::ExactResult& r) {
+    if (!r.SinkResistance || !r.SinkHeatTransfer) return "";
+    return Line("Base", exact::BaseConditionText(r.Base) + " to " + Temperature(r.BaseTempC) +
+                            " (h = " + FormatDecimals(*r.SinkHeatTransfer, 1) + " W/m2-K, " +
+                            Resistance(*r.SinkResistance) + ")");
+}
+
+std::string SinkEstimateLine(const exact::ExactResult& r) {
+    if (!r.EstimateWithSinkTempC || !r.EstimateErrorPercent) return "";
+    return Line("Estimate + sink", Temperature(*r.EstimateWithSinkTempC) + ", " + ErrorText(r));
+}
+
+std::string ClippedLine(const exact::ExactResult& r) {
+    if (!r.SourceClipped) return "";
+    return Line("Note",
+                "the device is larger than layer 1: the 3-D check heats only where they "
+                "meet, the estimate the whole device");
 }
 
 std::string AngleText(const exact::ExactResult& r) {
@@ -64,9 +87,9 @@ std::string ExactTableLines(const exact::ExactResult& r, const Model& model) {
            Line("Average source temp", WithError(r.AverageSourceTempC, r.AverageErrorK)) +
            Line("Peak source temp", WithError(r.PeakSourceTempC, r.PeakErrorK)) +
            Line("Average resistance", Resistance(r.AverageResistance)) +
-           Line("Peak resistance", Resistance(r.PeakResistance)) +
-           Line("Estimate", EstimateText(r)) + Line("Equivalent angle", AngleText(r)) +
-           LayerLines(r, model) +
+           Line("Peak resistance", Resistance(r.PeakResistance)) + BaseLine(r) +
+           Line("Estimate", EstimateText(r)) + SinkEstimateLine(r) + ClippedLine(r) +
+           Line("Equivalent angle", AngleText(r)) + LayerLines(r, model) +
            Line("Grid", std::to_string(r.Cells) + " cells, " + std::to_string(r.SolverIterations) +
                             " iterations, " + FormatDecimals(r.Seconds, 2) + " s");
 }

@@ -1,5 +1,7 @@
 #include "exact/conductances.h"
 
+#include <cmath>
+
 namespace strativex::exact {
 namespace {
 
@@ -46,7 +48,9 @@ Conductances AssembleConductances(const Grid& grid, const std::vector<double>& c
                     const double dzn = grid.Z[l + 2] - grid.Z[l + 1];
                     g.Gz[c] = Series(hz, 2.0 * conductivity[c + 1] * dx * dy / dzn);
                 } else {
-                    g.Base[c] = hz;
+                    g.Base[c] = std::isinf(grid.BaseHeatTransfer)
+                                    ? hz
+                                    : Series(hz, grid.BaseHeatTransfer * dx * dy);
                 }
             }
         }

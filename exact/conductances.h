@@ -8,7 +8,8 @@ namespace strativex::exact {
 
 // The finite-volume operator of one grid as conductances (W/K) between neighbouring cells,
 // indexed like the cells: Gx[c] joins cell c to its neighbour at i + 1, Gy at j + 1, Gz at
-// l + 1; Base joins a bottom cell to the isothermal base. Cells outside the body have none.
+// l + 1; Base joins a bottom cell to the base temperature, through the grid's heat transfer
+// coefficient where it has one. Cells outside the body have none.
 struct Conductances {
     int Nx = 0, Ny = 0, Nz = 0;
     std::vector<double> Gx, Gy, Gz, Base;

@@ -18,6 +18,7 @@ namespace {
 constexpr double kCoarseStart = 0.02;
 constexpr double kFineStart = 0.15;
 constexpr double kFineEnd = 0.95;
+constexpr double kSquareCmPerSquareMetre = 1e4;
 
 void Report(const CheckHooks& hooks, double fraction, std::string_view stage) {
     if (hooks.Progress) hooks.Progress(fraction, stage);
@@ -84,17 +85,33 @@ void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& coarse, co
     }
 }
 
-void FillComparison(const Model& model, const MaterialTable& table, ExactResult& result) {
+void FillSink(const Stack& stack, ExactResult& result) {
+    if (stack.HasIsothermalBase()) return;
+    result.SinkResistance = 1.0 / (stack.BaseHeatTransfer * stack.BottomArea());
+    result.SinkHeatTransfer = stack.BaseHeatTransfer * kSquareCmPerSquareMetre;
+}
+
+void FillComparison(const Model& model, const MaterialTable& table, const Stack& stack,
+                    ExactResult& result) {
     const SpreadingEstimate estimate = EstimateOf(model, table);
+    const double sinkRise = stack.Power * result.SinkResistance.value_or(0.0);
     result.EstimateSourceTempC = estimate.SourceTempC;
     result.EstimateResistance = estimate.Resistance;
-    result.EstimateLayerTopTempC = estimate.LayerTopTempC;
-    if (estimate.SourceTempC) {
-        const double exactRise = result.AverageSourceTempC - result.BaseTempC;
-        result.EstimateErrorPercent =
-            100.0 * (*estimate.SourceTempC - result.BaseTempC - exactRise) / exactRise;
+    for (const double top : estimate.LayerTopTempC) {
+        result.EstimateLayerTopTempC.push_back(top + sinkRise);
     }
-    result.EquivalentAngleDeg = EquivalentAngle(model, table, result.AverageSourceTempC);
+    if (estimate.SourceTempC) {
+        const double withSink = *estimate.SourceTempC + sinkRise;
+        if (result.SinkResistance) result.EstimateWithSinkTempC = withSink;
+        const double exactRise = result.AverageSourceTempC - result.BaseTempC;
+        result.EstimateErrorPercent = 100.0 * (withSink - result.BaseTempC - exactRise) / exactRise;
+    }
+    result.EquivalentAngleDeg = EquivalentAngle(model, table, result.AverageSourceTempC - sinkRise);
+}
+
+bool IsClipped(const Stack& stack) {
+    const StackLayer& first = stack.Layers.front();
+    return stack.SourceHalfWidth > first.HalfWidth || stack.SourceHalfLength > first.HalfLength;
 }
 
 void FillPictures(const Stack& stack, ExactResult& result) {
@@ -104,19 +121,18 @@ void FillPictures(const Stack& stack, ExactResult& result) {
     result.Outlines = LayerOutlines(result.Field, stack);
 }
 
-}  // namespace
-
-ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
-                          const ExactOptions& options, const CheckHooks& hooks) {
+ExactResult Check(const Model& model, const MaterialTable& table, const ExactOptions& options,
+                  const CheckHooks& hooks) {
     const auto started = std::chrono::steady_clock::now();
-    if (const auto unavailable = FindUnavailability(model, table)) {
+    if (const auto unavailable = FindUnavailability(model, table, options.Base)) {
         ExactResult result;
         result.Unavailable = unavailable;
-        result.Message = UnavailabilityText(*unavailable);
+        result.Message =
+            BaseConditionProblem(options.Base).value_or(UnavailabilityText(*unavailable));
         return result;
     }
     Report(hooks, 0.0, "Building the grid");
-    const Stack stack = StackOf(model, table);
+    const Stack stack = StackOf(model, table, options.Base);
     const Grid fine = BuildGrid(stack, options);
     const Grid coarse = HalvedGrid(fine);
 
@@ -140,7 +156,9 @@ ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
     if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
         return Stopped(SolveStatus::NotConverged);
     }
-    FillComparison(model, table, result);
+    FillSink(stack, result);
+    FillComparison(model, table, stack, result);
+    result.SourceClipped = IsClipped(stack);
     FillPictures(stack, result);
     result.Cells = fine.CellCount();
     result.SolverIterations = coarseSolution.SolverIterations + fineSolution.SolverIterations;
@@ -149,6 +167,15 @@ ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
     result.Seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     Report(hooks, 1.0, "Done");
+    return result;
+}
+
+}  // namespace
+
+ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
+                          const ExactOptions& options, const CheckHooks& hooks) {
+    ExactResult result = Check(model, table, options, hooks);
+    result.Base = options.Base;
     return result;
 }
 

@@ -19,10 +19,11 @@ struct CheckHooks {
 };
 
 // The steady 3-D conduction solution of the model's stack: the source as a uniform flux over
-// the device (where it meets layer 1), the bottom held at the isothermal temperature, every
-// other face adiabatic, K = A * T^B at the local temperature. The model and the table are read
-// at the start and again at the end, for the comparison with the estimate: a caller on another
-// thread than the one editing them passes copies. Neither is changed.
+// the device (where it meets layer 1), the bottom held at the isothermal temperature or
+// cooled towards it as options.Base says, every other face adiabatic, K = A * T^B at the local
+// temperature. The model and the table are read at the start and again at the end, for the
+// comparison with the estimate: a caller on another thread than the one editing them passes copies.
+// Neither is changed.
 ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
                           const ExactOptions& options = {}, const CheckHooks& hooks = {});
 

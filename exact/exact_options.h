@@ -2,9 +2,14 @@
 
 #include <cstddef>
 
+#include "exact/base_condition.h"
+
 namespace strativex::exact {
 
 struct ExactOptions {
+    // How the bottom face meets the ambient; part of the problem, not of its numerics, but
+    // carried here so that every caller of the check passes it the same way.
+    BaseCondition Base;
     // Divides the cell sizes: 2 halves them wherever the least cells per segment and per layer
     // do not already set the count.
     double Fineness = 1.0;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "exact/base_condition.h"
 #include "exact/input_check.h"
 #include "exact/pictures.h"
 #include "exact/temperature_field.h"
@@ -37,14 +38,28 @@ struct ExactResult {
     std::vector<double> LayerTopTempC;
     std::vector<double> LayerTopErrorK;  // estimated discretisation error of each, kelvin
 
+    // The base the check was computed with; BaseTempC is its ambient. Beside a base that is
+    // not isothermal, the heat sink's own resistance 1 / (h * bottom area), C/W, and its heat
+    // transfer coefficient, W/m2-K, whichever of them was given.
+    BaseCondition Base;
+    std::optional<double> SinkResistance;
+    std::optional<double> SinkHeatTransfer;
+
     // The spreading-angle calculation beside it, and how far its source temperature rise lies
     // from the exact average rise, in % of the latter (negative: the estimate is optimistic).
+    // The estimate knows only the isothermal base: with a heat sink, EstimateWithSinkTempC
+    // adds the sink in series, and the layer tops, the error and the equivalent angle are
+    // those of the estimate with the sink.
     std::optional<double> EstimateSourceTempC;
     std::optional<double> EstimateResistance;
+    std::optional<double> EstimateWithSinkTempC;
     std::vector<double> EstimateLayerTopTempC;  // empty when the estimate has no result
     std::optional<double> EstimateErrorPercent;
     // The angle that, given to every layer, makes the estimate meet the exact average.
     std::optional<double> EquivalentAngleDeg;
+    // The device is larger than layer 1 along the width or the length: the 3-D check heats
+    // only where they meet, at the same power, while the estimate takes the whole device.
+    bool SourceClipped = false;
 
     // Results are extrapolated from two grids (Richardson); these are the estimated remaining
     // discretisation errors of the average and the peak, kelvin, and the average's in % of

@@ -152,6 +152,7 @@ Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizi
     }
     grid.SourceHalfWidth = OnFace(grid.X, HeatedHalf(stack, Axis::Width));
     grid.SourceHalfLength = OnFace(grid.Y, HeatedHalf(stack, Axis::Length));
+    grid.BaseHeatTransfer = stack.BaseHeatTransfer;
     return grid;
 }
 

@@ -19,6 +19,7 @@ struct Grid {
     std::vector<double> LayerHalfWidth, LayerHalfLength;  // the cut-off edge where unlimited
     double SourceHalfWidth = 0.0;  // of the heated area: the source where it meets layer 1
     double SourceHalfLength = 0.0;
+    double BaseHeatTransfer = kUnlimited;  // the stack's, W/cm2-K
 
     int Nx() const { return static_cast<int>(X.size()) - 1; }
     int Ny() const { return static_cast<int>(Y.size()) - 1; }

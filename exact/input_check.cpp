@@ -5,8 +5,6 @@
 namespace strativex::exact {
 namespace {
 
-constexpr double kKelvinOffset = 273.16;
-
 bool IsPositiveNumber(double value) {
     return std::isfinite(value) && value > 0.0;
 }
@@ -45,7 +43,8 @@ std::optional<UnavailableReason> LayerProblem(const Layer& layer, const Material
 
 }  // namespace
 
-std::optional<Unavailability> FindUnavailability(const Model& model, const MaterialTable& table) {
+std::optional<Unavailability> FindUnavailability(const Model& model, const MaterialTable& table,
+                                                 const BaseCondition& base) {
     if (model.LayerCount < 1 || model.LayerCount > kMaxLayerCount) {
         return Unavailability{kWholeModel, UnavailableReason::NoLayers};
     }
@@ -61,6 +60,13 @@ std::optional<Unavailability> FindUnavailability(const Model& model, const Mater
         if (auto problem = LayerProblem(model.Layers[i], table, baseK)) {
             return Unavailability{i, *problem};
         }
+    }
+    if (BaseConditionProblem(base)) {
+        return Unavailability{kWholeModel, UnavailableReason::InvalidBaseCondition};
+    }
+    const Layer& bottom = model.Layers[model.LayerCount];
+    if (!base.IsIsothermal() && !(bottom.Width > 0.0f && bottom.Length > 0.0f)) {
+        return Unavailability{model.LayerCount, UnavailableReason::UnlimitedBottomWithSink};
     }
     return std::nullopt;
 }
@@ -87,6 +93,12 @@ std::string UnavailabilityText(const Unavailability& unavailability) {
             return "The power dissipation must be a positive number.";
         case UnavailableReason::InvalidBaseTemperature:
             return "The isothermal temperature must lie above absolute zero.";
+        case UnavailableReason::InvalidBaseCondition:
+            return "The base needs a positive heat transfer coefficient or heat sink resistance.";
+        case UnavailableReason::UnlimitedBottomWithSink:
+            return subject +
+                   " has no lateral limit: a heat transfer coefficient or heat sink at the base "
+                   "needs the bottom layer's width and length.";
     }
     return subject + " cannot be checked.";
 }

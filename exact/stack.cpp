@@ -12,7 +12,7 @@ double HalfSize(float size, double cmPerUnit) {
 
 }  // namespace
 
-Stack StackOf(const Model& model, const MaterialTable& table) {
+Stack StackOf(const Model& model, const MaterialTable& table, const BaseCondition& base) {
     Stack stack;
     stack.CmPerUnit = model.UnitSystem == LengthUnit::Inches ? kCmPerInch : kCmPerMillimetre;
     stack.SourceHalfWidth = 0.5 * model.Layers[0].Width * stack.CmPerUnit;
@@ -26,7 +26,12 @@ Stack StackOf(const Model& model, const MaterialTable& table) {
                                 HalfSize(layer.Width, stack.CmPerUnit),
                                 HalfSize(layer.Length, stack.CmPerUnit), material.A, material.B});
     }
+    stack.BaseHeatTransfer = BaseHeatTransfer(base, stack.BottomArea());
     return stack;
+}
+
+double Stack::BottomArea() const {
+    return 4.0 * Layers.back().HalfWidth * Layers.back().HalfLength;
 }
 
 }  // namespace strativex::exact

@@ -6,10 +6,11 @@
 
 #include "core/material_table.h"
 #include "core/model.h"
+#include "exact/base_condition.h"
 
 namespace strativex::exact {
 
-constexpr double kKelvinOffset = 273.16;
+using strativex::kKelvinOffset;
 constexpr double kUnlimited = std::numeric_limits<double>::infinity();
 
 // One layer of the stack in centimetres; a half-size of kUnlimited has no lateral limit.
@@ -31,9 +32,15 @@ struct Stack {
     double BaseTempK = 0.0;
     double CmPerUnit = 1.0;          // centimetres in one length unit of the model
     std::vector<StackLayer> Layers;  // from the layer under the source down to the base
+    // From the bottom face to BaseTempK, W/cm2-K; infinite holds the face at BaseTempK.
+    double BaseHeatTransfer = kUnlimited;
+
+    bool HasIsothermalBase() const { return std::isinf(BaseHeatTransfer); }
+    // The area of the bottom layer, cm2; infinite where it has no lateral limit.
+    double BottomArea() const;
 };
 
-// Expects a model that FindUnavailability accepted.
-Stack StackOf(const Model& model, const MaterialTable& table);
+// Expects a model that FindUnavailability accepted with the same base.
+Stack StackOf(const Model& model, const MaterialTable& table, const BaseCondition& base = {});
 
 }  // namespace strativex::exact

@@ -241,6 +241,93 @@ private slots:
                      .contains("3-D average"));
     }
 
+    // Heated over its whole top, the column stays one-dimensional under a uniform sink: the
+    // sink adds P R to every temperature, given as R or as the h it makes over 1 cm2.
+    void sinkAddsItsResistanceToTheColumn_data() {
+        QTest::addColumn<QStringList>("flag");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("sink resistance") << QStringList{"--sink-r", "0.5"} << "sink_resistance";
+        QTest::newRow("heat transfer coefficient")
+            << QStringList{"--base-h=20000"} << "heat_transfer";
+    }
+
+    void sinkAddsItsResistanceToTheColumn() {
+        QFETCH(QStringList, flag);
+        QFETCH(QString, kind);
+        const double sinkR = 0.5;  // 20000 W/m2-K over 1 cm2
+        const double rise = kColumnPower * (0.1 / kHighK + 0.05 / kLowK + sinkR);
+        const Run run = Calc(flag + QStringList{"--format", "json", Fixture("column.mdl")});
+        QCOMPARE(run.ExitCode, 0);
+        const QJsonObject model = QJsonDocument::fromJson(run.Out).array().at(0).toObject();
+        const QJsonObject exact = model["exact"].toObject();
+        QCOMPARE(exact["status"].toString(), "ok");
+        VERIFY_NEAR(Number(exact["avg_source_temp_c"]), 25.0 + rise, 1e-3 * rise);
+        const QJsonObject base = exact["base"].toObject();
+        QCOMPARE(base["kind"].toString(), kind);
+        VERIFY_NEAR(Number(base["sink_r_k_per_w"]), sinkR, 1e-9);
+        VERIFY_NEAR(Number(base["h_w_per_m2k"]), 20000.0, 1e-6);
+        VERIFY_NEAR(Number(exact["estimate_with_sink_temp_c"]),
+                    Number(model["heat_source_temp_c"]) + kColumnPower * sinkR, 1e-3);
+        VERIFY_NEAR(Number(exact["estimate_error_percent"]), 0.0, 0.1);
+        const QString table =
+            QString::fromUtf8(Calc(flag + QStringList{Fixture("column.mdl")}).Out);
+        QVERIFY2(table.contains("  Base:  ") && table.contains("  Estimate + sink:  "),
+                 qPrintable(table));
+        const QString csv = QString::fromUtf8(
+            Calc(flag + QStringList{"--format", "csv", Fixture("column.mdl")}).Out);
+        QVERIFY2(csv.contains(",exact_base_kind,exact_base_h_w_per_m2k,exact_base_sink_r_k_per_w,"),
+                 qPrintable(csv));
+        QVERIFY(csv.contains("," + kind + ","));
+    }
+
+    void isothermalBaseIsEchoed() {
+        const QJsonObject base = JsonModel("column.mdl")["exact"].toObject()["base"].toObject();
+        QCOMPARE(base["kind"].toString(), "isothermal");
+        QVERIFY(base["h_w_per_m2k"].isNull() && base["sink_r_k_per_w"].isNull());
+    }
+
+    void badBaseIsUsageError_data() {
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("h zero") << QStringList{"--base-h", "0"}
+                                << "--base-h needs a positive number of W/m2-K, not '0'";
+        QTest::newRow("h negative") << QStringList{"--base-h=-40"} << "not '-40'";
+        QTest::newRow("h not a number") << QStringList{"--base-h", "abc"} << "not 'abc'";
+        QTest::newRow("h with a unit") << QStringList{"--base-h", "100W"} << "not '100W'";
+        QTest::newRow("R nan") << QStringList{"--sink-r", "nan"}
+                               << "--sink-r needs a positive number of K/W, not 'nan'";
+        QTest::newRow("R infinite") << QStringList{"--sink-r=inf"} << "not 'inf'";
+        QTest::newRow("both") << QStringList{"--base-h", "100", "--sink-r", "1"}
+                              << "--base-h and --sink-r exclude each other";
+        QTest::newRow("no value") << QStringList{"--sink-r"} << "--sink-r needs a value";
+        QTest::newRow("with a sweep")
+            << QStringList{"--base-h", "100", "--sweep", "power=1:2:2"} << "cannot be used with";
+    }
+
+    void badBaseIsUsageError() {
+        QFETCH(QStringList, flags);
+        QFETCH(QString, message);
+        const QStringList args = flags.contains("--sink-r") && flags.size() == 1
+                                     ? QStringList{Fixture("column.mdl")} + flags
+                                     : flags + QStringList{Fixture("column.mdl")};
+        const Run run = Calc(args);
+        QCOMPARE(run.ExitCode, 2);
+        QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
+        QVERIFY(run.Out.isEmpty());
+    }
+
+    // A sink under an unlimited bottom has no area: not available, the layer named, exit 3.
+    void sinkNeedsALimitedBottom() {
+        const Run run = Calc({"--base-h", "500", "--format", "json", Fixture("spreading.mdl")});
+        QCOMPARE(run.ExitCode, 3);
+        const QJsonObject exact =
+            QJsonDocument::fromJson(run.Out).array().at(0)["exact"].toObject();
+        QCOMPARE(exact["status"].toString(), "not_available");
+        QCOMPARE(exact["reason_layer"].toInt(), 2);
+        QVERIFY(exact["reason"].toString().contains("no lateral limit"));
+        QCOMPARE(Number(exact["base"].toObject()["h_w_per_m2k"]), 500.0);
+    }
+
     void exactIsNoSweepOption() {
         const Run run = Calc({"--exact", "--sweep", "power=1:2:2", Fixture("column.mdl")});
         QCOMPARE(run.ExitCode, 2);

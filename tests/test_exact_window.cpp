@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -143,6 +144,65 @@ private slots:
         QCOMPARE(f.Value("ValAverageSource"), QString());
         QCOMPARE(Child<QTableWidget>(f.W(), "TblLayers")->rowCount(), 0);
         QVERIFY(!f.Enabled("CmdCopy"));
+    }
+
+    // The base chosen in the window reaches the check; the estimate with the sink stands beside
+    // it, and changing the base makes the result out of date.
+    void heatSinkReachesTheCheck() {
+        Fixture f;
+        auto* kind = Child<QComboBox>(f.W(), "CboBase");
+        kind->setCurrentIndex(kind->findData(int(exact::BaseKind::SinkResistance)));
+        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtBaseValue"), "0.4");
+        Click(f.W(), "CmdCompute");
+        QVERIFY(Finished(f.W()));
+        const auto shown = f.W().CurrentResult();
+        QVERIFY(shown && shown->Status == exact::ExactStatus::Ok);
+        exact::ExactOptions options;
+        options.Base = {exact::BaseKind::SinkResistance, 0.4};
+        const exact::ExactResult expected =
+            exact::RunExactCheck(f.state.model, f.state.materials, options);
+        QCOMPARE(shown->AverageSourceTempC, expected.AverageSourceTempC);
+        QVERIFY(
+            f.Value("ValEstimateWithSink").startsWith(Degrees(*expected.EstimateWithSinkTempC)));
+        QVERIFY2(f.Value("ValBase").contains("a heat sink of 0.4"), qPrintable(f.Value("ValBase")));
+        QTest::keyClick(Child<QLineEdit>(f.W(), "TxtBaseValue"), Qt::Key_5);
+        QVERIFY(!f.W().CurrentResult());
+        QVERIFY(f.Status().startsWith("Out of date"));
+    }
+
+    // A value that is no positive number starts nothing and is named.
+    void badBaseValueIsNamed_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-3";
+        QTest::newRow("not a number") << "abc";
+        QTest::newRow("empty") << "";
+    }
+
+    void badBaseValueIsNamed() {
+        QFETCH(QString, typed);
+        Fixture f;
+        auto* kind = Child<QComboBox>(f.W(), "CboBase");
+        kind->setCurrentIndex(kind->findData(int(exact::BaseKind::HeatTransfer)));
+        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtBaseValue"), typed);
+        Click(f.W(), "CmdCompute");
+        QVERIFY(!f.W().IsComputing());
+        QCOMPARE(f.Status(), QString::fromUtf8("The heat transfer coefficient h must be a positive "
+                                               "number, not “%1”.")
+                                 .arg(typed));
+    }
+
+    // A device larger than layer 1 is heated only where they meet: the window says so beside
+    // the comparison.
+    void clippedSourceIsStated() {
+        exact_stacks::Case c = exact_stacks::ThreeLayerCase();
+        c.Model.Layers[0].Width = 14.0f;
+        Fixture f(std::move(c));
+        Click(f.W(), "CmdCompute");
+        QVERIFY(Finished(f.W()));
+        QVERIFY(f.W().CurrentResult() && f.W().CurrentResult()->SourceClipped);
+        QVERIFY2(f.Value("ValHeatedArea").startsWith("clipped: the device is larger than layer 1"),
+                 qPrintable(f.Value("ValHeatedArea")));
     }
 
     // A cancelled check leaves the result before it on the screen, still out of date.

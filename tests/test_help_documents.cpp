@@ -146,7 +146,8 @@ private slots:
         };
         row("topics", kTopics, "Strativex Topics",
             "What Strativex computes|The main window|The thermal model|The spreading footprint|"
-            "When the estimate is optimistic|The 3-D check|Using the equivalent angle|"
+            "When the estimate is optimistic|The 3-D check|Using the equivalent angle|The base|"
+            "What makes a check slow|estimate + heat sink|"
             "Fitting A and B from two datasheet values|Units|Fields and their ranges|"
             "Files and folders|Custom materials|Printing and PDF export|"
             "The command-line calculator|shape of the stack, not its proportions|"

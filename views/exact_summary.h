@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRectF>
+#include <QString>
 
 #include <cstddef>
 #include <functional>
@@ -21,7 +22,13 @@ struct ExactCheckSummary {
     double AverageErrorPercent = 0.0;
     // How far the spreading-angle estimate's rise lies from the 3-D average's, in % of the
     // latter (negative: the estimate is optimistic).
+    // With a heat sink under the base, the estimate plus the sink in series, which the error
+    // and the angle then refer to, and the base as text.
     std::optional<double> EstimateErrorPercent;
+    std::optional<double> EstimateWithSinkTempC;
+    QString BaseText;
+    // The device is larger than layer 1: the 3-D check heats only where they meet.
+    bool SourceClipped = false;
     // The one angle that, given to every layer, makes the estimate meet the 3-D average;
     // nothing where no angle does.
     std::optional<double> EquivalentAngleDeg;

@@ -21,6 +21,10 @@ ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, Le
     summary.AverageErrorPercent = r.AverageErrorPercent;
     summary.EstimateErrorPercent = r.EstimateErrorPercent;
     summary.EquivalentAngleDeg = r.EquivalentAngleDeg;
+    summary.EstimateWithSinkTempC = r.EstimateWithSinkTempC;
+    summary.SourceClipped = r.SourceClipped;
+    if (r.SinkResistance)
+        summary.BaseText = QString::fromStdString(exact::BaseConditionText(r.Base));
     summary.LayerTopTempC = r.LayerTopTempC;
     summary.Cells = r.Cells;
     // A result stripped of its pictures, as the calculator keeps most, gives the numbers alone.

@@ -252,12 +252,22 @@ LabelledValues ExactCheckLines(const ViewInputs& inputs, const ExactCheckSummary
                                          QStringLiteral(" at the heat source, resistance ") +
                                          Resistance(exact.PeakResistance, digits)},
     };
+    if (!exact.BaseText.isEmpty()) lines.push_back({QStringLiteral("Base"), exact.BaseText});
     const std::optional<double> estimate = HeatSourceTempC(inputs.model);
     if (estimate && exact.EstimateErrorPercent) {
+        const QString sink = exact.EstimateWithSinkTempC
+                                 ? QStringLiteral(", with the heat sink in series ") +
+                                       Degrees(*exact.EstimateWithSinkTempC, digits)
+                                 : QString();
         lines.push_back({QStringLiteral("Spreading-angle estimate"),
-                         Degrees(*estimate, digits) + QStringLiteral(", its rise ") +
+                         Degrees(*estimate, digits) + sink + QStringLiteral(", its rise ") +
                              Percent(*exact.EstimateErrorPercent) +
                              QStringLiteral(" from the 3-D average's")});
+    }
+    if (exact.SourceClipped) {
+        lines.push_back({QStringLiteral("Heated area"),
+                         QStringLiteral("the device is larger than layer 1: the 3-D check heats "
+                                        "only where they meet, the estimate the whole device")});
     }
     lines.push_back(
         {QStringLiteral("Equivalent angle"),

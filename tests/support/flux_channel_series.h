@@ -8,7 +8,8 @@
 // centred c x d source on top, conductivities constant. The rise is a double Fourier cosine
 // series (Muzychka, Culham and Yovanovich, J. Electronic Packaging 125, 2003), each term
 // weighted by the stack's impedance for its wavenumber zeta, built up from the base by
-//   Z <- (Z + tanh(zeta t) / (k zeta)) / (1 + k zeta Z tanh(zeta t)),  Z = 0 at the base.
+//   Z <- (Z + tanh(zeta t) / (k zeta)) / (1 + k zeta Z tanh(zeta t)),
+// from Z = 1 / h at a base cooled by a heat transfer coefficient h (0 when it is isothermal).
 // Lengths in cm, conductivities in W/cm-K, power in W, rises in K.
 namespace flux_channel {
 
@@ -21,11 +22,12 @@ struct Channel {
     double Width = 0.0, Length = 0.0;              // a, b
     double SourceWidth = 0.0, SourceLength = 0.0;  // c, d
     double Power = 0.0;
-    std::vector<Layer> Layers;  // from the top down
+    std::vector<Layer> Layers;   // from the top down
+    double BaseImpedance = 0.0;  // 1 / h, cm2-K/W
 };
 
 inline double Impedance(const Channel& channel, double zeta) {
-    double z = 0.0;
+    double z = channel.BaseImpedance;
     for (auto layer = channel.Layers.rbegin(); layer != channel.Layers.rend(); ++layer) {
         if (zeta == 0.0) {
             z += layer->Thickness / layer->Conductivity;
