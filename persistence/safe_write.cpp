@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <vector>
@@ -70,9 +71,9 @@ bool WriteAllAt(int fd, std::string_view content, off_t offset) {
 
 class TemporaryFile {
 public:
-    // A name of fixed length, so that it fits wherever the target's name fits.
-    explicit TemporaryFile(const std::string& folder) {
-        std::string pattern = folder + "/.strativex-XXXXXX";
+    // By default a name of fixed length, so that it fits wherever the target's name fits.
+    explicit TemporaryFile(const std::string& folder, const std::string& prefix = ".strativex-") {
+        std::string pattern = folder + "/" + prefix + "XXXXXX";
         std::vector<char> buffer(pattern.begin(), pattern.end());
         buffer.push_back('\0');
         fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
@@ -140,6 +141,40 @@ SafeWriteResult ReplaceByRename(const WriteTarget& target, std::string_view cont
     return {};
 }
 
+// The old content of a file rewritten in place, written and synced beside it before the rewrite
+// starts and removed when the rewrite is over, so that a process killed in between leaves the
+// old content on the disk. Where the folder takes no new file there is none.
+class InPlaceBackup {
+public:
+    explicit InPlaceBackup(const WriteTarget& target) {
+        if (::access(target.Folder.c_str(), W_OK) != 0) return;
+        TemporaryFile file(target.Folder, BackupPrefix(target.Path));
+        if (file.fd() < 0 || !WriteAllAt(file.fd(), target.OldContent, 0) ||
+            ::fsync(file.fd()) != 0 || !file.Close()) {
+            return;
+        }
+        SyncFolder(target.Folder);
+        path_ = file.path();
+        file.Keep();
+    }
+    ~InPlaceBackup() {
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    InPlaceBackup(const InPlaceBackup&) = delete;
+    InPlaceBackup& operator=(const InPlaceBackup&) = delete;
+
+private:
+    // "m.mdl.backup-", the name cut so that the whole name fits where the file's name fits.
+    static std::string BackupPrefix(const std::string& path) {
+        constexpr std::size_t kSuffix = sizeof(".backup-XXXXXX") - 1;
+        std::string name = path.substr(path.rfind('/') + 1);
+        if (name.size() + kSuffix > NAME_MAX) name.resize(NAME_MAX - kSuffix);
+        return name + ".backup-";
+    }
+
+    std::string path_;
+};
+
 // Puts the old bytes back after a failed rewrite; they fit in the blocks the file already had.
 void Restore(int fd, const std::string& old) {
     WriteAllAt(fd, old, 0);
@@ -147,8 +182,10 @@ void Restore(int fd, const std::string& old) {
     ::fsync(fd);
 }
 
-// Space for the longer content is reserved before the first byte changes, so that a full disk
-// or a size limit stops the rewrite while the old content is still whole.
+// Space for the longer content is reserved, and the file given its new size, before the first
+// byte changes: a full disk or a size limit stops the rewrite while the old content is whole,
+// and a rewrite cut short leaves no tail of the old file behind the new bytes. Until the new
+// bytes are synced, a copy of the old ones waits beside the file where the folder takes one.
 SafeWriteResult RewriteInPlace(const WriteTarget& target, std::string_view content) {
     const int fd = target.Descriptor.get();
     const auto failure = [&](SafeWriteStep step) {
@@ -157,12 +194,13 @@ SafeWriteResult RewriteInPlace(const WriteTarget& target, std::string_view conte
         return Failure(step, error);
     };
     if (Injected(SafeWriteStep::Open)) return Failure(SafeWriteStep::Open);
-    if (Injected(SafeWriteStep::Write)) return failure(SafeWriteStep::Write);
+    const InPlaceBackup backup(target);
     if (content.size() > target.OldContent.size()) {
         errno = ::posix_fallocate(fd, 0, static_cast<off_t>(content.size()));
         if (errno != 0) return failure(SafeWriteStep::Write);
     }
-    if (!WriteAllAt(fd, content, 0) || ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) {
+    if (::ftruncate(fd, static_cast<off_t>(content.size())) != 0 ||
+        Injected(SafeWriteStep::Write) || !WriteAllAt(fd, content, 0)) {
         return failure(SafeWriteStep::Write);
     }
     if (Injected(SafeWriteStep::Sync) || ::fsync(fd) != 0) return failure(SafeWriteStep::Sync);

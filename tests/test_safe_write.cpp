@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <map>
 
 #include "persistence/safe_write.h"
@@ -153,6 +154,52 @@ private slots:
         QCOMPARE(after.st_mode, before.st_mode);
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
+    }
+
+    // A process killed inside an in-place rewrite, before its first new byte or before the sync,
+    // leaves a file of the new size without the old tail, and the old content in a copy beside it.
+    void killedInPlaceRewriteLeavesTheOldContentBeside_data() {
+        QTest::addColumn<SafeWriteStep>("step");
+        QTest::addColumn<QByteArray>("left");
+        const QByteArray longOld(2 * kNew.size(), 'o');
+        QTest::newRow("killed before writing") << SafeWriteStep::Write << longOld.left(4096);
+        QTest::newRow("killed before the sync")
+            << SafeWriteStep::Sync << QByteArray::fromStdString(kNew);
+    }
+
+    void killedInPlaceRewriteLeavesTheOldContentBeside() {
+        QFETCH(SafeWriteStep, step);
+        QFETCH(QByteArray, left);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("m.mdl");
+        const QByteArray longOld(2 * kNew.size(), 'o');
+        QVERIFY(WriteBytes(target, longOld));
+        QVERIFY(::link(Native(target).c_str(), Native(dir.filePath("twin")).c_str()) == 0);
+
+        const int status = ExitStatusInChild([&] {
+            const ScopedSafeWriteProbe probe([step](SafeWriteStep at) {
+                if (at == step) ::raise(SIGKILL);
+                return 0;
+            });
+            return StatusOf(SafeWriteFile(Native(target), kNew));
+        });
+
+        QCOMPARE(status, -1);
+        QCOMPARE(ReadBytes(target), left);
+        const QStringList backups =
+            QDir(dir.path()).entryList({QStringLiteral("m.mdl.backup-*")}, QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(ReadBytes(dir.filePath(backups[0])), longOld);
+    }
+
+    void finishedInPlaceRewriteLeavesNoCopy() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("m.mdl");
+        QVERIFY(WriteBytes(target, kOld));
+        QVERIFY(::link(Native(target).c_str(), Native(dir.filePath("twin")).c_str()) == 0);
+        QVERIFY(SafeWriteFile(Native(target), kNew).Ok);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"m.mdl", "twin"}));
     }
 
     // Root writes any file; an ordinary user, in a child process, shows what permissions do.
