@@ -18,6 +18,7 @@
 #include "analysis/exact_check_run.h"
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_picture_view.h"
+#include "platform/window_placement.h"
 
 namespace strativex {
 namespace {
@@ -49,6 +50,7 @@ ExactCheckWindow::ExactCheckWindow(const AppState& state, Desktop& desktop,
     BuildControls();
     Wire();
     resize(kWidth, kHeight);
+    CloseOnEscape(*this);
     ShowState();
 }
 

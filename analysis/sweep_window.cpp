@@ -18,6 +18,7 @@
 #include "analysis/sweep_plot_view.h"
 #include "analysis/sweep_table_model.h"
 #include "dialogs/named_widget.h"
+#include "platform/window_placement.h"
 
 namespace strativex {
 namespace {
@@ -46,6 +47,7 @@ SweepWindow::SweepWindow(const AppState& state, Desktop& desktop, std::function<
     BuildControls();
     Wire();
     resize(kWindowSize);
+    CloseOnEscape(*this);
     ShowState();
 }
 

@@ -14,6 +14,7 @@ namespace {
 // glibc prints the exact binary value to any precision; 80 places decide every rounding at
 // five decimals or fewer.
 constexpr int kExactPlaces = 80;
+constexpr int kMostDecimals = 5;
 
 std::string ExactDecimal(double magnitude) {
     const int size = std::snprintf(nullptr, 0, "%.*f", kExactPlaces, magnitude);
@@ -42,6 +43,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool ShowsZero(std::string_view text) {
+    return text.find_first_of("123456789") == std::string_view::npos;
+}
+
 std::string TrimFraction(std::string text) {
     if (text.find('.') == std::string::npos) return text;
     text.erase(text.find_last_not_of('0') + 1);
@@ -59,13 +64,22 @@ int ThicknessSlot(LengthUnit unit) {
     return 2 * UnitIndex(unit) + 1;
 }
 
+// A value the slot's decimals would round to zero takes the decimals that show its first
+// significant digit, and the exponent form of the limits below the last of them: a thin layer
+// never reads as 0.
 std::string FormatValue(double value, int slot, const DecimalDigitsTable& digits) {
-    return FormatDecimals(value, digits[static_cast<std::size_t>(slot)]);
+    const int decimals = std::clamp<int>(digits[static_cast<std::size_t>(slot)], 0, kMostDecimals);
+    std::string text = FormatDecimals(value, decimals);
+    if (value == 0.0 || !std::isfinite(value) || !ShowsZero(text)) return text;
+    for (int shown = decimals + 1; shown <= kMostDecimals; ++shown) {
+        if (std::fabs(value) >= std::pow(10.0, -shown)) return FormatDecimals(value, shown);
+    }
+    return NumberText(static_cast<float>(value));
 }
 
 std::string FormatDecimals(double value, int decimals) {
     if (!std::isfinite(value)) return "n/a";
-    decimals = std::clamp(decimals, 0, 5);
+    decimals = std::clamp(decimals, 0, kMostDecimals);
     const std::string exact = ExactDecimal(std::fabs(value));
     const auto point = exact.find('.');
     std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);

@@ -22,7 +22,8 @@ constexpr int kResistanceSlot = 6;
 int WidthLengthSlot(LengthUnit unit);
 int ThicknessSlot(LengthUnit unit);
 
-// The value with the slot's number of decimals; halves round away from zero.
+// The value with the slot's number of decimals; halves round away from zero. A nonzero value
+// that would show as zero takes more decimals, or the exponent form of NumberText.
 std::string FormatValue(double value, int slot, const DecimalDigitsTable& digits);
 // The same with an explicit number of decimals (0..5).
 std::string FormatDecimals(double value, int decimals);

@@ -20,6 +20,10 @@ namespace {
 
 constexpr int kMinWidthTwips = 2400;
 constexpr int kMinHeightTwips = 1600;
+// The size at the first start, before one was stored: room for a few lines of a paragraph.
+constexpr int kFirstWidthTwips = 7200;
+constexpr int kFirstHeightTwips = 4800;
+constexpr int kFewestTextLines = 3;
 constexpr int kTextLeftTwips = 200;
 constexpr int kTextTopTwips = 120;
 // Room the window keeps beside and below the text box, and where the buttons stand from the
@@ -63,8 +67,11 @@ CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* paren
         StoreSize();
         reject();
     });
-    setMinimumSize(Pixels(kMinWidthTwips), Pixels(kMinHeightTwips));
-    resize(Pixels(state.prefs.CommentsWindowWidth), Pixels(state.prefs.CommentsWindowHeight));
+    setMinimumSize(SmallestSize());
+    const bool stored = state.prefs.CommentsWindowWidth > 0 && state.prefs.CommentsWindowHeight > 0;
+    resize(stored ? QSize(Pixels(state.prefs.CommentsWindowWidth),
+                          Pixels(state.prefs.CommentsWindowHeight))
+                  : QSize(Pixels(kFirstWidthTwips), Pixels(kFirstHeightTwips)));
     commentsEdit_->setPlainText(EditorText(state.model.ModelComments));
 }
 
@@ -74,11 +81,34 @@ void CommentsDialog::resizeEvent(QResizeEvent* event) {
     const int h = height();
     commentsEdit_->setGeometry(Pixels(kTextLeftTwips), Pixels(kTextTopTwips),
                                w - Pixels(kTextSpareWidthTwips), h - Pixels(kTextSpareHeightTwips));
-    // The two buttons take the places of the design's OK and Cancel together.
+    // The two buttons take the places of the design's OK and Cancel together, wider where the
+    // desktop's font needs it.
     const int right = w - Pixels(kCancelLeftFromRightTwips) + Pixels(kButtonWidthTwips);
-    const int left = w - Pixels(kCancelLeftFromRightTwips) - Pixels(kButtonPitchTwips);
-    buttons_->setGeometry(left, h - Pixels(kButtonTopFromBottomTwips), right - left,
+    const int width =
+        std::max(Pixels(kButtonPitchTwips + kButtonWidthTwips), buttons_->sizeHint().width());
+    buttons_->setGeometry(right - width, h - Pixels(kButtonTopFromBottomTwips), width,
                           buttons_->sizeHint().height());
+}
+
+// The design's smallest size, or more where the desktop's font (a large one, or a screen of
+// many dots per inch) needs it to show both buttons and a few lines of text.
+QSize CommentsDialog::SmallestSize() const {
+    const int buttonsWidth =
+        std::max(Pixels(kButtonPitchTwips + kButtonWidthTwips), buttons_->sizeHint().width());
+    const int width = buttonsWidth + Pixels(kCancelLeftFromRightTwips - kButtonWidthTwips) +
+                      Pixels(kTextLeftTwips);
+    const int textHeight = kFewestTextLines * commentsEdit_->fontMetrics().lineSpacing() +
+                           2 * commentsEdit_->frameWidth();
+    return {std::max(Pixels(kMinWidthTwips), width),
+            std::max(Pixels(kMinHeightTwips), textHeight + Pixels(kTextSpareHeightTwips))};
+}
+
+// A larger font needs a larger smallest size; the desktop may change it while the window is open.
+void CommentsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && buttons_ != nullptr) {
+        setMinimumSize(SmallestSize());
+    }
 }
 
 void CommentsDialog::TakeComments() {

@@ -22,10 +22,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void TakeComments();
     void StoreSize();
+    QSize SmallestSize() const;
 
     AppState& state_;
     Desktop& desktop_;

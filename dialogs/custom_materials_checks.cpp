@@ -10,9 +10,11 @@
 #include <utility>
 
 #include "core/number_format.h"
+#include "core/typed_number.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/storable_text.h"
 #include "platform/leaving_field.h"
+#include "platform/typed_number_text.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -123,12 +125,27 @@ bool CustomMaterialsDialog::CheckName() {
     return accepted;
 }
 
+// The whole text must be the number: "1,5" read as 1 would go into the file without a word.
+std::optional<double> CustomMaterialsDialog::ReadProperty(int index) {
+    const QString text = propertyEdits_[index]->text();
+    const TypedNumber typed = ReadTypedNumber(text.toStdString(), {});
+    if (typed.Fault != TypedNumberFault::None) {
+        Notice(QStringLiteral("Material property '%1' must be a number.\r\n")
+                   .arg(index == 0 ? QLatin1Char('A') : QLatin1Char('B')) +
+               NotANumberText(text, typed.Fault));
+        return std::nullopt;
+    }
+    if (!PropertyInRange(index, typed.Value)) return std::nullopt;
+    return typed.Value;
+}
+
 bool CustomMaterialsDialog::CheckProperty(int index) {
     const int selected = SelectedEntry();
     if (selected < 1) return true;
-    const double value = ReadNumber(propertyEdits_[index]->text().toStdString());
-    bool accepted = PropertyInRange(index, value);
+    const std::optional<double> read = ReadProperty(index);
+    bool accepted = read.has_value();
     if (accepted) {
+        const double value = *read;
         Material& material = copy_.Shown[selected - 1];
         float& stored = index == 0 ? material.A : material.B;
         if (static_cast<float>(value) != stored) {

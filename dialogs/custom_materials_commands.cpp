@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "core/number_format.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "views/model_text.h"
 
@@ -30,9 +29,12 @@ void CustomMaterialsDialog::CreateMaterial() {
         return;
     }
     if (!NameStorable(name)) return;
-    const double a = ReadNumber(propertyEdits_[0]->text().toStdString());
-    const double b = ReadNumber(propertyEdits_[1]->text().toStdString());
-    if (!PropertyInRange(0, a) || !PropertyInRange(1, b)) return;
+    const std::optional<double> readA = ReadProperty(0);
+    if (!readA) return;
+    const std::optional<double> readB = ReadProperty(1);
+    if (!readB) return;
+    const double a = *readA;
+    const double b = *readB;
     // A value too small for a 32-bit float would be stored as 0.
     if (static_cast<float>(a) <= 0.0f) {
         Notice(QStringLiteral("Material property 'A' must be greater than zero."));

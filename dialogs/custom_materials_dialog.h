@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 #include "persistence/app_state.h"
 #include "persistence/custom_materials_file.h"
@@ -54,6 +55,7 @@ private:
     bool FieldsSettled();
     bool NameStorable(const QString& name);
     bool PropertyInRange(int index, double value);
+    std::optional<double> ReadProperty(int index);
     void MarkChanged();
     int SelectedEntry() const;
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,

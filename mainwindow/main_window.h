@@ -9,8 +9,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/typed_number.h"
 #include "persistence/app_state.h"
 #include "persistence/model_file.h"
+#include "persistence/preferences.h"
 #include "platform/desktop.h"
 
 class QAction;
@@ -123,6 +125,7 @@ private:
 
     // Start-up and end.
     void ApplyWindowPlacement();
+    void ReportPreferencesProblem(const PreferencesLoadOutcome& outcome);
     enum class MaterialReload { Loaded, LookedElsewhere, Ended };
     bool LoadMaterialsAtStartUp();
     MaterialReload ReloadMaterials(std::optional<int> customLimit);
@@ -147,6 +150,7 @@ private:
     void SelectRecord(int index);
     void ShowRecord(int index);
     void UpdateCommandAvailability();
+    void KeepFocusInRecordFrame(const QWidget* hiding);
     void ShowAngle(float angle);
     void ShowSwatch();
 
@@ -157,6 +161,9 @@ private:
     void SettleActiveFieldToDiscard();
     bool CommitField(Field field, Refusal refusal);
     bool CommitNumber(Field field, Refusal refusal);
+    bool LayerSizeField(Field field) const;
+    TypedNumber ReadField(Field field, const QString& text) const;
+    QString RefusalText(Field field, const RangeCheck& range, TypedNumberFault fault) const;
     bool CommitText(Field field, Refusal refusal);
     bool CommitMaterial(Refusal refusal);
     RangeCheck RangeFor(Field field) const;
@@ -186,6 +193,7 @@ private:
     void SaveModel();
     void SaveModelAs();
     bool LoadModelAndReport(const QString& path);
+    QString ModelsDialogFolder() const;
     void ReportReplacedMaterials(const QString& path,
                                  const std::vector<ReplacedMaterialId>& replaced);
     void RefreshAfterLoad();

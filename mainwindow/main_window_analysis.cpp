@@ -4,6 +4,7 @@
 #include "analysis/exact_check_window.h"
 #include "analysis/sweep_window.h"
 #include "mainwindow/main_window.h"
+#include "platform/window_placement.h"
 
 namespace strativex {
 
@@ -35,6 +36,7 @@ void MainWindow::ExactCheckCommand() {
         exactCheck_ = new ExactCheckWindow(state_, desktop_, EditsCommitter(), this);
         WireExactCheck();
     }
+    PlaceOnScreenOf(*exactCheck_, *this);
     exactCheck_->show();
     exactCheck_->raise();
     exactCheck_->activateWindow();
@@ -44,6 +46,7 @@ void MainWindow::ExactCheckCommand() {
 void MainWindow::SweepCommand() {
     if (!CommitActiveField()) return;
     if (!sweep_) sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+    PlaceOnScreenOf(*sweep_, *this);
     sweep_->show();
     sweep_->raise();
     sweep_->activateWindow();

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 
 #include "core/units.h"
 #include "dialogs/about_dialog.h"
@@ -9,6 +11,7 @@
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/user_info_dialog.h"
 #include "mainwindow/main_window.h"
+#include "platform/window_placement.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -31,6 +34,7 @@ void MainWindow::CommentsCommand() {
         return;
     }
     comments_ = new CommentsDialog(state_, desktop_, this);
+    PlaceOnScreenOf(*comments_, *this);
     comments_->show();
 }
 
@@ -76,8 +80,28 @@ void MainWindow::ContactCommand() {
     contact.exec();
 }
 
+// Where the desktop has no viewer for PDF documents, or the document is not there, the user
+// learns where it should be; the folder can be opened to read it with a program of one's own.
 void MainWindow::OpenHelpDocument(const QString& fileName) {
-    desktop_.OpenDocument(PathText(state_.folders.HelpFolder) + fileName);
+    const QString path = QDir::toNativeSeparators(PathText(state_.folders.HelpFolder) + fileName);
+    if (!QFileInfo::exists(path)) {
+        Message(tr("The help document %1 was not found.\r\nIt is made when the program is built "
+                   "and installed beside it.")
+                    .arg(path),
+                tr("Help Document Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    if (desktop_.OpenDocument(path)) return;
+    const QString folder = QFileInfo(path).absolutePath();
+    const MessageAnswer answer =
+        Message(tr("No program to show PDF documents is set up on this desktop, so the help "
+                   "document could not be opened:\r\n%1\r\n\r\nOpen the folder that holds it?")
+                    .arg(path),
+                tr("Help Document"), MessageIcon::Exclamation, MessageButtons::OkCancel);
+    if (answer == MessageAnswer::Ok && !desktop_.OpenDocument(folder)) {
+        Message(tr("The folder %1 could not be opened either.").arg(folder), tr("Help Document"),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+    }
 }
 
 }  // namespace strativex

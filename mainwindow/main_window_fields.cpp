@@ -11,9 +11,11 @@
 #include "core/accepted_ranges.h"
 #include "core/number_conversion.h"
 #include "core/number_format.h"
+#include "core/typed_number.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
 #include "platform/leaving_field.h"
+#include "platform/typed_number_text.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -232,13 +234,15 @@ bool MainWindow::CommitNumber(Field field, Refusal refusal) {
     if (!edit->isModified()) return true;
     const RangeCheck range = RangeFor(field);
     float* stored = ModelValueFor(field);
-    const double typed = ReadNumber(edit->text().toStdString());
-    const auto value = static_cast<float>(typed);
-    const bool noLimit = (field == Field::Width || field == Field::Length) && value == 0.0f &&
-                         state_.model.CurrentLayer >= 1;
-    if (!noLimit && !(value >= range.Low && value <= range.High)) {
+    const TypedNumber typed = ReadField(field, edit->text());
+    const auto value = static_cast<float>(typed.Value);
+    const bool noLimit =
+        typed.Fault == TypedNumberFault::None && LayerSizeField(field) && value == 0.0f;
+    if (typed.Fault != TypedNumberFault::None ||
+        (!noLimit && !(value >= range.Low && value <= range.High))) {
         if (refusal == Refusal::Tell) {
-            Message(range.Message, range.Title, MessageIcon::None, MessageButtons::Ok);
+            Message(RefusalText(field, range, typed.Fault), range.Title, MessageIcon::None,
+                    MessageButtons::Ok);
         } else {
             ShowField(field);
         }
@@ -248,12 +252,63 @@ bool MainWindow::CommitNumber(Field field, Refusal refusal) {
     *stored = value;
     edit->setText(noLimit ? Latin1(kNoLimitText)
                           : QString::fromStdString(
-                                FormatDecimals(typed, state_.prefs.DecimalDigits[range.Slot])));
+                                FormatValue(typed.Value, range.Slot, state_.prefs.DecimalDigits)));
     if (*stored == old) return true;
     const bool geometry = field == Field::Width || field == Field::Thickness;
     Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged |
             (geometry ? Change::ScaleView : Changes{}));
     return true;
+}
+
+bool MainWindow::LayerSizeField(Field field) const {
+    return (field == Field::Width || field == Field::Length) && state_.model.CurrentLayer >= 1;
+}
+
+// The whole text must be the number, with the field's unit after it if the user likes. A
+// layer's width or length also takes the text it shows for no limit, and an empty field where
+// it showed that: only a limit the layer already lacks can be cleared away.
+TypedNumber MainWindow::ReadField(Field field, const QString& text) const {
+    const std::string typed = text.toStdString();
+    if (LayerSizeField(field)) {
+        const QString trimmed = text.trimmed();
+        const Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
+        const float stored = field == Field::Width ? layer.Width : layer.Length;
+        if (trimmed.compare(Latin1(kNoLimitText), Qt::CaseInsensitive) == 0 ||
+            (trimmed.isEmpty() && stored == 0.0f)) {
+            return {};
+        }
+    }
+    switch (field) {
+        case Field::Power:
+            return ReadTypedNumber(typed, {"W"});
+        case Field::Isotherm:
+            return ReadTypedNumber(typed, {"\u00B0C", "C"});
+        case Field::Width:
+        case Field::Length:
+        case Field::Thickness:
+            // "2.5 mm" typed while inches are in use is not 2.5 inches.
+            return state_.model.UnitSystem == LengthUnit::Inches
+                       ? ReadTypedNumber(typed, {"in.", "in"})
+                       : ReadTypedNumber(typed, {"mm"});
+        case Field::ModelName:
+        case Field::Description:
+        case Field::Material:
+            break;
+    }
+    return {};
+}
+
+QString MainWindow::RefusalText(Field field, const RangeCheck& range,
+                                TypedNumberFault fault) const {
+    if (fault == TypedNumberFault::None) return range.Message;
+    QString text =
+        range.Message + QStringLiteral("\r\n") + NotANumberText(EditFor(field)->text(), fault);
+    if (LayerSizeField(field)) {
+        text +=
+            QStringLiteral("\r\n") +
+            tr("Type 0 or %1 for a layer without a limit of its own.").arg(Latin1(kNoLimitText));
+    }
+    return text;
 }
 
 bool MainWindow::CommitText(Field field, Refusal refusal) {

@@ -63,10 +63,16 @@ void MainWindow::OpenModel() {
     if (!ReadyToDiscard()) return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open Existing Model");
-    request.Folder = PathText(state_.prefs.ModelsFolder);
+    request.Folder = ModelsDialogFolder();
     request.Filters = ModelFilters();
     const auto chosen = desktop_.ChooseFile(this, request);
     if (chosen) OpenModelFromPath(*chosen);
+}
+
+// A first start has no Models folder yet, and a chosen folder may have gone since; the dialog
+// opens on one that is there, so that Enter does not answer "not found".
+QString MainWindow::ModelsDialogFolder() const {
+    return PathText(ExistingFolderFor(state_.prefs.ModelsFolder, state_.folders));
 }
 
 void MainWindow::OpenRecent(int k) {
@@ -162,7 +168,7 @@ void MainWindow::SaveModelAs() {
         FromModelText(state_.model.ModelFileName == kUntitled ? state_.model.ModelName
                                                               : state_.model.ModelFileName);
     request.Folder = state_.CurrentModelPath.empty()
-                         ? PathText(state_.prefs.ModelsFolder)
+                         ? ModelsDialogFolder()
                          : PathText(FolderPart(state_.CurrentModelPath));
     request.Filters = ModelFilters();
     request.DefaultSuffix = QStringLiteral("mdl");

@@ -40,7 +40,9 @@ void MainWindow::BuildFileMenu() {
     newAction_ = AddAction(file, "mnuNew", tr("&New Model"), QKeySequence::New);
     openAction_ = AddAction(file, "mnuOpen", tr("&Open Existing Model"), QKeySequence::Open);
     saveAction_ = AddAction(file, "mnuSave", tr("&Save"), QKeySequence::Save);
-    saveAsAction_ = AddAction(file, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs);
+    // Not every desktop binds Save As to a key; this one is the usual.
+    saveAsAction_ = AddAction(file, "mnuSaveAs", tr("Save &As..."),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddSeparator(file, "mnuSeparator1");
     printAction_ = AddAction(file, "mnuPrint", tr("&Print"), QKeySequence::Print);
     previewAction_ = AddAction(file, "mnuPrintPreview", tr("Print Pre&view"));
@@ -76,7 +78,7 @@ void MainWindow::BuildPreferencesMenu() {
 
 void MainWindow::BuildHelpMenu() {
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
-    topicsAction_ = AddAction(help, "mnuTopics", tr("&Topics"), QKeySequence::HelpContents);
+    topicsAction_ = AddAction(help, "mnuTopics", tr("&Topics"), QKeySequence(Qt::Key_F1));
     howToAction_ = AddAction(help, "mnuHowTo", tr("&How to..."));
     glossaryAction_ = AddAction(help, "mnuGlossary", tr("&Glossary"));
     contactAction_ = AddAction(help, "mnuContact", tr("&Contact JOR"));

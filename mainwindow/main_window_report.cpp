@@ -33,7 +33,7 @@ void MainWindow::ExportPdfCommand() {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Save;
     request.Title = tr("Export Report as PDF");
-    request.Folder = PathText(state_.prefs.ModelsFolder);
+    request.Folder = ModelsDialogFolder();
     QString name = FromModelText(state_.model.ModelFileName);
     if (name.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive)) name.chop(4);
     request.FileName = name + QStringLiteral(".pdf");

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -47,10 +48,21 @@ void MainWindow::ShowRecord(int index) {
         ShowAngle(record.SpreadAngle);
         ShowSwatch();
     }
+    KeepFocusInRecordFrame(index >= 1 ? deviceOnlyFrame_ : layerOnlyFrame_);
     layerOnlyFrame_->setVisible(index >= 1);
     deviceOnlyFrame_->setVisible(index == 0);
     UpdateCommandAvailability();
     ShowVisibleFields();
+}
+
+// A frame hidden with the focus in it would hand the focus down the tab order, into the model
+// name with its text selected, where the next key typed replaces the name. The focus goes to
+// the first field of the record instead, without selecting its text.
+void MainWindow::KeepFocusInRecordFrame(const QWidget* hiding) {
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && hiding->isAncestorOf(focused)) {
+        descriptionEdit_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::UpdateCommandAvailability() {

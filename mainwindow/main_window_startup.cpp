@@ -34,12 +34,8 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     state_.folders = folders;
     QDir::setCurrent(PathText(folders.ProgramFolder));
 
-    const PreferencesLoadOutcome prefs =
-        LoadPreferences(state_.prefs, state_.folders, state_.folders.PreferencesPath);
-    if (!prefs.Ok) {
-        Message(QString::fromStdString(prefs.Message), QString::fromLatin1(kLoadPreferencesTitle),
-                MessageIcon::None, MessageButtons::Ok);
-    }
+    ReportPreferencesProblem(
+        LoadPreferences(state_.prefs, state_.folders, state_.folders.PreferencesPath));
     SeedUserMaterials(state_.folders, state_.prefs);
     state_.model.UnitSystem = state_.prefs.UnitSystem;
     ApplyWindowPlacement();
@@ -49,6 +45,14 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     logo_->setPixmap(ProgramLogo(logo_->height()));
     SetUpNewModel();
     return true;
+}
+
+// No prefs.txt at all is a first start: the defaults hold without a word, and the file is
+// written on the way out. Only a file that is there and cannot be read is worth a message.
+void MainWindow::ReportPreferencesProblem(const PreferencesLoadOutcome& outcome) {
+    if (outcome.Ok || outcome.Absent) return;
+    Message(QString::fromStdString(outcome.Message), QString::fromLatin1(kLoadPreferencesTitle),
+            MessageIcon::None, MessageButtons::Ok);
 }
 
 bool MainWindow::LoadMaterialsAtStartUp() {

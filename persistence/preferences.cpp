@@ -210,7 +210,10 @@ PreferencesLoadOutcome LoadPreferences(Preferences& prefs, const ProgramFolders&
                                        const std::string& path) {
     const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
     if (file.Absent) {
-        return LoadFailure(prefs, folders, "Preferences file '" + path + "' not found.");
+        PreferencesLoadOutcome outcome =
+            LoadFailure(prefs, folders, "Preferences file '" + path + "' not found.");
+        outcome.Absent = true;
+        return outcome;
     }
     if (!file.Content) {
         return LoadFailure(prefs, folders,

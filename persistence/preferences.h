@@ -43,6 +43,7 @@ inline constexpr const char* kSavePreferencesTitle = "Error Saving Preferences";
 struct PreferencesLoadOutcome {
     bool Ok = true;
     std::string Message;  // failure text and "Default preference settings will be restored."
+    bool Absent = false;  // no file at all: a first start, not a damaged file
 };
 
 // Reads prefs.txt into prefs field by field. On any failure the values read so far are

@@ -96,4 +96,16 @@ void CreateUserFolders(const ProgramFolders& folders) {
     fs::create_directories(fs::path(folders.PreferencesPath).parent_path(), error);
 }
 
+std::string ExistingFolderFor(const std::string& folder, const ProgramFolders& folders) {
+    std::error_code error;
+    if (!folder.empty() && Clean(folder) == Clean(folders.DefaultModelsFolder)) {
+        fs::create_directories(folder, error);
+    }
+    fs::path existing = fs::absolute(folder.empty() ? folders.ProgramFolder : folder, error);
+    while (!fs::is_directory(existing, error) && existing.has_relative_path()) {
+        existing = existing.parent_path();
+    }
+    return Clean(existing);
+}
+
 }  // namespace strativex

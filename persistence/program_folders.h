@@ -48,4 +48,9 @@ bool KeepsUserFilesApart(const ProgramFolders& folders);
 // made shows up where it is needed, with the messages of the materials and preferences.
 void CreateUserFolders(const ProgramFolders& folders);
 
+// The folder a file dialog starts in for the given one: the folder itself where it exists; the
+// default Models folder, made when it is missing (as at a first start); otherwise its nearest
+// existing parent, so that the dialog never opens on a folder that is not there.
+std::string ExistingFolderFor(const std::string& folder, const ProgramFolders& folders);
+
 }  // namespace strativex

@@ -45,9 +45,9 @@ public:
     // A printer set up by the user (one copy, no page range or selection, no printing to a
     // file); nothing when cancelled.
     virtual std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) = 0;
-    // Opens a document (an absolute path) or a link (mailto:, https:) with the desktop's
-    // registered viewer; failures are not reported.
-    virtual void OpenDocument(const QString& path) = 0;
+    // Opens a document or a folder (an absolute path) or a link (mailto:, https:) with the
+    // desktop's registered viewer; false when no viewer could be started.
+    virtual bool OpenDocument(const QString& path) = 0;
     // Ends the program at once, without the save prompt and without writing the preferences.
     virtual void EndProgram(int exitCode) = 0;
 };

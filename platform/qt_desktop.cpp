@@ -87,8 +87,8 @@ std::unique_ptr<QPrinter> QtDesktop::ChoosePrinter(QWidget* parent) {
     return printer;
 }
 
-void QtDesktop::OpenDocument(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromUserInput(path));
+bool QtDesktop::OpenDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(path));
 }
 
 void QtDesktop::EndProgram(int exitCode) {

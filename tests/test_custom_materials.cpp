@@ -181,8 +181,6 @@ private slots:
                                << QByteArray(record) << ids;
         };
         row("first material gets id 1", "", "3.95", "0", "1,\"New\",3.95,0\r\n");
-        row("trailing text ignored, letters read as 0", "", "2.5 W/cm", "none",
-            "1,\"New\",2.5,0\r\n");
         // A standard material with the same id would hide the new one from every lookup.
         row("ids of standard materials are passed over", "2,\"a\",1,0\r\n", "1", "0",
             "5,\"New\",1,0\r\n", {3, 1, 4});
@@ -346,6 +344,11 @@ private slots:
         const QString notStored = QStringLiteral("Character Not Supported");
         row("no name", "", "1", "0", "New material must have a name.");
         row("A negative", "M", "-2", "0", notPositive);
+        row("A with text after it", "M", "2.5 W/cm", "0",
+            "Material property 'A' must be a number.\r\n\u20182.5 W/cm\u2019 is not a number.");
+        row("B with a decimal comma", "M", "1", "0,5",
+            "Material property 'B' must be a number.\r\n\u20180,5\u2019 is not a number: use a "
+            "point as the decimal separator.");
         row("A too small for a float", "M", "1e-50", "0", notPositive);
         row("A too large", "M", "1e39", "0",
             "Material property 'A' must not be greater than " + largest + ".");

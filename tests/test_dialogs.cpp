@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -342,10 +343,9 @@ private slots:
         QTest::addColumn<QSize>("remembered");
         const QSize kept(6000, 4500);
         QTest::newRow("Cancel") << "CmdCancel" << kept << QSize(500, 350) << QSize(7500, 5250);
-        QTest::newRow("first start opens at the minimum")
-            << "CmdOK" << QSize(0, 0) << QSize() << QSize(2400, 1605);
-        QTest::newRow("shrunk below the minimum")
-            << "CmdOK" << kept << QSize(50, 40) << QSize(2400, 1605);
+        QTest::newRow("first start opens at a size to write in")
+            << "CmdOK" << QSize(0, 0) << QSize() << QSize(7200, 4800);
+        QTest::newRow("shrunk below the minimum") << "CmdOK" << kept << QSize(50, 40) << QSize();
         QTest::newRow("wider than the preferences can hold")
             << "CmdOK" << kept << QSize(2500, 400) << QSize(32767, 6000);
     }
@@ -370,9 +370,48 @@ private slots:
         const bool ok = how == "CmdOK";
         QCOMPARE(Bytes(state.model.ModelComments), QByteArray(ok ? "new" : "old"));
         QCOMPARE(state.model.ModelChanged, ok);
-        QCOMPARE(state.prefs.CommentsWindowWidth, remembered.width());
-        QCOMPARE(state.prefs.CommentsWindowHeight, remembered.height());
+        if (remembered.isValid()) {
+            QCOMPARE(state.prefs.CommentsWindowWidth, remembered.width());
+            QCOMPARE(state.prefs.CommentsWindowHeight, remembered.height());
+        } else {
+            QVERIFY(state.prefs.CommentsWindowWidth >= 2400);
+            QVERIFY(state.prefs.CommentsWindowHeight >= 1600);
+        }
         QTRY_VERIFY(guard.isNull());
+    }
+
+    // At its smallest the window still shows both buttons whole and a few lines of text, with
+    // the desktop's font at any size.
+    void commentsSmallestSizeShowsItsControls_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("large font") << 18;
+    }
+
+    void commentsSmallestSizeShowsItsControls() {
+        QFETCH(int, pointSize);
+        AppState state = TestState();
+        ScriptedDesktop desktop;
+        CommentsDialog dialog(state, desktop);
+        if (pointSize > 0) {
+            QFont font = dialog.font();
+            font.setPointSize(pointSize);
+            dialog.setFont(font);
+        }
+        dialog.show();
+        dialog.resize(1, 1);
+        QTRY_VERIFY(dialog.width() > 1);
+        const auto* ok = Child<QPushButton>(dialog, "CmdOK");
+        const auto* cancel = Child<QPushButton>(dialog, "CmdCancel");
+        const auto* text = Child<QPlainTextEdit>(dialog, "TxtComments");
+        const auto inDialog = [&dialog](const QWidget* w) {
+            return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        };
+        QVERIFY(dialog.rect().contains(inDialog(ok)));
+        QVERIFY(dialog.rect().contains(inDialog(cancel)));
+        QVERIFY(!inDialog(ok).intersects(inDialog(cancel)));
+        QVERIFY(ok->width() >= ok->sizeHint().width());
+        QVERIFY(text->height() >= 3 * text->fontMetrics().lineSpacing());
     }
 
     void commentsRefuseTextWithoutCode() {

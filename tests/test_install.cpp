@@ -283,10 +283,7 @@ private slots:
 
         Run first;
         QVERIFY(first.window->Start(folders));
-        QCOMPARE(first.desktop.messages.size(), std::size_t{1});
-        QCOMPARE(first.desktop.messages[0].Text,
-                 "Preferences file '" + prefsPath +
-                     "' not found.\r\nDefault preference settings will be restored.");
+        QVERIFY(first.desktop.messages.empty());
         QVERIFY(Child<QComboBox>(*first.window, "ComboMaterials")->count() > 10);
         QCOMPARE(QDir::currentPath(), PathText(folders.ProgramFolder));
         QCOMPARE(first.state.prefs.ModelsFolder, folders.DefaultModelsFolder);

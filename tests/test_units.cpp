@@ -3,10 +3,13 @@
 #include <cmath>
 
 #include "core/number_format.h"
+#include "core/typed_number.h"
 #include "core/units.h"
 #include "support/float_compare.h"
 
 using namespace strativex;
+
+Q_DECLARE_METATYPE(TypedNumberFault)
 
 class TestUnits : public QObject {
     Q_OBJECT
@@ -104,6 +107,75 @@ private slots:
         QCOMPARE(WidthLengthSlot(LengthUnit::Millimeters), 0);
         QCOMPARE(ThicknessSlot(LengthUnit::Millimeters), 1);
         QCOMPARE(WidthLengthSlot(LengthUnit::Inches), 2);
+    }
+
+    // Exact decimal values from hand: what a user sees must read back to within half a unit of
+    // its last shown decimal, and never as 0 for a value that is not.
+    void formatValueNeverShowsANonzeroValueAsZero_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<QString>("expected");
+        const double ganAttach = double(0.00008f);
+        const double igbtDie = double(0.12f * 0.03937008f);
+        for (int d = 0; d <= 4; ++d) {
+            const QByteArray at = " at " + QByteArray::number(d);
+            QTest::newRow("8E-05 in." + at) << ganAttach << d << (d < 4 ? "0.00008" : "0.0001");
+            QTest::newRow("0.12 mm in inches" + at) << igbtDie << d << (d < 4 ? "0.005" : "0.0047");
+            QTest::newRow("least thickness in inches" + at) << double(1e-6f) << d << "1E-06";
+        }
+        QTest::newRow("negative") << -0.001 << 2 << "-0.001";
+        QTest::newRow("zero stays as set") << 0.0 << 2 << "0.00";
+        QTest::newRow("shown value keeps its digits") << 0.5 << 2 << "0.50";
+    }
+
+    void formatValueNeverShowsANonzeroValueAsZero() {
+        QFETCH(double, value);
+        QFETCH(int, digits);
+        QFETCH(QString, expected);
+        DecimalDigitsTable table = kDefaultDecimalDigits;
+        table[ThicknessSlot(LengthUnit::Inches)] = static_cast<std::int16_t>(digits);
+        QCOMPARE(
+            QString::fromStdString(FormatValue(value, ThicknessSlot(LengthUnit::Inches), table)),
+            expected);
+    }
+
+    void readTypedNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<TypedNumberFault>("fault");
+        const auto none = TypedNumberFault::None;
+        const auto notNumber = TypedNumberFault::NotANumber;
+        QTest::newRow("plain") << "2.5" << 2.5 << none;
+        QTest::newRow("blanks and the unit") << " 2.5 mm" << 2.5 << none;
+        QTest::newRow("unit without a blank") << "2.5mm" << 2.5 << none;
+        QTest::newRow("unit in capitals") << "2.5 MM" << 2.5 << none;
+        QTest::newRow("exponent") << "1e-3" << 0.001 << none;
+        QTest::newRow("signed exponent and sign") << "-2.5E+02" << -250.0 << none;
+        QTest::newRow("leading point") << ".5" << 0.5 << none;
+        QTest::newRow("trailing point") << "5." << 5.0 << none;
+        QTest::newRow("letters") << "abc" << 0.0 << notNumber;
+        QTest::newRow("number then letters") << "12abc" << 0.0 << notNumber;
+        QTest::newRow("decimal comma") << "1,5" << 0.0 << TypedNumberFault::DecimalComma;
+        QTest::newRow("decimal comma and unit")
+            << "1,5 mm" << 0.0 << TypedNumberFault::DecimalComma;
+        QTest::newRow("thousands") << "1,000.5" << 0.0 << notNumber;
+        QTest::newRow("blank inside") << "1 000" << 0.0 << notNumber;
+        QTest::newRow("two points") << "1.5.2" << 0.0 << notNumber;
+        QTest::newRow("exponent without digits") << "1e" << 0.0 << notNumber;
+        QTest::newRow("another unit") << "2.5 in." << 0.0 << notNumber;
+        QTest::newRow("unit alone") << "mm" << 0.0 << notNumber;
+        QTest::newRow("sign alone") << "-" << 0.0 << notNumber;
+        QTest::newRow("empty") << "" << 0.0 << TypedNumberFault::Empty;
+        QTest::newRow("blanks") << " \t " << 0.0 << TypedNumberFault::Empty;
+    }
+
+    void readTypedNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(TypedNumberFault, fault);
+        const TypedNumber read = ReadTypedNumber(text.toStdString(), {"mm"});
+        QCOMPARE(read.Fault, fault);
+        QCOMPARE(read.Value, value);
     }
 
     void unitSwitchConvertsUsedRecordsOnly() {

@@ -9,6 +9,11 @@ namespace strativex {
 namespace {
 
 constexpr int kUnitLineFontSize = 7;
+// The smallest size a number steps down to so that it stays between its column's lines, and
+// the room it keeps from each of them.
+constexpr double kSmallestFittedSize = 5.0;
+constexpr double kFittedSizeStep = 0.5;
+constexpr double kCellPadding = 30.0;
 const QString kPlaceholder = QStringLiteral("-----");
 
 struct TableContext {
@@ -25,6 +30,19 @@ void PrintCentred(const TableContext& t, int column, double top, const QString& 
     if (text.isEmpty()) return;
     t.surface.SetCurrent(CentredX(t.g, column, t.surface.TextWidth(text)), top);
     t.surface.Print(text);
+}
+
+// A number or "(infinite)" wider than its column, as with a large desktop font or many
+// decimals, is drawn smaller rather than across the column's lines.
+void PrintFitted(const TableContext& t, int column, double top, const QString& text) {
+    const double room = t.g.ColX[column + 1] - t.g.ColX[column] - 2 * kCellPadding;
+    double size = t.g.F;
+    while (size > kSmallestFittedSize && t.surface.TextWidth(text) > room) {
+        size -= kFittedSizeStep;
+        t.surface.SetFontSize(size);
+    }
+    PrintCentred(t, column, top, text);
+    t.surface.SetFontSize(t.g.F);
 }
 
 void DrawHeadings(const TableContext& t, LengthUnit unit) {
@@ -47,13 +65,13 @@ void DrawRow(const TableContext& t, const ViewInputs& inputs, int row) {
     t.surface.SetForeColor(RowColor(inputs, row));
     PrintCentred(t, 0, y - t.g.D, CutToWidth(t.surface, Shown(t, texts.Material[0]), columnWidth));
     PrintCentred(t, 0, y + t.g.D, Shown(t, texts.Material[1]));
-    PrintCentred(t, 1, y - t.g.D, Shown(t, texts.Size[0]));
-    PrintCentred(t, 1, y + t.g.D, Shown(t, texts.Size[1]));
-    PrintCentred(t, 2, y, Shown(t, texts.Thickness));
+    PrintFitted(t, 1, y - t.g.D, Shown(t, texts.Size[0]));
+    PrintFitted(t, 1, y + t.g.D, Shown(t, texts.Size[1]));
+    PrintFitted(t, 2, y, Shown(t, texts.Thickness));
     PrintCentred(t, 3, y, Shown(t, texts.Angle));
-    PrintCentred(t, 4, y, Shown(t, texts.Temperature));
+    PrintFitted(t, 4, y, Shown(t, texts.Temperature));
     if (row > t.g.LayerCount) t.surface.SetForeColor(TotalColor());
-    PrintCentred(t, 5, y, Shown(t, texts.Resistance));
+    PrintFitted(t, 5, y, Shown(t, texts.Resistance));
 }
 
 void DrawRules(const TableContext& t, ViewLayout layout) {

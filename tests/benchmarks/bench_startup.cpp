@@ -27,7 +27,7 @@ public:
         return std::nullopt;
     }
     std::unique_ptr<QPrinter> ChoosePrinter(QWidget*) override { return nullptr; }
-    void OpenDocument(const QString&) override {}
+    bool OpenDocument(const QString&) override { return false; }
     void EndProgram(int) override {}
 };
 

@@ -1,5 +1,7 @@
 #include "support/scripted_desktop.h"
 
+#include <QFileInfo>
+
 namespace strativex {
 namespace {
 
@@ -33,8 +35,10 @@ std::unique_ptr<QPrinter> ScriptedDesktop::ChoosePrinter(QWidget*) {
     return TakeFront(printers, std::unique_ptr<QPrinter>());
 }
 
-void ScriptedDesktop::OpenDocument(const QString& path) {
+bool ScriptedDesktop::OpenDocument(const QString& path) {
+    if (!(QFileInfo(path).isDir() ? folderViewerPresent : viewerPresent)) return false;
     openedDocuments << path;
+    return true;
 }
 
 void ScriptedDesktop::EndProgram(int code) {

@@ -37,6 +37,10 @@ public:
     int printerRequests = 0;
     int unplannedAnswers = 0;
     QStringList openedDocuments;
+    // False stands for a desktop without a viewer for documents, or for folders: OpenDocument
+    // of such a path fails and records nothing.
+    bool viewerPresent = true;
+    bool folderViewerPresent = true;
     // Set by EndProgram, which returns instead of ending the test.
     std::optional<int> exitCode;
 
@@ -44,7 +48,7 @@ public:
                               MessageIcon icon, MessageButtons buttons) override;
     std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request) override;
     std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) override;
-    void OpenDocument(const QString& path) override;
+    bool OpenDocument(const QString& path) override;
     void EndProgram(int exitCode) override;
 };
 

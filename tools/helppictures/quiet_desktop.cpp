@@ -18,7 +18,9 @@ std::unique_ptr<QPrinter> QuietDesktop::ChoosePrinter(QWidget*) {
     return nullptr;
 }
 
-void QuietDesktop::OpenDocument(const QString&) {}
+bool QuietDesktop::OpenDocument(const QString&) {
+    return false;
+}
 
 void QuietDesktop::EndProgram(int) {
     Ended = true;

@@ -14,7 +14,7 @@ public:
                               MessageIcon icon, MessageButtons buttons) override;
     std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request) override;
     std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) override;
-    void OpenDocument(const QString& path) override;
+    bool OpenDocument(const QString& path) override;
     void EndProgram(int exitCode) override;
 
     QStringList Messages;
