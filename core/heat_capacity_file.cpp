@@ -139,13 +139,14 @@ std::string MergeHeatCapacities(std::string_view original, const std::vector<Hea
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const HeatCapacity& entry) {
             return id && entry.Id == *id;
         });
-        if (row != rows.end()) {
-            if (written.insert(row->Id).second) text += HeatCapacityLine(*row) + end;
+        // A repeated id's later lines, which the loader names and skips, stay as they were.
+        if (row != rows.end() && written.insert(row->Id).second) {
+            text += HeatCapacityLine(*row) + end;
             continue;
         }
         const bool removed =
             id && std::find(removedIds.begin(), removedIds.end(), *id) != removedIds.end();
-        if (!removed) text += std::string(lines[i]) + end;
+        if (!removed || row != rows.end()) text += std::string(lines[i]) + end;
     }
     for (const HeatCapacity& row : rows) {
         if (written.insert(row.Id).second) text += HeatCapacityLine(row) + end;
