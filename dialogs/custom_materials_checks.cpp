@@ -67,8 +67,14 @@ void CustomMaterialsDialog::CancelLeft(const QWidget* next) {
 }
 
 bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
-    const bool accepted =
-        field == nameEdit_ ? CheckName() : CheckProperty(field == propertyEdits_[0] ? 0 : 1);
+    bool accepted = true;
+    if (field == nameEdit_) {
+        accepted = CheckName();
+    } else if (field == heatEdits_[0] || field == heatEdits_[1]) {
+        accepted = CheckHeat(field == heatEdits_[0] ? 0 : 1);
+    } else {
+        accepted = CheckProperty(field == propertyEdits_[0] ? 0 : 1);
+    }
     refused_ = accepted ? nullptr : field;
     return accepted;
 }
@@ -76,7 +82,8 @@ bool CustomMaterialsDialog::ValidateField(QLineEdit* field) {
 // A command first settles the field that still has the focus, as leaving it would.
 bool CustomMaterialsDialog::FieldsSettled() {
     const QWidget* focused = QApplication::focusWidget();
-    for (QLineEdit* field : {nameEdit_, propertyEdits_[0], propertyEdits_[1]}) {
+    for (QLineEdit* field :
+         {nameEdit_, propertyEdits_[0], propertyEdits_[1], heatEdits_[0], heatEdits_[1]}) {
         if (focused == field) return ValidateField(field);
     }
     return refused_ == nullptr;
@@ -119,6 +126,8 @@ bool CustomMaterialsDialog::CheckName() {
     Material& material = copy_.Shown[selected - 1];
     if (bytes != material.Name) {
         material.Name = bytes;
+        // The heat capacity row carries the name too.
+        if (heat_.contains(material.Id)) heatEdited_.insert(material.Id);
         materialList_->item(selected)->setText(text);
         MarkChanged();
     }

@@ -35,6 +35,9 @@ void CustomMaterialsDialog::CreateMaterial() {
     if (!readB) return;
     const double a = *readA;
     const double b = *readB;
+    const auto density = ReadHeatField(0);
+    const auto specificHeat = ReadHeatField(1);
+    if (!density || !specificHeat) return;
     // A value too small for a 32-bit float would be stored as 0.
     if (static_cast<float>(a) <= 0.0f) {
         Notice(QStringLiteral("Material property 'A' must be greater than zero."));
@@ -48,6 +51,10 @@ void CustomMaterialsDialog::CreateMaterial() {
         return;
     }
     copy_.Shown.push_back({*ToModelText(name), *id, static_cast<float>(a), static_cast<float>(b)});
+    if (*density || *specificHeat) {
+        heat_[*id] = {*density, *specificHeat, "custom"};
+        heatEdited_.insert(*id);
+    }
     materialList_->addItem(name);
     const int count = static_cast<int>(copy_.Shown.size());
     SelectEntry(count);
@@ -65,6 +72,8 @@ void CustomMaterialsDialog::DeleteMaterial() {
                                " use this material.  Delete this material anyway?"),
                 title, MessageIcon::None, MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) return;
+    const std::int16_t id = copy_.Shown[static_cast<std::size_t>(selected - 1)].Id;
+    if (heat_.erase(id) > 0) heatEdited_.insert(id);
     copy_.Shown.erase(copy_.Shown.begin() + (selected - 1));
     {
         const QSignalBlocker blocker(materialList_);
@@ -77,12 +86,14 @@ void CustomMaterialsDialog::DeleteMaterial() {
 
 // A failed save keeps the editor open with every change, so that the user can retry or cancel.
 void CustomMaterialsDialog::AcceptChanges() {
-    if (!FieldsSettled()) return;
+    if (!FieldsSettled() || !HeatComplete()) return;
     const MessageAnswer answer =
         Message(QStringLiteral("All changes to custom materials will be saved."),
                 QStringLiteral("Exit Custom Materials Editor?"), MessageIcon::None,
                 MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) return;
+    const auto heatOriginal = HeatOriginal();
+    if (!heatOriginal) return;
     const std::string& path = state_.materialPaths.Custom;
     const SafeWriteResult written = WriteCustomMaterialsFile(path, copy_);
     if (!written.Ok) {
@@ -90,6 +101,7 @@ void CustomMaterialsDialog::AcceptChanges() {
                 MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
+    if (!SaveHeatCapacities(*heatOriginal)) return;
     accept();
 }
 

@@ -48,9 +48,9 @@ void CustomMaterialsDialog::ConnectControls() {
     connect(deleteButton_, &QPushButton::clicked, this, &CustomMaterialsDialog::DeleteMaterial);
     connect(acceptButton_, &QPushButton::clicked, this, &CustomMaterialsDialog::AcceptChanges);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    for (QWidget* watched :
-         std::initializer_list<QWidget*>{nameEdit_, propertyEdits_[0], propertyEdits_[1],
-                                         cancelButton_, materialList_->viewport()}) {
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             nameEdit_, propertyEdits_[0], propertyEdits_[1], heatEdits_[0], heatEdits_[1],
+             cancelButton_, materialList_->viewport()}) {
         watched->installEventFilter(this);
     }
 }
@@ -59,6 +59,7 @@ void CustomMaterialsDialog::Start() {
     createButton_->setEnabled(true);
     materialList_->addItem(kNewMaterialEntry);
     copy_ = ReadCustomMaterialsFile(state_.materialPaths.Custom);
+    StartHeatCapacities();
     for (const Material& material : copy_.Shown) {
         materialList_->addItem(FromModelText(material.Name));
     }
@@ -86,6 +87,7 @@ void CustomMaterialsDialog::SelectEntry(int row) {
 }
 
 void CustomMaterialsDialog::ShowClickedEntry(int row) {
+    ShowHeat(row);
     if (row <= 0) {
         nameEdit_->clear();
         propertyEdits_[0]->setText(QStringLiteral("0"));

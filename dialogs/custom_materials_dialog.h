@@ -3,7 +3,9 @@
 #include <QDialog>
 
 #include <array>
+#include <map>
 #include <optional>
+#include <set>
 
 #include "persistence/app_state.h"
 #include "persistence/custom_materials_file.h"
@@ -16,8 +18,9 @@ class QPushButton;
 
 namespace strativex {
 
-// Creates, renames, changes and deletes the custom materials on a working copy of matcust.dat;
-// "Accept Changes" writes the copy back, Cancel discards it. The material table is left alone:
+// Creates, renames, changes and deletes the custom materials on a working copy of matcust.dat
+// and of their rows of matheat.csv (density and specific heat, each optional); "Accept
+// Changes" writes both back, Cancel discards them. The material table is left alone:
 // the main window reloads it from the file once the editor has closed.
 class CustomMaterialsDialog : public QDialog {
     Q_OBJECT
@@ -38,6 +41,8 @@ private:
     int PlaceFootnote(int clientWidth);
     void PlaceButtons(int top);
     void PlaceKeptNote();
+    void BuildHeatControls();
+    int PlaceHeatCapacity(int top);
     void ConnectControls();
     void Start();
 
@@ -48,6 +53,13 @@ private:
     void AcceptChanges();
     bool CheckName();
     bool CheckProperty(int index);
+    bool CheckHeat(int index);
+    std::optional<std::optional<double>> ReadHeatField(int index);
+    void StartHeatCapacities();
+    void ShowHeat(int row);
+    bool HeatComplete();
+    std::optional<std::string> HeatOriginal();
+    bool SaveHeatCapacities(const std::string& original);
 
     bool ValidateField(QLineEdit* field);
     void FieldLeft(QLineEdit* field, const QWidget* next);
@@ -62,6 +74,13 @@ private:
                           MessageButtons buttons);
     void Notice(const QString& text);
 
+    // A custom material's density and specific heat as the editor holds them.
+    struct HeatEntry {
+        std::optional<double> Density;
+        std::optional<double> SpecificHeat;
+        std::string Source;
+    };
+
     // The ids of the loaded standard materials, which new custom ones must not take.
     std::vector<std::int16_t> StandardIds() const;
 
@@ -73,6 +92,11 @@ private:
     QLineEdit* refused_ = nullptr;
     // The field left for Cancel, which does not check it; checked when the focus moves on.
     QLineEdit* deferred_ = nullptr;
+    std::map<std::int16_t, HeatEntry> heat_;
+    // The ids whose heat capacity row must be written again or removed; every other line of
+    // matheat.csv stays as it is.
+    std::set<std::int16_t> heatEdited_;
+    std::string heatPath_;
 
     QListWidget* materialList_ = nullptr;
     QLabel* nameLabel_ = nullptr;
@@ -85,6 +109,9 @@ private:
     QLabel* conductivityNote_ = nullptr;
     QLabel* constantNote_ = nullptr;
     QLabel* keptNote_ = nullptr;
+    QLabel* heatHeading_ = nullptr;
+    std::array<QLabel*, 2> heatLabels_{};
+    std::array<QLineEdit*, 2> heatEdits_{};
     QPushButton* createButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     QPushButton* acceptButton_ = nullptr;

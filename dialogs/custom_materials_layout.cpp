@@ -76,6 +76,22 @@ void CustomMaterialsDialog::BuildControls() {
     keptNote_ = NamedWidget<QLabel>(QStringLiteral("LabelKeptNote"), this);
     keptNote_->setWordWrap(true);
     keptNote_->hide();
+    BuildHeatControls();
+}
+
+void CustomMaterialsDialog::BuildHeatControls() {
+    heatHeading_ = NamedWidget<QLabel>(QStringLiteral("LabelHeatCapacity"),
+                                       QStringLiteral("Heat Capacity (blank: none):"), this);
+    const std::array<QString, 2> names{QStringLiteral("txtMatDensity"),
+                                       QStringLiteral("txtMatSpecificHeat")};
+    const std::array<QString, 2> captions{QStringLiteral("Density, kg/m\u00B3"),
+                                          QStringLiteral("Specific heat, J/(kg\u00B7K)")};
+    for (std::size_t k = 0; k < 2; ++k) {
+        heatEdits_[k] = NamedWidget<QLineEdit>(names[k], this);
+        heatLabels_[k] =
+            NamedWidget<QLabel>(QStringLiteral("Label") + names[k].mid(3), captions[k], this);
+        heatLabels_[k]->setBuddy(heatEdits_[k]);
+    }
 }
 
 // K = AT^B with the conductivity's index θ: three captions, so that the exponent can stand
@@ -105,12 +121,15 @@ void CustomMaterialsDialog::PlaceControls() {
     PlaceBox(createButton_, 2280, 1995, 765, 345);
     PlaceBox(deleteButton_, 2295, 2520, 765, 345);
     const int width = ClientWidth();
-    PlaceButtons(PlaceFootnote(width));
+    PlaceButtons(PlaceHeatCapacity(PlaceFootnote(width)));
     const QRect buttons = cancelButton_->geometry();
     const QRect list = TwipPlace(kMarginTwips, 165, 1905, 0);
     materialList_->setGeometry(list.left(), list.top(), list.width(),
                                buttons.bottom() + 1 - list.top());
-    setFixedSize(std::max(width, buttons.right() + 1 + Pixels(kMarginTwips)),
+    const int heatRight =
+        std::max(heatLabels_[0]->geometry().right(), heatLabels_[1]->geometry().right());
+    setFixedSize(std::max({width, buttons.right() + 1 + Pixels(kMarginTwips),
+                           heatRight + 1 + Pixels(kMarginTwips)}),
                  buttons.bottom() + 1 + Pixels(kMarginTwips));
 }
 
@@ -171,6 +190,23 @@ void CustomMaterialsDialog::PlaceFormula() {
         QRect(QPoint(exponentLeft, origin.y() - Pixels(45)), formulaLabels_[1]->sizeHint()));
     formulaLabels_[2]->setGeometry(
         QRect(QPoint(indexLeft, origin.y() + Pixels(120)), formulaLabels_[2]->sizeHint()));
+}
+
+// Between the footnote and the buttons, since the design has no room for it; returns the top
+// of the buttons.
+int CustomMaterialsDialog::PlaceHeatCapacity(int top) {
+    heatHeading_->setGeometry(QRect(QPoint(Pixels(2280), top), heatHeading_->sizeHint()));
+    int rowTop = heatHeading_->geometry().bottom() + 1 + Pixels(60);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const int height = std::max(Pixels(360), heatEdits_[k]->sizeHint().height());
+        heatEdits_[k]->setGeometry(Pixels(2280), rowTop, Pixels(1200), height);
+        const QSize caption = heatLabels_[k]->sizeHint();
+        heatLabels_[k]->setGeometry(QRect(QPoint(heatEdits_[k]->geometry().right() + 1 + Pixels(75),
+                                                 rowTop + (height - caption.height()) / 2),
+                                          caption));
+        rowTop += height + Pixels(60);
+    }
+    return rowTop + Pixels(105);
 }
 
 // Below the buttons, in a strip the window grows by only when there is something to say.

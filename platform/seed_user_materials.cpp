@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "core/heat_capacity_file.h"
 #include "core/material_loader.h"
 #include "persistence/program_folders.h"
 #include "persistence/safe_write.h"
@@ -36,10 +37,19 @@ void CopyStandardFile(const QString& shipped, const QString& own) {
     if (!error) std::filesystem::last_write_time(NativePath(own), shippedTime, error);
 }
 
+// The user's heat capacities hold the custom materials' rows too, so an existing copy is never
+// replaced; only a missing one is given the shipped file.
+void SeedHeatCapacities(const ProgramFolders& folders) {
+    const QString shipped = PathText(HeatCapacityPathIn(ShippedMaterialsFolder(folders)));
+    const QString own = PathText(HeatCapacityPathIn(folders.DefaultMaterialsFolder));
+    if (QFileInfo::exists(shipped) && !QFileInfo::exists(own)) CopyStandardFile(shipped, own);
+}
+
 }  // namespace
 
 void SeedUserMaterials(const ProgramFolders& folders, const Preferences& prefs) {
     if (!KeepsUserFilesApart(folders)) return;
+    SeedHeatCapacities(folders);
     const QString shipped = PathText(MaterialPathsIn(ShippedMaterialsFolder(folders)).Standard);
     const QString own = PathText(MaterialPathsIn(folders.DefaultMaterialsFolder).Standard);
     if (!QFileInfo::exists(shipped)) return;

@@ -19,6 +19,8 @@ using namespace strativex;
 namespace {
 
 const QString kProgram = QStringLiteral("Strativex");
+const QByteArray kHeatHeader = "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n";
+const QByteArray kSiliconRow = "1001,Si,2330,712,handbook\n";
 const QString kLeaveANotPositive =
     QStringLiteral("Material property 'A' must be greater than zero");
 
@@ -43,6 +45,7 @@ struct Bench {
         std::ofstream(state.materialPaths.Custom, std::ios::binary) << bytes;
     }
     std::string Custom() const { return FileText(state.materialPaths.Custom).value_or("-"); }
+    QString HeatPath() const { return dir.path() + "/matheat.csv"; }
     QByteArray CustomBytes() const { return QByteArray::fromStdString(Custom()); }
     QStringList Said() const {
         QStringList texts;
@@ -389,6 +392,18 @@ private slots:
                                      << CannotStore("a double quote (\")") << QString("Alpha");
         QTest::newRow("A of zero")
             << QString("txtMatProp_0") << QString("0") << kLeaveANotPositive << QString("Alpha");
+        QTest::newRow("negative density")
+            << QString("txtMatDensity") << QString("-1")
+            << QString(
+                   "The density '-1' is not a number greater than zero.\r\nLeave it blank "
+                   "for a material without heat capacity.")
+            << QString("Alpha");
+        QTest::newRow("specific heat not a number")
+            << QString("txtMatSpecificHeat") << QString("8OO")
+            << QString(
+                   "The specific heat '8OO' is not a number greater than zero.\r\nLeave it "
+                   "blank for a material without heat capacity.")
+            << QString("Alpha");
     }
 
     void leavingRefusedField() {
@@ -430,6 +445,99 @@ private slots:
         b.Field("txtMatName")->setFocus(Qt::TabFocusReason);
         QCOMPARE(b.Said(), QStringList{kLeaveANotPositive});
         QTRY_VERIFY(b.Field("txtMatProp_0")->hasFocus());
+    }
+
+    // A new material's heat capacity goes to matheat.csv; a folder without one starts from the
+    // shipped file, so that the standard materials keep theirs.
+    void createsAMaterialWithItsHeatCapacity() {
+        Bench b;
+        QTemporaryDir shipped;
+        QDir().mkpath(shipped.path() + "/Materials");
+        QVERIFY(WriteBytes(shipped.path() + "/Materials/matheat.csv", kHeatHeader + kSiliconRow));
+        b.state.folders.HelpFolder = shipped.path().toStdString();
+        QVERIFY(b.Open());
+        b.Enter("txtMatDensity", "1500.5");
+        b.Enter("txtMatSpecificHeat", "800");
+        b.Create("Gr\u00E4fit mine", "2");
+        b.Answer(MessageAnswer::Ok, "cmdOK");
+        QVERIFY(!b.dialog->isVisible());
+        const QByteArray written = ReadBytes(b.HeatPath());
+        QVERIFY2(written.startsWith(kHeatHeader + kSiliconRow), written.constData());
+        QVERIFY2(written.endsWith(",Gr\xC3\xA4"
+                                  "fit mine,1500.5,800,custom\n"),
+                 written.constData());
+        QVERIFY(b.Custom().find("\"Gr\xE4"
+                                "fit mine\",2,0") != std::string::npos);
+    }
+
+    // Changing one material's heat capacity rewrites its row alone: every other line, a
+    // broken one included, and matcust.dat stay byte for byte.
+    void editsOneRowAndKeepsTheRest() {
+        Bench b;
+        const QByteArray custom = "1,\"Alpha\",2,0\r\n2,\"Beta\",3,0\r\n";
+        const QByteArray others = kSiliconRow + "broken,line\n2,Beta,900,450,lab sheet\n";
+        QVERIFY(WriteBytes(b.HeatPath(), kHeatHeader + "1,Alpha,1000,500,mine\n" + others));
+        QVERIFY(b.Open(custom.toStdString()));
+        b.ClickEntry(1);
+        QCOMPARE(b.Text("txtMatDensity"), QString("1000"));
+        QCOMPARE(b.Text("txtMatSpecificHeat"), QString("500"));
+        b.ClickEntry(2);
+        QCOMPARE(b.Text("txtMatDensity"), QString("900"));
+        b.ClickEntry(1);
+        b.Enter("txtMatDensity", "1250");
+        b.ClickEntry(0);
+        QCOMPARE(b.Text("txtMatDensity"), QString());
+        b.Answer(MessageAnswer::Ok, "cmdOK");
+        QVERIFY(!b.dialog->isVisible());
+        QCOMPARE(ReadBytes(b.HeatPath()), kHeatHeader + "1,Alpha,1250,500,mine\n" + others);
+        QCOMPARE(b.CustomBytes(), custom);
+    }
+
+    // Blanking both values or deleting the material removes its row.
+    void blankOrDeletedMaterialLosesItsRow() {
+        Bench b;
+        QVERIFY(WriteBytes(b.HeatPath(), kHeatHeader + "1,Alpha,1000,500,s\n2,Beta,900,450,s\n"));
+        QVERIFY(b.Open("1,\"Alpha\",2,0\r\n2,\"Beta\",3,0\r\n"));
+        b.ClickEntry(1);
+        b.Enter("txtMatDensity", "");
+        b.Enter("txtMatSpecificHeat", " ");
+        b.ClickEntry(2);
+        b.Answer(MessageAnswer::Ok, "cmdDeleteMat");
+        b.Answer(MessageAnswer::Ok, "cmdOK");
+        QVERIFY(!b.dialog->isVisible());
+        QCOMPARE(ReadBytes(b.HeatPath()), kHeatHeader);
+    }
+
+    void refusesHalfAHeatCapacity() {
+        Bench b;
+        QVERIFY(b.Open("1,\"Alpha\",2,0\r\n"));
+        b.ClickEntry(1);
+        b.Enter("txtMatDensity", "1000");
+        b.ClickEntry(0);
+        b.Click("cmdOK");
+        QCOMPARE(b.Said(), QStringList{"Give the custom material 'Alpha' both a density and a "
+                                       "specific heat, or neither."});
+        QVERIFY(b.dialog->isVisible());
+        QVERIFY(!QFileInfo::exists(b.HeatPath()));
+    }
+
+    // A heat capacity file that is there but cannot be read is never written over, and then
+    // nothing is saved.
+    void unreadableHeatFileSavesNothing() {
+        Bench b;
+        QVERIFY(QDir().mkpath(b.HeatPath()));
+        const std::string custom = "1,\"Alpha\",2,0\r\n";
+        QVERIFY(b.Open(custom));
+        b.ClickEntry(1);
+        b.Enter("txtMatSpecificHeat", "500");
+        b.Enter("txtMatDensity", "1000");
+        b.ClickEntry(0);
+        b.Answer(MessageAnswer::Ok, "cmdOK");
+        QCOMPARE(b.Said().size(), 2);
+        QVERIFY2(b.Said()[1].contains("(is a directory)"), qPrintable(b.Said()[1]));
+        QVERIFY(b.dialog->isVisible());
+        QCOMPARE(b.Custom(), custom);
+        QVERIFY(QFileInfo(b.HeatPath()).isDir());
     }
 };
 

@@ -351,14 +351,14 @@ private slots:
 
     void installsIntoAPrefix() {
         QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
-        for (const QString& file :
-             QStringList{"bin/strativex", "bin/strativex-calc", "bin/strativex-matprops",
-                         "share/strativex/Materials/matprops.dat", "share/strativex/SX-Topics.pdf",
-                         "share/strativex/SX-How To.pdf", "share/strativex/SX-Glossary.pdf",
-                         "share/applications/" + kAppId + ".desktop",
-                         "share/metainfo/" + kAppId + ".metainfo.xml",
-                         "share/icons/hicolor/scalable/apps/strativex.svg",
-                         "share/mime/packages/strativex.xml"}) {
+        for (const QString& file : QStringList{
+                 "bin/strativex", "bin/strativex-calc", "bin/strativex-matprops",
+                 "share/strativex/Materials/matprops.dat", "share/strativex/Materials/matheat.csv",
+                 "share/strativex/SX-Topics.pdf", "share/strativex/SX-How To.pdf",
+                 "share/strativex/SX-Glossary.pdf", "share/applications/" + kAppId + ".desktop",
+                 "share/metainfo/" + kAppId + ".metainfo.xml",
+                 "share/icons/hicolor/scalable/apps/strativex.svg",
+                 "share/mime/packages/strativex.xml"}) {
             QVERIFY2(QFileInfo::exists(Installed(file)), qPrintable(file));
         }
         QVERIFY(QFileInfo(Installed("bin/strativex")).isExecutable());
@@ -429,6 +429,37 @@ private slots:
         const QByteArray magic = ReadBytes(Installed("share/mime/magic"));
         QVERIFY(magic.contains("application/x-strativex-model"));
         QVERIFY(magic.contains("\"MODEL NAME\","));
+    }
+
+    // The user's heat capacities carry the custom materials' rows: a missing file is given the
+    // shipped one, an existing one is never replaced, however old.
+    void seedsHeatCapacitiesOnlyWhereMissing_data() {
+        QTest::addColumn<bool>("ownCopy");
+        QTest::newRow("first start") << false;
+        QTest::newRow("own copy, older than the shipped one") << true;
+    }
+    void seedsHeatCapacitiesOnlyWhereMissing() {
+        QFETCH(bool, ownCopy);
+        QTemporaryDir root;
+        const QString bin = MakeInstalledPrefix(root.path());
+        const QString shipped = root.path() + "/share/strativex/Materials/matheat.csv";
+        QVERIFY(WriteBytes(shipped, "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"));
+        ProgramFolders folders = ResolveProgramFolders(NativePath(bin));
+        folders.ProgramFolder = NativePath(root.path() + "/user");
+        folders.DefaultMaterialsFolder = NativePath(root.path() + "/user/Materials");
+        QDir().mkpath(root.path() + "/user/Materials");
+        const QString own = root.path() + "/user/Materials/matheat.csv";
+        const QByteArray mine =
+            "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
+            "950,Mine,1000,500,custom\n";
+        if (ownCopy) {
+            QVERIFY(WriteBytes(own, mine));
+            SetModified(own, QFileInfo(shipped).lastModified().addSecs(-3600));
+        }
+        Preferences prefs;
+        prefs.MaterialsFolder = folders.DefaultMaterialsFolder;
+        SeedUserMaterials(folders, prefs);
+        QCOMPARE(ReadBytes(own), ownCopy ? mine : ReadBytes(shipped));
     }
 };
 
