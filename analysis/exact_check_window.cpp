@@ -14,9 +14,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "analysis/exact_check_run.h"
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_picture_view.h"
+#include "analysis/job_runner.h"
 
 namespace strativex {
 namespace {
@@ -44,7 +44,7 @@ ExactCheckWindow::ExactCheckWindow(const AppState& state, Desktop& desktop,
       commitEdits_(std::move(commitEdits)) {
     setObjectName(QStringLiteral("FrmExactCheck"));
     setWindowTitle(tr("3-D Check"));
-    run_ = new ExactCheckRun(this);
+    run_ = new JobRunner(this);
     BuildControls();
     Wire();
     resize(kWidth, kHeight);
@@ -147,17 +147,17 @@ void ExactCheckWindow::Wire() {
     connect(extent_, &QComboBox::currentIndexChanged, this, [this] {
         section_->SetExtent(static_cast<SectionExtent>(extent_->currentData().toInt()));
     });
-    connect(run_, &ExactCheckRun::progressed, this, &ExactCheckWindow::ShowProgress);
-    connect(run_, &ExactCheckRun::finished, this, &ExactCheckWindow::TakeResult);
+    connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
+    connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }
 
 void ExactCheckWindow::closeEvent(QCloseEvent* event) {
-    run_->CancelAndWait();
+    run_->Stop();
     QWidget::closeEvent(event);
 }
 
 std::optional<exact::ExactResult> ExactCheckWindow::CurrentResult() const {
-    if (!shown_ || !shownUpToDate_) return std::nullopt;
+    if (!ShownUpToDate()) return std::nullopt;
     return *shown_;
 }
 

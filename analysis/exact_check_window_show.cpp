@@ -7,6 +7,7 @@
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_check_window.h"
 #include "analysis/exact_picture_view.h"
+#include "analysis/job_runner.h"
 
 namespace strativex {
 namespace {
@@ -24,7 +25,7 @@ QString ExactCheckWindow::StatusText() const {
     if (IsComputing()) {
         if (cancelled_) return tr("Cancelling...");
         QString text = stage_ + QStringLiteral("...");
-        if (!runUpToDate_) {
+        if (run_->Revision() != revision_) {
             text +=
                 tr(" The model has changed since this check started: its result will be "
                    "out of date.");
@@ -36,7 +37,7 @@ QString ExactCheckWindow::StatusText() const {
                           : tr("Press Compute to solve the model's stack in three dimensions.");
     }
     QString text;
-    if (!shownUpToDate_) {
+    if (!ShownUpToDate()) {
         text =
             tr("Out of date: the model has changed since this check. Press Compute to "
                "check it again. ");
@@ -60,9 +61,9 @@ void ExactCheckWindow::ShowState() {
     computeButton_->setEnabled(!computing);
     cancelButton_->setEnabled(computing && !cancelled_);
     progress_->setTextVisible(computing);
-    const bool fresh = shown_ && shownUpToDate_;
+    const bool fresh = ShownUpToDate();
     const bool warning =
-        !computing && shown_ && (!shownUpToDate_ || shown_->Status != exact::ExactStatus::Ok);
+        !computing && shown_ && (!fresh || shown_->Status != exact::ExactStatus::Ok);
     status_->setText(StatusText());
     status_->setStyleSheet(warning ? kWarningStyle : QString());
     copyButton_->setEnabled(HasPictures() && fresh);
@@ -89,7 +90,7 @@ void ExactCheckWindow::ShowNumbers() {
         }
     }
     // Numbers of a model that has changed since stay readable, greyed.
-    numbers_->setEnabled(!shown_ || shownUpToDate_);
+    numbers_->setEnabled(!shown_ || ShownUpToDate());
 }
 
 void ExactCheckWindow::ShowPictures() {
@@ -100,7 +101,7 @@ void ExactCheckWindow::ShowPictures() {
             view->ShowMessage(shown_ ? QString::fromStdString(shown_->Message)
                                      : tr("No 3-D check computed yet."));
         }
-        view->SetOutOfDate(shown_ && !shownUpToDate_);
+        view->SetOutOfDate(shown_ && !ShownUpToDate());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/number_format.h"
 #include "dialogs/custom_materials_dialog.h"
+#include "platform/native_path.h"
 #include "views/model_text.h"
 
 namespace strativex {

@@ -33,7 +33,7 @@ void MainWindow::ExactCheckCommand() {
     if (!CommitActiveField()) return;
     if (!exactCheck_) {
         exactCheck_ = new ExactCheckWindow(state_, desktop_, EditsCommitter(), this);
-        WireExactCheck();
+        connect(this, &MainWindow::modelChanged, exactCheck_, &ExactCheckWindow::ModelChanged);
     }
     exactCheck_->show();
     exactCheck_->raise();
@@ -43,7 +43,10 @@ void MainWindow::ExactCheckCommand() {
 // One window, kept when closed so that it opens again with the sweep the user set up.
 void MainWindow::SweepCommand() {
     if (!CommitActiveField()) return;
-    if (!sweep_) sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+    if (!sweep_) {
+        sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+        connect(this, &MainWindow::modelChanged, sweep_, &SweepWindow::ModelChanged);
+    }
     sweep_->show();
     sweep_->raise();
     sweep_->activateWindow();

@@ -9,7 +9,7 @@
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/user_info_dialog.h"
 #include "mainwindow/main_window.h"
-#include "views/model_text.h"
+#include "platform/native_path.h"
 
 namespace strativex {
 
