@@ -15,9 +15,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "analysis/exact_check_run.h"
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_picture_view.h"
+#include "analysis/job_runner.h"
 #include "platform/window_placement.h"
 
 namespace strativex {
@@ -46,7 +46,7 @@ ExactCheckWindow::ExactCheckWindow(const AppState& state, Desktop& desktop,
       commitEdits_(std::move(commitEdits)) {
     setObjectName(QStringLiteral("FrmExactCheck"));
     setWindowTitle(tr("3-D Check"));
-    run_ = new ExactCheckRun(this);
+    run_ = new JobRunner(this);
     BuildControls();
     Wire();
     resize(kWidth, kHeight);
@@ -153,17 +153,17 @@ void ExactCheckWindow::Wire() {
     });
     connect(baseKind_, &QComboBox::currentIndexChanged, this, &ExactCheckWindow::ChangeBase);
     connect(baseValue_, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeBase);
-    connect(run_, &ExactCheckRun::progressed, this, &ExactCheckWindow::ShowProgress);
-    connect(run_, &ExactCheckRun::finished, this, &ExactCheckWindow::TakeResult);
+    connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
+    connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }
 
 void ExactCheckWindow::closeEvent(QCloseEvent* event) {
-    run_->CancelAndWait();
+    run_->Stop();
     QWidget::closeEvent(event);
 }
 
 std::optional<exact::ExactResult> ExactCheckWindow::CurrentResult() const {
-    if (!shown_ || !shownUpToDate_) return std::nullopt;
+    if (!ShownUpToDate()) return std::nullopt;
     return *shown_;
 }
 

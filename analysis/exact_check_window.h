@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,7 +26,7 @@ class QTableWidget;
 
 namespace strativex {
 
-class ExactCheckRun;
+class JobRunner;
 class ExactPictureView;
 
 // "Analysis -> 3-D Check": the exact steady temperature of the model's stack beside the
@@ -54,7 +55,7 @@ public slots:
     void Compute();
     void Cancel();
     // For MainWindow::modelChanged: what is shown, or is being computed, no longer matches.
-    void MarkOutOfDate();
+    void ModelChanged(std::uint64_t revision);
 
 signals:
     // A check ended, or the shown result went out of date.
@@ -80,7 +81,8 @@ private:
 
     // The check.
     void ShowProgress(double fraction, const QString& stage);
-    void TakeResult(std::shared_ptr<const exact::ExactResult> result);
+    void TakeResult(std::uint64_t revision);
+    bool ShownUpToDate() const;
 
     // What is shown.
     void ShowState();
@@ -97,14 +99,16 @@ private:
     const AppState& state_;
     Desktop& desktop_;
     std::function<bool()> commitEdits_;
-    ExactCheckRun* run_ = nullptr;
-    // The copy of the model the running check reads, and whether the model is still the same.
+    JobRunner* run_ = nullptr;
+    // The model's revision as last heard.
+    std::uint64_t revision_ = 0;
+    // The copy of the model the running check reads, and its result once there is one.
     Model runModel_;
-    bool runUpToDate_ = false;
-    // The result shown and the copy of the model it was computed for.
+    std::shared_ptr<const exact::ExactResult> ranResult_;
+    // The result shown, the copy of the model it was computed for and that model's revision.
     std::shared_ptr<const exact::ExactResult> shown_;
     Model shownModel_;
-    bool shownUpToDate_ = false;
+    std::uint64_t shownRevision_ = 0;
     // Cancel was pressed for the running check, or the last check ended cancelled.
     bool cancelled_ = false;
     QString stage_;

@@ -6,6 +6,7 @@
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_check_window.h"
 #include "persistence/safe_write.h"
+#include "platform/native_path.h"
 #include "views/exact_picture_export.h"
 #include "views/model_text.h"
 

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "analysis/exact_check_run.h"
 #include "analysis/exact_check_window.h"
+#include "analysis/job_runner.h"
+#include "exact/exact_check.h"
 
 namespace strativex {
 
@@ -17,8 +18,19 @@ void ExactCheckWindow::Compute() {
     exact::ExactOptions options;
     options.Base = *base;
     runModel_ = state_.model;
-    if (!run_->Start(runModel_, state_.materials, options)) return;
-    runUpToDate_ = true;
+    // The result is handed over only while the job is current, never after the window has gone;
+    // it is taken when the job has ended.
+    run_->Start(revision_, [this, model = runModel_, table = state_.materials,
+                            options](const JobControl& control) {
+        exact::CheckHooks hooks;
+        hooks.Cancel = control.CancelFlag();
+        hooks.Progress = [&control](double fraction, std::string_view stage) {
+            control.Progress(fraction, QString::fromUtf8(stage.data(), std::ssize(stage)));
+        };
+        auto result = std::make_shared<const exact::ExactResult>(
+            exact::RunExactCheck(model, table, options, hooks));
+        control.Deliver([this, result] { ranResult_ = result; });
+    });
     cancelled_ = false;
     stage_ = tr("Starting");
     progress_->setValue(0);
@@ -32,12 +44,17 @@ void ExactCheckWindow::Cancel() {
     ShowState();
 }
 
-void ExactCheckWindow::MarkOutOfDate() {
-    runUpToDate_ = false;
-    if (!shownUpToDate_) return;
-    shownUpToDate_ = false;
+// What was up to date no longer is: the window says so once.
+void ExactCheckWindow::ModelChanged(std::uint64_t revision) {
+    const bool wasUpToDate = ShownUpToDate();
+    revision_ = revision;
+    if (!wasUpToDate && !run_->IsRunning()) return;
     ShowState();
-    emit resultChanged();
+    if (wasUpToDate) emit resultChanged();
+}
+
+bool ExactCheckWindow::ShownUpToDate() const {
+    return shown_ && shownRevision_ == revision_;
 }
 
 void ExactCheckWindow::ShowProgress(double fraction, const QString& stage) {
@@ -48,9 +65,10 @@ void ExactCheckWindow::ShowProgress(double fraction, const QString& stage) {
 }
 
 // A cancelled check leaves the result before it on the screen, as it was.
-void ExactCheckWindow::TakeResult(std::shared_ptr<const exact::ExactResult> result) {
+void ExactCheckWindow::TakeResult(std::uint64_t revision) {
     progress_->setValue(0);
-    if (result->Status == exact::ExactStatus::Cancelled) {
+    std::shared_ptr<const exact::ExactResult> result = std::move(ranResult_);
+    if (!result || result->Status == exact::ExactStatus::Cancelled) {
         cancelled_ = true;
         ShowState();
         return;
@@ -58,7 +76,7 @@ void ExactCheckWindow::TakeResult(std::shared_ptr<const exact::ExactResult> resu
     cancelled_ = false;
     shown_ = std::move(result);
     shownModel_ = runModel_;
-    shownUpToDate_ = runUpToDate_;
+    shownRevision_ = revision;
     ShowState();
     emit resultChanged();
 }

@@ -7,6 +7,7 @@
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_check_window.h"
 #include "analysis/exact_picture_view.h"
+#include "analysis/job_runner.h"
 
 namespace strativex {
 namespace {
@@ -25,7 +26,7 @@ QString ExactCheckWindow::StatusText() const {
     if (IsComputing()) {
         if (cancelled_) return tr("Cancelling...");
         QString text = stage_ + QStringLiteral("...");
-        if (!runUpToDate_) {
+        if (run_->Revision() != revision_) {
             text +=
                 tr(" The model has changed since this check started: its result will be "
                    "out of date.");
@@ -37,7 +38,7 @@ QString ExactCheckWindow::StatusText() const {
                           : tr("Press Compute to solve the model's stack in three dimensions.");
     }
     QString text;
-    if (!shownUpToDate_) {
+    if (!ShownUpToDate()) {
         text =
             tr("Out of date: the model has changed since this check. Press Compute to "
                "check it again. ");
@@ -61,10 +62,10 @@ void ExactCheckWindow::ShowState() {
     computeButton_->setEnabled(!computing);
     cancelButton_->setEnabled(computing && !cancelled_);
     progress_->setTextVisible(computing);
-    const bool fresh = shown_ && shownUpToDate_;
+    const bool fresh = ShownUpToDate();
     const bool warning =
-        !computing && ((shown_ && (!shownUpToDate_ || shown_->Status != exact::ExactStatus::Ok)) ||
-                       !baseError_.isEmpty());
+        !computing &&
+        ((shown_ && (!fresh || shown_->Status != exact::ExactStatus::Ok)) || !baseError_.isEmpty());
     status_->setText(StatusText());
     status_->setStyleSheet(warning ? kWarningStyle : QString());
     copyButton_->setEnabled(HasPictures() && fresh);
@@ -91,7 +92,7 @@ void ExactCheckWindow::ShowNumbers() {
         }
     }
     // Numbers of a model that has changed since stay readable, greyed.
-    numbers_->setEnabled(!shown_ || shownUpToDate_);
+    numbers_->setEnabled(!shown_ || ShownUpToDate());
 }
 
 void ExactCheckWindow::ShowPictures() {
@@ -102,7 +103,7 @@ void ExactCheckWindow::ShowPictures() {
             view->ShowMessage(shown_ ? QString::fromStdString(shown_->Message)
                                      : tr("No 3-D check computed yet."));
         }
-        view->SetOutOfDate(shown_ && !shownUpToDate_);
+        view->SetOutOfDate(shown_ && !ShownUpToDate());
     }
 }
 

@@ -1,7 +1,7 @@
 #include "analysis/sweep_csv.h"
 
-#include "cli/number_text.h"
 #include "cli/sweep_report.h"
+#include "core/number_text.h"
 
 namespace strativex {
 namespace {

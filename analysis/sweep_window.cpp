@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "analysis/exact_sweep_job.h"
+#include "analysis/job_runner.h"
 #include "analysis/sweep_form.h"
 #include "analysis/sweep_plot_view.h"
 #include "analysis/sweep_table_model.h"
@@ -42,17 +42,13 @@ SweepWindow::SweepWindow(const AppState& state, Desktop& desktop, std::function<
       commitEdits_(std::move(commitEdits)) {
     setObjectName(QStringLiteral("FrmSweep"));
     setWindowTitle(tr("Sweep"));
-    job_ = new ExactSweepJob(this);
+    exactRun_ = new JobRunner(this);
     tableModel_ = new SweepTableModel(shown_, state_.prefs.DecimalDigits, this);
     BuildControls();
     Wire();
     resize(kWindowSize);
     CloseOnEscape(*this);
     ShowState();
-}
-
-SweepWindow::~SweepWindow() {
-    job_->Stop();
 }
 
 void SweepWindow::BuildControls() {
@@ -151,12 +147,11 @@ QWidget* SweepWindow::BuildResults() {
 
 void SweepWindow::Wire() {
     connect(calculate_, &QPushButton::clicked, this, &SweepWindow::Calculate);
-    connect(cancel_, &QPushButton::clicked, job_, &ExactSweepJob::Cancel);
+    connect(cancel_, &QPushButton::clicked, exactRun_, &JobRunner::Cancel);
     connect(layerTemps_, &QCheckBox::toggled, plot_, qOverload<>(&QWidget::update));
     connect(exact_, &QCheckBox::toggled, exactPoints_, &QWidget::setEnabled);
-    connect(job_, &ExactSweepJob::progressed, this, &SweepWindow::ExactProgressed);
-    connect(job_, &ExactSweepJob::pointChecked, this, &SweepWindow::ExactPointChecked);
-    connect(job_, &ExactSweepJob::finished, this, &SweepWindow::ExactFinished);
+    connect(exactRun_, &JobRunner::progressed, this, &SweepWindow::ExactProgressed);
+    connect(exactRun_, &JobRunner::finished, this, &SweepWindow::ExactFinished);
     connect(plot_, &SweepPlotView::pointHovered, this, &SweepWindow::ShowReadout);
     connect(exportCsv_, &QPushButton::clicked, this, &SweepWindow::ExportCsv);
     connect(exportPng_, &QPushButton::clicked, this, &SweepWindow::ExportPng);
@@ -166,14 +161,18 @@ void SweepWindow::Wire() {
 }
 
 void SweepWindow::closeEvent(QCloseEvent* event) {
-    job_->Stop();
+    exactRun_->Stop();
     QWidget::closeEvent(event);
 }
 
-void SweepWindow::MarkOutOfDate() {
+void SweepWindow::ModelChanged(std::uint64_t revision) {
+    revision_ = revision;
     form_->ShowModel();
-    if (!shown_.Sweep.Points.empty()) outOfDate_ = true;
     ShowState();
+}
+
+bool SweepWindow::IsOutOfDate() const {
+    return !shown_.Sweep.Points.empty() && shownRevision_ != revision_;
 }
 
 SweepPlotInputs SweepWindow::PlotInputs() const {

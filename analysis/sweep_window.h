@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 
 #include "analysis/sweep_shown.h"
@@ -18,7 +19,7 @@ class QTableView;
 
 namespace strativex {
 
-class ExactSweepJob;
+class JobRunner;
 class SweepForm;
 class SweepPlotView;
 class SweepTableModel;
@@ -35,12 +36,12 @@ public:
     // main window counts; when it answers false nothing is calculated.
     SweepWindow(const AppState& state, Desktop& desktop, std::function<bool()> commitEdits,
                 QWidget* parent = nullptr);
-    ~SweepWindow() override;
 
-    // The model or the materials changed: what the window shows is marked out of date until
-    // the next Calculate, and the lists follow the model.
-    void MarkOutOfDate();
-    bool IsOutOfDate() const { return outOfDate_; }
+    // For MainWindow::modelChanged: the model or the materials changed, so what the window shows
+    // is out of date until the next Calculate, and the lists follow the model.
+    void ModelChanged(std::uint64_t revision);
+    // A sweep is shown and the model has changed since it was calculated.
+    bool IsOutOfDate() const;
     // What the plot, the exports and the copied picture draw.
     SweepPlotInputs PlotInputs() const;
 
@@ -59,9 +60,9 @@ private:
     void Calculate();
     std::optional<SweepRequest> CheckedRequest();
     void StartExact(const SweepRequest& request);
-    void ExactProgressed(double fraction, int point, int count);
+    void ExactProgressed(double fraction, const QString& stage);
     void ExactPointChecked(const ExactPointOutcome& outcome);
-    void ExactFinished(bool cancelled);
+    void ExactFinished(std::uint64_t revision, bool cancelled);
     void ShowState();
     QString SweepSummary() const;
     void ShowReadout(int index);
@@ -85,12 +86,14 @@ private:
     std::function<bool()> commitEdits_;
     SweepShown shown_;
     QString shownTitle_;
-    bool outOfDate_ = false;
+    // The model's revision as last heard, and the one the shown sweep was calculated for.
+    std::uint64_t revision_ = 0;
+    std::uint64_t shownRevision_ = 0;
     bool exactRunning_ = false;
     bool exactCancelled_ = false;
     std::size_t exactWanted_ = 0;
 
-    ExactSweepJob* job_ = nullptr;
+    JobRunner* exactRun_ = nullptr;
     SweepForm* form_ = nullptr;
     QCheckBox* layerTemps_ = nullptr;
     QCheckBox* exact_ = nullptr;

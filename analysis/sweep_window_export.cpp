@@ -8,6 +8,7 @@
 #include "analysis/sweep_plot_view.h"
 #include "analysis/sweep_window.h"
 #include "persistence/safe_write.h"
+#include "platform/native_path.h"
 #include "views/model_text.h"
 #include "views/plot_export.h"
 

@@ -36,7 +36,7 @@ void SweepWindow::Calculate() {
     const auto request = CheckedRequest();
     if (!request) return;
     // Whatever an earlier check still finds belongs to the sweep about to be replaced.
-    job_->Abandon();
+    exactRun_->Abandon();
     exactRunning_ = false;
     exactCancelled_ = false;
     shown_ = SweepShown{*RunSweep(state_.model, state_.materials, *request),
@@ -45,7 +45,7 @@ void SweepWindow::Calculate() {
                         {},
                         {}};
     shownTitle_ = FromModelText(state_.model.ModelName);
-    outOfDate_ = false;
+    shownRevision_ = revision_;
     tableModel_->SweepReplaced();
     plot_->SweepReplaced();
     if (shown_.ExactAsked) StartExact(*request);
@@ -76,12 +76,17 @@ void SweepWindow::StartExact(const SweepRequest& request) {
     exactWanted_ = targets.size();
     exactRunning_ = true;
     progress_->setValue(0);
-    job_->Start(state_.model, state_.materials, request, std::move(targets));
+    // Outcomes are handed over only while the job is current, never after the window has gone.
+    exactRun_->Start(revision_, [this, model = state_.model, table = state_.materials, request,
+                                 targets = std::move(targets)](const JobControl& control) {
+        CheckSweepPoints(control, model, table, request, targets,
+                         [this](const ExactPointOutcome& outcome) { ExactPointChecked(outcome); });
+    });
 }
 
-void SweepWindow::ExactProgressed(double fraction, int point, int count) {
+void SweepWindow::ExactProgressed(double fraction, const QString& stage) {
     progress_->setValue(static_cast<int>(fraction * progress_->maximum()));
-    status_->setText(tr("3-D check: point %1 of %2...").arg(point).arg(count));
+    status_->setText(stage);
 }
 
 void SweepWindow::ExactPointChecked(const ExactPointOutcome& outcome) {
@@ -90,7 +95,7 @@ void SweepWindow::ExactPointChecked(const ExactPointOutcome& outcome) {
     plot_->update();
 }
 
-void SweepWindow::ExactFinished(bool cancelled) {
+void SweepWindow::ExactFinished(std::uint64_t, bool cancelled) {
     exactRunning_ = false;
     exactCancelled_ = cancelled;
     ShowState();
@@ -98,7 +103,7 @@ void SweepWindow::ExactFinished(bool cancelled) {
 
 void SweepWindow::ShowState() {
     const bool shown = !shown_.Sweep.Points.empty();
-    outOfDateLabel_->setVisible(outOfDate_);
+    outOfDateLabel_->setVisible(IsOutOfDate());
     progress_->setVisible(exactRunning_);
     cancel_->setVisible(exactRunning_);
     for (QPushButton* button : {exportCsv_, exportPng_, exportPdf_, copyPicture_}) {

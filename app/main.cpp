@@ -6,8 +6,8 @@
 #include "mainwindow/main_window.h"
 #include "persistence/program_folders.h"
 #include "platform/command_line.h"
+#include "platform/native_path.h"
 #include "platform/qt_desktop.h"
-#include "views/model_text.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "cli/csv_text.h"
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
-#include "cli/number_text.h"
 #include "cli/utf8_text.h"
+#include "core/number_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
 

@@ -1,6 +1,6 @@
 #include "cli/exact_cells.h"
 
-#include "cli/number_text.h"
+#include "core/number_text.h"
 
 namespace strativex {
 namespace {

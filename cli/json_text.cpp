@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/number_text.h"
+#include "core/number_text.h"
 
 namespace strativex {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/model_summary.h"
 
-#include "cli/number_text.h"
+#include "core/number_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "persistence/app_state.h"
+#include "persistence/safe_write.h"
 #include "views/exact_summary_of.h"
 #include "views/layer_palette.h"
 #include "views/report_pdf.h"
@@ -42,15 +43,19 @@ bool WriteReport(const CalcOptions& options, const LoadedModel& model, const Mat
     state.model = model.Data;
     state.model.ModelFileName = std::filesystem::path(model.Path).filename().string();
     state.materials = table;
-    ReportInputs inputs = ReportInputsOf(state, StandardLayerPalette());
+    ReportInputs inputs{
+        ViewInputs{state.model, state.materials, state.prefs.DecimalDigits, StandardLayerPalette()},
+        state.prefs, state.ProgramName};
     std::optional<ExactCheckSummary> summary;
-    if (model.Exact && model.Exact->Status == exact::ExactStatus::Ok) {
-        summary = SummaryOf(std::make_shared<const exact::ExactResult>(*model.Exact),
-                            model.Data.UnitSystem);
-        inputs.exact = &*summary;
-    }
+    if (model.Exact) summary = SummaryOf(*model.Exact, model.Data.UnitSystem);
+    inputs.exact = summary ? &*summary : nullptr;
     const std::string& path = *options.ReportPdfPath;
-    const SafeWriteResult written = ExportReportPdf(path, inputs);
+    const QByteArray pdf = ReportPdf(inputs);
+    const SafeWriteResult written =
+        pdf.isEmpty()
+            ? SafeWriteResult{false, SafeWriteStep::Write, "the report page could not be drawn"}
+            : SafeWriteFile(
+                  path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (written.Ok) return true;
     err << "strativex-calc: cannot write the report '" << path << "': " << written.SystemError
         << "\n";

@@ -1,9 +1,9 @@
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
-#include "cli/number_text.h"
 #include "cli/sweep_cells.h"
 #include "cli/sweep_names.h"
 #include "cli/sweep_report.h"
+#include "core/number_text.h"
 #include "core/windows1252.h"
 
 namespace strativex {

@@ -1,24 +1,22 @@
 #include "cli/usage_text.h"
 
+#include <string>
+
 namespace strativex {
 namespace {
 
-constexpr std::string_view kUsage =
+// The forms of the command, shown alike after a usage error and atop --help.
+constexpr std::string_view kSynopsis =
     "usage: strativex-calc [--materials DIR] [--prefs FILE] [--format table|json|csv] [--exact]\n"
     "                      [--base-h W_PER_M2K | --sink-r K_PER_W] MODEL.mdl...\n"
     "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] --report-pdf OUT.pdf\n"
     "                      MODEL.mdl\n"
     "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
-    "                      [--layer N] [--log] MODEL.mdl\n"
-    "       strativex-calc --help\n";
+    "                      [--layer N] [--log] MODEL.mdl\n";
 
-constexpr std::string_view kHelp =
-    "usage: strativex-calc [--materials DIR] [--prefs FILE] [--format table|json|csv] [--exact]\n"
-    "                      [--base-h W_PER_M2K | --sink-r K_PER_W] MODEL.mdl...\n"
-    "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] --report-pdf OUT.pdf\n"
-    "                      MODEL.mdl\n"
-    "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
-    "                      [--layer N] [--log] MODEL.mdl\n"
+constexpr std::string_view kHelpReminder = "       strativex-calc --help\n";
+
+constexpr std::string_view kExplanation =
     "\n"
     "Reads each model file, computes the thermal resistance and the top temperature of every\n"
     "layer and the temperature of the heat source, and prints the results. It finds your files\n"
@@ -142,11 +140,13 @@ constexpr std::string_view kHelp =
 }  // namespace
 
 std::string_view UsageText() {
-    return kUsage;
+    static const std::string text = std::string(kSynopsis) + std::string(kHelpReminder);
+    return text;
 }
 
 std::string_view HelpText() {
-    return kHelp;
+    static const std::string text = std::string(kSynopsis) + std::string(kExplanation);
+    return text;
 }
 
 }  // namespace strativex

@@ -8,7 +8,6 @@
 namespace strativex {
 namespace {
 
-constexpr double kCmPerInch = 2.54;
 constexpr double kConvergenceTolerance = 0.0001;
 constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
 

@@ -3,8 +3,7 @@
 namespace strativex {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr float kInchesPerMillimetre = static_cast<float>(1.0 / 25.4);
+constexpr auto kInchesPerMillimetre = static_cast<float>(1.0 / kMillimetresPerInch);
 
 float Scaled(float value, double factor) {
     return static_cast<float>(value * factor);

@@ -11,6 +11,10 @@ inline constexpr std::array<std::string_view, 3> UnitLabels{"mm", "in.", ""};
 // Degrees to radians as the spreading footprint and its drawing both take them: to 14 places,
 // the value the results have always been computed with.
 inline constexpr double kDegreesToRadians = 0.01745329251994;
+// Lengths: inches and millimetres, and the centimetres the conductivities are given per.
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kCmPerInch = 2.54;
+inline constexpr double kCmPerMillimetre = 0.1;
 // What a layer size of 0 (no limit of its own) shows.
 inline constexpr std::string_view kNoLimitText = "(infinite)";
 

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "dialogs/custom_materials_dialog.h"
+#include "platform/native_path.h"
 #include "views/model_text.h"
 
 namespace strativex {

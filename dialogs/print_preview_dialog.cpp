@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/named_widget.h"
+#include "dialogs/state_inputs.h"
 #include "views/drawing_surface.h"
 #include "views/report_output.h"
 #include "views/twips.h"

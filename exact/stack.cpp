@@ -1,10 +1,9 @@
 #include "exact/stack.h"
 
+#include "core/units.h"
+
 namespace strativex::exact {
 namespace {
-
-constexpr double kCmPerInch = 2.54;
-constexpr double kCmPerMillimetre = 0.1;
 
 double HalfSize(float size, double cmPerUnit) {
     return size > 0.0f ? 0.5 * size * cmPerUnit : kUnlimited;

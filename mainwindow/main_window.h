@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -65,8 +66,9 @@ public:
 
 signals:
     // After every change of the model's inputs and after a new or opened model: the one channel
-    // through which windows that show the model learn that what they show is out of date.
-    void modelChanged();
+    // through which windows that show the model learn that what they show is out of date. The
+    // revision grows with every change, so a result can say which model it belongs to.
+    void modelChanged(std::uint64_t revision);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,7 +123,6 @@ private:
     void WireCommands();
     void WireFields();
     void WireViews();
-    void WireExactCheck();
 
     // Start-up and end.
     void ApplyWindowPlacement();
@@ -226,6 +227,7 @@ private:
     QPointer<ExactCheckWindow> exactCheck_;
     QPointer<SweepWindow> sweep_;
     bool committing_ = false;
+    std::uint64_t modelRevision_ = 0;
     bool swallowPress_ = false;
     std::optional<QPoint> requestedPlace_;
     QPoint systemShift_;

@@ -34,7 +34,7 @@ void MainWindow::ExactCheckCommand() {
     if (!CommitActiveField()) return;
     if (!exactCheck_) {
         exactCheck_ = new ExactCheckWindow(state_, desktop_, EditsCommitter(), this);
-        WireExactCheck();
+        connect(this, &MainWindow::modelChanged, exactCheck_, &ExactCheckWindow::ModelChanged);
     }
     PlaceOnScreenOf(*exactCheck_, *this);
     exactCheck_->show();
@@ -45,7 +45,10 @@ void MainWindow::ExactCheckCommand() {
 // One window, kept when closed so that it opens again with the sweep the user set up.
 void MainWindow::SweepCommand() {
     if (!CommitActiveField()) return;
-    if (!sweep_) sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+    if (!sweep_) {
+        sweep_ = new SweepWindow(state_, desktop_, EditsCommitter(), this);
+        connect(this, &MainWindow::modelChanged, sweep_, &SweepWindow::ModelChanged);
+    }
     PlaceOnScreenOf(*sweep_, *this);
     sweep_->show();
     sweep_->raise();

@@ -11,8 +11,8 @@
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/user_info_dialog.h"
 #include "mainwindow/main_window.h"
+#include "platform/native_path.h"
 #include "platform/window_placement.h"
-#include "views/model_text.h"
 
 namespace strativex {
 

@@ -8,6 +8,7 @@
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
+#include "platform/native_path.h"
 #include "views/model_text.h"
 #include "views/twips.h"
 

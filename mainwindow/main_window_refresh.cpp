@@ -24,7 +24,8 @@ void MainWindow::Refresh(Changes changes) {
         if (changes.testFlag(Change::Table)) dataTable_->update();
     }
     if (changes.testFlag(Change::MarkChanged)) state_.model.ModelChanged = true;
-    if (changes.testAnyFlags(Change::Results | Change::MarkChanged)) emit modelChanged();
+    if (changes.testAnyFlags(Change::Results | Change::MarkChanged))
+        emit modelChanged(++modelRevision_);
 }
 
 void MainWindow::RedrawLayerStrip() {

@@ -1,14 +1,35 @@
+#include <QCoreApplication>
 #include <QPrinter>
+
+#include <optional>
 
 #include "analysis/exact_check_window.h"
 #include "dialogs/print_preview_dialog.h"
+#include "dialogs/state_inputs.h"
 #include "mainwindow/main_window.h"
+#include "persistence/safe_write.h"
+#include "platform/native_path.h"
 #include "views/exact_summary_of.h"
 #include "views/model_text.h"
 #include "views/report_output.h"
 #include "views/report_pdf.h"
 
 namespace strativex {
+namespace {
+
+// Why the report was not written; nothing when it was.
+std::optional<QString> WriteReportPdf(const QString& path, const ReportInputs& inputs) {
+    const QByteArray pdf = ReportPdf(inputs);
+    if (pdf.isEmpty()) {
+        return QCoreApplication::translate("MainWindow", "the report page could not be drawn");
+    }
+    const SafeWriteResult written = SafeWriteFile(
+        NativePath(path), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (written.Ok) return std::nullopt;
+    return QString::fromStdString(written.SystemError);
+}
+
+}  // namespace
 
 void MainWindow::PrintCommand() {
     if (!CommitActiveField()) return;
@@ -45,18 +66,14 @@ void MainWindow::ExportPdfCommand() {
     // The details page carries the 3-D check when it was computed for the model as it is.
     std::optional<ExactCheckSummary> exact;
     if (exactCheck_) {
-        if (auto result = exactCheck_->CurrentResult();
-            result && result->Status == exact::ExactStatus::Ok) {
-            exact = SummaryOf(std::make_shared<const exact::ExactResult>(std::move(*result)),
-                              state_.model.UnitSystem);
-            inputs.exact = &*exact;
+        if (const auto result = exactCheck_->CurrentResult()) {
+            exact = SummaryOf(*result, state_.model.UnitSystem);
         }
     }
-    const SafeWriteResult written = ExportReportPdf(NativePath(*chosen), inputs);
-    if (!written.Ok) {
+    inputs.exact = exact ? &*exact : nullptr;
+    if (const auto failure = WriteReportPdf(*chosen, inputs)) {
         Message(*chosen + QStringLiteral("\r\n") +
-                    tr("The report could not be written: %1")
-                        .arg(QString::fromStdString(written.SystemError)) +
+                    tr("The report could not be written: %1").arg(*failure) +
                     QStringLiteral("\r\n") + tr("Report not exported."),
                 tr("Error Exporting PDF"), MessageIcon::Exclamation, MessageButtons::Ok);
     }

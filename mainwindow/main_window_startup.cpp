@@ -7,8 +7,8 @@
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/main_window.h"
+#include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
-#include "views/model_text.h"
 #include "views/today_date.h"
 
 namespace strativex {

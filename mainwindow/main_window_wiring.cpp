@@ -6,8 +6,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "analysis/exact_check_window.h"
-#include "analysis/sweep_window.h"
 #include "mainwindow/color_swatch.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
@@ -49,9 +47,6 @@ void MainWindow::WireMenus() {
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
     connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
     connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
-    connect(this, &MainWindow::modelChanged, this, [this] {
-        if (sweep_) sweep_->MarkOutOfDate();
-    });
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,
@@ -60,12 +55,6 @@ void MainWindow::WireMenus() {
             [this] { OpenHelpDocument(QStringLiteral("/SX-Glossary.pdf")); });
     connect(contactAction_, &QAction::triggered, this, &MainWindow::ContactCommand);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::AboutCommand);
-}
-
-// The window exists from its first opening on; from then on every change of the model marks
-// its result out of date.
-void MainWindow::WireExactCheck() {
-    connect(this, &MainWindow::modelChanged, exactCheck_, &ExactCheckWindow::MarkOutOfDate);
 }
 
 void MainWindow::WireCommands() {

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "dialogs/state_inputs.h"
 #include "views/data_table.h"
 #include "views/data_table_geometry.h"
 #include "views/drawing_surface.h"

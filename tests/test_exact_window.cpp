@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "analysis/exact_check_run.h"
 #include "analysis/exact_check_texts.h"
 #include "analysis/exact_check_window.h"
 #include "core/number_format.h"
@@ -35,6 +34,7 @@ struct Fixture {
     AppState state;
     ScriptedDesktop desktop;
     std::unique_ptr<ExactCheckWindow> window;
+    std::uint64_t revision = 0;
 
     explicit Fixture(exact_stacks::Case c = exact_stacks::ThreeLayerCase()) {
         state.model = std::move(c.Model);
@@ -43,6 +43,8 @@ struct Fixture {
         window->show();
     }
     ExactCheckWindow& W() const { return *window; }
+    // What the main window does after every change of the model.
+    void ModelChanged() { window->ModelChanged(++revision); }
     QString Value(const char* name) const { return Text(*window, name); }
     QString Status() const { return Text(*window, "LblStatus"); }
     bool Enabled(const char* name) const { return Child<QWidget>(*window, name)->isEnabled(); }
@@ -113,11 +115,11 @@ private slots:
         Fixture f;
         QSignalSpy changed(&f.W(), &ExactCheckWindow::resultChanged);
         Click(f.W(), "CmdCompute");
-        if (whileRunning) f.W().MarkOutOfDate();
+        if (whileRunning) f.ModelChanged();
         QVERIFY(Finished(f.W()));
         if (!whileRunning) {
             QVERIFY(f.W().CurrentResult());
-            f.W().MarkOutOfDate();
+            f.ModelChanged();
         }
         QVERIFY(!f.W().CurrentResult());
         QVERIFY2(f.Status().startsWith("Out of date"), qPrintable(f.Status()));
@@ -211,7 +213,7 @@ private slots:
         Click(f.W(), "CmdCompute");
         QVERIFY(Finished(f.W()));
         const QString average = f.Value("ValAverageSource");
-        f.W().MarkOutOfDate();
+        f.ModelChanged();
         Click(f.W(), "CmdCompute");
         Click(f.W(), "CmdCancel");
         QVERIFY(!f.Enabled("CmdCancel"));
@@ -280,33 +282,6 @@ private slots:
         QVERIFY(Finished(f.W()));
         Click(f.W(), "CmdCopy");
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(1920, 1600));
-    }
-
-    // The run's contract: progress in order on this thread, one end per start, one check at a
-    // time, and a cancel that waits hands its end over at once.
-    void runReportsProgressThenEndsOnce() {
-        const exact_stacks::Case c = exact_stacks::TenLayerCase();
-        ExactCheckRun run;
-        std::vector<double> fractions;
-        connect(&run, &ExactCheckRun::progressed, &run, [&](double fraction, const QString&) {
-            QCOMPARE(QThread::currentThread(), qApp->thread());
-            fractions.push_back(fraction);
-        });
-        std::vector<exact::ExactStatus> ends;
-        connect(&run, &ExactCheckRun::finished, &run,
-                [&](std::shared_ptr<const exact::ExactResult> r) { ends.push_back(r->Status); });
-        QVERIFY(run.Start(c.Model, c.Table));
-        QVERIFY(!run.Start(c.Model, c.Table));
-        QTRY_VERIFY_WITH_TIMEOUT(!run.IsRunning(), kCheckTimeoutMs);
-        QCOMPARE(ends, std::vector{exact::ExactStatus::Ok});
-        QVERIFY(!fractions.empty() && std::is_sorted(fractions.begin(), fractions.end()));
-        QVERIFY(fractions.back() <= 1.0);
-        QVERIFY(run.Start(c.Model, c.Table));
-        run.CancelAndWait();
-        QVERIFY(!run.IsRunning());
-        QCOMPARE(ends, (std::vector{exact::ExactStatus::Ok, exact::ExactStatus::Cancelled}));
-        QTest::qWait(50);
-        QCOMPARE(ends.size(), std::size_t{2});
     }
 
     void comparisonTexts_data() {

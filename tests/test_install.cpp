@@ -11,11 +11,11 @@
 #include "persistence/model_file.h"
 #include "persistence/program_folders.h"
 #include "platform/command_line.h"
+#include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
 #include "support/file_bytes.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
-#include "views/model_text.h"
 
 using namespace strativex;
 

@@ -117,14 +117,16 @@ private slots:
             const QJsonObject point = points.at(p).toObject();
             const SweepPoint& expected = sweep->Points[static_cast<std::size_t>(p)];
             QCOMPARE(static_cast<float>(point[column].toDouble()), expected.Value);
-            QVERIFY(point["heat_source_temp_c"].toDouble() == *expected.HeatSourceTempC);
+            // Temperatures read back through the kelvin offset to the value the engine stored.
+            QCOMPARE(static_cast<float>(point["heat_source_temp_c"].toDouble() + 273.16),
+                     expected.Layers[0].TopTempK);
             QCOMPARE(static_cast<float>(point["total_resistance_c_per_w"].toDouble()),
                      *expected.TotalResistance);
             QCOMPARE(point["status"].toString(), "ok");
             QVERIFY(point["failed_layer"].isNull());
             for (int i = 1; i <= model.LayerCount; ++i) {
                 const double top = point[QString("layer_%1_top_temp_c").arg(i)].toDouble();
-                QVERIFY(top == static_cast<double>(expected.Layers[i - 1].TopTempK) - 273.16);
+                QCOMPARE(static_cast<float>(top + 273.16), expected.Layers[i - 1].TopTempK);
             }
         }
     }

@@ -72,6 +72,7 @@ struct Session {
     AppState state;
     ScriptedDesktop desktop;
     int commits = 0;
+    std::uint64_t revision = 0;
     std::function<bool()> commit = [] { return true; };
     std::unique_ptr<SweepWindow> window;
 
@@ -86,6 +87,8 @@ struct Session {
     }
 
     SweepWindow& W() const { return *window; }
+    // What the main window does after every change of the model.
+    void ModelChanged() { window->ModelChanged(++revision); }
     template <typename Control>
     Control* C(const char* name) const {
         return Child<Control>(*window, QString::fromLatin1(name));
@@ -391,7 +394,7 @@ private slots:
         s.Calculate();
         QCOMPARE(s.Header(0), QString("Layer 3 thickness (in.)"));
         QVERIFY(SelectUnit(s.state.model, LengthUnit::Millimeters));
-        s.W().MarkOutOfDate();
+        s.ModelChanged();
         QCOMPARE(Text(s.W(), "LblToUnit"), QString("mm"));
         const float millimetres = s.state.model.Layers[3].Thickness;
         QCOMPARE(Text(s.W(), "TextTo"), QString::fromStdString(NumberText(millimetres * 2.0f)));
@@ -422,11 +425,11 @@ private slots:
     void outOfDateUntilCalculatedAgain() {
         Session s(DieOnCopper());
         auto* label = s.C<QLabel>("LblOutOfDate");
-        s.W().MarkOutOfDate();
+        s.ModelChanged();
         QVERIFY2(!s.W().IsOutOfDate(), "nothing shown is nothing out of date");
         s.Calculate();
         QVERIFY(!label->isVisibleTo(&s.W()));
-        s.W().MarkOutOfDate();
+        s.ModelChanged();
         QVERIFY(s.W().IsOutOfDate());
         QVERIFY(label->isVisibleTo(&s.W()));
         s.Calculate();
@@ -553,6 +556,52 @@ private slots:
         s.C<QPushButton>("CmdCopyPicture")->click();
         const QImage image = QGuiApplication::clipboard()->image();
         QCOMPARE(image.size(), s.C<SweepPlotView>("PlotSweep")->size() * 2);
+    }
+
+    void csvTemperaturesAreShortest_data() {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QStringList>("range");
+        QTest::newRow("power") << "Power" << QStringList{"5", "40"};
+        QTest::newRow("isothermal temperature")
+            << "Isothermal temperature" << QStringList{"-40", "125"};
+    }
+
+    // Every temperature in the CSV reads back to the very kelvin value the calculation stored,
+    // and no text one decimal shorter does: "94.29917", never "94.29916748046872".
+    void csvTemperaturesAreShortest() {
+        QFETCH(QString, quantity);
+        QFETCH(QStringList, range);
+        QTemporaryDir dir;
+        Session s(DieOnCopper());
+        s.Sweep(quantity);
+        s.Range(range[0], range[1], 12);
+        s.Calculate();
+        s.desktop.files.push_back(dir.filePath("out.csv"));
+        s.C<QPushButton>("CmdExportCsv")->click();
+        QList<QByteArray> lines = ReadBytes(dir.filePath("out.csv")).split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray());
+        const QList<QByteArray> header = lines.takeFirst().trimmed().split(',');
+        const std::vector<SweepPoint>& points = s.W().PlotInputs().sweep.Points;
+        QCOMPARE(lines.size(), static_cast<qsizetype>(points.size()));
+        for (qsizetype row = 0; row < lines.size(); ++row) {
+            const QList<QByteArray> fields = lines[row].trimmed().split(',');
+            const SweepPoint& point = points[static_cast<std::size_t>(row)];
+            for (int layer = 0; layer <= 3; ++layer) {
+                const QByteArray column =
+                    layer == 0 ? "heat_source_temp_c"
+                               : "layer_" + QByteArray::number(layer) + "_top_temp_c";
+                const QByteArray text = fields.value(header.indexOf(column));
+                const float kelvin =
+                    point.Layers[static_cast<std::size_t>(std::max(layer, 1) - 1)].TopTempK;
+                QVERIFY2(static_cast<float>(text.toDouble() + 273.16) == kelvin, text.constData());
+                if (!text.contains('.')) continue;
+                const qsizetype decimals = text.size() - text.indexOf('.') - 1;
+                const double celsius = static_cast<double>(kelvin) - 273.16;
+                const double shorter =
+                    QByteArray::number(celsius, 'f', static_cast<int>(decimals) - 1).toDouble();
+                QVERIFY2(static_cast<float>(shorter + 273.16) != kelvin, text.constData());
+            }
+        }
     }
 
     // The 3-D check's points arrive from their thread into the table, the plot and the CSV,

@@ -11,27 +11,15 @@ constexpr double kLayoutWidth = 440.0;
 
 }  // namespace
 
-ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, LengthUnit unit) {
-    const exact::ExactResult& r = *result;
-    ExactCheckSummary summary;
-    summary.AverageSourceTempC = r.AverageSourceTempC;
-    summary.PeakSourceTempC = r.PeakSourceTempC;
-    summary.AverageResistance = r.AverageResistance;
-    summary.PeakResistance = r.PeakResistance;
-    summary.AverageErrorPercent = r.AverageErrorPercent;
-    summary.EstimateErrorPercent = r.EstimateErrorPercent;
-    summary.EquivalentAngleDeg = r.EquivalentAngleDeg;
-    summary.EstimateWithSinkTempC = r.EstimateWithSinkTempC;
-    summary.SourceClipped = r.SourceClipped;
-    if (r.SinkResistance)
-        summary.BaseText = QString::fromStdString(exact::BaseConditionText(r.Base));
-    summary.LayerTopTempC = r.LayerTopTempC;
-    summary.Cells = r.Cells;
+std::optional<ExactCheckSummary> SummaryOf(const exact::ExactResult& result, LengthUnit unit) {
+    if (result.Status != exact::ExactStatus::Ok) return std::nullopt;
+    ExactCheckSummary summary{std::make_shared<const exact::ExactResult>(result), {}};
     // A result stripped of its pictures, as the calculator keeps most, gives the numbers alone.
-    if (r.Section.X.empty()) return summary;
-    summary.DrawCrossSection = [result, unit](QPainter& painter, const QRectF& box) {
+    if (result.Section.X.empty()) return summary;
+    summary.DrawCrossSection = [shared = summary.Result, unit](QPainter& painter,
+                                                               const QRectF& box) {
         if (box.width() <= 0.0) return;
-        PaintExactSection(painter, box, box.width() / kLayoutWidth, {*result, unit});
+        PaintExactSection(painter, box, box.width() / kLayoutWidth, {*shared, unit});
     };
     return summary;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <optional>
 
 #include "core/model.h"
 #include "exact/exact_result.h"
@@ -8,9 +8,9 @@
 
 namespace strativex {
 
-// The details page's summary of a result with Status Ok, its map the part around the heat
-// source, or no map where the result holds no cross-section. The summary shares the result,
-// so that its map can be drawn after the caller has let go of it.
-ExactCheckSummary SummaryOf(std::shared_ptr<const exact::ExactResult> result, LengthUnit unit);
+// The details page's summary of a result: nothing unless it is Ok; its map the part around the
+// heat source, or no map where the result holds no cross-section. The summary keeps a copy of
+// the result, so that its map can be drawn after the caller has let go of it.
+std::optional<ExactCheckSummary> SummaryOf(const exact::ExactResult& result, LengthUnit unit);
 
 }  // namespace strativex

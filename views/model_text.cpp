@@ -1,7 +1,5 @@
 #include "views/model_text.h"
 
-#include <QFile>
-
 #include "core/windows1252.h"
 
 namespace strativex {
@@ -18,14 +16,6 @@ std::string ToModelTextLossy(const QString& text) {
     std::string bytes;
     for (const QChar c : text) bytes += ToModelText(QString(c)).value_or("?");
     return bytes;
-}
-
-std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString PathText(const std::string& nativePath) {
-    return QFile::decodeName(QByteArray::fromStdString(nativePath));
 }
 
 }  // namespace strativex

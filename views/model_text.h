@@ -15,8 +15,4 @@ std::optional<std::string> ToModelText(const QString& text);
 // the model, such as the file name it was saved under.
 std::string ToModelTextLossy(const QString& text);
 
-// Paths are kept in the program's state as the file system's own bytes.
-std::string NativePath(const QString& path);
-QString PathText(const std::string& nativePath);
-
 }  // namespace strativex

@@ -1,15 +1,14 @@
 #include "views/plot_export.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "views/pdf_document.h"
 #include "views/plot_painter.h"
 
 namespace strativex {
 namespace {
 
-constexpr int kPdfResolution = 1200;
 constexpr double kLayoutDpi = 96.0;
 
 }  // namespace
@@ -24,20 +23,13 @@ QImage SweepPlotImage(const SweepPlotInputs& inputs, QSize size, qreal devicePix
 }
 
 QByteArray SweepPlotPdf(const SweepPlotInputs& inputs, const QPageLayout& layout) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(layout);
-        writer.setTitle(inputs.title);
+    return DrawnPdf(layout, inputs.title, {}, [&](QPdfWriter& writer) {
         QPainter painter;
-        if (!painter.begin(&writer)) return {};
+        if (!painter.begin(&writer)) return false;
         PaintSweepPlot(painter, QRectF(0, 0, writer.width(), writer.height()),
                        kPdfResolution / kLayoutDpi, inputs);
-        if (!painter.end()) return {};
-    }
-    return buffer.data();
+        return painter.end();
+    });
 }
 
 }  // namespace strativex

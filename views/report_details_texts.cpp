@@ -8,6 +8,7 @@
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
+#include "exact/base_condition.h"
 #include "views/model_text.h"
 #include "views/program_version.h"
 
@@ -128,9 +129,9 @@ QStringList LayerResultRow(const ViewInputs& inputs, int i, const ExactCheckSumm
                    : Mark(layer.Status));
     if (exact != nullptr) {
         const auto index = static_cast<std::size_t>(i - 1);
-        row << (index < exact->LayerTopTempC.size()
-                    ? Formatted(exact->LayerTopTempC[index], kTemperatureSlot, inputs.digits)
-                    : QString());
+        const std::vector<double>& tops = exact->Result->LayerTopTempC;
+        row << (index < tops.size() ? Formatted(tops[index], kTemperatureSlot, inputs.digits)
+                                    : QString());
     }
     row << (result ? QStringLiteral("ok") : Mark(layer.Status));
     return row;
@@ -242,42 +243,46 @@ LabelledValues ResultMarkLegend() {
     return legend;
 }
 
-LabelledValues ExactCheckLines(const ViewInputs& inputs, const ExactCheckSummary& exact) {
+LabelledValues ExactCheckLines(const ViewInputs& inputs, const ExactCheckSummary& summary) {
     const DecimalDigitsTable& digits = inputs.digits;
+    const exact::ExactResult& result = *summary.Result;
     LabelledValues lines{
-        {QStringLiteral("3-D average"), Degrees(exact.AverageSourceTempC, digits) +
+        {QStringLiteral("3-D average"), Degrees(result.AverageSourceTempC, digits) +
                                             QStringLiteral(" over the heat source, resistance ") +
-                                            Resistance(exact.AverageResistance, digits)},
-        {QStringLiteral("3-D peak"), Degrees(exact.PeakSourceTempC, digits) +
+                                            Resistance(result.AverageResistance, digits)},
+        {QStringLiteral("3-D peak"), Degrees(result.PeakSourceTempC, digits) +
                                          QStringLiteral(" at the heat source, resistance ") +
-                                         Resistance(exact.PeakResistance, digits)},
+                                         Resistance(result.PeakResistance, digits)},
     };
-    if (!exact.BaseText.isEmpty()) lines.push_back({QStringLiteral("Base"), exact.BaseText});
+    if (result.SinkResistance) {
+        lines.push_back({QStringLiteral("Base"),
+                         QString::fromStdString(exact::BaseConditionText(result.Base))});
+    }
     const std::optional<double> estimate = HeatSourceTempC(inputs.model);
-    if (estimate && exact.EstimateErrorPercent) {
-        const QString sink = exact.EstimateWithSinkTempC
+    if (estimate && result.EstimateErrorPercent) {
+        const QString sink = result.EstimateWithSinkTempC
                                  ? QStringLiteral(", with the heat sink in series ") +
-                                       Degrees(*exact.EstimateWithSinkTempC, digits)
+                                       Degrees(*result.EstimateWithSinkTempC, digits)
                                  : QString();
         lines.push_back({QStringLiteral("Spreading-angle estimate"),
                          Degrees(*estimate, digits) + sink + QStringLiteral(", its rise ") +
-                             Percent(*exact.EstimateErrorPercent) +
+                             Percent(*result.EstimateErrorPercent) +
                              QStringLiteral(" from the 3-D average's")});
     }
-    if (exact.SourceClipped) {
+    if (result.SourceClipped) {
         lines.push_back({QStringLiteral("Heated area"),
                          QStringLiteral("the device is larger than layer 1: the 3-D check heats "
                                         "only where they meet, the estimate the whole device")});
     }
     lines.push_back(
         {QStringLiteral("Equivalent angle"),
-         exact.EquivalentAngleDeg
-             ? QString::number(*exact.EquivalentAngleDeg, 'f', 1) +
+         result.EquivalentAngleDeg
+             ? QString::number(*result.EquivalentAngleDeg, 'f', 1) +
                    QStringLiteral(" degrees: given to every layer, it reproduces the 3-D average")
              : QStringLiteral("none: no angle from 0 to 89 degrees reproduces the 3-D average")});
     lines.push_back({QStringLiteral("Discretisation error"),
-                     QStringLiteral("about ") + Percent(exact.AverageErrorPercent) +
-                         QStringLiteral(" of the average rise, on %1 cells").arg(exact.Cells)});
+                     QStringLiteral("about ") + Percent(result.AverageErrorPercent) +
+                         QStringLiteral(" of the average rise, on %1 cells").arg(result.Cells)});
     return lines;
 }
 

@@ -36,6 +36,6 @@ PageTableTexts LayerResultTable(const ViewInputs& inputs, const ExactCheckSummar
 LabelledValues DetailsTotals(const ViewInputs& inputs);
 // What the marks that stand in for values mean.
 LabelledValues ResultMarkLegend();
-LabelledValues ExactCheckLines(const ViewInputs& inputs, const ExactCheckSummary& exact);
+LabelledValues ExactCheckLines(const ViewInputs& inputs, const ExactCheckSummary& summary);
 
 }  // namespace strativex

@@ -5,7 +5,6 @@
 #include "core/material_table.h"
 #include "core/model.h"
 #include "core/number_format.h"
-#include "persistence/app_state.h"
 #include "persistence/preferences.h"
 #include "views/exact_summary.h"
 #include "views/layer_palette.h"
@@ -28,8 +27,5 @@ struct ReportInputs {
     const std::string& programName;
     const ExactCheckSummary* exact = nullptr;
 };
-
-ViewInputs ViewInputsOf(const AppState& state, const LayerPalette& palette);
-ReportInputs ReportInputsOf(const AppState& state, const LayerPalette& palette);
 
 }  // namespace strativex

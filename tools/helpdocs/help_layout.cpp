@@ -10,11 +10,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/units.h"
+
 namespace strativex::helpdocs {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kMillimetresPerInch = 25.4;
 
 constexpr double kSideMarginMm = 20.0;
 constexpr double kTopMarginMm = 18.0;

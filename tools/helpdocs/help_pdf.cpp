@@ -1,12 +1,12 @@
 #include "tools/helpdocs/help_pdf.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "tools/helpdocs/help_contents.h"
 #include "tools/helpdocs/help_layout.h"
+#include "views/pdf_document.h"
 
 namespace strativex::helpdocs {
 namespace {
@@ -63,16 +63,16 @@ bool PaintPages(QPdfWriter& writer, QTextDocument& document, const QString& titl
 }  // namespace
 
 QByteArray RenderHelpPdf(QTextDocument& document, const QString& title) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Strativex"));
-    writer.setPageLayout(HelpPageLayout());
-    const HelpPage page = HelpPageAt(writer.resolution());
-    if (!PaintPages(writer, document, title, page)) return {};
-    const ContentsNavigation navigation = NavigationOf(document, page, writer.resolution());
-    return WithNavigation(buffer.data(), navigation.Outline, navigation.Links,
+    ContentsNavigation navigation;
+    const QByteArray pdf =
+        DrawnPdf(HelpPageLayout(), title, QStringLiteral("Strativex"), [&](QPdfWriter& writer) {
+            const HelpPage page = HelpPageAt(writer.resolution());
+            if (!PaintPages(writer, document, title, page)) return false;
+            navigation = NavigationOf(document, page, writer.resolution());
+            return true;
+        });
+    if (pdf.isEmpty()) return {};
+    return WithNavigation(pdf, navigation.Outline, navigation.Links,
                           HelpPageLayout().fullRect(QPageLayout::Point).height());
 }
 

@@ -7,6 +7,7 @@
 
 #include <iostream>
 
+#include "dialogs/state_inputs.h"
 #include "mainwindow/main_window.h"
 #include "tools/helppictures/quiet_desktop.h"
 #include "tools/helppictures/view_pictures.h"

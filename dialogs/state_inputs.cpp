@@ -1,4 +1,4 @@
-#include "views/view_inputs.h"
+#include "dialogs/state_inputs.h"
 
 namespace strativex {
 
