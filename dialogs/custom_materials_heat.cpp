@@ -11,6 +11,7 @@
 #include "core/windows1252.h"
 #include "dialogs/custom_materials_dialog.h"
 #include "persistence/program_folders.h"
+#include "platform/native_path.h"
 #include "views/model_text.h"
 
 namespace strativex {
