@@ -109,8 +109,8 @@ private slots:
         QCOMPARE(WidthLengthSlot(LengthUnit::Inches), 2);
     }
 
-    // Exact decimal values from hand: what a user sees must read back to within half a unit of
-    // its last shown decimal, and never as 0 for a value that is not.
+    // Texts worked out by hand: a value the digits would show as 0 takes the decimals of its
+    // first significant digit, or the exponent form below five decimals.
     void formatValueNeverShowsANonzeroValueAsZero_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("digits");
@@ -148,23 +148,16 @@ private slots:
         QTest::newRow("plain") << "2.5" << 2.5 << none;
         QTest::newRow("blanks and the unit") << " 2.5 mm" << 2.5 << none;
         QTest::newRow("unit without a blank") << "2.5mm" << 2.5 << none;
-        QTest::newRow("unit in capitals") << "2.5 MM" << 2.5 << none;
         QTest::newRow("exponent") << "1e-3" << 0.001 << none;
         QTest::newRow("signed exponent and sign") << "-2.5E+02" << -250.0 << none;
-        QTest::newRow("leading point") << ".5" << 0.5 << none;
-        QTest::newRow("trailing point") << "5." << 5.0 << none;
-        QTest::newRow("letters") << "abc" << 0.0 << notNumber;
         QTest::newRow("number then letters") << "12abc" << 0.0 << notNumber;
         QTest::newRow("decimal comma") << "1,5" << 0.0 << TypedNumberFault::DecimalComma;
         QTest::newRow("decimal comma and unit")
             << "1,5 mm" << 0.0 << TypedNumberFault::DecimalComma;
         QTest::newRow("thousands") << "1,000.5" << 0.0 << notNumber;
         QTest::newRow("blank inside") << "1 000" << 0.0 << notNumber;
-        QTest::newRow("two points") << "1.5.2" << 0.0 << notNumber;
         QTest::newRow("exponent without digits") << "1e" << 0.0 << notNumber;
         QTest::newRow("another unit") << "2.5 in." << 0.0 << notNumber;
-        QTest::newRow("unit alone") << "mm" << 0.0 << notNumber;
-        QTest::newRow("sign alone") << "-" << 0.0 << notNumber;
         QTest::newRow("empty") << "" << 0.0 << TypedNumberFault::Empty;
         QTest::newRow("blanks") << " \t " << 0.0 << TypedNumberFault::Empty;
     }

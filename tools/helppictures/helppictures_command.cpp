@@ -69,7 +69,7 @@ int MakePictures(const QDir& output, const QString& model, const QString& standa
                     desktop.Messages.join('\n'));
     }
     window.show();
-    // The first start says that prefs.txt is missing; the model must open without a word.
+    // Whatever the start-up said, the model must open without a word.
     desktop.Messages.clear();
     window.OpenModelFromPath(model);
     if (!desktop.Messages.isEmpty()) {
