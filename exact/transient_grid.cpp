@@ -74,7 +74,9 @@ std::vector<double> LateralFaces(const std::vector<double>& faces,
     if (sourceEdge >= layerEdges.front()) return faces;
     double below = faces.front();
     double above = faces.back();
+    // Layer edges are faces the splice must keep: it spans only the gap between two of them.
     for (const double edge : layerEdges) {
+        if (edge < sourceEdge) below = std::max(below, edge);
         if (edge > sourceEdge) above = std::min(above, edge);
     }
     const double edgeSize = std::min(size, CellAt(faces, sourceEdge));

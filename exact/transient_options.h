@@ -4,19 +4,20 @@
 
 namespace strativex::exact {
 
-inline ExactOptions CoarserGrid() {
+// The steady check's options with a lower cell limit: the curve takes some hundred solves
+// where the check takes a few.
+inline ExactOptions TransientGridOptions() {
     ExactOptions options;
     options.MaxCells = 40000;
     return options;
 }
 
 struct TransientOptions {
-    // The grid, the conductivity iteration and the linear solver of the steady solution. The
-    // curve takes some hundred solves where the steady check takes a few, so its grid is
-    // coarser; the two grids' extrapolation keeps its steady end on the check's.
-    ExactOptions Steady = CoarserGrid();
+    // The grid, the conductivity iteration and the linear solver of the steady solution; the
+    // two grids' extrapolation keeps the curve's steady end on the check's.
+    ExactOptions Steady = TransientGridOptions();
     // The first time of the curve, s: the cells at the heated face are made small enough that
-    // the heat has crossed several of them by then.
+    // the heat has crossed two of them by then.
     double StartTime = 1e-6;
     // The curve ends once both rises are within this share of their steady values.
     double SettledShare = 1e-3;

@@ -54,6 +54,21 @@ std::string UnusableCapacity(const std::vector<double>& heatCapacity, std::size_
     return {};
 }
 
+std::string UnusableOptions(const TransientOptions& options) {
+    std::ostringstream text;
+    if (!(std::isfinite(options.StartTime) && options.StartTime > 0.0)) {
+        text << "The start time of the transient, " << options.StartTime
+             << " s, is not a positive number.";
+    } else if (!(options.SettledShare > 0.0 && options.SettledShare < 1.0)) {
+        text << "The settling share of the transient, " << options.SettledShare
+             << ", is not between 0 and 1.";
+    } else if (options.StepsPerDoubling < 1) {
+        text << "The steps per doubling of the transient, " << options.StepsPerDoubling
+             << ", are fewer than one.";
+    }
+    return text.str();
+}
+
 std::vector<double> CellCapacity(const Grid& grid, const std::vector<double>& perCm3,
                                  const std::vector<double>& conductivity) {
     std::vector<double> capacity(grid.CellCount(), 0.0);
@@ -185,8 +200,9 @@ private:
 TransientResult SolveTransient(const Stack& stack, const std::vector<double>& heatCapacity,
                                const TransientOptions& options, const CheckHooks& hooks) {
     const auto started = std::chrono::steady_clock::now();
-    if (const std::string problem = UnusableCapacity(heatCapacity, stack.Layers.size());
-        !problem.empty()) {
+    std::string problem = UnusableOptions(options);
+    if (problem.empty()) problem = UnusableCapacity(heatCapacity, stack.Layers.size());
+    if (!problem.empty()) {
         TransientResult result;
         result.Message = problem;
         return result;

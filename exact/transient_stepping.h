@@ -31,8 +31,8 @@ struct SteppingOutcome {
 // Integrates the balances (of one stack on several grids) side by side from rest by the
 // second-order backward differences (BDF2) with variable steps, the first step by backward Euler:
 // both damp the stiff modes the sudden power step excites instead of letting them ring. The step is
-// held for options.StepsPerDoubling steps and then doubled, so that each run of steps solves with
-// one matrix and one preconditioner: LineMultigrid built on G with C times the BDF2 coefficient
+// held for options.StepsPerDoubling steps and then doubled, so that each run of steps shares one
+// preconditioner: LineMultigrid built on G with C times the BDF2 coefficient
 // over the step added as a conductance to the base (the shift is a diagonal term, so the
 // multigrid's coarsening sums it as it sums the base). A few doublings before options.StartTime
 // start the integration so that the start time falls on a step. Stops when the observer says so

@@ -137,6 +137,12 @@ exact_stacks::Case SteppedCase() {
             exact_stacks::TableOf({{1.5f, 0.0f}, {3.9f, 0.0f}})};
 }
 
+// A wide source on a die over a narrower pedestal: a layer edge lies under the source.
+exact_stacks::Case PedestalCase() {
+    return {exact_stacks::StackModel(4.0f, 4.0f, {{0.5f, 8, 8, 1}, {1.0f, 2, 2, 2}}, 5.0f),
+            exact_stacks::TableOf({{1.5f, 0.0f}, {3.9f, 0.0f}})};
+}
+
 HeatCapacityMap SteppedCapacities() {
     return {{1, kSiliconC}, {2, kCopperC}};
 }
@@ -252,10 +258,13 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::newRow("power die, silicon K(T)") << 0;
         QTest::newRow("stepped spreader, constant K") << 1;
+        QTest::newRow("pedestal narrower than the source") << 2;
     }
     void steadyEndMatchesExactCheck() {
         QFETCH(int, which);
-        const exact_stacks::Case c = which == 0 ? exact_stacks::ThreeLayerCase() : SteppedCase();
+        const exact_stacks::Case c = which == 0   ? exact_stacks::ThreeLayerCase()
+                                     : which == 1 ? SteppedCase()
+                                                  : PedestalCase();
         const exact::TransientResult result =
             RunOn(c, which == 0 ? ThreeLayerCapacities() : SteppedCapacities());
         QCOMPARE(result.Status, exact::TransientStatus::Ok);
@@ -355,6 +364,40 @@ private slots:
         QFETCH(HeatCapacityMap, capacities);
         QFETCH(QString, expected);
         const exact::TransientResult result = RunOn(exact_stacks::ThreeLayerCase(), capacities);
+        QCOMPARE(result.Status, exact::TransientStatus::NotAvailable);
+        QCOMPARE(QString::fromStdString(result.Message), expected);
+        QVERIFY(result.TimeS.empty());
+    }
+
+    // Options that would make a curve from a guess are refused, naming the value.
+    void badOptionsAreRefused_data() {
+        QTest::addColumn<double>("startTime");
+        QTest::addColumn<double>("settledShare");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start at zero")
+            << 0.0 << 1e-3
+            << QStringLiteral("The start time of the transient, 0 s, is not a positive number.");
+        QTest::newRow("negative start")
+            << -1e-6 << 1e-3
+            << QStringLiteral(
+                   "The start time of the transient, -1e-06 s, is not a positive number.");
+        QTest::newRow("start not a number")
+            << std::nan("") << 1e-3
+            << QStringLiteral("The start time of the transient, nan s, is not a positive number.");
+        QTest::newRow("never settled")
+            << 1e-6 << 0.0
+            << QStringLiteral("The settling share of the transient, 0, is not between 0 and 1.");
+    }
+    void badOptionsAreRefused() {
+        QFETCH(double, startTime);
+        QFETCH(double, settledShare);
+        QFETCH(QString, expected);
+        exact::TransientOptions options = FastOptions();
+        options.StartTime = startTime;
+        options.SettledShare = settledShare;
+        const exact_stacks::Case c = SteppedCase();
+        const exact::TransientResult result =
+            exact::RunTransient(c.Model, c.Table, LookupOf(SteppedCapacities()), options);
         QCOMPARE(result.Status, exact::TransientStatus::NotAvailable);
         QCOMPARE(QString::fromStdString(result.Message), expected);
         QVERIFY(result.TimeS.empty());
