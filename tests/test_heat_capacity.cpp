@@ -84,6 +84,9 @@ private slots:
         QTest::newRow("decimal comma") << "7,X,\"1000,5\",500,s"
                                        << "density_kg_m3"
                                        << "'1000,5' is not a number";
+        QTest::newRow("product beyond any number") << "7,X,1e300,1e300,s"
+                                                   << "specific_heat_j_per_kg_k"
+                                                   << "times the density";
         QTest::newRow("infinite") << "7,X,inf,500,s"
                                   << "density_kg_m3"
                                   << "'inf'";
@@ -178,6 +181,22 @@ private slots:
         const HeatCapacityTable table = ParseHeatCapacities(merged);
         QCOMPARE(table.Rows.size(), std::size_t{4});
         QCOMPARE(FindHeatCapacity(table, 900)->Name, std::string("Renamed, now"));
+    }
+
+    // The row the loader took is the one rewritten; a broken line and a repeat of the same
+    // id stay for the user to mend. Removing an id takes every readable line of it, so that no
+    // repeat comes back for a later material of that id.
+    void mergeReplacesTheRowTheLoaderTook() {
+        const std::string original = kHeader +
+                                     "900,Mine,heavy,500,typo\n"
+                                     "900,Mine,1000,500,good\n"
+                                     "900,Mine,2000,500,repeat\n";
+        QCOMPARE(MergeHeatCapacities(original, {{900, "Mine", 1100, 500, "good"}}, {}),
+                 kHeader +
+                     "900,Mine,heavy,500,typo\n"
+                     "900,Mine,1100,500,good\n"
+                     "900,Mine,2000,500,repeat\n");
+        QCOMPARE(MergeHeatCapacities(original, {}, {900}), kHeader + "900,Mine,heavy,500,typo\n");
     }
 
     void mergeMendsAMissingHeaderAndKeepsLineEnds() {
