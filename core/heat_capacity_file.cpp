@@ -52,7 +52,12 @@ Fault ReadRow(const std::vector<std::string>& fields, int line, HeatCapacity& ro
     row.Name = fields[1];
     row.Source = fields[4];
     if (auto fault = ReadPositive(fields[2], line, 2, row.Density)) return fault;
-    return ReadPositive(fields[3], line, 3, row.SpecificHeat);
+    if (auto fault = ReadPositive(fields[3], line, 3, row.SpecificHeat)) return fault;
+    // Each may be a number while their product, the heat capacity, is beyond any.
+    if (!std::isfinite(row.Volumetric())) {
+        return ProblemAt(line, 3, "'" + fields[3] + "' times the density is not a number");
+    }
+    return std::nullopt;
 }
 
 Fault ReadLine(std::string_view text, int line, HeatCapacity& row) {
@@ -68,15 +73,6 @@ std::string NumberText(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
-}
-
-// The id a line stands for, read from its first field even when the rest is bad.
-std::optional<int> LineId(std::string_view line) {
-    const auto fields = SplitCsvFields(line);
-    if (!fields || fields->empty()) return std::nullopt;
-    const auto id = ParseInt16((*fields)[0]);
-    if (!id) return std::nullopt;
-    return *id;
 }
 
 }  // namespace
@@ -133,20 +129,26 @@ std::string MergeHeatCapacities(std::string_view original, const std::vector<Hea
         lines.insert(lines.begin(), kHeatCapacityHeader);
     }
     std::string text = std::string(lines[0]) + end;
+    // Only the line the loader takes an id's row from is replaced; the readable lines of a
+    // removed id go, lest a repeat of it come back. Unreadable lines, which never load, stay
+    // for the user to mend.
+    std::set<int> taken;
     std::set<int> written;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto id = LineId(lines[i]);
+        HeatCapacity read;
+        const bool readable = !ReadLine(lines[i], static_cast<int>(i) + 1, read).has_value();
+        const bool takes = readable && taken.insert(read.Id).second;
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const HeatCapacity& entry) {
-            return id && entry.Id == *id;
+            return takes && entry.Id == read.Id;
         });
-        // A repeated id's later lines, which the loader names and skips, stay as they were.
-        if (row != rows.end() && written.insert(row->Id).second) {
+        const bool removed = readable && std::find(removedIds.begin(), removedIds.end(), read.Id) !=
+                                             removedIds.end();
+        if (row != rows.end()) {
+            written.insert(row->Id);
             text += HeatCapacityLine(*row) + end;
-            continue;
+        } else if (!removed) {
+            text += std::string(lines[i]) + end;
         }
-        const bool removed =
-            id && std::find(removedIds.begin(), removedIds.end(), *id) != removedIds.end();
-        if (!removed || row != rows.end()) text += std::string(lines[i]) + end;
     }
     for (const HeatCapacity& row : rows) {
         if (written.insert(row.Id).second) text += HeatCapacityLine(row) + end;

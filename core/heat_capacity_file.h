@@ -26,9 +26,10 @@ HeatCapacityTable LoadHeatCapacities(const std::string& path);
 // One line (without its end) for the row, numbers in their shortest exact text.
 std::string HeatCapacityLine(const HeatCapacity& row);
 
-// The file's text with the rows of the given ids replaced by those given (in their place),
-// the rows of removedIds dropped and new ids appended. Every other line, unreadable ones
-// included, is kept byte for byte so that an edit never loses what the editor does not show.
+// The file's text with the rows of the given ids put in place of those the loader takes, the
+// taken rows of removedIds dropped and new ids appended. Every other line, unreadable ones and
+// repeated ids included, is kept byte for byte so that an edit never loses what the editor
+// does not show.
 std::string MergeHeatCapacities(std::string_view original, const std::vector<HeatCapacity>& rows,
                                 const std::vector<int>& removedIds);
 

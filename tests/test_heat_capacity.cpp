@@ -23,6 +23,10 @@ bool Names(const HeatCapacityTable& table, int line, const std::string& field,
     return false;
 }
 
+void BadRow(const char* name, const char* row, const char* field, const char* words) {
+    QTest::newRow(name) << QString(row) << QString(field) << QString(words);
+}
+
 }  // namespace
 
 class TestHeatCapacity : public QObject {
@@ -69,48 +73,22 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("words");
-        QTest::newRow("density not a number") << "7,X,heavy,500,s"
-                                              << "density_kg_m3"
-                                              << "'heavy' is not a number";
-        QTest::newRow("density zero") << "7,X,0,500,s"
-                                      << "density_kg_m3"
-                                      << "'0' must be greater than 0";
-        QTest::newRow("specific heat negative") << "7,X,1000,-5,s"
-                                                << "specific_heat_j_per_kg_k"
-                                                << "'-5' must be greater than 0";
-        QTest::newRow("specific heat empty") << "7,X,1000,,s"
-                                             << "specific_heat_j_per_kg_k"
-                                             << "'' is not a number";
-        QTest::newRow("decimal comma") << "7,X,\"1000,5\",500,s"
-                                       << "density_kg_m3"
-                                       << "'1000,5' is not a number";
-        QTest::newRow("infinite") << "7,X,inf,500,s"
-                                  << "density_kg_m3"
-                                  << "'inf'";
-        QTest::newRow("id not a number") << "seven,X,1000,500,s"
-                                         << "id"
-                                         << "'seven'";
-        QTest::newRow("id zero") << "0,X,1000,500,s"
-                                 << "id"
-                                 << "from 1 to 32767";
-        QTest::newRow("id too large") << "40000,X,1000,500,s"
-                                      << "id"
-                                      << "'40000'";
-        QTest::newRow("no name") << "7,,1000,500,s"
-                                 << "name"
-                                 << "empty";
-        QTest::newRow("too few fields") << "7,X,1000"
-                                        << "row"
-                                        << "found 3";
-        QTest::newRow("too many fields") << "7,X,1000,500,s,extra"
-                                         << "row"
-                                         << "found 6";
-        QTest::newRow("open quote") << "7,\"X,1000,500,s"
-                                    << "row"
-                                    << "not closed";
-        QTest::newRow("id repeated") << "1,Again,1000,500,s"
-                                     << "id"
-                                     << "already has a row";
+        BadRow("density not a number", "7,X,heavy,500,s", "density_kg_m3",
+               "'heavy' is not a number");
+        BadRow("density zero", "7,X,0,500,s", "density_kg_m3", "'0' must be greater than 0");
+        BadRow("specific heat negative", "7,X,1000,-5,s", "specific_heat_j_per_kg_k",
+               "'-5' must be greater than 0");
+        BadRow("product beyond any number", "7,X,1e300,1e300,s", "specific_heat_j_per_kg_k",
+               "times the density");
+        BadRow("infinite", "7,X,inf,500,s", "density_kg_m3", "'inf'");
+        BadRow("decimal comma", "7,X,\"1000,5\",500,s", "density_kg_m3",
+               "'1000,5' is not a number");
+        BadRow("id not a number", "seven,X,1000,500,s", "id", "'seven'");
+        BadRow("id zero", "0,X,1000,500,s", "id", "from 1 to 32767");
+        BadRow("no name", "7,,1000,500,s", "name", "empty");
+        BadRow("too few fields", "7,X,1000", "row", "found 3");
+        BadRow("open quote", "7,\"X,1000,500,s", "row", "not closed");
+        BadRow("id repeated", "1,Again,1000,500,s", "id", "already has a row");
     }
     void namesBadRowsAndLoadsTheRest() {
         QFETCH(QString, row);
@@ -178,6 +156,22 @@ private slots:
         const HeatCapacityTable table = ParseHeatCapacities(merged);
         QCOMPARE(table.Rows.size(), std::size_t{4});
         QCOMPARE(FindHeatCapacity(table, 900)->Name, std::string("Renamed, now"));
+    }
+
+    // The row the loader took is the one rewritten; a broken line and a repeat of the same
+    // id stay for the user to mend. Removing an id takes every readable line of it, so that no
+    // repeat comes back for a later material of that id.
+    void mergeReplacesTheRowTheLoaderTook() {
+        const std::string original = kHeader +
+                                     "900,Mine,heavy,500,typo\n"
+                                     "900,Mine,1000,500,good\n"
+                                     "900,Mine,2000,500,repeat\n";
+        QCOMPARE(MergeHeatCapacities(original, {{900, "Mine", 1100, 500, "good"}}, {}),
+                 kHeader +
+                     "900,Mine,heavy,500,typo\n"
+                     "900,Mine,1100,500,good\n"
+                     "900,Mine,2000,500,repeat\n");
+        QCOMPARE(MergeHeatCapacities(original, {}, {900}), kHeader + "900,Mine,heavy,500,typo\n");
     }
 
     void mergeMendsAMissingHeaderAndKeepsLineEnds() {

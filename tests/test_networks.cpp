@@ -135,19 +135,6 @@ private slots:
         VERIFY_NEAR(TotalResistance(fit.Network.Stages), steady, 1e-3 * steady);
     }
 
-    // With as many stages as the network has, the fit finds it.
-    void fitWithTheTrueCountRecoversTheNetwork() {
-        const FosterNetwork truth = Foster({{0.1, 1e-5}, {0.4, 1e-3}, {1.5, 1e-1}});
-        const auto zth = [&](double t) { return FosterZth(truth, t); };
-        const FosterFit fit = FitFoster(Sampled(LogTimes(1e-7, 8, 10), zth), 3);
-        QCOMPARE(fit.Network.Stages.size(), std::size_t{3});
-        for (std::size_t i = 0; i < 3; ++i) {
-            VERIFY_NEAR(fit.Network.Stages[i].R, truth.Stages[i].R, 1e-4 * truth.Stages[i].R);
-            VERIFY_NEAR(fit.Network.Stages[i].Tau(), truth.Stages[i].Tau(),
-                        1e-4 * truth.Stages[i].Tau());
-        }
-    }
-
     // The slab's Fourier series, sampled 10 times a decade over 8 decades from 1 µs: the
     // default fit stays within 1 % of R everywhere and its ΣR is R.
     void fitsTheSlabSeries_data() {

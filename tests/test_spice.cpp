@@ -50,24 +50,6 @@ class TestSpice : public QObject {
     Q_OBJECT
 
 private slots:
-    void namesSubcircuitsAsSimulatorsRead_data() {
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("blank and sign") << "IGBT on DBC (+)"
-                                        << "IGBT_on_DBC____";
-        QTest::newRow("leading digit") << "3layer"
-                                       << "zth_3layer";
-        QTest::newRow("empty") << ""
-                               << "zth_";
-        QTest::newRow("non-ASCII") << "K\xC3\xBChler"
-                                   << "K__hler";
-    }
-    void namesSubcircuitsAsSimulatorsRead() {
-        QFETCH(QString, wanted);
-        QFETCH(QString, name);
-        QCOMPARE(QString::fromStdString(SubcircuitName(wanted.toStdString())), name);
-    }
-
     // The exported subcircuits driven by a power step in the circuit simulator give P·Zth
     // within 1 % at every time it reports.
     void simulatorReproducesTheCurve() {
