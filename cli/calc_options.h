@@ -21,6 +21,8 @@ struct CalcOptions {
     std::optional<SweepRequest> Sweep;
     // Beside the results, the 3-D check of every model.
     bool Exact = false;
+    // A check that runs longer than a second shows its progress on err; only for a terminal.
+    bool ShowProgress = false;
 };
 
 struct ParsedArguments {

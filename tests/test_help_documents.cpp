@@ -16,6 +16,7 @@
 #include "exact/exact_check.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/flux_channel_series.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
 
@@ -98,6 +99,28 @@ QString CheckedExampleRow(const char* file) {
              Decimals(r.PeakSourceTempC, 2), Decimals(*r.EstimateErrorPercent, 1),
              Decimals(*r.EquivalentAngleDeg, 1));
 }
+
+// The documents' flux channel: a 2 mm square source of 10 W on a 10 mm square plate 1 mm thick
+// of K = 1.5 W/cm-K, on a base at 25 C.
+struct FluxChannelExample {
+    MaterialTable table;
+    Model model;
+    flux_channel::Channel channel{1.0, 1.0, 0.2, 0.2, 10.0, {{0.1, 1.5}}};
+
+    FluxChannelExample() {
+        table.Materials[1] = Material{"Constant", 1, 1.5f, 0.0f};
+        table.FirstCustomIndex = 2;
+        ResetToNewModel(model, ModelDefaults{});
+        model.UnitSystem = LengthUnit::Millimeters;
+        model.PowerDissipation = 10.0f;
+        model.IsothermalTemp = 25.0f;
+        model.Layers[0].Width = model.Layers[0].Length = 2.0f;
+        model.LayerCount = 1;
+        model.Layers[1].MaterialId = 1;
+        model.Layers[1].Thickness = 1.0f;
+        model.Layers[1].Width = model.Layers[1].Length = 10.0f;
+    }
+};
 
 // The aluminium nitride of the fitting example, with the A and B the documents give for it.
 QString FittedConductivity(double celsius) {
@@ -271,6 +294,12 @@ private slots:
             row(file, kTopics, CheckedExampleRow(file));
         }
 
+        const FluxChannelExample channel;
+        row("flux channel average", kTopics,
+            "average rise of " + Decimals(flux_channel::AverageRise(channel.channel), 2) + " K");
+        row("flux channel centre", kTopics,
+            "rise of " + Decimals(flux_channel::CentroidRise(channel.channel), 2) + " K at");
+
         row("fit at 25 C", kTopics, FittedConductivity(25.0) + " W/cm-K at 25 °C");
         row("fit at 150 C", kTopics, FittedConductivity(150.0) + " at 150 °C");
         row("fit at 100 C", kTopics, FittedConductivity(100.0) + " at 100 °C");
@@ -281,6 +310,17 @@ private slots:
         QFETCH(QString, phrase);
         if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
+    }
+
+    // What the documents promise of the flux channel: the 3-D check within 1 % of the series.
+    void fluxChannelExampleMatchesTheSeries() {
+        const FluxChannelExample example;
+        const exact::ExactResult r = exact::RunExactCheck(example.model, example.table);
+        QCOMPARE(r.Status, exact::ExactStatus::Ok);
+        const double average = flux_channel::AverageRise(example.channel);
+        const double centre = flux_channel::CentroidRise(example.channel);
+        QVERIFY(std::fabs(r.AverageSourceTempC - 25.0 - average) < 0.01 * average);
+        QVERIFY(std::fabs(r.PeakSourceTempC - 25.0 - centre) < 0.01 * centre);
     }
 
     void longDocumentKeepsEveryParagraph() {
