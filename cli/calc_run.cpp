@@ -100,6 +100,8 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
     MaterialTable table;
     if (!LoadCalcMaterials(table, inputs->Materials, err)) return kExitReadFailure;
     std::vector<LoadedModel> models;
+    // A model is kilobytes of layers and texts: growing the vector would copy every one.
+    models.reserve(options.ModelPaths.size());
     bool readFailed = false;
     bool resultMissing = false;
     for (const std::string& path : options.ModelPaths) {
