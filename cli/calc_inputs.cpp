@@ -73,6 +73,10 @@ bool LoadCalcMaterials(MaterialTable& table, const MaterialPaths& paths, std::os
         err << kProgramName << ": warning: " << paths.Custom << ": " << outcome.CustomFileProblem
             << "; no custom materials are used\n";
     }
+    for (const SkippedCustomLine& skipped : outcome.SkippedCustomLines) {
+        err << kProgramName << ": warning: " << paths.Custom << ": " << SkippedLineText(skipped)
+            << "; the line is skipped\n";
+    }
     if (outcome.IgnoredCustomRecords > 0) {
         err << kProgramName << ": warning: " << paths.Custom << ": as the program does at start-up,"
             << " only the first " << kStartupCustomLimit << " custom materials are used; "

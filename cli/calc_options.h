@@ -23,6 +23,8 @@ struct CalcOptions {
     // Beside the results, the 3-D check of every model, with this base.
     bool Exact = false;
     exact::BaseCondition Base;
+    // A check that runs longer than a second shows its progress on err; only for a terminal.
+    bool ShowProgress = false;
 };
 
 struct ParsedArguments {

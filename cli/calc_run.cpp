@@ -5,10 +5,12 @@
 
 #include "cli/calc_inputs.h"
 #include "cli/csv_report.h"
+#include "cli/exact_progress.h"
 #include "cli/exact_run.h"
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
 #include "cli/loaded_model.h"
+#include "cli/model_summary.h"
 #include "cli/sweep_run.h"
 #include "cli/table_report.h"
 #include "cli/usage_text.h"
@@ -22,7 +24,16 @@ void WarnReplacedIds(const std::string& path, const ModelFileOutcome& outcome, s
     for (const ReplacedMaterialId& replaced : outcome.ReplacedIds) {
         err << kProgramName << ": warning: " << path << ": layer " << replaced.Layer
             << ": material id " << replaced.Id
-            << " is not in the materials table; the layer is calculated without material\n";
+            << (replaced.Id < 1 ? " names no material" : " is not in the materials table")
+            << "; the layer has no result\n";
+    }
+}
+
+void WarnOutOfRange(const std::string& path, const std::vector<OutOfRangeValue>& values,
+                    std::ostream& err) {
+    for (const OutOfRangeValue& value : values) {
+        err << kProgramName << ": warning: " << path << ": " << value.Text
+            << "; calculated as the file says\n";
     }
 }
 
@@ -33,6 +44,19 @@ void ReportLoadFailure(const std::string& path, const ModelFileOutcome& outcome,
     err << kProgramName << ": " << path << ": " << outcome.FailureText;
     if (!outcome.Reason.empty()) err << " (" << outcome.Reason << ")";
     err << " Model not loaded.\n";
+}
+
+exact::ExactResult CheckWithProgress(const LoadedModel& loaded, const MaterialTable& table,
+                                     const CalcOptions& options, std::ostream& err) {
+    const bool pictures = options.ReportPdfPath.has_value();
+    if (!options.ShowProgress)
+        return ExactCheckForReport(loaded.Data, table, pictures, options.Base);
+    ExactProgressLine progress(err, loaded.Path);
+    exact::CheckHooks hooks;
+    hooks.Progress = [&progress](double fraction, std::string_view stage) {
+        progress.Show(fraction, stage);
+    };
+    return ExactCheckForReport(loaded.Data, table, pictures, options.Base, hooks);
 }
 
 std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& models,
@@ -77,10 +101,12 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
     MaterialTable table;
     if (!LoadCalcMaterials(table, inputs->Materials, err)) return kExitReadFailure;
     std::vector<LoadedModel> models;
+    // A model is kilobytes of layers and texts: growing the vector would copy every one.
+    models.reserve(options.ModelPaths.size());
     bool readFailed = false;
     bool resultMissing = false;
     for (const std::string& path : options.ModelPaths) {
-        LoadedModel loaded{path, {}, std::nullopt};
+        LoadedModel loaded{path, {}, std::nullopt, {}};
         const ModelFileOutcome outcome = LoadModelFile(loaded.Data, table, ModelDefaults{}, path);
         if (!outcome.Ok) {
             ReportLoadFailure(path, outcome, err);
@@ -88,11 +114,13 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
             continue;
         }
         WarnReplacedIds(path, outcome, err);
+        loaded.OutOfRange = OutOfRangeValues(loaded.Data);
+        WarnOutOfRange(path, loaded.OutOfRange, err);
         RecalculateModel(loaded.Data, table);
-        resultMissing = resultMissing || FirstLayerWithoutResult(loaded.Data).has_value();
+        MarkLayersWithoutMaterial(loaded.Data);
+        resultMissing = resultMissing || ModelStatus(loaded.Data) != ResultStatus::Ok;
         if (options.Exact) {
-            loaded.Exact = ExactCheckForReport(loaded.Data, table,
-                                               options.ReportPdfPath.has_value(), options.Base);
+            loaded.Exact = CheckWithProgress(loaded, table, options, err);
             resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
         }
         models.push_back(std::move(loaded));

@@ -3,6 +3,7 @@
 #include "cli/exact_report.h"
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
+#include "cli/sweep_names.h"
 #include "cli/utf8_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
@@ -49,6 +50,23 @@ std::string LayerJson(const MaterialTable& table, const Layer& layer, int index)
         .Text();
 }
 
+std::string WarningJson(const OutOfRangeValue& value) {
+    return JsonObject(kLayerIndent)
+        .Add("field", JsonString(SweepQuantityName(value.Quantity)))
+        .Add("layer", std::to_string(value.Layer))
+        .Add("value", JsonNumber(value.Value))
+        .Add("accepted_min", JsonNumber(value.Accepted.Low))
+        .Add("accepted_max", JsonNumber(value.Accepted.High))
+        .Add("message", JsonString(value.Text))
+        .Text();
+}
+
+std::string WarningsJson(const std::vector<OutOfRangeValue>& values) {
+    std::vector<std::string> items;
+    for (const OutOfRangeValue& value : values) items.push_back(WarningJson(value));
+    return JsonArray(items, kModelIndent + 2);
+}
+
 std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
     const Model& model = loaded.Data;
     std::vector<std::string> layers;
@@ -69,6 +87,7 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
         .Add("status", JsonString(StatusName(ModelStatus(model))))
         .Add("invalid_input", OptionalString(InvalidInputName(model)))
         .Add("invalid_input_layer", invalidLayer ? std::to_string(*invalidLayer) : "null")
+        .Add("warnings", WarningsJson(loaded.OutOfRange))
         .Add("comments", Text(model.ModelComments))
         .Add("layers", JsonArray(layers, kModelIndent + 2));
     if (loaded.Exact) {

@@ -3,7 +3,10 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
 #include "core/model.h"
+#include "core/model_range_check.h"
 #include "exact/exact_result.h"
 
 namespace strativex {
@@ -13,6 +16,7 @@ struct LoadedModel {
     std::string Path;
     Model Data;
     std::optional<exact::ExactResult> Exact;  // when the 3-D check was asked for
+    std::vector<OutOfRangeValue> OutOfRange;  // values the window would refuse
 };
 
 }  // namespace strativex

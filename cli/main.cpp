@@ -4,6 +4,7 @@
 
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
+#include "cli/exact_progress.h"
 #include "cli/exit_status.h"
 #include "cli/report_writer.h"
 #include "cli/usage_text.h"
@@ -23,8 +24,10 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     const ProgramFolders folders = ResolveProgramFolders(ExecutableFolder(argc > 0 ? argv[0] : ""));
-    const int status = RunCalculator(parsed.Options, folders, std::cout, std::cerr,
-                                     PdfReportWriter(parsed.Options));
+    CalcOptions options = parsed.Options;
+    options.ShowProgress = ErrorStreamIsTerminal();
+    const int status =
+        RunCalculator(options, folders, std::cout, std::cerr, PdfReportWriter(options));
     // Results that never reached their reader must not pass for a success.
     if (!std::cout.flush()) {
         std::cerr << kProgramName << ": cannot write the results\n";

@@ -17,11 +17,15 @@ std::string_view StatusName(ResultStatus status) {
             return "invalid_input";
         case ResultStatus::DependsOnFailedLayer:
             return "depends_on_failed_layer";
+        case ResultStatus::NoLayers:
+            return "no_layers";
     }
     return "unknown";
 }
 
 ResultStatus ModelStatus(const Model& model) {
+    // A heat source on nothing has no temperature to report, which a script must not take for ok.
+    if (model.LayerCount == 0) return ResultStatus::NoLayers;
     const auto first = FirstLayerWithoutResult(model);
     if (!first) return ResultStatus::Ok;
     for (int i = *first; i <= model.LayerCount; ++i) {

@@ -69,14 +69,54 @@ StandardResult ReadStandard(MaterialTable& table, const std::string& content,
     if (n == kMaterialLoadLimit && !reader.AtEnd()) {
         return {n, OverflowText(n, "standard", path)};
     }
+    // Every line is written whole with its line end: a file that stops inside one was cut short,
+    // and one without a material would let every layer pass for calculated.
+    if (content.back() != '\n') return {n, lineError(n - 1)};
+    if (n < 2) return {n, lineError(n)};
     return {n, std::nullopt};
 }
 
-// The records a reading stopped early would still have taken.
-int ReadableRecords(RecordReader reader) {
-    int count = 0;
-    while (!reader.AtEnd() && ReadCustomMaterialRecord(reader)) ++count;
-    return count;
+// Where an id is in use already: the standard material that has it, or the custom line.
+std::optional<std::string> IdInUse(const MaterialTable& table, int n, std::int16_t id,
+                                   const std::vector<int>& lineOfIndex) {
+    const std::int16_t index = FindMaterialIndex(table, id);
+    if (index == 0 || index >= n) return std::nullopt;
+    if (index < table.FirstCustomIndex) {
+        return "id " + std::to_string(id) + " is the standard material " +
+               table.Materials[index].Name + "'s";
+    }
+    return "id " + std::to_string(id) + " already used on line " +
+           std::to_string(lineOfIndex[index - table.FirstCustomIndex]);
+}
+
+// Fills the table from index n on with the custom file's materials; the fatal text when they
+// do not fit. A line that holds no material, or one whose id a material before it has, is
+// left out and named, so that one bad line costs no other.
+std::optional<std::string> ReadCustom(MaterialTable& table, int& n, const std::string& content,
+                                      std::optional<int> customLimit, const std::string& path,
+                                      MaterialLoadOutcome& outcome) {
+    RecordReader reader(content);
+    std::vector<int> lineOfIndex;
+    for (int line = 1; !reader.AtEnd(); ++line) {
+        const std::string text = *reader.ReadLine();
+        if (IsBlankLine(text)) continue;
+        CustomLineRead read = ReadCustomMaterialLine(text);
+        if (read.Record) {
+            if (auto used = IdInUse(table, n, read.Record->Id, lineOfIndex)) read.Problem = *used;
+        }
+        if (!read.Problem.empty()) {
+            outcome.SkippedCustomLines.push_back({line, read.Problem});
+        } else if (customLimit && n - table.FirstCustomIndex >= *customLimit) {
+            ++outcome.IgnoredCustomRecords;
+        } else if (n == kMaterialLoadLimit) {
+            return OverflowText(n, "custom", path);
+        } else {
+            table.Materials[n] = *read.Record;
+            table.CustomCount = static_cast<std::int16_t>(++n - table.FirstCustomIndex);
+            lineOfIndex.push_back(line);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -133,21 +173,10 @@ MaterialLoadOutcome LoadMaterialTexts(MaterialTable& table, const MaterialPaths&
     table.FirstCustomIndex = static_cast<std::int16_t>(n);
     MaterialLoadOutcome outcome;
     if (custom) {
-        RecordReader reader(*custom);
-        bool stoppedAtLimit = false;
-        while (!reader.AtEnd() && n < kMaterialLoadLimit && !stoppedAtLimit) {
-            const auto material = ReadCustomMaterialRecord(reader);
-            if (!material) break;
-            table.Materials[n++] = *material;
-            stoppedAtLimit = customLimit && n - table.FirstCustomIndex >= *customLimit;
+        if (auto overflow = ReadCustom(table, n, *custom, customLimit, paths.Custom, outcome)) {
+            return Fatal(*overflow);
         }
-        if (n == kMaterialLoadLimit && !stoppedAtLimit && !reader.AtEnd()) {
-            table.CustomCount = static_cast<std::int16_t>(n - table.FirstCustomIndex);
-            return Fatal(OverflowText(n, "custom", paths.Custom));
-        }
-        if (stoppedAtLimit) outcome.IgnoredCustomRecords = ReadableRecords(reader);
     }
-    table.CustomCount = static_cast<std::int16_t>(n - table.FirstCustomIndex);
     return outcome;
 }
 

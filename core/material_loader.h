@@ -3,6 +3,9 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
+#include "core/custom_material_line.h"
 #include "core/material_table.h"
 #include "core/record_reader.h"
 
@@ -23,6 +26,8 @@ struct MaterialLoadOutcome {
     std::string CustomFileProblem;
     // Readable custom records left after the customLimit stop.
     int IgnoredCustomRecords = 0;
+    // Custom lines that hold no material the table can take: unreadable, or an id in use.
+    std::vector<SkippedCustomLine> SkippedCustomLines;
 };
 
 // Rebuilds the table from both files. customLimit stops the custom reading after that many

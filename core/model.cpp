@@ -16,6 +16,8 @@ std::string_view MissingResultMark(ResultStatus status) {
             return "invalid";
         case ResultStatus::DependsOnFailedLayer:
             return "n/a";
+        case ResultStatus::NoLayers:
+            return "no layers";
     }
     return "n/a";
 }

@@ -16,10 +16,11 @@ enum class ResultStatus : std::uint8_t {
     NoConvergence,         // the temperature iteration did not settle on a finite value
     InvalidInput,          // an input no package can have; InvalidField names it
     DependsOnFailedLayer,  // a layer it depends on has no result, so neither has this one
+    NoLayers,              // of a whole model only: there is no layer to compute
 };
 
 // The text a result shows in place of a number when it has none: "material?", "no result",
-// "invalid", "n/a"; empty for a result that exists.
+// "invalid", "n/a", "no layers"; empty for a result that exists.
 std::string_view MissingResultMark(ResultStatus status);
 
 // The input that makes a result impossible. The first three belong to the whole model, the

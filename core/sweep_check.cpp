@@ -65,13 +65,9 @@ std::optional<float> FirstOutside(const ValueRange& range, const std::vector<flo
 }
 
 std::optional<std::string> OutOfRange(const SweepRequest& request, LengthUnit unit) {
-    const ValueRange range = RangeOf(request.Quantity, unit);
-    const auto value = FirstOutside(range, SweepValues(request));
+    const auto value = FirstOutside(RangeOf(request.Quantity, unit), SweepValues(request));
     if (!value) return std::nullopt;
-    return SweepQuantityText(request.Quantity, request.Layer) + " " + Quantity(*value, range.Unit) +
-           " is outside the accepted " + NumberText(range.Low) + " to " +
-           Quantity(range.High, range.Unit) +
-           (range.ZeroMeansNoLimit ? " (or 0 for no limit)" : "");
+    return OutsideAcceptedText(request.Quantity, request.Layer, *value, unit);
 }
 
 std::optional<std::string> MissingMaterial(const MaterialTable& table,
@@ -145,6 +141,16 @@ std::string SweepQuantityText(SweepQuantity quantity, int layer) {
 SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit) {
     const ValueRange range = RangeOf(quantity, unit);
     return {range.Low, range.High};
+}
+
+std::optional<std::string> OutsideAcceptedText(SweepQuantity quantity, int layer, float value,
+                                               LengthUnit unit) {
+    const ValueRange range = RangeOf(quantity, unit);
+    if (range.Holds(value)) return std::nullopt;
+    return SweepQuantityText(quantity, layer) + " " + Quantity(value, range.Unit) +
+           " is outside the accepted " + NumberText(range.Low) + " to " +
+           Quantity(range.High, range.Unit) +
+           (range.ZeroMeansNoLimit ? " (or 0 for no limit)" : "");
 }
 
 std::optional<std::string> SweepRequestError(const SweepRequest& request) {

@@ -20,6 +20,11 @@ struct SweepBounds {
 };
 SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit);
 
+// Why the window would refuse the value for a numeric quantity: "layer 2 thickness 1000000 mm is
+// outside the accepted 2.5E-05 to 25 mm"; nothing when it accepts it.
+std::optional<std::string> OutsideAcceptedText(SweepQuantity quantity, int layer, float value,
+                                               LengthUnit unit);
+
 // Why the request cannot run on any model; nothing when it can.
 std::optional<std::string> SweepRequestError(const SweepRequest& request);
 

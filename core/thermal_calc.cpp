@@ -1,6 +1,9 @@
 #include "core/thermal_calc.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "core/units.h"
@@ -47,12 +50,17 @@ InputField GeometryProblem(const Layer& layer) {
     return InputField::None;
 }
 
-// The mean footprint and the thickness of layer i, in square centimetres and centimetres.
-void ConvertToCentimetres(const Model& model, int i, float& meanArea, float& thickness) {
-    meanArea = static_cast<float>((static_cast<double>(model.Layers[i - 1].Area) +
-                                   static_cast<double>(model.Layers[i].Area)) /
-                                  2.0f);
-    thickness = model.Layers[i].Thickness;
+// The mean footprint and the thickness of a layer, in square centimetres and centimetres.
+struct LayerGeometry {
+    float MeanArea = 0.0f;
+    float Thickness = 0.0f;
+};
+
+LayerGeometry ConvertToCentimetres(const Model& model, int i) {
+    auto meanArea = static_cast<float>((static_cast<double>(model.Layers[i - 1].Area) +
+                                        static_cast<double>(model.Layers[i].Area)) /
+                                       2.0f);
+    float thickness = model.Layers[i].Thickness;
     if (model.UnitSystem == LengthUnit::Inches) {
         meanArea = static_cast<float>(std::pow(kCmPerInch, 2) * meanArea);
         thickness = static_cast<float>(thickness * kCmPerInch);
@@ -60,6 +68,33 @@ void ConvertToCentimetres(const Model& model, int i, float& meanArea, float& thi
         meanArea = static_cast<float>(static_cast<double>(meanArea) / 100.0f);
         thickness = static_cast<float>(static_cast<double>(thickness) / 10.0f);
     }
+    return {meanArea, thickness};
+}
+
+using StackGeometry = std::array<LayerGeometry, kRecordCount>;
+
+// Every layer's geometry before the first pass: none depends on a temperature, so the
+// conversions run side by side instead of in the chain of passes.
+StackGeometry ConvertStackToCentimetres(const Model& model) {
+    StackGeometry geometry{};
+    for (int i = 1; i <= model.LayerCount; ++i) geometry[i] = ConvertToCentimetres(model, i);
+    return geometry;
+}
+
+// tan of a record's spreading angle, remembered per thread: the angles rarely change from one
+// recalculation to the next, and their tangents took a tenth of one.
+double SpreadTangent(int record, float angleDegrees) {
+    struct Remembered {
+        std::uint32_t AngleBits = 0;  // +0 degrees, whose tangent is 0
+        double Tangent = 0.0;
+    };
+    thread_local std::array<Remembered, kRecordCount> remembered{};
+    Remembered& entry = remembered[static_cast<std::size_t>(record)];
+    const auto bits = std::bit_cast<std::uint32_t>(angleDegrees);
+    if (bits != entry.AngleBits) {
+        entry = {bits, std::tan(static_cast<double>(angleDegrees) * kDegreesToRadians)};
+    }
+    return entry.Tangent;
 }
 
 // K = A * T^B of one layer, looked up once for all its passes; no material conducts as if
@@ -84,29 +119,33 @@ std::optional<ConductivityLaw> LawOf(const Model& model, const MaterialTable& ta
     return ConductivityLaw{&table.Materials[index]};
 }
 
-LayerResult IterateLayer(const Model& model, const ConductivityLaw& law, int i, float base,
-                         int maxPasses) {
-    float meanArea = 0.0f;
-    float thickness = 0.0f;
-    ConvertToCentimetres(model, i, meanArea, thickness);
+LayerResult IterateLayer(const Model& model, const ConductivityLaw& law,
+                         const LayerGeometry& geometry, float base, int maxPasses) {
+    const float meanArea = geometry.MeanArea;
+    const float thickness = geometry.Thickness;
     if (!Positive(meanArea)) return Invalid(InputField::Footprint);
-    // At the layer's own base the law must give a conductivity; one that fails only at a
-    // temperature the iteration climbed to is a divergence.
-    if (!Positive(law.At(base))) return Invalid(InputField::Conductivity);
+    // The sum and the product of two floats are exact in double, so rounding them to float
+    // once gives the float operation's own result: the passes keep them in float, which
+    // shortens the chain of dependent steps every pass waits on.
+    const float power = model.PowerDissipation;
     float rise = 0.0f;
     for (int pass = 1; pass <= maxPasses; ++pass) {
         const float previous = rise;
-        const auto trial = static_cast<float>(static_cast<double>(rise) + base);
+        const float trial = rise + base;
         const float k = law.At(trial);
+        // The first pass takes K at the layer's own base, where the law must give a
+        // conductivity; one that fails only at a temperature the iteration climbed to is a
+        // divergence.
+        if (pass == 1 && !Positive(k)) return Invalid(InputField::Conductivity);
         // K and the area are 24-bit values, so their product is exact in double: one division
         // by it is t / K / Am evaluated without the intermediate rounding.
         const auto resistance = static_cast<float>(static_cast<double>(thickness) /
                                                    (static_cast<double>(k) * meanArea));
-        rise = static_cast<float>(static_cast<double>(model.PowerDissipation) * resistance);
+        rise = power * resistance;
         if (!std::isfinite(resistance) || !std::isfinite(rise) || !(k > 0.0f)) {
             return {ResultStatus::NoConvergence, kNoValue, kNoValue, pass, InputField::None};
         }
-        const auto change = static_cast<float>(static_cast<double>(rise) - previous);
+        const float change = rise - previous;
         if (std::fabs(change) < kConvergenceTolerance) {
             return {ResultStatus::Ok, resistance, rise, pass, InputField::None};
         }
@@ -152,9 +191,8 @@ void ComputeSpreadAreas(Model& model) {
     model.Layers[0].Area = static_cast<float>(static_cast<double>(w) * l);
     for (int i = 1; i <= model.LayerCount; ++i) {
         Layer& layer = model.Layers[i];
-        const auto d = static_cast<float>(
-            2.0f * static_cast<double>(layer.Thickness) *
-            std::tan(static_cast<double>(layer.SpreadAngle) * kDegreesToRadians));
+        const auto d = static_cast<float>(2.0f * static_cast<double>(layer.Thickness) *
+                                          SpreadTangent(i, layer.SpreadAngle));
         w = static_cast<float>(static_cast<double>(w) + d);
         if (layer.Width > 0.0f && layer.Width < w) w = layer.Width;
         l = static_cast<float>(static_cast<double>(l) + d);
@@ -174,6 +212,7 @@ void RecalculateModel(Model& model, const MaterialTable& table, int maxPasses) {
     if (model.LayerCount == 0 || model.SuspendUpdates) return;
     ComputeSpreadAreas(model);
     if (MarkImpossibleShape(model)) return;
+    const StackGeometry geometry = ConvertStackToCentimetres(model);
     auto base = static_cast<float>(model.IsothermalTemp + kKelvinOffset);
     bool failedBelow = false;
     for (int i = model.LayerCount; i >= 1; --i) {
@@ -188,13 +227,13 @@ void RecalculateModel(Model& model, const MaterialTable& table, int maxPasses) {
             failedBelow = true;
             continue;
         }
-        const LayerResult result = IterateLayer(model, *law, i, base, maxPasses);
+        const LayerResult result = IterateLayer(model, *law, geometry[i], base, maxPasses);
         if (result.Status != ResultStatus::Ok) {
             MarkWithoutResult(layer, result.Status, result.Passes, result.Invalid);
             failedBelow = true;
             continue;
         }
-        base = static_cast<float>(static_cast<double>(base) + result.Rise);
+        base += result.Rise;  // exact in double, so the float sum is the same
         layer.Status = ResultStatus::Ok;
         layer.InvalidField = InputField::None;
         layer.Resistance = result.Resistance;
@@ -203,6 +242,19 @@ void RecalculateModel(Model& model, const MaterialTable& table, int maxPasses) {
         if (!std::isfinite(base)) {
             MarkWithoutResult(layer, ResultStatus::NoConvergence);
             failedBelow = true;
+        }
+    }
+}
+
+void MarkLayersWithoutMaterial(Model& model) {
+    bool missingBelow = false;
+    for (int i = model.LayerCount; i >= 1; --i) {
+        Layer& layer = model.Layers[i];
+        if (missingBelow && HasResult(layer)) {
+            MarkWithoutResult(layer, ResultStatus::DependsOnFailedLayer);
+        } else if (layer.MaterialId < 1 && layer.Status != ResultStatus::InvalidInput) {
+            MarkWithoutResult(layer, ResultStatus::MissingMaterial);
+            missingBelow = true;
         }
     }
 }

@@ -21,6 +21,10 @@ float LayerConductivity(const Model& model, const MaterialTable& table, int laye
 void RecalculateModel(Model& model, const MaterialTable& table,
                       int maxPasses = kMaxIterationPasses);
 
+// For readers that must not take an estimate for a result: a layer without material, which
+// the calculation lets conduct almost perfectly, has no result, nor has any layer above it.
+void MarkLayersWithoutMaterial(Model& model);
+
 bool HasResult(const Layer& layer);
 // The first layer without a result, from the top; nothing when every layer has one.
 std::optional<int> FirstLayerWithoutResult(const Model& model);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/custom_material_line.h"
 #include "core/typed_number.h"
 #include "persistence/app_state.h"
 #include "persistence/model_file.h"
@@ -131,6 +132,8 @@ private:
     bool LoadMaterialsAtStartUp();
     MaterialReload ReloadMaterials(std::optional<int> customLimit);
     void ReportCustomFileProblem(const std::string& problem);
+    void ReportSkippedCustomLines(const std::vector<SkippedCustomLine>& skipped);
+    void ReportOutOfRangeValues(const QString& path);
     void SetUpNewModel();
     void ShutDown();
 

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 
+#include "core/model_range_check.h"
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
@@ -117,22 +118,37 @@ bool MainWindow::LoadModelAndReport(const QString& path) {
     }
     RefreshAfterLoad();
     ReportReplacedMaterials(path, outcome.ReplacedIds);
+    ReportOutOfRangeValues(path);
     return true;
 }
 
-// A layer whose material is not in the table is read without one, as the file format has it;
+// A layer without a material the table holds is read without one, as the file format has it;
 // the user is told, since the layer then adds practically no resistance.
 void MainWindow::ReportReplacedMaterials(const QString& path,
                                          const std::vector<ReplacedMaterialId>& replaced) {
     if (replaced.empty()) return;
     QString text = path + QStringLiteral("\r\n") +
-                   tr("These layers name materials that are not in the materials table and "
-                      "were read without material:");
+                   tr("These layers have no material, or name one that is not in the materials "
+                      "table, and were read without material:");
     for (const ReplacedMaterialId& layer : replaced) {
         text +=
             QStringLiteral("\r\n") + tr("Layer %1: material id %2").arg(layer.Layer).arg(layer.Id);
     }
     Message(text, tr("Materials Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+// A file may hold values the fields would refuse; they are calculated as they stand, and the
+// user is told which, so that no result rests on a value nobody meant.
+void MainWindow::ReportOutOfRangeValues(const QString& path) {
+    const std::vector<OutOfRangeValue> values = OutOfRangeValues(state_.model);
+    if (values.empty()) return;
+    QString text = path + QStringLiteral("\r\n") +
+                   tr("These values are outside the ranges the fields accept and are calculated "
+                      "as the file holds them:");
+    for (const OutOfRangeValue& value : values) {
+        text += QStringLiteral("\r\n") + QString::fromStdString(value.Text);
+    }
+    Message(text, tr("Values Out of Range"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void MainWindow::RefreshAfterLoad() {

@@ -76,6 +76,7 @@ MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> custom
     switch (outcome.Result) {
         case MaterialLoadOutcome::Kind::Loaded:
             ReportCustomFileProblem(outcome.CustomFileProblem);
+            ReportSkippedCustomLines(outcome.SkippedCustomLines);
             return MaterialReload::Loaded;
         case MaterialLoadOutcome::Kind::Fatal:
             Message(QString::fromStdString(outcome.FatalText),
@@ -106,6 +107,19 @@ void MainWindow::ReportCustomFileProblem(const std::string& problem) {
         PathText(state_.materialPaths.Custom) + QStringLiteral("\r\n") +
             tr("The custom materials could not be read: %1.").arg(QString::fromStdString(problem)),
         QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+// Each line of the custom file left out is named once, at the load, so the user can mend it in
+// the file or the editor before a model misses the material.
+void MainWindow::ReportSkippedCustomLines(const std::vector<SkippedCustomLine>& skipped) {
+    if (skipped.empty()) return;
+    QString text = PathText(state_.materialPaths.Custom) + QStringLiteral("\r\n") +
+                   tr("These lines hold no custom material the program can use and were skipped:");
+    for (const SkippedCustomLine& line : skipped) {
+        text += QStringLiteral("\r\n") + QString::fromStdString(SkippedLineText(line));
+    }
+    Message(text, QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Exclamation,
+            MessageButtons::Ok);
 }
 
 void MainWindow::SetUpNewModel() {

@@ -172,7 +172,7 @@ ModelFileOutcome ReadModelText(Model& model, const MaterialTable& table,
         int length = 0;
         if (!ReadLayerValues(layer, reader, length)) return LoadFailure({}, failure);
         if (FindMaterialIndex(table, layer.MaterialId) == 0) {
-            if (layer.MaterialId >= 1) outcome.ReplacedIds.push_back({i, layer.MaterialId});
+            if (i > 0) outcome.ReplacedIds.push_back({i, layer.MaterialId});
             layer.MaterialId = 0;
         }
         failure = "Length of '" + tag + "' description may not be correct.";

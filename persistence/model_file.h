@@ -12,7 +12,7 @@ namespace strativex {
 inline constexpr const char* kLoadModelTitle = "Error Loading Model File";
 inline constexpr const char* kSaveModelTitle = "Error Saving Model File";
 
-// A layer whose material id was not in the table and was read as "no material".
+// A layer read as "no material": its id was below 1, or not in the table.
 struct ReplacedMaterialId {
     int Layer = 0;
     int Id = 0;

@@ -13,6 +13,7 @@
 
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
+#include "cli/exact_progress.h"
 #include "core/material_loader.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
@@ -130,6 +131,9 @@ private slots:
         QVERIFY(
             QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("Materials/matprops.dat")));
         QVERIFY(WriteBytes(Fixture("Materials/matcust.dat"), kMatcust));
+        QVERIFY(QDir(dir_.path()).mkdir("damaged"));
+        QVERIFY(WriteBytes(Fixture("damaged/matprops.dat"),
+                           ReadBytes(kStandardMaterials + "/matprops.dat").left(100)));
         const QByteArray good = ModelBytes({.Layers = {{}}});
         QVERIFY(WriteBytes(Fixture("good.mdl"), good));
         QVERIFY(
@@ -223,6 +227,10 @@ private slots:
             "refusing to write the report over '" + good + "'");
         row("report over the materials",
             {"--report-pdf", kStandardMaterials + "/matprops.dat", good}, 1, "refusing to write");
+        // The first 100 bytes of a good standard file: no table to calculate with.
+        row("damaged standard materials", {"--materials", Fixture("damaged"), good}, 1,
+            "Error reading standard materials data file\n'" + Fixture("damaged") +
+                "/matprops.dat' line 4");
     }
 
     void commandLine() {
@@ -282,32 +290,48 @@ private slots:
         QVERIFY(QString::fromUtf8(csv).toUtf8() == csv);
     }
 
-    // A layer without a result names its own cause; those depending on it say "n/a".
+    // A layer without a result names its own cause; those depending on it say "n/a". A layer
+    // without a usable material has none: its near-zero resistance is no measured value.
     void layersWithoutResult_data() {
         QTest::addColumn<Stack>("stack");
         QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QString>("modelStatus");
         QTest::addColumn<QString>("invalid");
         QTest::addColumn<int>("invalidLayer");
+        QTest::addColumn<QString>("tableLine");  // the one line naming the invalid input
         const QString na = "depends_on_failed_layer";
+        const QString missing = "missing_material";
         QTest::newRow("diverging")
             << Stack{.Power = 1000, .Layers = {{901, 1, 0}, {904, 1, 0}, {901, 1, 0}}}
-            << QStringList{na, "no_convergence", "ok"} << QString() << -1;
+            << QStringList{na, "no_convergence", "ok"} << "no_convergence" << QString() << -1
+            << QString();
         QTest::newRow("negative thickness")
             << Stack{.Layers = {{901, 1, 0}, {901, -1, 0}, {901, 1, 0}}}
-            << QStringList{na, "invalid_input", na} << "thickness" << 2;
+            << QStringList{na, "invalid_input", na} << "invalid_input"
+            << "thickness" << 2 << "Invalid input:            thickness of layer 2";
         QTest::newRow("negative power")
-            << Stack{.Power = -5, .Layers = {{}}} << QStringList{"invalid_input"} << "power" << 0;
+            << Stack{.Power = -5, .Layers = {{}}} << QStringList{"invalid_input"} << "invalid_input"
+            << "power" << 0 << "Invalid input:            power";
+        for (const std::int16_t id : {999, 0, -1, -32768}) {
+            QTest::addRow("material id %d", id)
+                << Stack{.Layers = {{901, 1, 0}, {id, 1, 0}, {901, 1, 0}}}
+                << QStringList{na, missing, "ok"} << missing << QString() << -1 << QString();
+        }
+        QTest::newRow("bottom layer without material")
+            << Stack{.Layers = {{901, 1, 0}, {0, 1, 0}}} << QStringList{na, missing} << missing
+            << QString() << -1 << QString();
     }
 
     void layersWithoutResult() {
         QFETCH(Stack, stack);
         QFETCH(QStringList, statuses);
+        QFETCH(QString, modelStatus);
         QFETCH(QString, invalid);
         QFETCH(int, invalidLayer);
+        QFETCH(QString, tableLine);
         const QString path = Model("failed.mdl", stack);
         const QJsonObject model = Json({path}).at(0).toObject();
-        QCOMPARE(model["status"].toString(),
-                 invalid.isEmpty() ? "no_convergence" : "invalid_input");
+        QCOMPARE(model["status"].toString(), modelStatus);
         QVERIFY(model["total_resistance_c_per_w"].isNull());
         QVERIFY(model["heat_source_temp_c"].isNull());
         QCOMPARE(model["invalid_input"].toString(), invalid);
@@ -322,6 +346,88 @@ private slots:
         QCOMPARE(table.Status, 3);
         QVERIFY(table.Out.contains("Total resistance:         n/a"));
         QCOMPARE(table.Out.contains(" invalid "), !invalid.isEmpty());
+        QCOMPARE(table.Out.contains(" material? "), modelStatus == "missing_material");
+        const QStringList invalidLines =
+            QString::fromUtf8(table.Out).split('\n').filter(QRegularExpression("^Invalid input"));
+        QCOMPARE(invalidLines, tableLine.isEmpty() ? QStringList() : QStringList{tableLine});
+    }
+
+    // A heat source without layers has no temperature: a status of its own, never ok.
+    void modelWithoutLayers() {
+        const QString path = Model("nolayers.mdl", {.Layers = {}});
+        const Outcome run = Calc({"--format", "json", path});
+        QCOMPARE(run.Status, 3);
+        const QJsonObject model = QJsonDocument::fromJson(run.Out).array().at(0).toObject();
+        QCOMPARE(model["status"].toString(), QStringLiteral("no_layers"));
+        QVERIFY(model["heat_source_temp_c"].isNull());
+    }
+
+    // The exit status stands for every model, in whatever order they come.
+    void exitStatusOfEveryModel_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("status");
+        QTest::newRow("good") << QStringList{"good.mdl"} << 0;
+        QTest::newRow("diverging, then good") << QStringList{"diverging.mdl", "good.mdl"} << 3;
+        QTest::newRow("good, then diverging") << QStringList{"good.mdl", "diverging.mdl"} << 3;
+        QTest::newRow("good between two diverging")
+            << QStringList{"diverging.mdl", "good.mdl", "diverging.mdl"} << 3;
+        QTest::newRow("no material, then good") << QStringList{"replaced.mdl", "good.mdl"} << 3;
+        QTest::newRow("unreadable before no result")
+            << QStringList{"broken.mdl", "diverging.mdl", "good.mdl"} << 1;
+        QTest::newRow("no result before unreadable")
+            << QStringList{"diverging.mdl", "good.mdl", "broken.mdl"} << 1;
+    }
+
+    void exitStatusOfEveryModel() {
+        QFETCH(QStringList, names);
+        QFETCH(int, status);
+        QStringList paths;
+        for (const QString& name : names) paths << Fixture(name);
+        for (const char* format : {"table", "json", "csv"}) {
+            QCOMPARE(Calc(QStringList{"--format", format} + paths).Status, status);
+        }
+    }
+
+    // Values the window's fields would refuse are calculated as the file says, and named, on
+    // stderr and in the JSON, in the words of a sweep that refuses them.
+    void valuesOutsideTheAcceptedRanges_data() {
+        QTest::addColumn<Stack>("stack");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("power") << Stack{.Power = 1e9f, .Layers = {{}}} << "power" << 0 << 1e9f
+                               << "power 1E+09 W is outside the accepted 0.0001 to 1000 W";
+        QTest::newRow("thickness")
+            << Stack{.Layers = {{}, {901, 1e6f, 0}}} << "thickness" << 2 << 1e6f
+            << "layer 2 thickness 1000000 mm is outside the accepted 2.5E-05 to 25 mm";
+        QTest::newRow("angle") << Stack{.Layers = {{901, 1, 89.9f}}} << "angle" << 1 << 89.9f
+                               << "layer 1 spreading angle 89.9 deg is outside the accepted 0 "
+                                  "to 45 deg";
+        QTest::newRow("layer width")
+            << Stack{.Layers = {{901, 1, 0, 300}}} << "width" << 1 << 300.0f
+            << "layer 1 width 300 mm is outside the accepted 0.025 to 250 mm (or 0 for no limit)";
+    }
+
+    void valuesOutsideTheAcceptedRanges() {
+        QFETCH(Stack, stack);
+        QFETCH(QString, field);
+        QFETCH(int, layer);
+        QFETCH(float, value);
+        QFETCH(QString, message);
+        const QString path = Model("outside.mdl", stack);
+        const Outcome run = Calc({"--format", "json", path});
+        QCOMPARE(run.Err, "strativex-calc: warning: " + path + ": " + message +
+                              "; calculated as the file says\n");
+        const QJsonObject model = QJsonDocument::fromJson(run.Out).array().at(0).toObject();
+        const QJsonArray warnings = model["warnings"].toArray();
+        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(warnings[0]["field"].toString(), field);
+        QCOMPARE(warnings[0]["layer"].toInt(-1), layer);
+        QCOMPARE(static_cast<float>(warnings[0]["value"].toDouble()), value);
+        QVERIFY(warnings[0]["accepted_min"].toDouble() < warnings[0]["accepted_max"].toDouble());
+        QCOMPARE(warnings[0]["message"].toString(), message);
+        QVERIFY(Json({Fixture("good.mdl")}).at(0)["warnings"].toArray().isEmpty());
     }
 
     // Sizes as the window's results table shows them, angles in whole degrees.
@@ -334,12 +440,63 @@ private slots:
 
     void replacedIdReadsWithoutMaterial() {
         const Outcome run = Calc({"--format", "json", Fixture("replaced.mdl")});
-        QCOMPARE(run.Status, 0);
-        QVERIFY(run.Err.contains(Fixture("replaced.mdl") + ": layer 2: material id 999 is not"));
+        QCOMPARE(run.Status, 3);
+        QCOMPARE(run.Err, "strativex-calc: warning: " + Fixture("replaced.mdl") +
+                              ": layer 2: material id 999 is not in the materials table; the "
+                              "layer has no result\n");
         const QJsonObject layer =
             QJsonDocument::fromJson(run.Out).array().at(0)["layers"][1].toObject();
         QCOMPARE(layer["material_id"].toInt(), 0);
         QVERIFY(layer["material"].isNull());
+    }
+
+    // A long 3-D check shows its progress after a second, redrawn at most five times a second
+    // over what it showed before, and wipes it at the end; a quick one shows nothing.
+    void exactProgressLine() {
+        using namespace std::chrono_literals;
+        std::ostringstream err;
+        auto now = std::chrono::steady_clock::time_point{};
+        const std::string first = "\r3-D check of m.mdl: 50 %, solving the fine grid";
+        const std::string second = "\r3-D check of m.mdl: 75 %, comparing";
+        {
+            ExactProgressLine line(err, "m.mdl", [&now] { return now; });
+            line.Show(0.1, "coarse grid");
+            now += 999ms;
+            line.Show(0.2, "coarse grid");
+            QCOMPARE(err.str(), std::string());
+            now += 2ms;
+            line.Show(0.5, "solving the fine grid");
+            QCOMPARE(err.str(), first);
+            now += 150ms;
+            line.Show(0.6, "solving the fine grid");
+            QCOMPARE(err.str(), first);
+            now += 100ms;
+            line.Show(0.75, "comparing");
+            QCOMPARE(err.str(), first + second + std::string(first.size() - second.size(), ' '));
+        }
+        QVERIFY(err.str().ends_with("\r" + std::string(first.size() - 1, ' ') + "\r"));
+        std::ostringstream quick;
+        { ExactProgressLine(quick, "m.mdl").Show(1.0, "done"); }
+        QCOMPARE(quick.str(), std::string());
+    }
+
+    // Each custom line the calculator leaves out is named; the lines around it still count.
+    void skippedCustomLinesAreNamed() {
+        const QString folder = Fixture("custom-skips");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", folder + "/matprops.dat"));
+        QVERIFY(WriteBytes(folder + "/matcust.dat",
+                           "901,\"One\",1.5,0\r\n902,\"Bad\",abc,0\r\n901,\"Again\",1,0\r\n"
+                           "903,\"Three\",1.5,0\r\n"));
+        const QString model = Model("skips.mdl", {.Layers = {{903}}});
+        const Outcome run = Calc({"--materials", folder, model});
+        QCOMPARE(run.Status, 0);
+        const QString custom = folder + "/matcust.dat: ";
+        QCOMPARE(run.Err, "strativex-calc: warning: " + custom +
+                              "line 2: A 'abc' is not a number; the line is skipped\n"
+                              "strativex-calc: warning: " +
+                              custom +
+                              "line 3: id 901 already used on line 1; the line is skipped\n");
     }
 
     // As the window at start-up: the prefs.txt it uses names the materials folder, and at most
@@ -397,7 +554,7 @@ private slots:
         const QList<QByteArray> header = lines[0].trimmed().split(',');
         const QStringList modelFields = Json({Fixture("good.mdl")}).at(0).toObject().keys();
         for (const QString& key : modelFields) {
-            if (key != "layers" && key != "status")
+            if (key != "layers" && key != "status" && key != "warnings")
                 QVERIFY2(header.contains(key.toUtf8()), qPrintable(key));
         }
         for (const QByteArray& line : lines) {
@@ -406,7 +563,7 @@ private slots:
                      header.size() - 1);
         }
         QVERIFY(lines[2].contains(",1,\"Die, \"\"A\"\"\",901,Const high,"));
-        QVERIFY(lines[3].startsWith(empty.toUtf8() + ",(Untitled),mm,1,25,7,10,,0,ok,"));
+        QVERIFY(lines[3].startsWith(empty.toUtf8() + ",(Untitled),mm,1,25,7,10,,0,no_layers,"));
     }
 
     void reportPdfIsThePrintedPage() {

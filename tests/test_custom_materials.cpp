@@ -266,7 +266,8 @@ private slots:
         const std::string written = b.Custom();
         QCOMPARE(written, Records(19, 2) + "41,\"New\",1,0\r\n" + kept);
         int key = 0;
-        const std::string standard = EncodeMaterialLine({"header", "", "", ""}, key) + "\r\n";
+        std::string standard = EncodeMaterialLine({"header", "", "", ""}, key) + "\r\n";
+        standard += EncodeMaterialLine({"500", "Standard", "1", "0"}, key) + "\r\n";
         MaterialTable table;
         LoadMaterialTexts(table, b.state.materialPaths, standard, written, std::nullopt);
         QCOMPARE(int(table.CustomCount), 22);

@@ -112,9 +112,17 @@ private slots:
         VERIFY_NEAR(RiseOf(result.PeakSourceTempC, model), centroid, 0.01 * centroid);
         VERIFY_NEAR(result.AverageResistance, average / model.PowerDissipation,
                     0.01 * average / model.PowerDissipation);
-        // The error estimate must cover the error it estimates.
-        QVERIFY(std::fabs(RiseOf(result.AverageSourceTempC, model) - average) <
-                2.0 * result.AverageErrorK + 1e-3);
+        // The error estimate must tell the error it estimates, within three times either way:
+        // an estimate far above the error is as useless to the user as one below it.
+        const double trueError = std::fabs(RiseOf(result.AverageSourceTempC, model) - average);
+        qInfo("average error %.3g K, estimated %.3g K", trueError, result.AverageErrorK);
+        QVERIFY(trueError <= 3.0 * result.AverageErrorK);
+        QEXPECT_FAIL("", "the estimate is 7 to 20 times the error of the extrapolated average",
+                     Continue);
+        QVERIFY(result.AverageErrorK <= 3.0 * trueError);
+        // The error shown in % is that of the rise.
+        VERIFY_NEAR(result.AverageErrorPercent, 100.0 * result.AverageErrorK / average,
+                    0.02 * result.AverageErrorPercent);
         // Layer 1's top is the heated area, so its estimate is the average's.
         QCOMPARE(result.LayerTopErrorK.size(), layers.size());
         VERIFY_NEAR(result.LayerTopErrorK.front(), result.AverageErrorK, 1e-9);
@@ -288,6 +296,10 @@ private slots:
         // device and layer areas is optimistic at any angle.
         QTest::newRow("device overhanging a narrow layer")
             << Layers{{2.0f, 1, 1, 2}, {1.0f, 0, 0, 1}} << false;
+        // A block much taller than wide: below the device's footprint the heat soon fills the
+        // whole block, while the estimate takes the mean of the device's and the block's
+        // areas at any angle, so it stays pessimistic even at 89 degrees.
+        QTest::newRow("tall block wider than the device") << Layers{{100.0f, 12, 12, 1}} << false;
     }
 
     void equivalentAngleReproducesTheAverage() {
@@ -305,7 +317,18 @@ private slots:
                     1e-9);
         QCOMPARE(result.EstimateLayerTopTempC.size(), layers.size());
         QCOMPARE(result.EstimateLayerTopTempC.front(), *result.EstimateSourceTempC);
-        if (!exists) return;
+        if (!exists) {
+            // No angle from 0 to 89 degrees reaches the exact average: it lies beyond one end.
+            const auto estimateAt = [&](float angle) {
+                Model atAngle = model;
+                for (int i = 1; i <= atAngle.LayerCount; ++i) atAngle.Layers[i].SpreadAngle = angle;
+                RecalculateModel(atAngle, table);
+                return *HeatSourceTempC(atAngle);
+            };
+            const double average = result.AverageSourceTempC;
+            QVERIFY(average > estimateAt(0.0f) || average < estimateAt(89.0f));
+            return;
+        }
         Model calibrated = model;
         for (int i = 1; i <= calibrated.LayerCount; ++i) {
             calibrated.Layers[i].SpreadAngle = static_cast<float>(*result.EquivalentAngleDeg);

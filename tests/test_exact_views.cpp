@@ -299,8 +299,8 @@ private slots:
         QVERIFY2(legend->Text.endsWith(QStringLiteral("(off the plot)")), qPrintable(legend->Text));
     }
 
-    // The report's summary carries the result's numbers and paints the map inside its box
-    // only, at any scale.
+    // The report's summary outlives the result it was made from and paints the map inside its
+    // box only, at any scale.
     void summaryDrawsTheMapInItsBox_data() {
         QTest::addColumn<QRectF>("box");
         QTest::newRow("screen size") << QRectF(40, 30, 560, 300);

@@ -15,7 +15,9 @@
 #include "core/thermal_calc.h"
 #include "exact/exact_check.h"
 #include "persistence/model_file.h"
+#include "support/exact_stacks.h"
 #include "support/file_bytes.h"
+#include "support/flux_channel_series.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
 
@@ -98,6 +100,10 @@ QString CheckedExampleRow(const char* file) {
              Decimals(r.PeakSourceTempC, 2), Decimals(*r.EstimateErrorPercent, 1),
              Decimals(*r.EquivalentAngleDeg, 1));
 }
+
+// The documents' flux channel: a 2 mm square source of 10 W on a 10 mm square plate 1 mm thick
+// of K = 1.5 W/cm-K, on a base at 25 C; the series takes centimetres.
+const flux_channel::Channel kDocumentedChannel{1.0, 1.0, 0.2, 0.2, 10.0, {{0.1, 1.5}}};
 
 // The aluminium nitride of the fitting example, with the A and B the documents give for it.
 QString FittedConductivity(double celsius) {
@@ -272,6 +278,11 @@ private slots:
             row(file, kTopics, CheckedExampleRow(file));
         }
 
+        row("flux channel average", kTopics,
+            "average rise of " + Decimals(flux_channel::AverageRise(kDocumentedChannel), 2) + " K");
+        row("flux channel centre", kTopics,
+            "rise of " + Decimals(flux_channel::CentroidRise(kDocumentedChannel), 2) + " K at");
+
         row("fit at 25 C", kTopics, FittedConductivity(25.0) + " W/cm-K at 25 °C");
         row("fit at 150 C", kTopics, FittedConductivity(150.0) + " at 150 °C");
         row("fit at 100 C", kTopics, FittedConductivity(100.0) + " at 100 °C");
@@ -282,6 +293,18 @@ private slots:
         QFETCH(QString, phrase);
         if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
+    }
+
+    // What the documents promise of the flux channel: the 3-D check within 1 % of the series.
+    void fluxChannelExampleMatchesTheSeries() {
+        const Model model = exact_stacks::StackModel(2.0f, 2.0f, {{1.0f, 10.0f, 10.0f}}, 10.0f);
+        const exact::ExactResult r =
+            exact::RunExactCheck(model, exact_stacks::TableOf({{1.5f, 0.0f}}));
+        QCOMPARE(r.Status, exact::ExactStatus::Ok);
+        const double average = flux_channel::AverageRise(kDocumentedChannel);
+        const double centre = flux_channel::CentroidRise(kDocumentedChannel);
+        QVERIFY(std::fabs(r.AverageSourceTempC - 25.0 - average) < 0.01 * average);
+        QVERIFY(std::fabs(r.PeakSourceTempC - 25.0 - centre) < 0.01 * centre);
     }
 
     void longDocumentKeepsEveryParagraph() {

@@ -176,6 +176,9 @@ private slots:
                                     "(Click OK to browse for file, Cancel to exit program)"
                                  << MessageIcon::None;
         QTest::newRow("damaged") << QByteArray("\x01\r\n") << "" << MessageIcon::Critical;
+        const QByteArray good =
+            ReadBytes(QStringLiteral(STRATIVEX_BIN_DIR "/Materials/matprops.dat"));
+        QTest::newRow("cut to its first 10 bytes") << good.left(10) << "" << MessageIcon::Critical;
     }
 
     void materialsProblemsAtStartUp() {
@@ -214,6 +217,27 @@ private slots:
                  folder +
                      "/Materials/matcust.dat\r\nThe custom materials could not be read: is a "
                      "directory.");
+    }
+
+    // Every line of the custom file that holds no usable material is named, all in one message.
+    void skippedCustomLinesAreReported() {
+        auto session = std::make_unique<Session>();
+        const QString folder = session->dir.path();
+        InstallMaterials(folder);
+        QVERIFY(WriteBytes(folder + "/Materials/matcust.dat",
+                           "9001,\"Good\",1,0\r\n9002,\"Bad\",1,nan\r\n9001,\"Twin\",1,0\r\n"
+                           "9003,\"Also good\",1,0\r\n"));
+        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
+                        (folder + "/prefs.txt").toStdString());
+        MainWindow window(session->state, session->desktop);
+        QVERIFY(window.Start(folder));
+        QCOMPARE(session->desktop.messages.size(), std::size_t{1});
+        QCOMPARE(session->LastMessage(),
+                 folder +
+                     "/Materials/matcust.dat\r\nThese lines hold no custom material the "
+                     "program can use and were skipped:\r\nline 2: B 'nan' is not a "
+                     "number\r\nline 3: id 9001 already used on line 1");
+        QCOMPARE(session->state.materials.CustomCount, 2);
     }
 
     void layerCommands() {
@@ -690,18 +714,50 @@ private slots:
         QCOMPARE(mine.LayerCount, 1);
     }
 
+    // A layer without a material of the tables, whatever its id, is named on opening.
+    void unknownMaterialIsReported_data() {
+        QTest::addColumn<int>("id");
+        QTest::newRow("not in the tables") << 999;
+        QTest::newRow("no material") << -1;
+    }
+
     void unknownMaterialIsReported() {
+        QFETCH(int, id);
         auto s = Start();
         QVERIFY(s);
         Model model;
         ResetToNewModel(model, ModelDefaults{});
         AddLayer(model, ModelDefaults{});
-        model.Layers[1].MaterialId = 999;
+        model.Layers[1].MaterialId = static_cast<std::int16_t>(id);
         s->desktop.files.push_back(SaveModelNamed(*s, "unknown.mdl", model));
         s->Action("mnuOpen")->trigger();
+        QCOMPARE(s->desktop.messages.size(), std::size_t{1});
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
-        QVERIFY(s->LastMessage().endsWith("Layer 1: material id 999"));
+        QVERIFY(s->LastMessage().endsWith(QStringLiteral("Layer 1: material id %1").arg(id)));
         QCOMPARE(s->state.model.Layers[1].MaterialId, 0);
+        QVERIFY(!s->state.model.ModelChanged);
+    }
+
+    // Values the fields would refuse are kept as the file has them, and named once on opening.
+    void valuesOutOfRangeAreReportedOnOpening() {
+        auto s = Start();
+        QVERIFY(s);
+        Model model;
+        ResetToNewModel(model, ModelDefaults{});
+        model.UnitSystem = LengthUnit::Millimeters;
+        AddLayer(model, ModelDefaults{});
+        model.Layers[1].MaterialId = static_cast<std::int16_t>(MaterialId(*s, "Si"));
+        model.PowerDissipation = 1e9f;
+        model.Layers[1].SpreadAngle = 89.9f;
+        s->desktop.files.push_back(SaveModelNamed(*s, "outside.mdl", model));
+        s->Action("mnuOpen")->trigger();
+        QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Values Out of Range"));
+        QVERIFY2(s->LastMessage().endsWith(
+                     "as the file holds them:\r\npower 1E+09 W is outside the accepted 0.0001 "
+                     "to 1000 W\r\nlayer 1 spreading angle 89.9 deg is outside the accepted 0 "
+                     "to 45 deg"),
+                 qPrintable(s->LastMessage()));
+        QCOMPARE(s->state.model.PowerDissipation, 1e9f);
         QVERIFY(!s->state.model.ModelChanged);
     }
 

@@ -119,26 +119,16 @@ private slots:
         QCOMPARE(MaterialListEntries(table)[2].Id, 7);
     }
 
-    void headerOnlyAndNoCustomFile() {
+    // Custom materials do not make up for a standard file that holds none.
+    void headerOnlyStandardFileIsFatalWithCustomMaterials() {
         MaterialsFolder folder;
         folder.Standard(Scrambled({}));
-        MaterialTable table;
-        QCOMPARE(LoadMaterials(table, folder.paths, kStartupCustomLimit).Result,
-                 MaterialLoadOutcome::Kind::Loaded);
-        QCOMPARE(table.LastLoadedIndex(), 0);
         folder.Custom(CustomLines(1, 40));
-        LoadMaterials(table, folder.paths, kStartupCustomLimit);
-        QCOMPARE(table.FirstCustomIndex, 1);
-        QCOMPARE(Names(table), QStringList{"C0"});
-    }
-
-    void duplicateIdFindsTheFirst() {
-        MaterialsFolder folder;
-        folder.Standard(Scrambled({Fields(5, "Standard five")}));
-        folder.Custom("5,\"Custom five\",1,0\r\n");
         MaterialTable table;
-        LoadMaterials(table, folder.paths, std::nullopt);
-        QCOMPARE(FindMaterialIndex(table, 5), 1);
+        const auto outcome = LoadMaterials(table, folder.paths, kStartupCustomLimit);
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Fatal);
+        QCOMPARE(outcome.FatalText, "Error reading standard materials data file\r\n'" +
+                                        folder.paths.Standard + "' line 1");
     }
 
     void startupTakesTwentyCustomMaterials() {
@@ -167,22 +157,45 @@ private slots:
                                                  "'/dev/zero': is not a regular file"));
     }
 
-    void badCustomRecordEndsTheReadingQuietly_data() {
-        QTest::addColumn<QString>("bad");
-        QTest::newRow("id not a number") << "x,\"Bad\",1,0";
-        QTest::newRow("record cut short") << "9,\"Bad\"";
-        QTest::newRow("blank line") << "";
+    // Line 3 of the custom file is the one under test; the lines around it always load.
+    void badCustomLineIsSkippedAndNamed_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("reason");  // empty: nothing skipped
+        const auto row = [](const char* name, const char* line, const char* reason) {
+            QTest::newRow(name) << QString(line) << QString(reason);
+        };
+        row("id not a number", "x,\"Bad\",1,0",
+            "line 3: id 'x' is not a whole number from -32768 to 32767");
+        row("A not a number", "9,\"Bad\",abc,0", "line 3: A 'abc' is not a number");
+        row("B not a number", "9,\"Bad\",1,nan", "line 3: B 'nan' is not a number");
+        row("record cut short", "9,\"Bad\"", "line 3: not four fields: id, \"name\", A, B");
+        row("quote not closed", "9,\"Bad,1,0", "line 3: not four fields: id, \"name\", A, B");
+        row("a fifth field", "9,\"Bad\",1,0,7", "line 3: more than four fields");
+        row("id of a standard material", "1,\"Mine\",1,0",
+            "line 3: id 1 is the standard material M1's");
+        row("id of an earlier custom line", "51,\"Again\",1,0",
+            "line 3: id 51 already used on line 2");
+        row("blank line", "  ", "");
+        row("good line", "9,\"Good\",1,0", "");
     }
 
-    void badCustomRecordEndsTheReadingQuietly() {
-        QFETCH(QString, bad);
+    void badCustomLineIsSkippedAndNamed() {
+        QFETCH(QString, line);
+        QFETCH(QString, reason);
         MaterialsFolder folder;
         folder.Standard(Scrambled(Numbered(1)));
-        folder.Custom(CustomLines(2, 50) + bad.toStdString() + "\r\n" + CustomLines(2, 60));
+        folder.Custom(CustomLines(2, 50) + line.toStdString() + "\r\n" + CustomLines(2, 60));
         MaterialTable table;
-        QCOMPARE(LoadMaterials(table, folder.paths, std::nullopt).Result,
-                 MaterialLoadOutcome::Kind::Loaded);
-        QCOMPARE(table.CustomCount, 2);
+        const auto outcome = LoadMaterials(table, folder.paths, std::nullopt);
+        QCOMPARE(outcome.Result, MaterialLoadOutcome::Kind::Loaded);
+        QStringList skipped;
+        for (const auto& s : outcome.SkippedCustomLines) {
+            skipped << QString::fromStdString(SkippedLineText(s));
+        }
+        QCOMPARE(skipped, reason.isEmpty() ? QStringList() : QStringList{reason});
+        QCOMPARE(table.CustomCount, reason.isEmpty() && !line.trimmed().isEmpty() ? 5 : 4);
+        QCOMPARE(FindMaterialIndex(table, 61), 1 + table.CustomCount);
+        QCOMPARE(table.Materials[FindMaterialIndex(table, 1)].Name, std::string("M1"));
     }
 
     void missingStandardFile() {
@@ -229,6 +242,15 @@ private slots:
         QTest::newRow("control byte in the header") << QByteArray("\x01\r\n") << 0;
         QByteArray second = QByteArray::fromStdString(Scrambled(Numbered(1)));
         QTest::newRow("control byte in line 2") << second + "\x02\r\n" << 2;
+        // A damaged copy: the first bytes of a good file. The header line holds 17 characters,
+        // each material line 10, so 100 bytes stop inside the seventh material.
+        const QByteArray good = QByteArray::fromStdString(Scrambled(Numbered(9)));
+        QTest::newRow("1 byte") << good.left(1) << 0;
+        QTest::newRow("10 bytes") << good.left(10) << 0;
+        QTest::newRow("100 bytes") << good.left(100) << 7;
+        QTest::newRow("header only") << QByteArray::fromStdString(Scrambled({})) << 1;
+        QTest::newRow("last line without its end") << good.chopped(2) << 9;
+        QTest::newRow("last line cut inside B") << good.chopped(3) << 9;
     }
 
     void undecodableOrEmptyStandardFile() {

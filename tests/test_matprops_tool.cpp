@@ -130,6 +130,8 @@ private slots:
         row("wrong header", "id,name,A\n1,Si,1\n", 1, "expected the header id,name,A,B,source");
         row("empty line inside", kHeader + "1,Si,1,0,x\n\n2,Ge,1,0,x\n", 3, "expected 5 fields");
         row("250 materials", Table(250), 251, "more than 249 materials");
+        row("header only", kHeader, 2, "no material below the header");
+        row("header and an empty line", kHeader + "\n", 2, "no material below the header");
     }
 
     void refusesBadTable() {
@@ -236,6 +238,7 @@ private slots:
                                     << "Error reading standard materials data file\n'PATH' line 2";
         QTest::newRow("byte below the code range") << encoded({}) + "\x01\r\n"
                                                    << "' line 1";
+        QTest::newRow("header only") << encoded({}) << "' line 1";
         QTest::newRow("too many materials") << encoded(tooMany) << "250 out of a maximum 250";
     }
 

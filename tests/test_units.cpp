@@ -98,17 +98,6 @@ private slots:
         QCOMPARE(QString::fromStdString(FormatDecimals(value, decimals)), expected);
     }
 
-    void formatValueUsesTheSlot() {
-        DecimalDigitsTable digits = kDefaultDecimalDigits;
-        digits[kPowerSlot] = 0;
-        digits[ThicknessSlot(LengthUnit::Inches)] = 4;
-        QCOMPARE(FormatValue(1.0, kPowerSlot, digits), std::string("1"));
-        QCOMPARE(FormatValue(0.5, 3, digits), std::string("0.5000"));
-        QCOMPARE(WidthLengthSlot(LengthUnit::Millimeters), 0);
-        QCOMPARE(ThicknessSlot(LengthUnit::Millimeters), 1);
-        QCOMPARE(WidthLengthSlot(LengthUnit::Inches), 2);
-    }
-
     // Texts worked out by hand: a value the digits would show as 0 takes the decimals of its
     // first significant digit, or the exponent form below five decimals.
     void formatValueNeverShowsANonzeroValueAsZero_data() {

@@ -154,6 +154,8 @@ QString MarkMeaning(ResultStatus status) {
             return QStringLiteral("an input no package can have, such as a negative thickness");
         case ResultStatus::DependsOnFailedLayer:
             return QStringLiteral("a layer below has no result, so this value is unknown");
+        case ResultStatus::NoLayers:
+            return {};
     }
     return {};
 }

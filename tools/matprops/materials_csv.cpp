@@ -195,7 +195,10 @@ MaterialsCsv ReadMaterialsCsv(std::string_view content, const std::string& label
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (auto fault = checker.Check(lines[i], static_cast<int>(i) + 1)) return {{}, fault};
     }
-    return {checker.TakeRows(), std::nullopt};
+    std::vector<MaterialRow> rows = checker.TakeRows();
+    // The program refuses a standard file without a material, so none may be written.
+    if (rows.empty()) return {{}, checker.Fault(2, "no material below the header")};
+    return {std::move(rows), std::nullopt};
 }
 
 std::string StandardMaterialsCsv(const MaterialTable& table) {
