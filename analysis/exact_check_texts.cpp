@@ -91,6 +91,18 @@ QString AngleText(const exact::ExactResult& r) {
            QStringLiteral(": given to every layer, the estimate meets the 3-D average");
 }
 
+QString DiscretisationText(const exact::ExactResult& r) {
+    const QString share = Text(FormatDecimals(r.AverageErrorPercent, kPercentDecimals)) +
+                          QStringLiteral(" % of the average rise");
+    if (r.ErrorBoundConservative) {
+        return share + QStringLiteral(
+                           " (a conservative bound: the three grids show no steady order of "
+                           "convergence)");
+    }
+    return share + QStringLiteral(" (from three grids, converging at order %1)")
+                       .arg(Text(FormatDecimals(r.ObservedOrder.value_or(2.0), 1)));
+}
+
 QString GridText(const exact::ExactResult& r) {
     return QStringLiteral("%1 cells in a quarter of the stack; %2 iterations; %3 s")
         .arg(r.Cells)
@@ -138,8 +150,7 @@ std::vector<ExactNumberRow> ExactNumberRows(const exact::ExactResult& r,
         EstimateErrorText(r),
         HeatedAreaText(r),
         AngleText(r),
-        Text(FormatDecimals(r.AverageErrorPercent, kPercentDecimals)) +
-            QStringLiteral(" % of the average rise (estimated from two grids)"),
+        DiscretisationText(r),
         GridText(r),
     };
     std::vector<ExactNumberRow> rows = ExactNumberCaptions();

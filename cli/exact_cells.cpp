@@ -87,6 +87,10 @@ std::vector<OutputCell> ExactModelCells(const exact::ExactResult& r) {
         {"avg_error_k", Number(r, r.AverageErrorK)},
         {"peak_error_k", Number(r, r.PeakErrorK)},
         {"avg_error_percent", Number(r, r.AverageErrorPercent)},
+        {"error_order", Number(r, r.ObservedOrder)},
+        {"error_bound_conservative",
+         failed ? std::nullopt
+                : std::optional<std::string>(r.ErrorBoundConservative ? "true" : "false")},
         {"estimate_source_temp_c", Number(r, r.EstimateSourceTempC)},
         {"estimate_with_sink_temp_c", Number(r, r.EstimateWithSinkTempC)},
         {"estimate_error_percent", Number(r, r.EstimateErrorPercent)},

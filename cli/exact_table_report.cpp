@@ -32,6 +32,13 @@ std::string ErrorText(const exact::ExactResult& r) {
     return FormatDecimals(*r.EstimateErrorPercent, kPercentDecimals) + " % from the 3-D average";
 }
 
+std::string ErrorBarText(const exact::ExactResult& r) {
+    if (r.ErrorBoundConservative) {
+        return "conservative bound (the three grids show no steady order of convergence)";
+    }
+    return "three grids, order " + FormatDecimals(r.ObservedOrder.value_or(2.0), 1);
+}
+
 std::string EstimateText(const exact::ExactResult& r) {
     if (!r.EstimateSourceTempC || !r.EstimateErrorPercent) return "n/a (no result)";
     if (r.EstimateWithSinkTempC) return Temperature(*r.EstimateSourceTempC) + " (isothermal base)";
@@ -87,7 +94,8 @@ std::string ExactTableLines(const exact::ExactResult& r, const Model& model) {
            Line("Average source temp", WithError(r.AverageSourceTempC, r.AverageErrorK)) +
            Line("Peak source temp", WithError(r.PeakSourceTempC, r.PeakErrorK)) +
            Line("Average resistance", Resistance(r.AverageResistance)) +
-           Line("Peak resistance", Resistance(r.PeakResistance)) + BaseLine(r) +
+           Line("Peak resistance", Resistance(r.PeakResistance)) +
+           Line("Error estimate", ErrorBarText(r)) + BaseLine(r) +
            Line("Estimate", EstimateText(r)) + SinkEstimateLine(r) + ClippedLine(r) +
            Line("Equivalent angle", AngleText(r)) + LayerLines(r, model) +
            Line("Grid", std::to_string(r.Cells) + " cells, " + std::to_string(r.SolverIterations) +

@@ -6,6 +6,7 @@
 
 #include "exact/conduction_solve.h"
 #include "exact/grid.h"
+#include "exact/grid_bound.h"
 #include "exact/refinement.h"
 #include "exact/richardson.h"
 #include "exact/spreading_estimate.h"
@@ -14,8 +15,10 @@
 namespace strativex::exact {
 namespace {
 
-// Shares of the progress bar: the coarse grid, the fine grid, then the comparison.
+// Shares of the progress bar: the coarsest grid, the medium one, the fine one, then the
+// comparison.
 constexpr double kCoarseStart = 0.02;
+constexpr double kMediumStart = 0.04;
 constexpr double kFineStart = 0.15;
 constexpr double kFineEnd = 0.95;
 constexpr double kSquareCmPerSquareMetre = 1e4;
@@ -51,6 +54,13 @@ ExactResult Stopped(SolveStatus status) {
     return result;
 }
 
+ExactResult TooLarge(std::string message) {
+    ExactResult result;
+    result.Unavailable = Unavailability{kWholeModel, UnavailableReason::GridTooLarge};
+    result.Message = std::move(message);
+    return result;
+}
+
 TemperatureField FieldOf(const Grid& grid, const Stack& stack, const GridSolution& solution) {
     TemperatureField field;
     field.Mesh = grid;
@@ -64,10 +74,11 @@ TemperatureField FieldOf(const Grid& grid, const Stack& stack, const GridSolutio
     return field;
 }
 
-void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& coarse, const Stack& stack,
-                      ExactResult& result) {
-    const Extrapolated average = Richardson(fine.AverageSourceK, coarse.AverageSourceK);
-    const Extrapolated peak = Richardson(fine.PeakSourceK, coarse.PeakSourceK);
+void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& medium,
+                      const FieldMeasures& coarse, const Stack& stack, ExactResult& result) {
+    const Extrapolated average =
+        Extrapolate(fine.AverageSourceK, medium.AverageSourceK, coarse.AverageSourceK);
+    const Extrapolated peak = Extrapolate(fine.PeakSourceK, medium.PeakSourceK, coarse.PeakSourceK);
     result.BaseTempC = stack.BaseTempK - kKelvinOffset;
     result.AverageSourceTempK = average.Value;
     result.PeakSourceTempK = peak.Value;
@@ -78,8 +89,11 @@ void FillTemperatures(const FieldMeasures& fine, const FieldMeasures& coarse, co
     result.AverageErrorK = average.ErrorEstimate;
     result.PeakErrorK = peak.ErrorEstimate;
     result.AverageErrorPercent = 100.0 * average.ErrorEstimate / (average.Value - stack.BaseTempK);
+    result.ObservedOrder = average.Order;
+    result.ErrorBoundConservative = average.Conservative;
     for (std::size_t n = 0; n < fine.LayerTopK.size(); ++n) {
-        const Extrapolated top = Richardson(fine.LayerTopK[n], coarse.LayerTopK[n]);
+        const Extrapolated top =
+            Extrapolate(fine.LayerTopK[n], medium.LayerTopK[n], coarse.LayerTopK[n]);
         result.LayerTopTempC.push_back(top.Value - kKelvinOffset);
         result.LayerTopErrorK.push_back(top.ErrorEstimate);
     }
@@ -134,16 +148,23 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     Report(hooks, 0.0, "Building the grid");
     const Stack stack = StackOf(model, table, options.Base);
     const Grid fine = BuildGrid(stack, options);
-    const Grid coarse = HalvedGrid(fine);
+    if (auto tooLarge = GridTooLarge(fine, options)) return TooLarge(std::move(*tooLarge));
+    const Grid medium = HalvedGrid(fine);
+    const Grid coarse = HalvedGrid(medium);
 
     Report(hooks, kCoarseStart, "Solving on the coarse grid");
     const GridSolution coarseSolution =
         SolveConduction(coarse, stack, options, {},
-                        HooksFor(hooks, kCoarseStart, kFineStart, "Solving on the coarse grid"));
+                        HooksFor(hooks, kCoarseStart, kMediumStart, "Solving on the coarse grid"));
     if (coarseSolution.Status != SolveStatus::Converged) return Stopped(coarseSolution.Status);
+    Report(hooks, kMediumStart, "Solving on the medium grid");
+    const GridSolution mediumSolution =
+        SolveConduction(medium, stack, options, Refined(coarse, medium, coarseSolution.RiseK),
+                        HooksFor(hooks, kMediumStart, kFineStart, "Solving on the medium grid"));
+    if (mediumSolution.Status != SolveStatus::Converged) return Stopped(mediumSolution.Status);
     Report(hooks, kFineStart, "Solving on the fine grid");
     const GridSolution fineSolution =
-        SolveConduction(fine, stack, options, Refined(coarse, fine, coarseSolution.RiseK),
+        SolveConduction(fine, stack, options, Refined(medium, fine, mediumSolution.RiseK),
                         HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid"));
     if (fineSolution.Status != SolveStatus::Converged) return Stopped(fineSolution.Status);
 
@@ -152,6 +173,7 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     result.Status = ExactStatus::Ok;
     result.Field = FieldOf(fine, stack, fineSolution);
     FillTemperatures(MeasureField(result.Field),
+                     MeasureField(FieldOf(medium, stack, mediumSolution)),
                      MeasureField(FieldOf(coarse, stack, coarseSolution)), stack, result);
     if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
         return Stopped(SolveStatus::NotConverged);
@@ -161,9 +183,11 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     result.SourceClipped = IsClipped(stack);
     FillPictures(stack, result);
     result.Cells = fine.CellCount();
-    result.SolverIterations = coarseSolution.SolverIterations + fineSolution.SolverIterations;
-    result.ConductivityIterations =
-        coarseSolution.ConductivityIterations + fineSolution.ConductivityIterations;
+    result.SolverIterations = coarseSolution.SolverIterations + mediumSolution.SolverIterations +
+                              fineSolution.SolverIterations;
+    result.ConductivityIterations = coarseSolution.ConductivityIterations +
+                                    mediumSolution.ConductivityIterations +
+                                    fineSolution.ConductivityIterations;
     result.Seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     Report(hooks, 1.0, "Done");

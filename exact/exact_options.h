@@ -17,6 +17,9 @@ struct ExactOptions {
     int MinCellsPerLayer = 4;
     // The fine grid is made coarser until it has no more cells than this.
     std::size_t MaxCells = 400000;
+    // Where the least cells per segment and per layer keep it larger still, the check is not
+    // attempted when it would take more memory than this, bytes.
+    std::size_t MaxMemoryBytes = std::size_t{1} << 30;
     // Cutting the layers without a lateral limit may change the solution by this share at most.
     double TruncationTolerance = 1e-4;
     // The conductivity iteration stops when no temperature moves by more than this, kelvin.

@@ -61,16 +61,19 @@ struct ExactResult {
     // only where they meet, at the same power, while the estimate takes the whole device.
     bool SourceClipped = false;
 
-    // Results are extrapolated from two grids (Richardson); these are the estimated remaining
-    // discretisation errors of the average and the peak, kelvin, and the average's in % of
-    // its rise.
+    // Results are extrapolated from three grids at the order of convergence they show; these
+    // are the estimated remaining discretisation errors of the average and the peak, kelvin,
+    // and the average's in % of its rise. Where the grids show no steady order the values are
+    // the fine grid's and the errors a conservative bound (see Extrapolate).
     double AverageErrorK = 0.0;
     double PeakErrorK = 0.0;
     double AverageErrorPercent = 0.0;
+    std::optional<double> ObservedOrder;  // of the average
+    bool ErrorBoundConservative = false;
 
     std::size_t Cells = 0;           // of the fine grid (a quarter of the stack)
     int SolverIterations = 0;        // conjugate-gradient iterations over all solves
-    int ConductivityIterations = 0;  // K(T) iterations over both grids
+    int ConductivityIterations = 0;  // K(T) iterations over all three grids
     double Seconds = 0.0;
 
     CrossSection Section;

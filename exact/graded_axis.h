@@ -15,8 +15,9 @@ struct AxisPlan {
 };
 
 // Face positions from the first point to the last with a face on every point. Every
-// segment between two points gets an even number of cells, so that every other face makes a
-// grid twice as coarse that still has its faces on the points.
+// segment between two points gets a multiple of four cells, so that every other face makes a
+// grid twice as coarse, and every fourth one a grid four times as coarse, that still have
+// their faces on the points.
 std::vector<double> GradedFaces(const AxisPlan& plan);
 
 // Every other face.

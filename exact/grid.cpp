@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "exact/graded_axis.h"
 #include "exact/lateral_reach.h"
@@ -11,6 +12,10 @@ namespace {
 
 // Near the source edge a cell spans this share of the heated half-size at Fineness 1 ...
 constexpr double kCellsAtSourceEdge = 12.0;
+// ... and at most this share of the thickness of every layer whose top lies within the heated
+// half-size of the source: under a large source a thin top layer shapes the field near the
+// source edge on the scale of its own thickness.
+constexpr double kThinLayerShare = 0.5;
 // ... and cells grow by this share of their distance from the nearest edge or interface.
 constexpr double kGrowth = 0.3;
 // The heat has spread over about its distance from the source by the time it reaches an edge
@@ -156,6 +161,17 @@ Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizi
     return grid;
 }
 
+double ThinLayerSize(const Stack& stack, double heated) {
+    double size = std::numeric_limits<double>::infinity();
+    double depth = 0.0;
+    for (const StackLayer& layer : stack.Layers) {
+        if (depth >= heated) break;
+        size = std::min(size, kThinLayerShare * layer.Thickness);
+        depth += layer.Thickness;
+    }
+    return size;
+}
+
 }  // namespace
 
 bool Grid::IsActive(int i, int j, int l) const {
@@ -184,7 +200,8 @@ std::optional<CellPosition> LocateCell(const Grid& grid, double x, double y, dou
 
 Grid BuildGrid(const Stack& stack, const ExactOptions& options) {
     const double heated = std::min(HeatedHalf(stack, Axis::Width), HeatedHalf(stack, Axis::Length));
-    Sizing sizing{heated / (kCellsAtSourceEdge * options.Fineness), kGrowth / options.Fineness};
+    const double fineSize = std::min(heated / kCellsAtSourceEdge, ThinLayerSize(stack, heated));
+    Sizing sizing{fineSize / options.Fineness, kGrowth / options.Fineness};
     Grid grid = GridWithSizing(stack, options, sizing);
     for (int attempt = 0; attempt < kMaxCoarsenings && grid.CellCount() > options.MaxCells;
          ++attempt) {

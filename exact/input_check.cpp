@@ -95,6 +95,8 @@ std::string UnavailabilityText(const Unavailability& unavailability) {
             return "The isothermal temperature must lie above absolute zero.";
         case UnavailableReason::InvalidBaseCondition:
             return "The base needs a positive heat transfer coefficient or heat sink resistance.";
+        case UnavailableReason::GridTooLarge:
+            return "The 3-D check would need more memory than it may use.";
         case UnavailableReason::UnlimitedBottomWithSink:
             return subject +
                    " has no lateral limit: a heat transfer coefficient or heat sink at the base "

@@ -21,6 +21,7 @@ enum class UnavailableReason {
     InvalidBaseTemperature,   // not finite, or at or below absolute zero
     InvalidBaseCondition,     // a heat transfer coefficient or sink resistance not positive
     UnlimitedBottomWithSink,  // a finite heat transfer needs the bottom layer's area
+    GridTooLarge,             // the grid would take more memory than the check may use
 };
 
 // The record the reason belongs to, as the user counts: 0 the heat source, 1.. the layers.

@@ -1,14 +1,32 @@
 #include "exact/richardson.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace strativex::exact {
+namespace {
 
-Extrapolated Richardson(double fine, double coarse) {
-    // Errors fall with the square of the cell size; halving it leaves a quarter, so the fine
-    // value still carries a third of the difference between the two.
-    const double correction = (fine - coarse) / 3.0;
-    return {fine + correction, std::fabs(correction)};
+// The scheme is second order; observed orders from first to third count as steady.
+constexpr double kLowestOrder = 1.0;
+constexpr double kHighestOrder = 3.0;
+constexpr double kSchemeOrder = 2.0;
+
+}  // namespace
+
+Extrapolated Extrapolate(double fine, double medium, double coarse) {
+    const double lastChange = fine - medium;
+    const double firstChange = medium - coarse;
+    if (lastChange == 0.0 && firstChange == 0.0) return {fine, 0.0, kSchemeOrder, false};
+    const double ratio = firstChange / lastChange;
+    std::optional<double> order;
+    if (ratio > 0.0 && std::isfinite(ratio)) order = std::log2(ratio);
+    if (order && *order >= kLowestOrder && *order <= kHighestOrder) {
+        const double correction = lastChange / (std::pow(2.0, *order) - 1.0);
+        const double bound =
+            std::fabs(lastChange) / (std::pow(2.0, std::min(*order, kSchemeOrder)) - 1.0);
+        return {fine + correction, bound, order, false};
+    }
+    return {fine, std::max(std::fabs(lastChange), std::fabs(firstChange)), order, true};
 }
 
 }  // namespace strativex::exact

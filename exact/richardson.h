@@ -1,13 +1,26 @@
 #pragma once
 
+#include <optional>
+
 namespace strativex::exact {
 
-// A value from a grid and from the grid twice as coarse, for a second-order method.
+// A value from three grids, each with twice the cells of the next along every axis.
 struct Extrapolated {
     double Value = 0.0;
-    double ErrorEstimate = 0.0;  // the size of the correction applied to the fine value
+    // The remaining discretisation error, as a bound the user can rely on: the size of the
+    // correction where the grids converge at a steady order, else the conservative bound below.
+    double ErrorEstimate = 0.0;
+    // The order of convergence the three grids show, where they show a steady one.
+    std::optional<double> Order;
+    // The order lies outside the range where extrapolation can be trusted.
+    bool Conservative = false;
 };
 
-Extrapolated Richardson(double fine, double coarse);
+// Where the grids converge at an order p from 1 to 3, the fine value extrapolated with it, its
+// error estimated as the correction at p or 2, whichever is larger (so that an order which
+// only looks high is not trusted). Elsewhere the grids are not yet in the asymptotic range:
+// the fine value as it is, its error bounded by the larger of the last two changes, which
+// holds as long as refining converges at first order or better.
+Extrapolated Extrapolate(double fine, double medium, double coarse);
 
 }  // namespace strativex::exact

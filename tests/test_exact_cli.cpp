@@ -82,6 +82,9 @@ private slots:
         Model powerless = Spreading();
         powerless.PowerDissipation = 0.0f;
         QVERIFY(Plant("powerless.mdl", powerless));
+        QVERIFY(
+            Plant("overhanging.mdl",
+                  exact_stacks::StackModel(6, 6, {{0.5f, 4, 4, kHigh}, {2.0f, 0, 0, kLow}}, 5.0f)));
         Model flat = Spreading();
         flat.Layers[2].Thickness = 0.0f;
         QVERIFY(Plant("flat.mdl", flat));
@@ -326,6 +329,18 @@ private slots:
         QCOMPARE(exact["reason_layer"].toInt(), 2);
         QVERIFY(exact["reason"].toString().contains("no lateral limit"));
         QCOMPARE(Number(exact["base"].toObject()["h_w_per_m2k"]), 500.0);
+    }
+
+    // A device larger than layer 1 is heated in 3-D only where they meet: the outputs say so
+    // beside the comparison, and only there.
+    void clippedSourceIsStated() {
+        QCOMPARE(JsonModel("overhanging.mdl")["exact"].toObject()["source_clipped"],
+                 QJsonValue(true));
+        QCOMPARE(JsonModel("spreading.mdl")["exact"].toObject()["source_clipped"],
+                 QJsonValue(false));
+        const QString table = QString::fromUtf8(Calc({"--exact", Fixture("overhanging.mdl")}).Out);
+        QVERIFY2(table.contains("  Note:                   the device is larger than layer 1"),
+                 qPrintable(table));
     }
 
     void exactIsNoSweepOption() {

@@ -299,6 +299,21 @@ private slots:
         QVERIFY2(legend->Text.endsWith(QStringLiteral("(off the plot)")), qPrintable(legend->Text));
     }
 
+    // With a heat sink the line compared with the face is the estimate with the sink in series,
+    // not the isothermal estimate far below it.
+    void sinkEstimateIsTheComparedLine() {
+        exact::ExactResult result = ThreeLayers().Result;
+        result.EstimateSourceTempC = result.BaseTempC;
+        result.EstimateWithSinkTempC = result.AverageSourceTempC;
+        const ProfileGeometry g =
+            ComputeExactProfile({result, LengthUnit::Millimeters}, QSizeF(700, 300));
+        QCOMPARE(g.Levels.size(), std::size_t{2});
+        QVERIFY(Near(g.Levels.back().Y, g.Levels.front().Y));
+        QVERIFY(std::any_of(g.Labels.begin(), g.Labels.end(), [](const PlotLabel& l) {
+            return l.Text.startsWith(QStringLiteral("Estimate + heat sink, "));
+        }));
+    }
+
     // The report's summary outlives the result it was made from and paints the map inside its
     // box only, at any scale.
     void summaryDrawsTheMapInItsBox_data() {

@@ -38,6 +38,11 @@ QString Degrees(double value, const ExactPictureInputs& inputs) {
            QStringLiteral(" \u00B0C");
 }
 
+// The estimate the comparison is about: with a heat sink, the estimate with the sink in series.
+std::optional<double> ComparedEstimate(const exact::ExactResult& result) {
+    return result.EstimateWithSinkTempC ? result.EstimateWithSinkTempC : result.EstimateSourceTempC;
+}
+
 std::vector<PlotLegendItem> LegendItems(const ExactPictureInputs& inputs, bool estimateShown) {
     const exact::ExactResult& result = inputs.result;
     std::vector<PlotLegendItem> items{
@@ -47,9 +52,11 @@ std::vector<PlotLegendItem> LegendItems(const ExactPictureInputs& inputs, bool e
         {QStringLiteral("3-D average, ") + Degrees(result.AverageSourceTempC, inputs),
          kAverageLine},
     };
-    if (result.EstimateSourceTempC) {
-        QString text = QStringLiteral("Spreading-angle estimate, ") +
-                       Degrees(*result.EstimateSourceTempC, inputs);
+    if (const auto estimate = ComparedEstimate(result)) {
+        QString text =
+            (result.EstimateWithSinkTempC ? QStringLiteral("Estimate + heat sink, ")
+                                          : QStringLiteral("Spreading-angle estimate, ")) +
+            Degrees(*estimate, inputs);
         if (!estimateShown) text += QStringLiteral(" (off the plot)");
         items.push_back({text, kEstimateLine});
     }
@@ -71,18 +78,18 @@ std::pair<double, double> ProfileRange(const exact::ExactResult& result) {
 // An estimate far from the profiles would squash them into a line: it then stays off the
 // plot, and the legend says so.
 bool EstimateShown(const exact::ExactResult& result) {
-    if (!result.EstimateSourceTempC) return false;
+    const auto estimate = ComparedEstimate(result);
+    if (!estimate) return false;
     const auto [low, high] = ProfileRange(result);
     const double span = high - low;
-    return *result.EstimateSourceTempC >= low - kEstimateReach * span &&
-           *result.EstimateSourceTempC <= high + kEstimateReach * span;
+    return *estimate >= low - kEstimateReach * span && *estimate <= high + kEstimateReach * span;
 }
 
 std::pair<double, double> TemperatureRange(const exact::ExactResult& result) {
     auto [low, high] = ProfileRange(result);
     if (EstimateShown(result)) {
-        low = std::min(low, *result.EstimateSourceTempC);
-        high = std::max(high, *result.EstimateSourceTempC);
+        low = std::min(low, *ComparedEstimate(result));
+        high = std::max(high, *ComparedEstimate(result));
     }
     return {low, high};
 }
@@ -182,7 +189,7 @@ void PlaceLines(ProfileGeometry& g, const exact::ExactResult& result) {
     }
     g.Levels.push_back({Point(g, 0.0, result.AverageSourceTempC).y(), kAverageLine});
     if (EstimateShown(result)) {
-        g.Levels.push_back({Point(g, 0.0, *result.EstimateSourceTempC).y(), kEstimateLine});
+        g.Levels.push_back({Point(g, 0.0, *ComparedEstimate(result)).y(), kEstimateLine});
     }
 }
 
