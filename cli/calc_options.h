@@ -23,6 +23,11 @@ struct CalcOptions {
     // Beside the results, the 3-D check of every model, with this base.
     bool Exact = false;
     exact::BaseCondition Base;
+    // Beside the results, every model's thermal impedance and its RC networks: with this many
+    // stages (else the fewest that fit), their subcircuits written to SpicePath.
+    bool Transient = false;
+    std::optional<int> Stages;
+    std::optional<std::string> SpicePath;
 };
 
 struct ParsedArguments {

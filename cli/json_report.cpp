@@ -3,6 +3,7 @@
 #include "cli/exact_report.h"
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
+#include "cli/transient_report.h"
 #include "cli/utf8_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
@@ -74,6 +75,8 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
     if (loaded.Exact) {
         object.Add("exact", ExactJson(*loaded.Exact, model.LayerCount, kModelIndent + 2));
     }
+    if (loaded.Transient)
+        object.Add("transient", TransientJson(*loaded.Transient, kModelIndent + 2));
     return object.Text();
 }
 

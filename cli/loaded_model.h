@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/transient_report.h"
 #include "core/model.h"
 #include "exact/exact_result.h"
 
@@ -12,7 +13,8 @@ namespace strativex {
 struct LoadedModel {
     std::string Path;
     Model Data;
-    std::optional<exact::ExactResult> Exact;  // when the 3-D check was asked for
+    std::optional<exact::ExactResult> Exact;   // when the 3-D check was asked for
+    std::optional<TransientReport> Transient;  // when the transient was asked for
 };
 
 }  // namespace strativex
