@@ -149,8 +149,6 @@ bool WriteTransientSpice(const std::string& path, const TransientReport& report,
     }
     const std::string stem = std::filesystem::path(modelPath).stem().string();
     const std::string text =
-        std::string(
-            "* Thermal networks: current is power (W), voltage the rise above the base (K)\n") +
         exact::FosterSubcircuit(report.Foster.Network, exact::SubcircuitName(stem + "_foster")) +
         exact::CauerSubcircuit(report.Cauer, exact::SubcircuitName(stem + "_cauer"));
     const SafeWriteResult written = SafeWriteFile(path, text);

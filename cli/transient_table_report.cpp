@@ -85,8 +85,9 @@ std::string Indented(const std::string& lines) {
 
 std::string TransientTableLines(const TransientReport& report) {
     if (!report.HasCurve()) {
-        return "Transient:                " + std::string(TransientStatusName(report.Status)) +
-               ": " + report.Reason + "\n";
+        const char* what =
+            report.Status == TransientReportStatus::NotAvailable ? "not available" : "no result";
+        return "Transient:                " + std::string(what) + ": " + report.Reason + "\n";
     }
     std::string text = "Transient:                Zth from " +
                        Significant(report.Curve.TimeS.front()) + " s to " +

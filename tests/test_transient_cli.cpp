@@ -249,6 +249,19 @@ private slots:
                     transient["fit_error_pct"].toDouble() / 100.0 * zthEnd);
     }
 
+    // A heat sink spread evenly under the column adds its resistance in series.
+    void sinkAddsInSeries() {
+        constexpr double kSink = 0.2;
+        const Outcome run = Calc({"--transient", "--sink-r", QString::number(kSink), "--format",
+                                  "json", Fixture("column.mdl")});
+        QCOMPARE(run.Status, 0);
+        const QJsonObject transient =
+            QJsonDocument::fromJson(run.Out).array().at(0)["transient"].toObject();
+        QCOMPARE(transient["status"].toString(), "ok");
+        const double expected = kSteadyZth + kSink;
+        VERIFY_NEAR(Numbers(transient["zth_avg_k_per_w"]).back(), expected, 0.005 * expected);
+    }
+
     // Both networks are the same impedance: their resistances add up to Zth(inf) within the
     // fit's error, the ladder's capacitance to the structure function's end.
     void networksSumToTheSteadyImpedance() {
