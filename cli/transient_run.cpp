@@ -41,10 +41,14 @@ std::optional<std::string> MissingHeatCapacity(const Model& model, const Materia
     return std::nullopt;
 }
 
+// The curve stops within 0.1 % of steady; the fit holds its ΣR to the last sample, which is
+// therefore the steady solution itself, a decade after the curve's end.
 TransientReport WithNetworks(TransientReport report, std::optional<int> stages) {
     exact::ZthCurve curve{report.Curve.TimeS, report.Curve.ZthPeak};
-    curve.Times.push_back(curve.Times.back() * 10.0);
-    curve.Zth.push_back(report.Curve.SteadyZthPeak);
+    if (!curve.Times.empty()) {
+        curve.Times.push_back(curve.Times.back() * 10.0);
+        curve.Zth.push_back(report.Curve.SteadyZthPeak);
+    }
     report.Foster = exact::FitFoster(curve, stages);
     if (!report.Foster.Problem.empty()) {
         report.Status = TransientReportStatus::NoNetwork;

@@ -11,8 +11,6 @@
 
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
-#include "cli/csv_report.h"
-#include "cli/table_report.h"
 #include "persistence/model_file.h"
 #include "persistence/program_folders.h"
 #include "support/exact_stacks.h"
