@@ -2,6 +2,7 @@
 
 #include "cli/base_options.h"
 #include "cli/sweep_options.h"
+#include "cli/transient_options.h"
 
 namespace strativex {
 namespace {
@@ -74,10 +75,15 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             options.Exact = true;
             continue;
         }
+        if (arg == "--transient") {
+            options.Transient = true;
+            continue;
+        }
         OptionValue option = SplitOption(arg);
         if (option.Name != "--materials" && option.Name != "--format" &&
             option.Name != "--report-pdf" && option.Name != "--prefs" && option.Name != "--sweep" &&
-            option.Name != "--layer" && !IsBaseOption(option.Name)) {
+            option.Name != "--layer" && !IsBaseOption(option.Name) &&
+            !IsTransientOption(option.Name)) {
             return UsageError("unknown option '" + arg + "'");
         }
         if (!option.Value) {
@@ -86,6 +92,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         }
         if (IsBaseOption(option.Name)) {
             if (const auto error = ApplyBaseOption(options.Base, option.Name, *option.Value)) {
+                return UsageError(*error);
+            }
+            continue;
+        }
+        if (IsTransientOption(option.Name)) {
+            if (const auto error = ApplyTransientOption(options, option.Name, *option.Value)) {
                 return UsageError(*error);
             }
             continue;
@@ -109,6 +121,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         options.Exact = true;
     }
     if (options.Exact && options.Sweep) return UsageError("--exact cannot be used with --sweep");
+    if (const auto error = TransientOptionsProblem(options)) return UsageError(*error);
     return parsed;
 }
 

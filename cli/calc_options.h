@@ -25,6 +25,11 @@ struct CalcOptions {
     exact::BaseCondition Base;
     // A check that runs longer than a second shows its progress on err; only for a terminal.
     bool ShowProgress = false;
+    // Beside the results, every model's thermal impedance and its RC networks: with this many
+    // stages (else the fewest that fit), their subcircuits written to SpicePath.
+    bool Transient = false;
+    std::optional<int> Stages;
+    std::optional<std::string> SpicePath;
 };
 
 struct ParsedArguments {

@@ -13,6 +13,7 @@
 #include "cli/model_summary.h"
 #include "cli/sweep_run.h"
 #include "cli/table_report.h"
+#include "cli/transient_run.h"
 #include "cli/usage_text.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
@@ -65,19 +66,20 @@ std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& m
         case OutputFormat::Json:
             return JsonReport(models, table);
         case OutputFormat::Csv:
-            return CsvReport(models, table, options.Exact);
+            return CsvReport(models, table, options.Exact, options.Transient);
         case OutputFormat::Table:
             return TableReport(models, table);
     }
     return {};
 }
 
-// A report written over the model, the materials or the preferences would destroy what the
-// run reads; the name of the first such file, if any.
+// A report written over the model, the materials, their heat capacities or the preferences
+// would destroy what the run reads; the name of the first such file, if any.
 std::optional<std::string> ReadFileAt(const std::string& reportPath, const CalcOptions& options,
                                       const CalcInputs& inputs) {
     std::vector<std::string> read = options.ModelPaths;
-    read.insert(read.end(), {inputs.Materials.Standard, inputs.Materials.Custom, inputs.PrefsPath});
+    read.insert(read.end(), {inputs.Materials.Standard, inputs.Materials.Custom, inputs.PrefsPath,
+                             TransientHeatPath(inputs.Materials)});
     for (const std::string& path : read) {
         std::error_code error;
         if (std::filesystem::equivalent(reportPath, path, error)) return path;
@@ -98,15 +100,26 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
             return kExitReadFailure;
         }
     }
+    if (options.SpicePath) {
+        if (const auto read = ReadFileAt(*options.SpicePath, options, *inputs)) {
+            err << kProgramName << ": refusing to write the networks over '" << *read
+                << "', which this run reads\n";
+            return kExitReadFailure;
+        }
+    }
     MaterialTable table;
     if (!LoadCalcMaterials(table, inputs->Materials, err)) return kExitReadFailure;
+    const std::string heatPath = TransientHeatPath(inputs->Materials);
+    std::optional<HeatCapacityTable> heat;
+    if (options.Transient && !(heat = LoadTransientHeat(heatPath, err))) return kExitUsage;
+    bool heatMissing = false;
     std::vector<LoadedModel> models;
     // A model is kilobytes of layers and texts: growing the vector would copy every one.
     models.reserve(options.ModelPaths.size());
     bool readFailed = false;
     bool resultMissing = false;
     for (const std::string& path : options.ModelPaths) {
-        LoadedModel loaded{path, {}, std::nullopt, {}};
+        LoadedModel loaded{path, {}, std::nullopt, std::nullopt, {}};
         const ModelFileOutcome outcome = LoadModelFile(loaded.Data, table, ModelDefaults{}, path);
         if (!outcome.Ok) {
             ReportLoadFailure(path, outcome, err);
@@ -123,6 +136,11 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
             loaded.Exact = CheckWithProgress(loaded, table, options, err);
             resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
         }
+        if (options.Transient) {
+            loaded.Transient = TransientForReport(loaded.Data, table, *heat, heatPath, options);
+            heatMissing = heatMissing || TransientMissesHeat(*loaded.Transient, path, err);
+            resultMissing = resultMissing || !loaded.Transient->HasNetworks();
+        }
         models.push_back(std::move(loaded));
     }
     if (options.Sweep) {
@@ -135,7 +153,13 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
         !(writeReport && writeReport(models.front(), table, inputs->Prefs, err))) {
         readFailed = true;
     }
+    if (options.SpicePath && !models.empty() &&
+        !WriteTransientSpice(*options.SpicePath, *models.front().Transient, models.front().Path,
+                             err)) {
+        readFailed = true;
+    }
     if (readFailed) return kExitReadFailure;
+    if (heatMissing) return kExitUsage;
     return resultMissing ? kExitNoResult : kExitOk;
 }
 

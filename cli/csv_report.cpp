@@ -3,6 +3,7 @@
 #include "cli/csv_text.h"
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
+#include "cli/transient_report.h"
 #include "cli/utf8_text.h"
 #include "core/number_text.h"
 #include "core/thermal_calc.h"
@@ -46,6 +47,20 @@ std::string ModelFields(const LoadedModel& loaded) {
            (invalidLayer ? std::to_string(*invalidLayer) : "") + "," + Text(model.ModelComments);
 }
 
+std::string TransientFields(const LoadedModel& loaded) {
+    return loaded.Transient ? TransientCsvFields(*loaded.Transient) : "";
+}
+
+std::string TransientSeries(const std::vector<LoadedModel>& models) {
+    std::string text = kLineEnd + TransientSeriesCsvHeader();
+    for (const LoadedModel& loaded : models) {
+        if (loaded.Transient) {
+            text += TransientSeriesCsvLines(*loaded.Transient, ValidUtf8(loaded.Path));
+        }
+    }
+    return text;
+}
+
 std::string LayerFields(const MaterialTable& table, const Layer& layer, int index) {
     const bool invalid = layer.Status == ResultStatus::InvalidInput;
     return std::to_string(index) + "," + Text(layer.Description) + "," +
@@ -61,19 +76,22 @@ std::string LayerFields(const MaterialTable& table, const Layer& layer, int inde
 }  // namespace
 
 std::string CsvReport(const std::vector<LoadedModel>& models, const MaterialTable& table,
-                      bool exactColumns) {
-    std::string text = std::string(kHeader) + (exactColumns ? ExactCsvHeader() : "") + kLineEnd;
+                      bool exactColumns, bool transientColumns) {
+    std::string text = std::string(kHeader) + (exactColumns ? ExactCsvHeader() : "") +
+                       (transientColumns ? TransientCsvHeader() : "") + kLineEnd;
     for (const LoadedModel& loaded : models) {
         const std::string modelFields = ModelFields(loaded);
         if (loaded.Data.LayerCount == 0)
-            text += modelFields + std::string(kLayerFieldCount, ',') + kLineEnd;
+            text += modelFields + std::string(kLayerFieldCount, ',') +
+                    (exactColumns && loaded.Exact ? ExactCsvFields(*loaded.Exact, 1) : "") +
+                    TransientFields(loaded) + kLineEnd;
         for (int i = 1; i <= loaded.Data.LayerCount; ++i) {
             text += modelFields + "," + LayerFields(table, loaded.Data.Layers[i], i) +
                     (exactColumns && loaded.Exact ? ExactCsvFields(*loaded.Exact, i) : "") +
-                    kLineEnd;
+                    TransientFields(loaded) + kLineEnd;
         }
     }
-    return text;
+    return transientColumns ? text + TransientSeries(models) : text;
 }
 
 }  // namespace strativex

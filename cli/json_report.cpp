@@ -4,6 +4,7 @@
 #include "cli/json_text.h"
 #include "cli/model_summary.h"
 #include "cli/sweep_names.h"
+#include "cli/transient_report.h"
 #include "cli/utf8_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
@@ -93,6 +94,8 @@ std::string ModelJson(const LoadedModel& loaded, const MaterialTable& table) {
     if (loaded.Exact) {
         object.Add("exact", ExactJson(*loaded.Exact, model.LayerCount, kModelIndent + 2));
     }
+    if (loaded.Transient)
+        object.Add("transient", TransientJson(*loaded.Transient, kModelIndent + 2));
     return object.Text();
 }
 

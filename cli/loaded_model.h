@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "cli/transient_report.h"
 #include "core/model.h"
 #include "core/model_range_check.h"
 #include "exact/exact_result.h"
@@ -15,8 +16,9 @@ namespace strativex {
 struct LoadedModel {
     std::string Path;
     Model Data;
-    std::optional<exact::ExactResult> Exact;  // when the 3-D check was asked for
-    std::vector<OutOfRangeValue> OutOfRange;  // values the window would refuse
+    std::optional<exact::ExactResult> Exact;   // when the 3-D check was asked for
+    std::optional<TransientReport> Transient;  // when the transient was asked for
+    std::vector<OutOfRangeValue> OutOfRange;   // values the window would refuse
 };
 
 }  // namespace strativex

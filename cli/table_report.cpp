@@ -3,6 +3,7 @@
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
+#include "cli/transient_report.h"
 #include "cli/utf8_text.h"
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
@@ -101,7 +102,8 @@ std::string ModelTable(const LoadedModel& loaded, const MaterialTable& table) {
            "Power:       " + Formatted(model.PowerDissipation, kPowerSlot) + " W\n" +
            "Isothermal:  " + Formatted(model.IsothermalTemp, kTemperatureSlot) + " C\n\n" +
            TextTable(Columns(model.UnitSystem), Rows(model, table)) + "\n" + Summary(model) +
-           (loaded.Exact ? ExactTableLines(*loaded.Exact, model) : "");
+           (loaded.Exact ? ExactTableLines(*loaded.Exact, model) : "") +
+           (loaded.Transient ? TransientTableLines(*loaded.Transient) : "");
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RequireSameModel(model, again);
 
     RecalculateModel(model, table, fuzz::kFuzzPasses);
-    const std::vector<LoadedModel> models{{"f\xff.mdl", model, std::nullopt, {}}};
+    const std::vector<LoadedModel> models{{"f\xff.mdl", model, std::nullopt, std::nullopt, {}}};
     const std::string json = JsonReport(models, table);
     QJsonParseError error{};
     QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);

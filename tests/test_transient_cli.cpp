@@ -1,0 +1,396 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <sstream>
+
+#include "cli/calc_options.h"
+#include "cli/calc_run.h"
+#include "persistence/model_file.h"
+#include "persistence/program_folders.h"
+#include "support/exact_stacks.h"
+#include "support/file_bytes.h"
+#include "support/float_compare.h"
+
+using namespace strativex;
+
+namespace {
+
+const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
+
+// K = A * T^B of the fixtures' custom materials, W/cm-K; the third has no heat capacity.
+constexpr double kHighK = 1.5;
+constexpr double kLowK = 0.58;
+constexpr const char* kMatcust =
+    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n904,\"No heat\",1,0\r\n";
+constexpr std::int16_t kHigh = 901, kLow = 902, kNoHeat = 904;
+constexpr double kHighDensity = 2330.0;
+constexpr double kHighSpecificHeat = 712.0;
+constexpr const char* kMatheat =
+    "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
+    "901,Const high,2330,712,test\n902,Const low,8960,385,test\n";
+
+// A 10 x 10 mm column heated over its whole top: the heat flows straight down through 1 mm of
+// the high and 0.5 mm of the low conductivity, and settles within about a second.
+constexpr float kPower = 20.0f;
+constexpr double kAreaCm2 = 1.0;
+constexpr double kSteadyZth = (0.1 / kHighK + 0.05 / kLowK) / kAreaCm2;
+
+Model Column(std::int16_t bottomMaterial = kLow) {
+    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
+                                    kPower);
+}
+
+struct Outcome {
+    int Status = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+std::vector<double> Numbers(const QJsonValue& array) {
+    std::vector<double> values;
+    for (const QJsonValue& value : array.toArray()) values.push_back(value.toDouble(std::nan("")));
+    return values;
+}
+
+double SumOf(const QJsonArray& stages, const char* key) {
+    double sum = 0.0;
+    for (const QJsonValue& stage : stages) sum += stage[key].toDouble();
+    return sum;
+}
+
+// Zth at time t between the samples, linear in log t.
+double Interpolated(const std::vector<double>& times, const std::vector<double>& zth, double t) {
+    std::size_t i = 1;
+    while (i + 1 < times.size() && times[i] < t) ++i;
+    const double share = std::log(t / times[i - 1]) / std::log(times[i] / times[i - 1]);
+    return zth[i - 1] + share * (zth[i] - zth[i - 1]);
+}
+
+// A power step into each exported subcircuit, the base grounded, until the curve's end.
+QByteArray StepNetlist(const QString& subcircuits, double endTime, const QString& output) {
+    const std::string power = std::to_string(kPower);
+    std::ostringstream netlist;
+    netlist << "* power step into the exported networks\n.include " << subcircuits.toStdString()
+            << "\nX1 jf 0 column_foster\nX2 jc 0 column_cauer\nI1 0 jf DC " << power
+            << "\nI2 0 jc DC " << power << "\n.options reltol=1e-5\n.tran 1e-6 " << endTime << " 0 "
+            << endTime / 200 << " uic\n.control\nset wr_singlescale\noption numdgt=10\n"
+            << "run\nwrdata " << output.toStdString() << " v(jf) v(jc)\nquit\n.endc\n.end\n";
+    return QByteArray::fromStdString(netlist.str());
+}
+
+}  // namespace
+
+class TestTransientCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    ProgramFolders folders_;
+    // The column's transient, computed once: it takes seconds.
+    Outcome columnRun_;
+    QJsonObject column_;
+
+    QString Fixture(const QString& name) const { return dir_.filePath(name); }
+    bool Plant(const QString& name, const Model& model) const {
+        return WriteBytes(Fixture(name), QByteArray::fromStdString(ModelFileText(model)));
+    }
+
+    Outcome Calc(const QStringList& args, const QString& materials = "mats") const {
+        std::vector<std::string> argv{"--materials", Fixture(materials).toStdString()};
+        for (const QString& arg : args) argv.push_back(QFile::encodeName(arg).toStdString());
+        const ParsedArguments parsed = ParseArguments(argv);
+        if (parsed.Result == ParsedArguments::Kind::UsageError) {
+            return {2, {}, QString::fromStdString(parsed.Error)};
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunCalculator(parsed.Options, folders_, out, err);
+        return {status, QByteArray::fromStdString(out.str()), QString::fromStdString(err.str())};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        folders_ = ProgramFoldersFor(dir_.path().toStdString());
+        for (const char* folder : {"mats", "badheat"}) {
+            QVERIFY(QDir(dir_.path()).mkpath(folder));
+            QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
+                                Fixture(folder) + "/matprops.dat"));
+            QVERIFY(WriteBytes(Fixture(folder) + "/matcust.dat", kMatcust));
+        }
+        QVERIFY(WriteBytes(Fixture("mats/matheat.csv"), kMatheat));
+        QVERIFY(WriteBytes(Fixture("badheat/matheat.csv"),
+                           QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));
+        QVERIFY(Plant("column.mdl", Column()));
+        QVERIFY(Plant("noheat.mdl", Column(kNoHeat)));
+        columnRun_ = Calc({"--transient", "--exact", "--format", "json", "--spice",
+                           Fixture("column.cir"), Fixture("column.mdl")});
+        QCOMPARE(columnRun_.Status, 0);
+        column_ = QJsonDocument::fromJson(columnRun_.Out).array().at(0).toObject();
+    }
+
+    // The curve's arrays go together, rise in time and cover at least ten points a decade.
+    void curveIsComplete() {
+        const QJsonObject transient = column_["transient"].toObject();
+        QCOMPARE(transient["status"].toString(), "ok");
+        QVERIFY(transient["reason"].isNull());
+        const auto times = Numbers(transient["time_s"]);
+        const auto average = Numbers(transient["zth_avg_k_per_w"]);
+        const auto peak = Numbers(transient["zth_peak_k_per_w"]);
+        QVERIFY(times.size() > 20);
+        // Each curve is extrapolated from two grids on its own; in a column both are one.
+        const double curveError = transient["curve_error_pct"].toDouble() / 100.0;
+        QCOMPARE(average.size(), times.size());
+        QCOMPARE(peak.size(), times.size());
+        VERIFY_NEAR(times.front(), 1e-6, 1e-9);
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            QVERIFY(times[i] > times[i - 1]);
+            QVERIFY(peak[i] >= average[i] * (1.0 - curveError));
+        }
+        const double decades = std::log10(times.back() / times.front());
+        QVERIFY(static_cast<double>(times.size()) >= 10.0 * decades);
+        QVERIFY(transient["seconds"].toDouble() > 0.0);
+    }
+
+    // The curve ends on the column's one-dimensional resistance and on the steady 3-D check.
+    void steadyEndMeetsTheSteadyCheck() {
+        const QJsonObject transient = column_["transient"].toObject();
+        const double end = Numbers(transient["zth_avg_k_per_w"]).back();
+        VERIFY_NEAR(end, kSteadyZth, 0.005 * kSteadyZth);
+        const double checked = column_["exact"].toObject()["avg_resistance_c_per_w"].toDouble();
+        VERIFY_NEAR(end, checked, 0.005 * checked);
+    }
+
+    // Until the heat reaches the layer below, the column's top is the face of a half-space
+    // under a uniform flux q: rise = 2 q sqrt(t / (pi rho c k)).
+    void earlyRiseIsTheHalfSpaceOne() {
+        const QJsonObject transient = column_["transient"].toObject();
+        const auto times = Numbers(transient["time_s"]);
+        const auto average = Numbers(transient["zth_avg_k_per_w"]);
+        const double k = kHighK * 100.0;
+        const double rhoC = kHighDensity * kHighSpecificHeat;
+        const double areaM2 = kAreaCm2 * 1e-4;
+        int compared = 0;
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            if (times[i] < 1e-5 || times[i] > 1e-3) continue;
+            const double halfSpace = 2.0 / areaM2 * std::sqrt(times[i] / (M_PI * rhoC * k));
+            VERIFY_NEAR(average[i], halfSpace, 0.01 * halfSpace);
+            ++compared;
+        }
+        QVERIFY(compared >= 20);
+    }
+
+    // The CSV carries the JSON's values: the status on every layer's line, the curve and the
+    // networks in the table after the empty line.
+    void csvRepeatsTheJsonValues() {
+        const Outcome run = Calc({"--transient", "--format", "csv", Fixture("column.mdl")});
+        QCOMPARE(run.Status, 0);
+        const QStringList blocks = QString::fromUtf8(run.Out).split("\r\n\r\n");
+        QCOMPARE(blocks.size(), 2);
+        const QStringList layerLines = blocks[0].split("\r\n");
+        QCOMPARE(layerLines.size(), 3);
+        const QStringList header = layerLines[0].split(',');
+        for (const QString& line : layerLines.mid(1)) {
+            const QStringList fields = line.split(',');
+            QCOMPARE(fields.size(), header.size());
+            QCOMPARE(fields[header.indexOf("transient_status")], "ok");
+        }
+        const QJsonObject transient = column_["transient"].toObject();
+        QStringList series = blocks[1].split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(series.takeFirst(),
+                 "file,series,index,time_s,zth_avg_k_per_w,zth_peak_k_per_w,"
+                 "r_k_per_w,c_j_per_k,tau_s");
+        QMap<QString, int> counts;
+        for (const QString& line : series) {
+            const QStringList fields = line.split(',');
+            QCOMPARE(fields.size(), 9);
+            const int index = fields[2].toInt() - 1;
+            ++counts[fields[1]];
+            if (fields[1] == "zth") {
+                QCOMPARE(fields[5].toDouble(), transient["zth_peak_k_per_w"][index].toDouble());
+            } else if (fields[1] == "foster") {
+                QCOMPARE(fields[8].toDouble(), transient["foster"][index]["tau_s"].toDouble());
+            }
+        }
+        QCOMPARE(counts["zth"], transient["time_s"].toArray().size());
+        QCOMPARE(counts["foster"], transient["foster"].toArray().size());
+        QCOMPARE(counts["cauer"], transient["cauer"].toArray().size());
+        QCOMPARE(counts["structure_function"], transient["cauer"].toArray().size());
+    }
+
+    // The table stays short: a point a decade and the networks, not the whole curve.
+    void tableShowsNetworksBriefly() {
+        const Outcome run = Calc({"--transient", "--stages", "2", Fixture("column.mdl")});
+        QCOMPARE(run.Status, 0);
+        const QString text = QString::fromUtf8(run.Out);
+        const QString transient = text.mid(text.indexOf("Transient:"));
+        QVERIFY2(transient.contains("Networks (junction first)"), qPrintable(text));
+        QVERIFY(transient.count('\n') < 25);
+    }
+
+    // Asked for one stage, the fit gives one, and still the whole resistance.
+    void stagesBoundTheNetwork() {
+        const Outcome run =
+            Calc({"--transient", "--stages", "1", "--format", "json", Fixture("column.mdl")});
+        QCOMPARE(run.Status, 0);
+        const QJsonObject transient =
+            QJsonDocument::fromJson(run.Out).array().at(0)["transient"].toObject();
+        QCOMPARE(transient["foster"].toArray().size(), 1);
+        QCOMPARE(transient["cauer"].toArray().size(), 1);
+        const double zthEnd = Numbers(transient["zth_peak_k_per_w"]).back();
+        VERIFY_NEAR(SumOf(transient["foster"].toArray(), "r_k_per_w"), zthEnd,
+                    transient["fit_error_pct"].toDouble() / 100.0 * zthEnd);
+    }
+
+    // A heat sink spread evenly under the column adds its resistance in series.
+    void sinkAddsInSeries() {
+        constexpr double kSink = 0.2;
+        const Outcome run = Calc({"--transient", "--sink-r", QString::number(kSink), "--format",
+                                  "json", Fixture("column.mdl")});
+        QCOMPARE(run.Status, 0);
+        const QJsonObject transient =
+            QJsonDocument::fromJson(run.Out).array().at(0)["transient"].toObject();
+        QCOMPARE(transient["status"].toString(), "ok");
+        const double expected = kSteadyZth + kSink;
+        VERIFY_NEAR(Numbers(transient["zth_avg_k_per_w"]).back(), expected, 0.005 * expected);
+    }
+
+    // Both networks are the same impedance: their resistances add up to Zth(inf) within the
+    // fit's error, the ladder's capacitance to the structure function's end.
+    void networksSumToTheSteadyImpedance() {
+        const QJsonObject transient = column_["transient"].toObject();
+        const double zthEnd = Numbers(transient["zth_peak_k_per_w"]).back();
+        const double fitError = transient["fit_error_pct"].toDouble();
+        QVERIFY(fitError < 1.0);
+        const QJsonArray foster = transient["foster"].toArray();
+        const QJsonArray cauer = transient["cauer"].toArray();
+        QCOMPARE(transient["stages"].toInt(), foster.size());
+        QVERIFY(foster.size() >= 1 && foster.size() <= 12);
+        QCOMPARE(cauer.size(), foster.size());
+        const double tolerance = (fitError + 0.1) / 100.0 * zthEnd;
+        VERIFY_NEAR(SumOf(foster, "r_k_per_w"), zthEnd, tolerance);
+        VERIFY_NEAR(SumOf(cauer, "r_k_per_w"), zthEnd, tolerance);
+        for (const QJsonValue& stage : foster) {
+            VERIFY_NEAR(stage["tau_s"].toDouble(),
+                        stage["r_k_per_w"].toDouble() * stage["c_j_per_k"].toDouble(),
+                        1e-9 * stage["tau_s"].toDouble());
+        }
+        const QJsonObject structure = transient["structure_function"].toObject();
+        const auto r = Numbers(structure["r_k_per_w"]);
+        const auto c = Numbers(structure["c_j_per_k"]);
+        QCOMPARE(r.size(), static_cast<std::size_t>(cauer.size()));
+        QCOMPARE(c.size(), r.size());
+        VERIFY_NEAR(r.back(), SumOf(cauer, "r_k_per_w"), 1e-9 * zthEnd);
+        VERIFY_NEAR(c.back(), SumOf(cauer, "c_j_per_k"), 1e-9 * c.back());
+        for (std::size_t i = 1; i < r.size(); ++i) QVERIFY(r[i] > r[i - 1] && c[i] > c[i - 1]);
+    }
+
+    // The exported networks, run in the circuit simulator under a step of the model's power,
+    // rise as the computed peak curve does.
+    void exportedNetworksReproduceTheCurve() {
+        const QByteArray cir = ReadBytes(Fixture("column.cir"));
+        QVERIFY(cir.contains(".subckt column_foster junction base"));
+        QVERIFY(cir.contains(".subckt column_cauer junction base"));
+        const QString ngspice = QStandardPaths::findExecutable(QStringLiteral("ngspice"));
+        if (ngspice.isEmpty()) {
+            QSKIP("ngspice is not installed (scripts/setup installs it); the netlist is not run");
+        }
+        const QJsonObject transient = column_["transient"].toObject();
+        const auto times = Numbers(transient["time_s"]);
+        const auto peak = Numbers(transient["zth_peak_k_per_w"]);
+        const QString output = Fixture("step.txt");
+        QVERIFY(WriteBytes(Fixture("step.cir"),
+                           StepNetlist(Fixture("column.cir"), times.back(), output)));
+        QProcess run;
+        run.start(ngspice, {QStringLiteral("-b"), Fixture("step.cir")});
+        QVERIFY(run.waitForFinished(50000));
+        QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+        const double tolerance =
+            (transient["fit_error_pct"].toDouble() + 1.0) / 100.0 * peak.back() * kPower;
+        int compared = 0;
+        for (const QByteArray& line : ReadBytes(output).split('\n')) {
+            const QList<QByteArray> columns = line.simplified().split(' ');
+            if (columns.size() < 3) continue;
+            const double t = columns[0].toDouble();
+            if (t < times.front()) continue;
+            const double expected = kPower * Interpolated(times, peak, t);
+            VERIFY_NEAR(columns[1].toDouble(), expected, tolerance);
+            VERIFY_NEAR(columns[2].toDouble(), expected, tolerance);
+            ++compared;
+        }
+        QVERIFY(compared > 50);
+    }
+
+    void badInputIsNamed_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("materials");
+        QTest::addColumn<QStringList>("named");
+        const QString model = Fixture("column.mdl");
+        QTest::newRow("no stages") << QStringList{"--transient", "--stages", "0", model} << "mats"
+                                   << QStringList{"--stages", "'0'", "1 to 12"};
+        QTest::newRow("too many stages")
+            << QStringList{"--transient", "--stages=13", model} << "mats" << QStringList{"'13'"};
+        QTest::newRow("stages not a number")
+            << QStringList{"--transient", "--stages", "four", model} << "mats"
+            << QStringList{"'four'"};
+        QTest::newRow("fractional stages") << QStringList{"--transient", "--stages", "2.5", model}
+                                           << "mats" << QStringList{"'2.5'"};
+        QTest::newRow("spice without transient")
+            << QStringList{"--spice", Fixture("none.cir"), model} << "mats"
+            << QStringList{"--spice needs --transient"};
+        QTest::newRow("stages without transient") << QStringList{"--stages", "3", model} << "mats"
+                                                  << QStringList{"--stages needs --transient"};
+        QTest::newRow("material without heat capacity")
+            << QStringList{"--transient", Fixture("noheat.mdl")} << "mats"
+            << QStringList{"layer 2", "material 904", "No heat", Fixture("mats/matheat.csv")};
+        QTest::newRow("malformed heat capacity file")
+            << QStringList{"--transient", model} << "badheat"
+            << QStringList{"matheat.csv line 4", "specific_heat_j_per_kg_k", "'-460'"};
+    }
+
+    // A usage error or a missing heat capacity is named, fails the run as a usage error and
+    // leaves nothing written: no transient rests on a guess.
+    void badInputIsNamed() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, materials);
+        QFETCH(QStringList, named);
+        const Outcome run = Calc(args, materials);
+        QCOMPARE(run.Status, 2);
+        for (const QString& part : named) QVERIFY2(run.Err.contains(part), qPrintable(run.Err));
+        QVERIFY(!QFile::exists(Fixture("none.cir")));
+        const QJsonArray models = QJsonDocument::fromJson(run.Out).array();
+        for (const QJsonValue& model : models) {
+            QVERIFY(model["transient"]["time_s"].toArray().isEmpty());
+        }
+    }
+
+    // The JSON of a model without heat capacity says why, with every number left out.
+    void missingHeatCapacityIsNotAvailable() {
+        const Outcome run = Calc({"--transient", "--format", "json", Fixture("noheat.mdl")});
+        QCOMPARE(run.Status, 2);
+        const QJsonObject transient =
+            QJsonDocument::fromJson(run.Out).array().at(0)["transient"].toObject();
+        QCOMPARE(transient["status"].toString(), "not_available");
+        QVERIFY(transient["reason"].toString().contains("No heat"));
+        QVERIFY(transient["fit_error_pct"].isNull());
+        QVERIFY(transient["foster"].toArray().isEmpty());
+    }
+
+    // The networks are never written over a file the run reads.
+    void spiceNeverOverwritesAnInput() {
+        const QByteArray before = ReadBytes(Fixture("column.mdl"));
+        const Outcome run =
+            Calc({"--transient", "--spice", Fixture("column.mdl"), Fixture("column.mdl")});
+        QCOMPARE(run.Status, 1);
+        QVERIFY2(run.Err.contains("refusing"), qPrintable(run.Err));
+        QCOMPARE(ReadBytes(Fixture("column.mdl")), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransientCli)
+#include "test_transient_cli.moc"
