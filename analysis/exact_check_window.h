@@ -109,6 +109,11 @@ private:
     std::shared_ptr<const exact::ExactResult> shown_;
     Model shownModel_;
     std::uint64_t shownRevision_ = 0;
+    // The base is the window's own input: each choice counts, so that a result computed for
+    // another base is out of date as one for another model is.
+    int baseChoice_ = 0;
+    int runBaseChoice_ = 0;
+    int shownBaseChoice_ = 0;
     // Cancel was pressed for the running check, or the last check ended cancelled.
     bool cancelled_ = false;
     QString stage_;

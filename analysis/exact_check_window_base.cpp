@@ -69,10 +69,12 @@ void ExactCheckWindow::ShowBaseChoice() {
 
 // A result computed for another base is no answer for this one.
 void ExactCheckWindow::ChangeBase() {
+    const bool wasUpToDate = ShownUpToDate();
     ShowBaseChoice();
     baseError_.clear();
-    MarkOutOfDate();
+    ++baseChoice_;
     ShowState();
+    if (wasUpToDate) emit resultChanged();
 }
 
 std::optional<exact::BaseCondition> ExactCheckWindow::ReadBase() {

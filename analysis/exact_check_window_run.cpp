@@ -18,6 +18,7 @@ void ExactCheckWindow::Compute() {
     exact::ExactOptions options;
     options.Base = *base;
     runModel_ = state_.model;
+    runBaseChoice_ = baseChoice_;
     // The result is handed over only while the job is current, never after the window has gone;
     // it is taken when the job has ended.
     run_->Start(revision_, [this, model = runModel_, table = state_.materials,
@@ -54,7 +55,7 @@ void ExactCheckWindow::ModelChanged(std::uint64_t revision) {
 }
 
 bool ExactCheckWindow::ShownUpToDate() const {
-    return shown_ && shownRevision_ == revision_;
+    return shown_ && shownRevision_ == revision_ && shownBaseChoice_ == baseChoice_;
 }
 
 void ExactCheckWindow::ShowProgress(double fraction, const QString& stage) {
@@ -77,6 +78,7 @@ void ExactCheckWindow::TakeResult(std::uint64_t revision) {
     shown_ = std::move(result);
     shownModel_ = runModel_;
     shownRevision_ = revision;
+    shownBaseChoice_ = runBaseChoice_;
     ShowState();
     emit resultChanged();
 }

@@ -29,4 +29,11 @@ Extrapolated Extrapolate(double fine, double medium, double coarse) {
     return {fine, std::max(std::fabs(lastChange), std::fabs(firstChange)), order, true};
 }
 
+Extrapolated Richardson(double fine, double coarse) {
+    // Halving the cells leaves a quarter of the error, so the fine value still carries a third
+    // of the difference between the two.
+    const double correction = (fine - coarse) / (std::pow(2.0, kSchemeOrder) - 1.0);
+    return {fine + correction, std::fabs(correction), kSchemeOrder, false};
+}
+
 }  // namespace strativex::exact

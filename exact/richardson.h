@@ -23,4 +23,8 @@ struct Extrapolated {
 // holds as long as refining converges at first order or better.
 Extrapolated Extrapolate(double fine, double medium, double coarse);
 
+// A value from two grids only, where a third costs too much (every step of the transient):
+// the scheme's second order is assumed, not observed.
+Extrapolated Richardson(double fine, double coarse);
+
 }  // namespace strativex::exact

@@ -273,12 +273,17 @@ private slots:
         qInfo("steady Zth average %.5f K/W (check %.5f), peak %.5f K/W (check %.5f)",
               result.SteadyZthAverage, check.AverageResistance, result.SteadyZthPeak,
               check.PeakResistance);
-        VERIFY_NEAR(result.SteadyZthAverage, check.AverageResistance,
-                    0.005 * check.AverageResistance);
-        VERIFY_NEAR(result.SteadyZthPeak, check.PeakResistance, 0.005 * check.PeakResistance);
-        VERIFY_NEAR(result.ZthAverage.back(), check.AverageResistance,
-                    0.005 * check.AverageResistance);
-        VERIFY_NEAR(result.ZthPeak.back(), check.PeakResistance, 0.005 * check.PeakResistance);
+        // Where the check itself is less certain than 0.5 % (a layer edge under the source
+        // converges slowly, and the check then states a conservative bound), its bound holds.
+        const double power = c.Model.PowerDissipation;
+        const double averageTolerance =
+            std::max(0.005 * check.AverageResistance, check.AverageErrorK / power);
+        const double peakTolerance =
+            std::max(0.005 * check.PeakResistance, check.PeakErrorK / power);
+        VERIFY_NEAR(result.SteadyZthAverage, check.AverageResistance, averageTolerance);
+        VERIFY_NEAR(result.SteadyZthPeak, check.PeakResistance, peakTolerance);
+        VERIFY_NEAR(result.ZthAverage.back(), check.AverageResistance, averageTolerance);
+        VERIFY_NEAR(result.ZthPeak.back(), check.PeakResistance, peakTolerance);
     }
 
     // The curve starts at the start time, has at least 10 points in every decade and ends once
