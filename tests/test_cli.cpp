@@ -8,18 +8,17 @@
 #include <sys/stat.h>
 
 #include <cmath>
-#include <sstream>
 #include <vector>
 
-#include "cli/calc_options.h"
-#include "cli/calc_run.h"
 #include "cli/exact_progress.h"
 #include "core/material_loader.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
+#include "support/calc_in_process.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
+#include "support/material_folders.h"
 #include "support/run_program.h"
 
 using namespace strativex;
@@ -27,7 +26,6 @@ using namespace strativex;
 namespace {
 
 const QString kCalc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
-const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 
 // Custom materials of the fixtures, K = A * T^B; 904 falls so fast that a high power never
@@ -90,12 +88,6 @@ MaterialTable StandardTable() {
 
 Q_DECLARE_METATYPE(Stack)
 
-struct Outcome {
-    int Status = -1;
-    QByteArray Out;
-    QString Err;
-};
-
 class TestCli : public QObject {
     Q_OBJECT
 
@@ -104,17 +96,7 @@ class TestCli : public QObject {
 
     QString Fixture(const QString& name) const { return dir_.filePath(name); }
 
-    // The calculator run in this process, finding the user's files in the test's own folders.
-    Outcome Calc(const QStringList& args) const {
-        std::vector<std::string> argv;
-        for (const QString& arg : args) argv.push_back(QFile::encodeName(arg).toStdString());
-        const ParsedArguments parsed = ParseArguments(argv);
-        if (parsed.Result != ParsedArguments::Kind::Run) return {};
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCalculator(parsed.Options, folders_, out, err);
-        return {status, QByteArray::fromStdString(out.str()), QString::fromStdString(err.str())};
-    }
+    Outcome Calc(const QStringList& args) const { return CalcInProcess(args, folders_); }
     QJsonArray Json(const QStringList& args) const {
         return QJsonDocument::fromJson(Calc(QStringList{"--format", "json"} + args).Out).array();
     }
@@ -127,10 +109,7 @@ private slots:
         QVERIFY2(QFile::exists(kCalc), "build strativex-calc first");
         QVERIFY(dir_.isValid());
         folders_ = ProgramFoldersFor(dir_.path().toStdString());
-        QVERIFY(QDir(dir_.path()).mkdir("Materials"));
-        QVERIFY(
-            QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("Materials/matprops.dat")));
-        QVERIFY(WriteBytes(Fixture("Materials/matcust.dat"), kMatcust));
+        QVERIFY(PlantMaterials(Fixture("Materials"), kMatcust));
         QVERIFY(QDir(dir_.path()).mkdir("damaged"));
         QVERIFY(WriteBytes(Fixture("damaged/matprops.dat"),
                            ReadBytes(kStandardMaterials + "/matprops.dat").left(100)));
@@ -483,11 +462,9 @@ private slots:
     // Each custom line the calculator leaves out is named; the lines around it still count.
     void skippedCustomLinesAreNamed() {
         const QString folder = Fixture("custom-skips");
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", folder + "/matprops.dat"));
-        QVERIFY(WriteBytes(folder + "/matcust.dat",
-                           "901,\"One\",1.5,0\r\n902,\"Bad\",abc,0\r\n901,\"Again\",1,0\r\n"
-                           "903,\"Three\",1.5,0\r\n"));
+        QVERIFY(PlantMaterials(folder,
+                               "901,\"One\",1.5,0\r\n902,\"Bad\",abc,0\r\n901,\"Again\",1,0\r\n"
+                               "903,\"Three\",1.5,0\r\n"));
         const QString model = Model("skips.mdl", {.Layers = {{903}}});
         const Outcome run = Calc({"--materials", folder, model});
         QCOMPARE(run.Status, 0);
@@ -503,11 +480,9 @@ private slots:
     // 20 custom materials are read.
     void findsTheWindowsFiles() {
         const QString other = Fixture("other");
-        QVERIFY(QDir().mkpath(other));
-        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", other + "/matprops.dat"));
         QByteArray custom;
         for (int id = 1001; id <= 1025; ++id) custom += QByteArray::number(id) + ",\"M\",1,0\r\n";
-        QVERIFY(WriteBytes(other + "/matcust.dat", custom));
+        QVERIFY(PlantMaterials(other, custom));
         Preferences prefs;
         prefs.MaterialsFolder = other.toStdString();
         QVERIFY(SavePreferences(prefs, folders_.PreferencesPath).Ok);

@@ -13,6 +13,7 @@
 #include "persistence/custom_materials_file.h"
 #include "support/file_bytes.h"
 #include "support/scripted_desktop.h"
+#include "support/widget_lookup.h"
 
 using namespace strativex;
 
@@ -62,19 +63,14 @@ struct Bench {
         return QTest::qWaitForWindowActive(dialog.get());
     }
 
-    template <typename Control>
-    Control* Child(const QString& name) const {
-        auto* control = dialog->findChild<Control*>(name);
-        if (control == nullptr) qWarning("no control named %s", qPrintable(name));
-        return control;
-    }
-    QListWidget* List() const { return Child<QListWidget>(QStringLiteral("ListCustMats")); }
-    QLineEdit* Field(const QString& name) const { return Child<QLineEdit>(name); }
-    QAbstractButton* Button(const QString& name) const { return Child<QAbstractButton>(name); }
+    QListWidget* List() const { return ::Child<QListWidget>(*dialog, "ListCustMats"); }
+    QLineEdit* Field(const QString& name) const { return ::Child<QLineEdit>(*dialog, name); }
     QString Text(const QString& name) const { return Field(name)->text(); }
+    QAbstractButton* Button(const QString& name) const {
+        return ::Child<QAbstractButton>(*dialog, name);
+    }
     bool Enabled(const QString& name) const { return Button(name)->isEnabled(); }
-
-    void Click(const QString& name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    void Click(const QString& name) const { ::Click(*dialog, name); }
     void Answer(MessageAnswer answer, const QString& button) {
         desktop.answers = {answer};
         Click(button);
@@ -147,7 +143,7 @@ private slots:
             QStringList({"", "0", "0"}));
         QCOMPARE(b.Enabled("cmdCreateMat"), b.List()->count() < 21);
         QVERIFY(!b.Enabled("cmdDeleteMat") && !b.Enabled("cmdOK"));
-        auto* label = b.Child<QLabel>("LabelKeptNote");
+        auto* label = Child<QLabel>(*b.dialog, "LabelKeptNote");
         QCOMPARE(label->isVisible(), !note.isEmpty());
         if (!note.isEmpty()) QCOMPARE(label->text(), note);
         QVERIFY(b.desktop.messages.empty());

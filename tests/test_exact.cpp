@@ -2,7 +2,6 @@
 
 #include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCholesky>
-#include <atomic>
 #include <cmath>
 
 #include "core/thermal_calc.h"
@@ -12,33 +11,15 @@
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
 #include "exact/stack.h"
+#include "support/cancel_at_stage.h"
+#include "support/exact_channel.h"
 #include "support/exact_stacks.h"
 #include "support/float_compare.h"
 #include "support/flux_channel_series.h"
 
 using namespace strativex;
-using exact_stacks::StackLayer;
-using Laws = std::vector<std::pair<float, float>>;
-using Layers = std::vector<StackLayer>;
-Q_DECLARE_METATYPE(Laws)
-Q_DECLARE_METATYPE(Layers)
 
 namespace {
-
-// The flux channel of a model whose layers all have the device's channel size, at the
-// conductivities the table gives at the base temperature.
-flux_channel::Channel ChannelOf(const Model& model, const MaterialTable& table) {
-    const double baseK = model.IsothermalTemp + exact::kKelvinOffset;
-    flux_channel::Channel channel{model.Layers[1].Width / 10.0, model.Layers[1].Length / 10.0,
-                                  model.Layers[0].Width / 10.0, model.Layers[0].Length / 10.0,
-                                  model.PowerDissipation,       {}};
-    for (int i = 1; i <= model.LayerCount; ++i) {
-        const Material& material = table.Materials[model.Layers[i].MaterialId];
-        channel.Layers.push_back({model.Layers[i].Thickness / 10.0,
-                                  material.A * std::pow(baseK, static_cast<double>(material.B))});
-    }
-    return channel;
-}
 
 double RiseOf(double temperatureC, const Model& model) {
     return temperatureC - model.IsothermalTemp;
@@ -94,11 +75,8 @@ private slots:
         QFETCH(float, sourceLength);
         QFETCH(Laws, laws);
         QFETCH(Layers, layers);
-        for (StackLayer& layer : layers) {
-            layer.Width = width;
-            layer.Length = length;
-        }
-        const Model model = exact_stacks::StackModel(sourceWidth, sourceLength, layers, 10.0f);
+        const Model model = exact_stacks::StackModel(sourceWidth, sourceLength,
+                                                     ChannelSized(layers, width, length), 10.0f);
         const MaterialTable table = exact_stacks::TableOf(laws);
         const exact::ExactResult result = Checked(model, table);
         QCOMPARE(result.Status, exact::ExactStatus::Ok);
@@ -398,21 +376,12 @@ private slots:
     void cancelStopsTheSolve() {
         QFETCH(QString, stage);
         const exact_stacks::Case c = exact_stacks::ThreeLayerCase();
-        std::atomic<bool> cancel{stage.isEmpty()};
-        double lastFraction = -1.0;
-        exact::CheckHooks hooks;
-        hooks.Cancel = &cancel;
-        hooks.Progress = [&](double fraction, std::string_view text) {
-            QVERIFY(fraction >= lastFraction && fraction <= 1.0);
-            lastFraction = fraction;
-            if (QString::fromUtf8(text.data(), static_cast<int>(text.size())) == stage) {
-                cancel = true;
-            }
-        };
-        const exact::ExactResult result = exact::RunExactCheck(c.Model, c.Table, {}, hooks);
+        CancelAtStage cancel(stage);
+        const exact::ExactResult result =
+            exact::RunExactCheck(c.Model, c.Table, {}, cancel.Hooks());
         QCOMPARE(result.Status, exact::ExactStatus::Cancelled);
         QVERIFY(result.LayerTopTempC.empty());
-        QVERIFY(lastFraction < 1.0);
+        QVERIFY(cancel.LastFraction < 1.0);
     }
 
     void runawayConductivityIsNotConverged() {

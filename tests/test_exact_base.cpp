@@ -4,16 +4,12 @@
 
 #include "exact/exact_check.h"
 #include "exact/stack.h"
+#include "support/exact_channel.h"
 #include "support/exact_stacks.h"
 #include "support/float_compare.h"
 #include "support/flux_channel_series.h"
 
 using namespace strativex;
-using exact_stacks::StackLayer;
-using Laws = std::vector<std::pair<float, float>>;
-using Layers = std::vector<StackLayer>;
-Q_DECLARE_METATYPE(Laws)
-Q_DECLARE_METATYPE(Layers)
 
 namespace {
 
@@ -22,25 +18,9 @@ constexpr float kChannelMm = 10.0f;
 constexpr float kSourceMm = 2.0f;
 constexpr float kPower = 2.0f;
 
-// Every layer as wide and long as the channel, so that the series is the exact answer.
-Model ChannelModel(Layers layers) {
-    for (StackLayer& layer : layers) {
-        layer.Width = kChannelMm;
-        layer.Length = kChannelMm;
-    }
-    return exact_stacks::StackModel(kSourceMm, kSourceMm, layers, kPower);
-}
-
-flux_channel::Channel ChannelOf(const Model& model, const MaterialTable& table,
-                                double baseImpedance) {
-    flux_channel::Channel channel{
-        kChannelMm / 10.0, kChannelMm / 10.0, kSourceMm / 10.0, kSourceMm / 10.0, kPower, {},
-        baseImpedance};
-    for (int i = 1; i <= model.LayerCount; ++i) {
-        const Material& material = table.Materials[model.Layers[i].MaterialId];
-        channel.Layers.push_back({model.Layers[i].Thickness / 10.0, material.A});
-    }
-    return channel;
+Model ChannelModel(const Layers& layers) {
+    return exact_stacks::StackModel(kSourceMm, kSourceMm,
+                                    ChannelSized(layers, kChannelMm, kChannelMm), kPower);
 }
 
 exact::ExactResult CheckedWith(const Model& model, const MaterialTable& table,

@@ -12,6 +12,7 @@
 #include "support/exact_stacks.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
+#include "support/material_folders.h"
 #include "support/run_program.h"
 
 using namespace strativex;
@@ -21,7 +22,6 @@ using Layers = std::vector<StackLayer>;
 namespace {
 
 const QString kCalc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
-const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 
 // K = A * T^B of the fixtures' custom materials, W/cm-K.
 constexpr double kHighK = 1.5;
@@ -74,9 +74,7 @@ class TestExactCli : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(QFile::exists(kCalc), "build strativex-calc first");
-        QVERIFY(dir_.isValid() && QDir(dir_.path()).mkdir("mats"));
-        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("mats/matprops.dat")));
-        QVERIFY(WriteBytes(Fixture("mats/matcust.dat"), kMatcust));
+        QVERIFY(dir_.isValid() && PlantMaterials(Fixture("mats"), kMatcust));
         QVERIFY(Plant("column.mdl", Column()));
         QVERIFY(Plant("spreading.mdl", Spreading()));
         Model powerless = Spreading();

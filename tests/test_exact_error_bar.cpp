@@ -3,15 +3,11 @@
 #include <cmath>
 
 #include "exact/exact_check.h"
+#include "support/exact_channel.h"
 #include "support/exact_stacks.h"
 #include "support/flux_channel_series.h"
 
 using namespace strativex;
-using exact_stacks::StackLayer;
-using Laws = std::vector<std::pair<float, float>>;
-using Layers = std::vector<StackLayer>;
-Q_DECLARE_METATYPE(Laws)
-Q_DECLARE_METATYPE(Layers)
 
 namespace {
 
@@ -51,16 +47,11 @@ private slots:
         QFETCH(float, source);
         QFETCH(Laws, laws);
         QFETCH(Layers, layers);
-        flux_channel::Channel channel{
-            kChannelMm / 10.0, kChannelMm / 10.0, source / 10.0, source / 10.0, 10.0, {}};
-        for (StackLayer& layer : layers) {
-            layer.Width = kChannelMm;
-            layer.Length = kChannelMm;
-            channel.Layers.push_back(
-                {layer.Thickness / 10.0, laws[std::size_t(layer.MaterialId - 1)].first});
-        }
-        const Model model = exact_stacks::StackModel(source, source, layers, 10.0f);
-        const exact::ExactResult result = exact::RunExactCheck(model, exact_stacks::TableOf(laws));
+        const Model model = exact_stacks::StackModel(
+            source, source, ChannelSized(layers, kChannelMm, kChannelMm), 10.0f);
+        const MaterialTable table = exact_stacks::TableOf(laws);
+        const exact::ExactResult result = exact::RunExactCheck(model, table);
+        const flux_channel::Channel channel = ChannelOf(model, table);
         QCOMPARE(result.Status, exact::ExactStatus::Ok);
         const double average = flux_channel::AverageRise(channel, 800);
         const double centroid = flux_channel::CentroidRise(channel, 1600);

@@ -6,12 +6,10 @@
 #include "exact/grid.h"
 #include "exact/lateral_reach.h"
 #include "exact/stack.h"
-#include "support/exact_stacks.h"
+#include "support/exact_channel.h"
 
 using namespace strativex;
 using exact_stacks::StackLayer;
-using Layers = std::vector<StackLayer>;
-Q_DECLARE_METATYPE(Layers)
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "persistence/model_file.h"
 #include "support/exact_stacks.h"
 #include "support/file_bytes.h"
+#include "support/material_folders.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -333,17 +334,13 @@ private slots:
     // a typed value committed before the window opens, and every model change reaching it.
     void mainWindowOpensOneWindow() {
         QTemporaryDir dir;
-        QDir().mkpath(dir.filePath("Materials"));
-        QVERIFY(QFile::copy(QStringLiteral(STRATIVEX_BIN_DIR "/Materials/matprops.dat"),
-                            dir.filePath("Materials/matprops.dat")));
+        QVERIFY(CopyStandardMaterials(dir.filePath("Materials")));
         AppState state;
         ScriptedDesktop desktop;
         MainWindow main(state, desktop);
         QVERIFY(main.Start(dir.path()));
         main.OpenModelFromPath(kExamples + "/igbt_on_al2o3_dbc.mdl");
-        main.show();
-        QApplication::setActiveWindow(&main);
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(ShownActive(main));
         QStringList menus;
         for (QAction* action : main.menuBar()->actions()) menus << action->menu()->objectName();
         QCOMPARE(menus,
@@ -365,8 +362,7 @@ private slots:
         Click(*window, "CmdCompute");
         QVERIFY(Finished(*window));
         QVERIFY(window->CurrentResult());
-        QApplication::setActiveWindow(&main);
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(ShownActive(main));
         type("130");
         QTest::keyClick(power, Qt::Key_Return);
         QCOMPARE(state.model.PowerDissipation, 130.0f);

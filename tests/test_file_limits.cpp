@@ -2,6 +2,7 @@
 
 #include "core/material_loader.h"
 #include "persistence/model_file.h"
+#include "support/material_folders.h"
 
 using namespace strativex;
 
@@ -55,8 +56,7 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));  // zeros, none written
         // The custom file is read only beside a good standard one.
-        QVERIFY(kind != "custom" || QFile::copy(STRATIVEX_BIN_DIR "/Materials/matprops.dat",
-                                                dir.filePath("matprops.dat")));
+        QVERIFY(kind != "custom" || CopyStandardMaterials(dir.path()));
         const std::string folder = dir.path().toStdString();
         QCOMPARE(QString::fromStdString(Refusal(kind, path.toStdString(), folder)), refusal);
     }

@@ -15,7 +15,6 @@
 #include "core/thermal_calc.h"
 #include "exact/exact_check.h"
 #include "persistence/model_file.h"
-#include "support/exact_stacks.h"
 #include "support/file_bytes.h"
 #include "support/flux_channel_series.h"
 #include "support/pdf_text.h"
@@ -293,18 +292,6 @@ private slots:
         QFETCH(QString, phrase);
         if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
-    }
-
-    // What the documents promise of the flux channel: the 3-D check within 1 % of the series.
-    void fluxChannelExampleMatchesTheSeries() {
-        const Model model = exact_stacks::StackModel(2.0f, 2.0f, {{1.0f, 10.0f, 10.0f}}, 10.0f);
-        const exact::ExactResult r =
-            exact::RunExactCheck(model, exact_stacks::TableOf({{1.5f, 0.0f}}));
-        QCOMPARE(r.Status, exact::ExactStatus::Ok);
-        const double average = flux_channel::AverageRise(kDocumentedChannel);
-        const double centre = flux_channel::CentroidRise(kDocumentedChannel);
-        QVERIFY(std::fabs(r.AverageSourceTempC - 25.0 - average) < 0.01 * average);
-        QVERIFY(std::fabs(r.PeakSourceTempC - 25.0 - centre) < 0.01 * centre);
     }
 
     void longDocumentKeepsEveryParagraph() {

@@ -14,6 +14,7 @@
 #include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
 #include "support/file_bytes.h"
+#include "support/material_folders.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -327,8 +328,7 @@ private slots:
         QFETCH(bool, loadMessage);
         QVERIFY(QDir::setCurrent(QStringLiteral(STRATIVEX_SOURCE_DIR)));
         QTemporaryDir program;
-        QDir().mkpath(program.path() + "/Materials");
-        QVERIFY(QFile::copy(kShippedStandard, program.path() + "/Materials/matprops.dat"));
+        QVERIFY(CopyStandardMaterials(program.path() + "/Materials"));
         const ProgramFolders folders = ProgramFoldersFor(NativePath(program.path()));
         SavePreferences(Preferences{}, folders.PreferencesPath);
 
@@ -377,8 +377,7 @@ private slots:
         QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
         const ProgramFolders folders = ResolveProgramFolders(NativePath(Installed("bin")));
         const QString materials = homes_.path() + "/chosen";
-        QVERIFY(WriteBytes(materials + "/matcust.dat", "950,\"Mine\",2,0\r\n"));
-        QVERIFY(QFile::copy(kShippedStandard, materials + "/matprops.dat"));
+        QVERIFY(PlantMaterials(materials, "950,\"Mine\",2,0\r\n"));
         Preferences prefs;
         prefs.MaterialsFolder = NativePath(materials);
         QDir().mkpath(QFileInfo(PathText(folders.PreferencesPath)).path());

@@ -25,6 +25,7 @@
 #include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/material_folders.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
@@ -60,9 +61,7 @@ struct Session {
 };
 
 void InstallMaterials(const QString& folder) {
-    QDir().mkpath(folder + "/Materials");
-    QFile::copy(QStringLiteral(STRATIVEX_BIN_DIR "/Materials/matprops.dat"),
-                folder + "/Materials/matprops.dat");
+    CopyStandardMaterials(folder + "/Materials");
 }
 
 Preferences PrefsFor(const QString& folder, LengthUnit unit) {
@@ -82,9 +81,7 @@ std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Mill
     session->window = std::make_unique<MainWindow>(session->state, session->desktop);
     session->started = session->window->Start(folder);
     if (session->started) {
-        session->window->show();
-        QApplication::setActiveWindow(session->window.get());
-        if (!QTest::qWaitForWindowActive(session->window.get())) return nullptr;
+        if (!ShownActive(*session->window)) return nullptr;
     }
     return session;
 }
@@ -869,8 +866,7 @@ private slots:
         s->Action("mnuExportPdf")->trigger();
         QVERIFY(PdfText(pdf).contains("3-D check"));
 
-        QApplication::setActiveWindow(&s->W());
-        QVERIFY(QTest::qWaitForWindowActive(&s->W()));
+        QVERIFY(ShownActive(s->W()));
         Type(s->Edit("TextThermOutput"), "100");
         Leave(*s, s->Edit("TextThermOutput"));
         s->desktop.files.push_back(pdf);

@@ -8,6 +8,7 @@
 #include "core/sweep.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/material_folders.h"
 #include "support/run_program.h"
 #include "support/sweep_fixtures.h"
 
@@ -17,7 +18,6 @@ using namespace strativex::testing;
 namespace {
 
 const QString kCalc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
-const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 
 // The fixture's materials as custom records, clear of the standard ids; the solder's name
 // needs quoting in CSV.
@@ -65,9 +65,7 @@ class TestSweepCli : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(QFile::exists(kCalc), "build strativex-calc first");
-        QVERIFY(dir_.isValid() && QDir(dir_.path()).mkdir("mats"));
-        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat", Fixture("mats/matprops.dat")));
-        QVERIFY(WriteBytes(Fixture("mats/matcust.dat"), kMatcust));
+        QVERIFY(dir_.isValid() && PlantMaterials(Fixture("mats"), kMatcust));
         const MaterialLoadOutcome loaded =
             LoadMaterials(table_, MaterialPathsIn(Fixture("mats").toStdString()), std::nullopt);
         QCOMPARE(loaded.Result, MaterialLoadOutcome::Kind::Loaded);

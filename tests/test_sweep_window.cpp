@@ -24,6 +24,7 @@
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
 #include "support/file_bytes.h"
+#include "support/material_folders.h"
 #include "support/pdf_text.h"
 #include "support/scripted_desktop.h"
 #include "support/sweep_fixtures.h"
@@ -35,14 +36,13 @@ using namespace strativex::testing;
 
 namespace {
 
-const QString kMaterialsFolder = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 // The 3-D check takes up to a few tenths of a second a point on this machine's slowest day.
 constexpr int kExactTimeoutMs = 60000;
 
 MaterialTable StandardMaterials() {
     MaterialTable table;
-    LoadMaterials(table, MaterialPathsIn(kMaterialsFolder.toStdString()), std::nullopt);
+    LoadMaterials(table, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
     return table;
 }
 
@@ -679,9 +679,7 @@ private slots:
     // changes mark the sweep out of date.
     void openedFromTheMenu() {
         QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("Materials")));
-        QVERIFY(QFile::copy(kMaterialsFolder + "/matprops.dat",
-                            dir.filePath("Materials/matprops.dat")));
+        QVERIFY(CopyStandardMaterials(dir.filePath("Materials")));
         Preferences prefs;
         prefs.UnitSystem = LengthUnit::Millimeters;
         prefs.MaterialsFolder = dir.filePath("Materials").toStdString();
@@ -691,9 +689,7 @@ private slots:
         ScriptedDesktop desktop;
         MainWindow main(state, desktop);
         QVERIFY(main.Start(dir.path()));
-        main.show();
-        QApplication::setActiveWindow(&main);
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(ShownActive(main));
         main.OpenModelFromPath(kExamples + "/igbt_on_al2o3_dbc.mdl");
         QCOMPARE(state.model.LayerCount, 7);
 

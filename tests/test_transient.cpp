@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include <atomic>
 #include <cmath>
 #include <map>
 
 #include "exact/exact_check.h"
 #include "exact/transient_check.h"
+#include "support/cancel_at_stage.h"
 #include "support/exact_stacks.h"
 #include "support/float_compare.h"
 #include "support/laplace_flux_channel.h"
@@ -426,22 +426,12 @@ private slots:
     }
     void cancelStopsTheTransient() {
         QFETCH(QString, stage);
-        std::atomic<bool> cancel{stage.isEmpty()};
-        double lastFraction = -1.0;
-        exact::CheckHooks hooks;
-        hooks.Cancel = &cancel;
-        hooks.Progress = [&](double fraction, std::string_view text) {
-            QVERIFY(fraction >= lastFraction && fraction <= 1.0);
-            lastFraction = fraction;
-            if (QString::fromUtf8(text.data(), static_cast<int>(text.size())) == stage) {
-                cancel = true;
-            }
-        };
+        CancelAtStage cancel(stage);
         const exact::TransientResult result =
-            RunOn(exact_stacks::ThreeLayerCase(), ThreeLayerCapacities(), hooks);
+            RunOn(exact_stacks::ThreeLayerCase(), ThreeLayerCapacities(), cancel.Hooks());
         QCOMPARE(result.Status, exact::TransientStatus::Cancelled);
         QVERIFY(result.TimeS.empty());
-        QVERIFY(lastFraction < 1.0);
+        QVERIFY(cancel.LastFraction < 1.0);
     }
 };
 

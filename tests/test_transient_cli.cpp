@@ -9,19 +9,17 @@
 #include <cmath>
 #include <sstream>
 
-#include "cli/calc_options.h"
-#include "cli/calc_run.h"
 #include "persistence/model_file.h"
 #include "persistence/program_folders.h"
+#include "support/calc_in_process.h"
 #include "support/exact_stacks.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
+#include "support/material_folders.h"
 
 using namespace strativex;
 
 namespace {
-
-const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 
 // K = A * T^B of the fixtures' custom materials, W/cm-K; the third has no heat capacity.
 constexpr double kHighK = 1.5;
@@ -45,12 +43,6 @@ Model Column(std::int16_t bottomMaterial = kLow) {
     return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
                                     kPower);
 }
-
-struct Outcome {
-    int Status = -1;
-    QByteArray Out;
-    QString Err;
-};
 
 std::vector<double> Numbers(const QJsonValue& array) {
     std::vector<double> values;
@@ -101,28 +93,15 @@ class TestTransientCli : public QObject {
     }
 
     Outcome Calc(const QStringList& args, const QString& materials = "mats") const {
-        std::vector<std::string> argv{"--materials", Fixture(materials).toStdString()};
-        for (const QString& arg : args) argv.push_back(QFile::encodeName(arg).toStdString());
-        const ParsedArguments parsed = ParseArguments(argv);
-        if (parsed.Result == ParsedArguments::Kind::UsageError) {
-            return {2, {}, QString::fromStdString(parsed.Error)};
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCalculator(parsed.Options, folders_, out, err);
-        return {status, QByteArray::fromStdString(out.str()), QString::fromStdString(err.str())};
+        return CalcInProcess(QStringList{"--materials", Fixture(materials)} + args, folders_);
     }
 
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         folders_ = ProgramFoldersFor(dir_.path().toStdString());
-        for (const char* folder : {"mats", "badheat"}) {
-            QVERIFY(QDir(dir_.path()).mkpath(folder));
-            QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
-                                Fixture(folder) + "/matprops.dat"));
-            QVERIFY(WriteBytes(Fixture(folder) + "/matcust.dat", kMatcust));
-        }
+        for (const char* folder : {"mats", "badheat"})
+            QVERIFY(PlantMaterials(Fixture(folder), kMatcust));
         QVERIFY(WriteBytes(Fixture("mats/matheat.csv"), kMatheat));
         QVERIFY(WriteBytes(Fixture("badheat/matheat.csv"),
                            QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));

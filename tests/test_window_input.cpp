@@ -9,6 +9,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
+#include "support/material_folders.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -33,13 +34,8 @@ struct Session {
 
 std::unique_ptr<Session> Start() {
     auto s = std::make_unique<Session>();
-    QDir().mkpath(s->dir.path() + "/Materials");
-    QFile::copy(QStringLiteral(STRATIVEX_BIN_DIR "/Materials/matprops.dat"),
-                s->dir.path() + "/Materials/matprops.dat");
-    if (!s->window.Start(s->dir.path())) return nullptr;
-    s->window.show();
-    QApplication::setActiveWindow(&s->window);
-    if (!QTest::qWaitForWindowActive(&s->window)) return nullptr;
+    CopyStandardMaterials(s->dir.path() + "/Materials");
+    if (!s->window.Start(s->dir.path()) || !ShownActive(s->window)) return nullptr;
     for (int i = 0; i < 2; ++i) Click(s->window, "CmdAddLayer");
     return s;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -24,4 +25,11 @@ inline QString Text(const QObject& window, const QString& name) {
     if (auto* label = window.findChild<QLabel*>(name)) return label->text();
     qWarning("no text control named %s", qPrintable(name));
     return {};
+}
+
+// Clicks and keys land only in the active window.
+inline bool ShownActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
 }
