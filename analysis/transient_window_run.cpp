@@ -125,8 +125,8 @@ QString TransientWindow::Summary() const {
             "Click Compute for the thermal impedance after a step of the model's "
             "power.");
     const exact::TransientResult& curve = shown_->Curve;
-    QString summary = tr("Zth(∞): average %1 K/W, peak %2 K/W; %3 points from %4 s to %5 s "
-                         "in %6 s.")
+    QString summary = tr("Zth(∞): average %1 K/W, peak %2 K/W, base held at its temperature; "
+                         "%3 points from %4 s to %5 s in %6 s.")
                           .arg(Number(curve.SteadyZthAverage), Number(curve.SteadyZthPeak))
                           .arg(curve.TimeS.size())
                           .arg(Number(curve.TimeS.front()), Number(curve.TimeS.back()),
