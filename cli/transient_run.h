@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/calc_options.h"
+#include "cli/transient_compute.h"
 #include "cli/transient_report.h"
 #include "core/heat_capacity_table.h"
 #include "core/material_loader.h"
@@ -12,10 +13,6 @@
 #include "core/model.h"
 
 namespace strativex {
-
-// The heat capacity file of the materials in use: beside the custom materials, where the
-// window's editor writes it, unless only the standard file's folder holds one.
-std::string TransientHeatPath(const MaterialPaths& paths);
 
 // The heat capacities; nothing, with every bad line named by its line and field on err, when
 // the file is absent, unreadable or has a row that could not be read: a transient computed

@@ -35,6 +35,7 @@ class ColorSwatch;
 class CommentsDialog;
 class ExactCheckWindow;
 class SweepWindow;
+class TransientWindow;
 
 // What a change asks the window to bring up to date. The views paint later, from the state,
 // so the order in which they are asked does not show; the results are always computed first.
@@ -219,6 +220,7 @@ private:
     void ExportPdfCommand();
     void ExactCheckCommand();
     void SweepCommand();
+    void TransientCommand();
     std::function<bool()> EditsCommitter();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
@@ -229,6 +231,7 @@ private:
     QPointer<CommentsDialog> comments_;
     QPointer<ExactCheckWindow> exactCheck_;
     QPointer<SweepWindow> sweep_;
+    QPointer<TransientWindow> transient_;
     bool committing_ = false;
     std::uint64_t modelRevision_ = 0;
     bool swallowPress_ = false;
@@ -290,6 +293,7 @@ private:
     QAction* userInfoAction_ = nullptr;
     QAction* exactCheckAction_ = nullptr;
     QAction* sweepAction_ = nullptr;
+    QAction* transientAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* howToAction_ = nullptr;
     QAction* glossaryAction_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "analysis/exact_check_window.h"
 #include "analysis/sweep_window.h"
+#include "analysis/transient_window.h"
 #include "mainwindow/main_window.h"
 #include "platform/window_placement.h"
 
@@ -16,6 +17,8 @@ void MainWindow::BuildAnalysisMenu() {
     exactCheckAction_->setObjectName(QStringLiteral("mnuExactCheck"));
     sweepAction_ = analysis->addAction(tr("&Sweep..."));
     sweepAction_->setObjectName(QStringLiteral("mnuSweep"));
+    transientAction_ = analysis->addAction(tr("&Transient..."));
+    transientAction_->setObjectName(QStringLiteral("mnuTransient"));
 }
 
 // What an analysis window calls before it reads the model: the value typed in this window's
@@ -53,6 +56,19 @@ void MainWindow::SweepCommand() {
     sweep_->show();
     sweep_->raise();
     sweep_->activateWindow();
+}
+
+// One window, kept when closed so that it opens again with the result it showed.
+void MainWindow::TransientCommand() {
+    if (!CommitActiveField()) return;
+    if (!transient_) {
+        transient_ = new TransientWindow(state_, desktop_, EditsCommitter(), this);
+        connect(this, &MainWindow::modelChanged, transient_, &TransientWindow::ModelChanged);
+    }
+    PlaceOnScreenOf(*transient_, *this);
+    transient_->show();
+    transient_->raise();
+    transient_->activateWindow();
 }
 
 }  // namespace strativex

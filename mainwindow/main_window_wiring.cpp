@@ -47,6 +47,7 @@ void MainWindow::WireMenus() {
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
     connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
     connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
+    connect(transientAction_, &QAction::triggered, this, &MainWindow::TransientCommand);
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,

@@ -1,0 +1,274 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "analysis/transient_window.h"
+#include "core/material_loader.h"
+#include "core/thermal_calc.h"
+#include "mainwindow/main_window.h"
+#include "persistence/model_file.h"
+#include "persistence/preferences.h"
+#include "support/exact_stacks.h"
+#include "support/file_bytes.h"
+#include "support/scripted_desktop.h"
+#include "support/widget_lookup.h"
+
+using namespace strativex;
+
+namespace {
+
+const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
+const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
+// The column settles within a second of simulated time; its solve takes a few seconds.
+constexpr int kComputeTimeoutMs = 120000;
+
+// Constant K, W/cm-K; the third material has no heat capacity.
+constexpr double kHighK = 1.5;
+constexpr double kLowK = 0.58;
+constexpr const char* kMatcust =
+    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n904,\"No heat\",1,0\r\n";
+constexpr std::int16_t kHigh = 901, kLow = 902, kNoHeat = 904;
+constexpr const char* kMatheat =
+    "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
+    "901,Const high,2330,712,test\n902,Const low,8960,385,test\n";
+
+// A 10 x 10 mm column heated over its whole top: one-dimensional, so its steady Zth is the
+// two slabs' resistances in series, 1 mm of the high and 0.5 mm of the low conductivity.
+constexpr float kPower = 20.0f;
+constexpr double kSteadyZth = 0.1 / kHighK + 0.05 / kLowK;
+// The transient's steady end against the exact steady solution.
+constexpr double kSteadyTolerance = 0.005;
+// The table shows four significant digits.
+constexpr double kShownRounding = 0.0005;
+
+Model Column(std::int16_t bottomMaterial = kLow) {
+    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
+                                    kPower);
+}
+
+// A transient window on a state of its own whose materials live in a folder of the test's.
+struct Session {
+    AppState state;
+    ScriptedDesktop desktop;
+    std::uint64_t revision = 0;
+    std::unique_ptr<TransientWindow> window;
+
+    Session(const QString& materialsFolder, Model model) {
+        state.materialPaths = MaterialPathsIn(materialsFolder.toStdString());
+        LoadMaterials(state.materials, state.materialPaths, std::nullopt);
+        state.model = std::move(model);
+        RecalculateModel(state.model, state.materials);
+        window = std::make_unique<TransientWindow>(state, desktop, [] { return true; });
+    }
+
+    TransientWindow& W() const { return *window; }
+    template <typename Control>
+    Control* C(const char* name) const {
+        return Child<Control>(*window, QString::fromLatin1(name));
+    }
+    void ModelChanged() { window->ModelChanged(++revision); }
+    QString Status() const { return C<QLabel>("LblStatus")->text(); }
+    // Compute, and wait until the solve has ended one way or the other.
+    void Compute() const {
+        C<QPushButton>("CmdCompute")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(C<QPushButton>("CmdCompute")->isEnabled(), kComputeTimeoutMs);
+    }
+    double Cell(int row, int column) const {
+        const QTableWidgetItem* item = C<QTableWidget>("TableNetworks")->item(row, column);
+        return item == nullptr ? 0.0 : item->text().toDouble();
+    }
+    int Rows() const { return C<QTableWidget>("TableNetworks")->rowCount(); }
+};
+
+}  // namespace
+
+class TestTransientWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    // The column's window, computed once: the solve takes seconds.
+    std::unique_ptr<Session> column_;
+
+    QString Folder(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        for (const char* folder : {"mats", "badheat"}) {
+            QVERIFY(QDir(dir_.path()).mkpath(folder));
+            QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
+                                Folder(folder) + "/matprops.dat"));
+            QVERIFY(WriteBytes(Folder(folder) + "/matcust.dat", kMatcust));
+        }
+        QVERIFY(WriteBytes(Folder("mats") + "/matheat.csv", kMatheat));
+        QVERIFY(WriteBytes(Folder("badheat") + "/matheat.csv",
+                           QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));
+        column_ = std::make_unique<Session>(Folder("mats"), Column());
+        column_->Compute();
+    }
+
+    void computeShowsCurveAndNetworks() {
+        const Session& s = *column_;
+        const TransientReport* shown = s.W().Shown();
+        QVERIFY(shown != nullptr);
+        QVERIFY2(shown->HasNetworks(), qPrintable(s.Status()));
+        QVERIFY(!s.W().IsOutOfDate());
+        QVERIFY(s.Status().contains("K/W"));
+        QVERIFY(s.C<QLabel>("LblFitError")->text().contains("fit error"));
+        QVERIFY(s.Rows() >= 1);
+        QVERIFY(s.Rows() <= 12);
+        QVERIFY(s.C<QPushButton>("CmdExportCsv")->isEnabled());
+        QVERIFY(s.C<QPushButton>("CmdExportSpice")->isEnabled());
+        for (int row = 0; row < s.Rows(); ++row) {
+            QVERIFY(s.Cell(row, 0) > 0.0);
+            QVERIFY(s.Cell(row, 1) > 0.0);
+            QVERIFY(s.Cell(row, 3) > 0.0);
+            // tau = R C, as shown.
+            QVERIFY(std::abs(s.Cell(row, 2) - s.Cell(row, 0) * s.Cell(row, 1)) <=
+                    3 * kShownRounding * s.Cell(row, 2));
+        }
+    }
+
+    // Both networks hold the whole resistance: the curve's end, and the slabs' in series.
+    void networksSumToSteadyZth_data() {
+        QTest::addColumn<int>("column");
+        QTest::newRow("Foster") << 0;
+        QTest::newRow("Cauer") << 3;
+    }
+    void networksSumToSteadyZth() {
+        QFETCH(int, column);
+        const Session& s = *column_;
+        const TransientReport& shown = *s.W().Shown();
+        double sum = 0.0;
+        for (int row = 0; row < s.Rows(); ++row) sum += s.Cell(row, column);
+        const double fitShare = shown.Foster.ErrorPercent / 100.0;
+        const double lastZth = shown.Curve.ZthPeak.back();
+        QVERIFY2(std::abs(sum - lastZth) <= (fitShare + s.Rows() * kShownRounding) * lastZth,
+                 qPrintable(QString("sum %1, last %2").arg(sum).arg(lastZth)));
+        QVERIFY2(std::abs(sum - kSteadyZth) <=
+                     (fitShare + kSteadyTolerance + s.Rows() * kShownRounding) * kSteadyZth,
+                 qPrintable(QString("sum %1, exact %2").arg(sum).arg(kSteadyZth)));
+    }
+
+    void modelChangeMarksOutOfDate() {
+        Session& s = *column_;
+        QVERIFY(!s.C<QLabel>("LblOutOfDate")->isVisibleTo(&s.W()));
+        s.ModelChanged();
+        QVERIFY(s.W().IsOutOfDate());
+        QVERIFY(s.C<QLabel>("LblOutOfDate")->isVisibleTo(&s.W()));
+        QVERIFY(s.W().Shown() != nullptr);
+    }
+
+    void csvExportIsWritten() {
+        Session& s = *column_;
+        const QString path = dir_.filePath("column.csv");
+        s.desktop.files.push_back(path);
+        s.C<QPushButton>("CmdExportCsv")->click();
+        QVERIFY(s.desktop.messages.empty());
+        QCOMPARE(s.desktop.fileRequests.back().Title, QString("Export Thermal Impedance as CSV"));
+        const QList<QByteArray> lines = ReadBytes(path).split('\n');
+        const auto samples = std::count_if(lines.begin(), lines.end(), [](const QByteArray& line) {
+            return line.split(',').value(1) == "zth";
+        });
+        QCOMPARE(static_cast<std::size_t>(samples), s.W().Shown()->Curve.TimeS.size());
+    }
+
+    void spiceExportHoldsBothNetworks() {
+        Session& s = *column_;
+        const QString path = dir_.filePath("column.cir");
+        s.desktop.files.push_back(path);
+        s.C<QPushButton>("CmdExportSpice")->click();
+        QVERIFY(s.desktop.messages.empty());
+        const QByteArray netlist = ReadBytes(path);
+        QVERIFY(netlist.contains(".subckt"));
+        QVERIFY(netlist.contains("_foster junction base"));
+        QVERIFY(netlist.contains("_cauer junction base"));
+    }
+
+    void failedExportSaysSo() {
+        Session& s = *column_;
+        s.desktop.files.push_back(dir_.filePath("no-such-folder/out.csv"));
+        s.C<QPushButton>("CmdExportCsv")->click();
+        QCOMPARE(s.desktop.messages.size(), std::size_t{1});
+        QCOMPARE(s.desktop.messages.back().Title, QString("Error Exporting Transient"));
+        QVERIFY(s.desktop.messages.back().Text.contains("no-such-folder"));
+        s.desktop.messages.clear();
+    }
+
+    // Nothing is computed, and the status line says what to mend and where.
+    void missingHeatCapacityIsNamed_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("bottom");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("material without a row")
+            << "mats" << int{kNoHeat}
+            << QStringList{"layer 2", "No heat", "no heat capacity", "matheat.csv"};
+        QTest::newRow("malformed row")
+            << "badheat" << int{kLow}
+            << QStringList{"matheat.csv", "line 4", "specific_heat_j_per_kg_k"};
+    }
+    void missingHeatCapacityIsNamed() {
+        QFETCH(QString, folder);
+        QFETCH(int, bottom);
+        QFETCH(QStringList, named);
+        Session s(dir_.filePath(folder), Column(static_cast<std::int16_t>(bottom)));
+        s.Compute();
+        QVERIFY(s.W().Shown() == nullptr);
+        QCOMPARE(s.Rows(), 0);
+        QVERIFY(!s.C<QPushButton>("CmdExportCsv")->isEnabled());
+        for (const QString& part : named) {
+            QVERIFY2(s.Status().contains(part, Qt::CaseInsensitive),
+                     qPrintable(part + " not in: " + s.Status()));
+        }
+    }
+
+    // The seven-layer example takes seconds: long enough to be cancelled on the way.
+    void cancelShowsNothingNew() {
+        MaterialTable standard;
+        LoadMaterials(standard, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
+        Model example;
+        LoadModelFile(example, standard, ModelDefaults{},
+                      (kExamples + "/igbt_on_al2o3_dbc.mdl").toStdString());
+        Session s(kStandardMaterials, example);
+        s.C<QPushButton>("CmdCompute")->click();
+        s.C<QPushButton>("CmdCancel")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(s.C<QPushButton>("CmdCompute")->isEnabled(), kComputeTimeoutMs);
+        QVERIFY(s.W().Shown() == nullptr);
+        QVERIFY(s.Status().contains("Cancelled"));
+    }
+
+    // The menu opens one window, which follows the model's changes.
+    void menuOpensOneWindow() {
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.filePath("Materials")));
+        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
+                            home.filePath("Materials/matprops.dat")));
+        Preferences prefs;
+        prefs.MaterialsFolder = home.filePath("Materials").toStdString();
+        prefs.ModelsFolder = home.path().toStdString();
+        SavePreferences(prefs, home.filePath("prefs.txt").toStdString());
+        AppState state;
+        ScriptedDesktop desktop;
+        MainWindow main(state, desktop);
+        QVERIFY(main.Start(home.path()));
+        main.show();
+        auto* open = Child<QAction>(main, "mnuTransient");
+        QCOMPARE(open->text(), QString("&Transient..."));
+        open->trigger();
+        open->trigger();
+        const QList<TransientWindow*> windows = main.findChildren<TransientWindow*>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows.front()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestTransientWindow)
+#include "test_transient_window.moc"
