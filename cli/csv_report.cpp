@@ -1,10 +1,10 @@
 #include "cli/csv_report.h"
 
-#include "cli/csv_text.h"
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/transient_report.h"
 #include "cli/utf8_text.h"
+#include "core/csv_fields.h"
 #include "core/number_text.h"
 #include "core/thermal_calc.h"
 #include "core/windows1252.h"
@@ -32,13 +32,13 @@ std::string Number(float value) {
 }
 
 std::string Text(const std::string& windows1252) {
-    return CsvField(Windows1252ToUtf8(windows1252));
+    return QuoteCsvField(Windows1252ToUtf8(windows1252));
 }
 
 std::string ModelFields(const LoadedModel& loaded) {
     const Model& model = loaded.Data;
     const auto invalidLayer = InvalidInputLayer(model);
-    return CsvField(ValidUtf8(loaded.Path)) + "," + Text(model.ModelName) + "," +
+    return QuoteCsvField(ValidUtf8(loaded.Path)) + "," + Text(model.ModelName) + "," +
            std::string(UnitName(model.UnitSystem)) + "," + Number(model.PowerDissipation) + "," +
            Number(model.IsothermalTemp) + "," + Number(model.Layers[0].Width) + "," +
            Number(model.Layers[0].Length) + "," + HeatSourceTempCText(model).value_or("") + "," +
@@ -65,11 +65,11 @@ std::string LayerFields(const MaterialTable& table, const Layer& layer, int inde
     const bool invalid = layer.Status == ResultStatus::InvalidInput;
     return std::to_string(index) + "," + Text(layer.Description) + "," +
            std::to_string(layer.MaterialId) + "," +
-           CsvField(MaterialName(table, layer).value_or("")) + "," + Number(layer.Thickness) + "," +
-           Number(layer.Width) + "," + Number(layer.Length) + "," + Number(layer.SpreadAngle) +
-           "," + Number(layer.Area) + "," + Number(ResistanceOf(layer)) + "," +
-           Number(TopTempKOf(layer)) + "," + TopTempCText(layer).value_or("") + "," +
-           std::string(StatusName(layer.Status)) + "," +
+           QuoteCsvField(MaterialName(table, layer).value_or("")) + "," + Number(layer.Thickness) +
+           "," + Number(layer.Width) + "," + Number(layer.Length) + "," +
+           Number(layer.SpreadAngle) + "," + Number(layer.Area) + "," +
+           Number(ResistanceOf(layer)) + "," + Number(TopTempKOf(layer)) + "," +
+           TopTempCText(layer).value_or("") + "," + std::string(StatusName(layer.Status)) + "," +
            (invalid ? std::string(InputFieldName(layer.InvalidField)) : "");
 }
 

@@ -1,6 +1,6 @@
-#include "cli/csv_text.h"
 #include "cli/exact_cells.h"
 #include "cli/exact_report.h"
+#include "core/csv_fields.h"
 
 namespace strativex {
 namespace {
@@ -21,7 +21,7 @@ std::string BaseColumn(const OutputCell& cell) {
 }
 
 std::string Field(const OutputCell& cell) {
-    return CsvField(cell.Value.value_or(""));
+    return QuoteCsvField(cell.Value.value_or(""));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "cli/csv_text.h"
 #include "cli/sweep_cells.h"
 #include "cli/sweep_report.h"
+#include "core/csv_fields.h"
 
 namespace strativex {
 namespace {
@@ -31,8 +31,8 @@ std::string SweepCsvLines(const std::vector<std::vector<OutputCell>>& rows) {
     std::string text;
     for (const std::vector<OutputCell>& cells : rows) {
         if (text.empty()) text += Line(cells, [](const OutputCell& cell) { return cell.Name; });
-        text +=
-            Line(cells, [](const OutputCell& cell) { return CsvField(cell.Value.value_or("")); });
+        text += Line(cells,
+                     [](const OutputCell& cell) { return QuoteCsvField(cell.Value.value_or("")); });
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #include <array>
 
-#include "cli/csv_text.h"
 #include "cli/transient_report.h"
+#include "core/csv_fields.h"
 #include "core/number_text.h"
 
 namespace strativex {
@@ -69,8 +69,9 @@ std::string TransientCsvHeader() {
 
 std::string TransientCsvFields(const TransientReport& report) {
     const bool networks = report.HasNetworks();
-    return "," + std::string(TransientStatusName(report.Status)) + "," + CsvField(report.Reason) +
-           "," + (networks ? std::to_string(report.Foster.Network.Stages.size()) : "") + "," +
+    return "," + std::string(TransientStatusName(report.Status)) + "," +
+           QuoteCsvField(report.Reason) + "," +
+           (networks ? std::to_string(report.Foster.Network.Stages.size()) : "") + "," +
            (networks ? Number(report.Foster.ErrorPercent) : "") + "," +
            (report.HasCurve() ? Number(report.Seconds) : "");
 }
@@ -84,7 +85,7 @@ std::string TransientSeriesCsvHeader() {
 
 std::string TransientSeriesCsvLines(const TransientReport& report, const std::string& file) {
     std::string text;
-    const std::string fileField = CsvField(file);
+    const std::string fileField = QuoteCsvField(file);
     if (report.HasCurve()) {
         for (const SeriesLine& line : CurveLines(report.Curve)) text += LineText(fileField, line);
     }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 
+#include "core/csv_fields.h"
 #include "core/material_codec.h"
 #include "core/number_conversion.h"
 
@@ -14,59 +15,12 @@ namespace {
 // that what decode prints encodes again.
 constexpr std::string_view kHeader = "id,name,A,B,source";
 constexpr std::string_view kShortHeader = "id,name,A,B";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Lines without their ends; a byte-order mark before the first and empty lines after the last
-// are what editors add, not content.
+// Empty lines after the last are what editors add, not content.
 std::vector<std::string_view> SplitLines(std::string_view content) {
-    if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
-    std::vector<std::string_view> lines;
-    while (!content.empty()) {
-        const auto end = content.find('\n');
-        auto line = content.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        content.remove_prefix(end + 1);
-    }
+    std::vector<std::string_view> lines = SplitCsvLines(content);
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     return lines;
-}
-
-// A quoted field from its opening quote; "" stands for one quote. Afterwards pos is just past
-// the closing quote. Nothing when the quote is not closed on this line.
-std::optional<std::string> ReadQuoted(std::string_view line, std::size_t& pos) {
-    std::string field;
-    ++pos;
-    while (true) {
-        const auto quote = line.find('"', pos);
-        if (quote == std::string_view::npos) return std::nullopt;
-        field.append(line.substr(pos, quote - pos));
-        pos = quote + 1;
-        if (pos >= line.size() || line[pos] != '"') return field;
-        field += '"';
-        ++pos;
-    }
-}
-
-// Strict on purpose: text after a closing quote or an unclosed quote would otherwise shift the
-// columns silently.
-std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t pos = 0;
-    while (true) {
-        if (pos < line.size() && line[pos] == '"') {
-            auto quoted = ReadQuoted(line, pos);
-            if (!quoted || (pos < line.size() && line[pos] != ',')) return std::nullopt;
-            fields.push_back(std::move(*quoted));
-        } else {
-            const auto comma = std::min(line.find(',', pos), line.size());
-            fields.emplace_back(line.substr(pos, comma - pos));
-            pos = comma;
-        }
-        if (pos >= line.size()) return fields;
-        ++pos;
-    }
 }
 
 std::optional<std::string> UnplainCharFault(std::string_view column, std::string_view text) {
@@ -133,7 +87,7 @@ public:
         : label_(label), header_(header) {}
 
     std::optional<std::string> Check(std::string_view line, int lineNumber) {
-        const auto fields = SplitFields(line);
+        const auto fields = SplitCsvFields(line);
         if (!fields) {
             return Fault(lineNumber, "a quoted field is not closed or is followed by text");
         }
@@ -165,16 +119,6 @@ private:
     std::map<std::int16_t, int> idLines_;
 };
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') quoted += '"';
-    }
-    return quoted + "\"";
-}
-
 std::string NumberText(float value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -205,7 +149,7 @@ std::string StandardMaterialsCsv(const MaterialTable& table) {
     std::string csv = "id,name,A,B\n";
     for (int i = 1; i < table.FirstCustomIndex; ++i) {
         const Material& m = table.Materials[i];
-        csv += std::to_string(m.Id) + "," + CsvField(m.Name) + "," + NumberText(m.A) + "," +
+        csv += std::to_string(m.Id) + "," + QuoteCsvField(m.Name) + "," + NumberText(m.A) + "," +
                NumberText(m.B) + "\n";
     }
     return csv;
