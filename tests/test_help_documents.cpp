@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -14,8 +15,10 @@
 #include "core/number_format.h"
 #include "core/thermal_calc.h"
 #include "exact/exact_check.h"
+#include "exact/transient_check.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/float_compare.h"
 #include "support/flux_channel_series.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
@@ -115,6 +118,60 @@ QString FittedConductivity(double celsius) {
     return Decimals(LayerConductivity(model, table, 1, static_cast<float>(celsius + 273.16)), 2);
 }
 
+// The transient's worked example: a 2 mm square source over the whole top of a 2 mm square
+// layer 1 mm thick, K = 1.5 W/cm-K, 2330 kg/m3 and 712 J/kg-K, on an isothermal base.
+constexpr double kSlabThickness = 0.1;  // cm
+constexpr double kSlabArea = 0.04;      // cm2
+constexpr double kSlabConductivity = 1.5;
+constexpr double kSlabHeatCapacity = 2330.0 * 712.0;  // J/m3-K
+
+struct DocumentedTime {
+    const char* Label;
+    double Seconds;
+};
+const std::vector<DocumentedTime> kSlabTimes{
+    {"0.1 ms", 1e-4}, {"1 ms", 1e-3}, {"10 ms", 1e-2}, {"20 ms", 2e-2}};
+
+double SlabResistance() {
+    return kSlabThickness / (kSlabConductivity * kSlabArea);
+}
+
+// The classical Fourier series of a slab heated over its top with its bottom held.
+double SlabZth(double time) {
+    const double diffusivity = kSlabConductivity / (kSlabHeatCapacity * 1e-6);
+    const double scale = M_PI * M_PI * diffusivity * time / (4.0 * kSlabThickness * kSlabThickness);
+    double sum = 0.0;
+    for (int k = 0; k < 100000; ++k) {
+        const double odd = 2.0 * k + 1.0;
+        const double term = 8.0 / (odd * odd * M_PI * M_PI) * std::exp(-odd * odd * scale);
+        sum += term;
+        if (term < 1e-16) break;
+    }
+    return SlabResistance() * (1.0 - sum);
+}
+
+const exact::TransientResult& SolvedSlab() {
+    static const exact::TransientResult result = [] {
+        exact::Stack stack;
+        const double half = 0.5 * std::sqrt(kSlabArea);
+        stack.SourceHalfWidth = half;
+        stack.SourceHalfLength = half;
+        stack.Power = 10.0;
+        stack.BaseTempK = 25.0 + kKelvinOffset;
+        stack.Layers.push_back({kSlabThickness, half, half, kSlabConductivity, 0.0});
+        return exact::SolveTransient(stack, {kSlabHeatCapacity});
+    }();
+    return result;
+}
+
+// The curve between its points, linear in log time as the window draws it.
+double AtTime(const std::vector<double>& times, const std::vector<double>& values, double time) {
+    const auto above = std::upper_bound(times.begin(), times.end(), time);
+    const std::size_t n = static_cast<std::size_t>(above - times.begin());
+    const double share = std::log(time / times[n - 1]) / std::log(times[n] / times[n - 1]);
+    return values[n - 1] + share * (values[n] - values[n - 1]);
+}
+
 void AddRefusal(const char* name, const std::optional<QByteArray>& source, const QString& output,
                 const QString& message) {
     QTest::newRow(name) << source.has_value() << source.value_or(QByteArray()) << output << message;
@@ -152,7 +209,8 @@ private slots:
         row("topics", kTopics, "Strativex Topics",
             "What Strativex computes|The main window|The thermal model|The spreading footprint|"
             "When the estimate is optimistic|The 3-D check|Using the equivalent angle|The base|"
-            "What makes a check slow|estimate + heat sink|"
+            "What makes a check slow|estimate + heat sink|The transient|"
+            "The networks in a circuit simulator|The structure function|"
             "Fitting A and B from two datasheet values|Units|Fields and their ranges|"
             "Files and folders|Custom materials|Printing and PDF export|"
             "The command-line calculator|shape of the stack, not its proportions|"
@@ -285,6 +343,12 @@ private slots:
         row("fit at 25 C", kTopics, FittedConductivity(25.0) + " W/cm-K at 25 °C");
         row("fit at 150 C", kTopics, FittedConductivity(150.0) + " at 150 °C");
         row("fit at 100 C", kTopics, FittedConductivity(100.0) + " at 100 °C");
+
+        row("slab resistance", kTopics,
+            "R = L / (K·area) = " + Decimals(SlabResistance(), 4) + " K/W");
+        QString slabRow = QStringLiteral("Zth, K/W");
+        for (const DocumentedTime& t : kSlabTimes) slabRow += ' ' + Decimals(SlabZth(t.Seconds), 4);
+        row("slab impedance", kTopics, slabRow);
     }
 
     void examplesAgreeWithTheCalculation() {
@@ -292,6 +356,27 @@ private slots:
         QFETCH(QString, phrase);
         if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY2(PdfText(kBinDir + '/' + file).contains(phrase), qPrintable(phrase));
+    }
+
+    // The worked example's numbers, which the text gives from the series, are what the
+    // transient computes.
+    void transientExampleFollowsTheSlabSeries_data() {
+        QTest::addColumn<double>("time");
+        for (const DocumentedTime& t : kSlabTimes) QTest::newRow(t.Label) << t.Seconds;
+    }
+
+    void transientExampleFollowsTheSlabSeries() {
+        QFETCH(double, time);
+        const exact::TransientResult& result = SolvedSlab();
+        QCOMPARE(result.Status, exact::TransientStatus::Ok);
+        QVERIFY(result.TimeS.front() < time && time < result.TimeS.back());
+        const double exact = SlabZth(time);
+        const double average = AtTime(result.TimeS, result.ZthAverage, time);
+        const double peak = AtTime(result.TimeS, result.ZthPeak, time);
+        qInfo("off the series: average %.3f %%, peak %.3f %%", 100.0 * (average / exact - 1.0),
+              100.0 * (peak / exact - 1.0));
+        VERIFY_NEAR(average, exact, 0.01 * exact);
+        VERIFY_NEAR(peak, exact, 0.01 * exact);
     }
 
     void longDocumentKeepsEveryParagraph() {
