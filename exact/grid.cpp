@@ -129,20 +129,6 @@ double OnFace(const std::vector<double>& faces, double half) {
     });
 }
 
-std::vector<int> LayersOfRows(const Stack& stack, const std::vector<double>& z) {
-    std::vector<int> layers;
-    double bottom = 0.0;
-    int layer = -1;
-    for (std::size_t row = 0; row + 1 < z.size(); ++row) {
-        const double centre = 0.5 * (z[row] + z[row + 1]);
-        while (centre > bottom && layer + 1 < static_cast<int>(stack.Layers.size())) {
-            bottom += stack.Layers[++layer].Thickness;
-        }
-        layers.push_back(layer);
-    }
-    return layers;
-}
-
 Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizing) {
     Grid grid;
     const double endX = AxisEnd(stack, Axis::Width, options.TruncationTolerance);
@@ -173,6 +159,20 @@ double ThinLayerSize(const Stack& stack, double heated) {
 }
 
 }  // namespace
+
+std::vector<int> LayersOfRows(const Stack& stack, const std::vector<double>& z) {
+    std::vector<int> layers;
+    double bottom = 0.0;
+    int layer = -1;
+    for (std::size_t row = 0; row + 1 < z.size(); ++row) {
+        const double centre = 0.5 * (z[row] + z[row + 1]);
+        while (centre > bottom && layer + 1 < static_cast<int>(stack.Layers.size())) {
+            bottom += stack.Layers[++layer].Thickness;
+        }
+        layers.push_back(layer);
+    }
+    return layers;
+}
 
 bool Grid::IsActive(int i, int j, int l) const {
     const auto layer = static_cast<std::size_t>(LayerOfRow[static_cast<std::size_t>(l)]);

@@ -51,6 +51,9 @@ std::optional<CellPosition> LocateCell(const Grid& grid, double x, double y, dou
 // the heated area, made coarser while it has more cells than the options allow.
 Grid BuildGrid(const Stack& stack, const ExactOptions& options);
 
+// The 0-based layer of every row of cells between the faces z, by the row's centre.
+std::vector<int> LayersOfRows(const Stack& stack, const std::vector<double>& z);
+
 // Every other face of the fine grid: the grid twice as coarse for Richardson extrapolation.
 Grid HalvedGrid(const Grid& fine);
 

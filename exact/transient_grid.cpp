@@ -28,20 +28,6 @@ double CellAt(const std::vector<double>& faces, double position) {
     return size;
 }
 
-std::vector<int> LayerOfEveryRow(const Stack& stack, const std::vector<double>& z) {
-    std::vector<int> layers;
-    double bottom = 0.0;
-    int layer = -1;
-    for (std::size_t row = 0; row + 1 < z.size(); ++row) {
-        const double centre = 0.5 * (z[row] + z[row + 1]);
-        while (centre > bottom && layer + 1 < static_cast<int>(stack.Layers.size())) {
-            bottom += stack.Layers[static_cast<std::size_t>(++layer)].Thickness;
-        }
-        layers.push_back(layer);
-    }
-    return layers;
-}
-
 std::size_t NearestFace(const std::vector<double>& faces, double position) {
     const auto nearest = std::min_element(faces.begin(), faces.end(), [&](double a, double b) {
         return std::fabs(a - position) < std::fabs(b - position);
@@ -96,7 +82,7 @@ Grid TransientGrid(const Stack& stack, const std::vector<double>& heatCapacity,
     const double firstInterface = top.Thickness;
     grid.Z = Spliced(grid.Z, 0.0, firstInterface, std::min(size, CellAt(grid.Z, 0.0)),
                      CellAt(grid.Z, firstInterface), options.Steady.MinCellsPerLayer);
-    grid.LayerOfRow = LayerOfEveryRow(stack, grid.Z);
+    grid.LayerOfRow = LayersOfRows(stack, grid.Z);
     const double lateralSize = size * std::sqrt(kLateralTimeShare);
     grid.X = LateralFaces(grid.X, grid.LayerHalfWidth, grid.SourceHalfWidth, lateralSize);
     grid.Y = LateralFaces(grid.Y, grid.LayerHalfLength, grid.SourceHalfLength, lateralSize);
