@@ -80,7 +80,7 @@ std::vector<double> GridY(const Axes& axes) {
 
 }  // namespace
 
-TransientPlotView::TransientPlotView(std::function<const TransientReport*()> report,
+TransientPlotView::TransientPlotView(std::function<const exact::TransientReport*()> report,
                                      QWidget* parent)
     : QWidget(parent), report_(std::move(report)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,7 +100,8 @@ void TransientPlotView::paintEvent(QPaintEvent*) {
     PaintTransientPlot(painter, QRectF(rect()), report_());
 }
 
-void PaintTransientPlot(QPainter& painter, const QRectF& target, const TransientReport* report) {
+void PaintTransientPlot(QPainter& painter, const QRectF& target,
+                        const exact::TransientReport* report) {
     painter.fillRect(target, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = target.adjusted(kMargin + kLeftRoom, kMargin + kLegendRoom, -2 * kMargin,

@@ -17,7 +17,7 @@ class TransientPlotView : public QWidget {
 
 public:
     // The report is asked for at every paint; null or without a curve draws an empty frame.
-    explicit TransientPlotView(std::function<const TransientReport*()> report,
+    explicit TransientPlotView(std::function<const exact::TransientReport*()> report,
                                QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
@@ -27,10 +27,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::function<const TransientReport*()> report_;
+    std::function<const exact::TransientReport*()> report_;
 };
 
 // Draws the plot of a report into the rectangle; for the widget and for pictures of it.
-void PaintTransientPlot(QPainter& painter, const QRectF& target, const TransientReport* report);
+void PaintTransientPlot(QPainter& painter, const QRectF& target,
+                        const exact::TransientReport* report);
 
 }  // namespace strativex

@@ -145,7 +145,7 @@ bool TransientWindow::IsOutOfDate() const {
     return shown_.has_value() && shownRevision_ != revision_;
 }
 
-const TransientReport* TransientWindow::Shown() const {
+const exact::TransientReport* TransientWindow::Shown() const {
     return shown_ ? &*shown_ : nullptr;
 }
 

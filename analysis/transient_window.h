@@ -40,7 +40,7 @@ public:
     // A result is shown and the model has changed since it was computed.
     bool IsOutOfDate() const;
     // The result shown; null before the first one.
-    const TransientReport* Shown() const;
+    const exact::TransientReport* Shown() const;
 
 protected:
     // A running solve is cancelled and its thread joined before the window goes.
@@ -56,7 +56,7 @@ private:
     void Compute();
     std::optional<HeatCapacityTable> LoadedHeat(const std::string& path);
     void Progressed(double fraction, const QString& stage);
-    void Computed(const TransientReport& report);
+    void Computed(const exact::TransientReport& report);
     void Finished(std::uint64_t revision, bool cancelled);
     void ShowState();
     void ShowNetworks();
@@ -76,7 +76,7 @@ private:
     const AppState& state_;
     Desktop& desktop_;
     std::function<bool()> commitEdits_;
-    std::optional<TransientReport> shown_;
+    std::optional<exact::TransientReport> shown_;
     QString problem_;  // why nothing could be computed, when that was the last answer
     std::uint64_t revision_ = 0;
     std::uint64_t shownRevision_ = 0;

@@ -7,9 +7,9 @@
 #include "analysis/job_runner.h"
 #include "analysis/transient_plot_view.h"
 #include "analysis/transient_window.h"
-#include "cli/transient_compute.h"
 #include "core/heat_capacity_file.h"
 #include "exact/rc_network.h"
+#include "exact/transient_compute.h"
 #include "platform/native_path.h"
 
 namespace strativex {
@@ -54,7 +54,7 @@ void TransientWindow::Compute() {
     run_->Abandon();
     problem_.clear();
     cancelled_ = false;
-    const std::string heatPath = TransientHeatPath(state_.materialPaths);
+    const std::string heatPath = exact::TransientHeatPath(state_.materialPaths);
     const auto heat = LoadedHeat(heatPath);
     if (!heat) {
         running_ = false;
@@ -74,8 +74,8 @@ void TransientWindow::Compute() {
             control.Progress(fraction,
                              QString::fromUtf8(stage.data(), static_cast<qsizetype>(stage.size())));
         };
-        TransientReport report =
-            ComputeTransient(model, table, heat, heatPath, exact::BaseCondition{}, stages, hooks);
+        exact::TransientReport report = exact::ComputeTransient(
+            model, table, heat, heatPath, exact::BaseCondition{}, stages, hooks);
         if (control.IsCancelled()) return;
         control.Deliver([this, report = std::move(report)] { Computed(report); });
     });
@@ -88,7 +88,7 @@ void TransientWindow::Progressed(double fraction, const QString& stage) {
 }
 
 // A model the solver refuses keeps the last curve off the screen: it belonged to another model.
-void TransientWindow::Computed(const TransientReport& report) {
+void TransientWindow::Computed(const exact::TransientReport& report) {
     if (!report.HasCurve()) {
         shown_.reset();
         problem_ = QString::fromStdString(report.Reason);

@@ -117,7 +117,7 @@ private slots:
 
     void computeShowsCurveAndNetworks() {
         const Session& s = *column_;
-        const TransientReport* shown = s.W().Shown();
+        const exact::TransientReport* shown = s.W().Shown();
         QVERIFY(shown != nullptr);
         QVERIFY2(shown->HasNetworks(), qPrintable(s.Status()));
         QVERIFY(!s.W().IsOutOfDate());
@@ -146,7 +146,7 @@ private slots:
     void networksSumToSteadyZth() {
         QFETCH(int, column);
         const Session& s = *column_;
-        const TransientReport& shown = *s.W().Shown();
+        const exact::TransientReport& shown = *s.W().Shown();
         double sum = 0.0;
         for (int row = 0; row < s.Rows(); ++row) sum += s.Cell(row, column);
         const double fitShare = shown.Foster.ErrorPercent / 100.0;
