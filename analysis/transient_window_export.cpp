@@ -23,7 +23,7 @@ namespace {
 constexpr qreal kPictureScale = 2.0;
 // The report's picture is laid out this wide in layout pixels, then scaled to its place, so
 // that its text keeps to the page's small print.
-constexpr double kReportPictureWidth = 560.0;
+constexpr double kReportPictureWidth = 400.0;
 
 QPageLayout PdfPage() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
