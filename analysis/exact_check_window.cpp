@@ -1,5 +1,7 @@
 #include "analysis/exact_check_window.h"
 
+#include "analysis/base_condition_editor.h"
+
 #include <utility>
 
 #include <QCloseEvent>
@@ -72,7 +74,8 @@ void ExactCheckWindow::BuildControls() {
     middle->addWidget(BuildPictures(), 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(BuildBase());
+    base_ = new BaseConditionEditor;
+    layout->addWidget(base_);
     layout->addWidget(status_);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
@@ -151,8 +154,7 @@ void ExactCheckWindow::Wire() {
     connect(extent_, &QComboBox::currentIndexChanged, this, [this] {
         section_->SetExtent(static_cast<SectionExtent>(extent_->currentData().toInt()));
     });
-    connect(baseKind_, &QComboBox::currentIndexChanged, this, &ExactCheckWindow::ChangeBase);
-    connect(baseValue_, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeBase);
+    connect(base_, &BaseConditionEditor::changed, this, &ExactCheckWindow::ChangeBase);
     connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
     connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }

@@ -19,12 +19,13 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
 namespace strativex {
+
+class BaseConditionEditor;
 
 class JobRunner;
 class ExactPictureView;
@@ -70,13 +71,11 @@ private:
     QWidget* BuildNumbers();
     QWidget* BuildPictures();
     QWidget* BuildButtons();
-    QWidget* BuildBase();
     void Wire();
 
     // The base condition as typed; nothing, with baseError_ saying why, when the value is no
     // positive number.
     std::optional<exact::BaseCondition> ReadBase();
-    void ShowBaseChoice();
     void ChangeBase();
 
     // The check.
@@ -127,9 +126,7 @@ private:
     QGroupBox* numbers_ = nullptr;
     std::vector<QLabel*> values_;
     QTableWidget* layers_ = nullptr;
-    QComboBox* baseKind_ = nullptr;
-    QLineEdit* baseValue_ = nullptr;
-    QLabel* baseUnit_ = nullptr;
+    BaseConditionEditor* base_ = nullptr;
     QComboBox* extent_ = nullptr;
     ExactPictureView* section_ = nullptr;
     ExactPictureView* profile_ = nullptr;

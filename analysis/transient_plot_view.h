@@ -4,21 +4,17 @@
 
 #include <functional>
 
-#include "cli/transient_report.h"
-
-class QPainter;
+#include "views/plot_curves.h"
 
 namespace strativex {
 
-// Zth_avg and Zth_peak against time on a log axis, with the Foster network's curve over the
-// peak it was fitted to: how far the compact model can be trusted, at a glance.
+// One of the Transient window's plots; what it shows is asked for at every paint, so that it
+// always draws the result the window holds.
 class TransientPlotView : public QWidget {
     Q_OBJECT
 
 public:
-    // The report is asked for at every paint; null or without a curve draws an empty frame.
-    explicit TransientPlotView(std::function<const TransientReport*()> report,
-                               QWidget* parent = nullptr);
+    explicit TransientPlotView(std::function<CurvePlotInputs()> inputs, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -27,10 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::function<const TransientReport*()> report_;
+    std::function<CurvePlotInputs()> inputs_;
 };
-
-// Draws the plot of a report into the rectangle; for the widget and for pictures of it.
-void PaintTransientPlot(QPainter& painter, const QRectF& target, const TransientReport* report);
 
 }  // namespace strativex

@@ -1,6 +1,7 @@
 #include "analysis/transient_window.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,8 +13,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "analysis/base_condition_editor.h"
 #include "analysis/job_runner.h"
+#include "analysis/pulse_calculator.h"
 #include "analysis/transient_plot_view.h"
+#include "analysis/transient_plots.h"
 #include "dialogs/named_widget.h"
 #include "exact/rc_network.h"
 #include "platform/window_placement.h"
@@ -22,8 +26,9 @@ namespace strativex {
 namespace {
 
 constexpr int kProgressRange = 1000;
-const QSize kWindowSize{1240, 720};
-constexpr int kSidePanelWidth = 270;
+const QSize kWindowSize{1440, 900};
+constexpr int kSidePanelWidth = 300;
+constexpr int kPlotColumns = 2;
 
 }  // namespace
 
@@ -65,6 +70,8 @@ QWidget* TransientWindow::BuildSidePanel() {
     stagesRow->addWidget(stages_);
     stagesRow->addStretch();
     column->addWidget(stagesBox);
+    base_ = new BaseConditionEditor(BaseConditionEditor::Arrangement::Stacked, panel);
+    column->addWidget(base_);
 
     compute_ = NamedWidget<QPushButton>(QStringLiteral("CmdCompute"), tr("C&ompute"));
     compute_->setDefault(true);
@@ -81,26 +88,63 @@ QWidget* TransientWindow::BuildSidePanel() {
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outOfDateLabel_ = NamedWidget<QLabel>(
         QStringLiteral("LblOutOfDate"),
-        tr("<b>Out of date:</b> the model has changed since this result. Click Compute to "
-           "bring it up to date."));
+        tr("<b>Out of date:</b> the model or the base has changed since this result. Click "
+           "Compute to bring it up to date."));
     outOfDateLabel_->setWordWrap(true);
     column->addWidget(status_);
     column->addWidget(outOfDateLabel_);
+    pulse_ = new PulseCalculator(panel);
+    column->addWidget(pulse_);
     column->addStretch();
+    column->addWidget(BuildOutputButtons(panel));
+    return panel;
+}
 
+QWidget* TransientWindow::BuildOutputButtons(QWidget* panel) {
+    auto* buttons = new QWidget(panel);
+    auto* grid = new QGridLayout(buttons);
+    grid->setContentsMargins(0, 0, 0, 0);
+    copy_ = NamedWidget<QPushButton>(QStringLiteral("CmdCopy"), tr("Cop&y"));
+    copy_->setToolTip(tr("The curve and the networks as tab-separated text"));
     exportCsv_ = NamedWidget<QPushButton>(QStringLiteral("CmdExportCsv"), tr("Export C&SV..."));
     exportSpice_ =
         NamedWidget<QPushButton>(QStringLiteral("CmdExportSpice"), tr("Export S&PICE..."));
     exportSpice_->setToolTip(tr("The Foster and Cauer networks as subcircuits"));
-    column->addWidget(exportCsv_);
-    column->addWidget(exportSpice_);
-    return panel;
+    exportPng_ = NamedWidget<QPushButton>(QStringLiteral("CmdExportPng"), tr("Export P&NG..."));
+    exportPdf_ = NamedWidget<QPushButton>(QStringLiteral("CmdExportPdf"), tr("Export P&DF..."));
+    for (QPushButton* button : {exportPng_, exportPdf_}) button->setToolTip(tr("The four plots"));
+    grid->addWidget(copy_, 0, 0, 1, 2);
+    grid->addWidget(exportCsv_, 1, 0);
+    grid->addWidget(exportSpice_, 1, 1);
+    grid->addWidget(exportPng_, 2, 0);
+    grid->addWidget(exportPdf_, 2, 1);
+    return buttons;
+}
+
+QWidget* TransientWindow::BuildPlots(QWidget* parent) {
+    plots_ = NamedWidget<QWidget>(QStringLiteral("PlotsTransient"));
+    plots_->setParent(parent);
+    auto* grid = new QGridLayout(plots_);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    const std::vector<std::pair<QString, CurvePlotInputs (*)(const exact::TransientReport*)>> plots{
+        {QStringLiteral("PlotTransient"), &ZthPlot},
+        {QStringLiteral("PlotPulses"), &PulsePlot},
+        {QStringLiteral("PlotStructure"), &StructurePlot},
+        {QStringLiteral("PlotStructureDerivative"), &DerivativePlot}};
+    for (std::size_t i = 0; i < plots.size(); ++i) {
+        auto* view = NamedWidget<TransientPlotView>(
+            plots[i].first, [this, inputs = plots[i].second] { return inputs(Shown()); });
+        const int index = static_cast<int>(i);
+        grid->addWidget(view, index / kPlotColumns, index % kPlotColumns);
+        plotViews_.push_back(view);
+    }
+    return plots_;
 }
 
 QWidget* TransientWindow::BuildResults() {
     auto* results = new QSplitter(Qt::Vertical, this);
-    plot_ =
-        NamedWidget<TransientPlotView>(QStringLiteral("PlotTransient"), [this] { return Shown(); });
+    BuildPlots(results);
     auto* tablePane = new QWidget(results);
     auto* tableColumn = new QVBoxLayout(tablePane);
     tableColumn->setContentsMargins(0, 0, 0, 0);
@@ -115,10 +159,10 @@ QWidget* TransientWindow::BuildResults() {
     networks_->verticalHeader()->setDefaultSectionSize(networks_->fontMetrics().height() + 4);
     tableColumn->addWidget(fitError_);
     tableColumn->addWidget(networks_, 1);
-    results->addWidget(plot_);
+    results->addWidget(plots_);
     results->addWidget(tablePane);
-    results->setStretchFactor(0, 3);
-    results->setStretchFactor(1, 2);
+    results->setStretchFactor(0, 4);
+    results->setStretchFactor(1, 1);
     return results;
 }
 
@@ -127,8 +171,12 @@ void TransientWindow::Wire() {
     connect(cancel_, &QPushButton::clicked, run_, &JobRunner::Cancel);
     connect(run_, &JobRunner::progressed, this, &TransientWindow::Progressed);
     connect(run_, &JobRunner::finished, this, &TransientWindow::Finished);
+    connect(base_, &BaseConditionEditor::changed, this, &TransientWindow::ChangeBase);
+    connect(copy_, &QPushButton::clicked, this, &TransientWindow::Copy);
     connect(exportCsv_, &QPushButton::clicked, this, &TransientWindow::ExportCsv);
     connect(exportSpice_, &QPushButton::clicked, this, &TransientWindow::ExportSpice);
+    connect(exportPng_, &QPushButton::clicked, this, &TransientWindow::ExportPng);
+    connect(exportPdf_, &QPushButton::clicked, this, &TransientWindow::ExportPdf);
 }
 
 void TransientWindow::closeEvent(QCloseEvent* event) {
@@ -141,11 +189,17 @@ void TransientWindow::ModelChanged(std::uint64_t revision) {
     ShowState();
 }
 
-bool TransientWindow::IsOutOfDate() const {
-    return shown_.has_value() && shownRevision_ != revision_;
+void TransientWindow::ChangeBase() {
+    ++baseChoice_;
+    ShowState();
 }
 
-const TransientReport* TransientWindow::Shown() const {
+bool TransientWindow::IsOutOfDate() const {
+    return shown_.has_value() &&
+           (shownRevision_ != revision_ || shownSetting_.BaseChoice != baseChoice_);
+}
+
+const exact::TransientReport* TransientWindow::Shown() const {
     return shown_ ? &*shown_ : nullptr;
 }
 

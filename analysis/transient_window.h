@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
-#include "cli/transient_report.h"
 #include "core/heat_capacity_table.h"
+#include "exact/base_condition.h"
+#include "exact/transient_report.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
+#include "views/transient_summary.h"
 
 class QLabel;
 class QProgressBar;
@@ -19,7 +22,9 @@ class QTableWidget;
 
 namespace strativex {
 
+class BaseConditionEditor;
 class JobRunner;
+class PulseCalculator;
 class TransientPlotView;
 
 // Analysis -> Transient: the stack's thermal impedance after a power step, with the Foster and
@@ -40,7 +45,10 @@ public:
     // A result is shown and the model has changed since it was computed.
     bool IsOutOfDate() const;
     // The result shown; null before the first one.
-    const TransientReport* Shown() const;
+    const exact::TransientReport* Shown() const;
+    // What the report's details page shows of the result: only one computed for the model as
+    // it is now, with the base it has.
+    std::optional<TransientSummary> ReportSummary() const;
 
 protected:
     // A running solve is cancelled and its thread joined before the window goes.
@@ -49,17 +57,21 @@ protected:
 private:
     // Construction.
     QWidget* BuildSidePanel();
+    QWidget* BuildOutputButtons(QWidget* panel);
     QWidget* BuildResults();
+    QWidget* BuildPlots(QWidget* parent);
     void Wire();
 
     // Computation.
     void Compute();
     std::optional<HeatCapacityTable> LoadedHeat(const std::string& path);
     void Progressed(double fraction, const QString& stage);
-    void Computed(const TransientReport& report);
+    void Computed(const exact::TransientReport& report);
     void Finished(std::uint64_t revision, bool cancelled);
     void ShowState();
     void ShowNetworks();
+    void RedrawPlots();
+    void ChangeBase();
     QString Summary() const;
 
     // Output.
@@ -67,24 +79,41 @@ private:
         QString Title;
         QString Filter;
         QString Suffix;
-        std::string Text;
+        std::function<QByteArray()> Bytes;
     };
     void Export(const ExportFormat& format);
     void ExportCsv();
     void ExportSpice();
+    void ExportPng();
+    void ExportPdf();
+    void Copy();
 
     const AppState& state_;
     Desktop& desktop_;
     std::function<bool()> commitEdits_;
-    std::optional<TransientReport> shown_;
+    std::optional<exact::TransientReport> shown_;
     QString problem_;  // why nothing could be computed, when that was the last answer
     std::uint64_t revision_ = 0;
     std::uint64_t shownRevision_ = 0;
+    // The base is the window's own input: a result computed for another base is out of date
+    // as one for another model is.
+    int baseChoice_ = 0;
+    // What a result was computed with, beside the model: for the pulse calculator and the
+    // report.
+    struct Setting {
+        int BaseChoice = 0;
+        exact::BaseCondition Base;
+        double BaseC = 0.0;  // the model's base temperature
+        double Power = 0.0;  // the model's power
+    };
+    Setting runSetting_;
+    Setting shownSetting_;
     bool running_ = false;
     bool cancelled_ = false;
 
     JobRunner* run_ = nullptr;
     QSpinBox* stages_ = nullptr;
+    BaseConditionEditor* base_ = nullptr;
     QPushButton* compute_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;
@@ -92,7 +121,12 @@ private:
     QLabel* outOfDateLabel_ = nullptr;
     QPushButton* exportCsv_ = nullptr;
     QPushButton* exportSpice_ = nullptr;
-    TransientPlotView* plot_ = nullptr;
+    QPushButton* exportPng_ = nullptr;
+    QPushButton* exportPdf_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    PulseCalculator* pulse_ = nullptr;
+    QWidget* plots_ = nullptr;
+    std::vector<TransientPlotView*> plotViews_;
     QLabel* fitError_ = nullptr;
     QTableWidget* networks_ = nullptr;
 };

@@ -1,11 +1,34 @@
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <memory>
+
+#include "analysis/transient_copy.h"
+#include "analysis/transient_plots.h"
 #include "analysis/transient_window.h"
+#include "cli/transient_report.h"
 #include "exact/spice_subcircuit.h"
 #include "persistence/safe_write.h"
 #include "platform/native_path.h"
 #include "views/model_text.h"
+#include "views/plot_export.h"
 
 namespace strativex {
 namespace {
+
+// Pictures have the plots' layout on the screen at twice its pixels, sharp on any display.
+constexpr qreal kPictureScale = 2.0;
+// The report's picture is laid out this wide in layout pixels, then scaled to its place, so
+// that its text keeps to the page's small print.
+constexpr double kReportPictureWidth = 400.0;
+
+QPageLayout PdfPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
 
 // The model's file name without its extension, or the model's name for one never saved.
 QString ModelStem(const Model& model) {
@@ -15,22 +38,54 @@ QString ModelStem(const Model& model) {
     return name.isEmpty() ? QStringLiteral("model") : name;
 }
 
+QByteArray Bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
 }  // namespace
 
 // The calculator's series lines, so that a script reads the window's file as it reads its own.
 void TransientWindow::ExportCsv() {
     const std::string file = ModelStem(state_.model).toStdString();
     Export({tr("Export Thermal Impedance as CSV"), tr("CSV Files (*.csv)"), QStringLiteral("csv"),
-            TransientSeriesCsvHeader() + TransientSeriesCsvLines(*shown_, file)});
+            [this, file] {
+                return Bytes(TransientSeriesCsvHeader() + TransientSeriesCsvLines(*shown_, file));
+            }});
 }
 
 void TransientWindow::ExportSpice() {
     const std::string stem = ModelStem(state_.model).toStdString();
-    Export(
-        {tr("Export Networks as SPICE Subcircuits"), tr("SPICE Netlists (*.cir *.lib)"),
-         QStringLiteral("cir"),
-         exact::FosterSubcircuit(shown_->Foster.Network, exact::SubcircuitName(stem + "_foster")) +
-             exact::CauerSubcircuit(shown_->Cauer, exact::SubcircuitName(stem + "_cauer"))});
+    Export({tr("Export Networks as SPICE Subcircuits"), tr("SPICE Netlists (*.cir *.lib)"),
+            QStringLiteral("cir"), [this, stem] {
+                return Bytes(
+                    exact::FosterSubcircuit(shown_->Foster.Network,
+                                            exact::SubcircuitName(stem + "_foster")) +
+                    exact::CauerSubcircuit(shown_->Cauer, exact::SubcircuitName(stem + "_cauer")));
+            }});
+}
+
+void TransientWindow::ExportPng() {
+    Export({tr("Export Transient Plots as PNG"), tr("PNG Images (*.png)"), QStringLiteral("png"),
+            [this] {
+                QByteArray bytes;
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::WriteOnly);
+                const QImage image =
+                    CurvePlotsImage(TransientPlots(Shown()), plots_->size(), kPictureScale);
+                return image.save(&buffer, "PNG") ? bytes : QByteArray();
+            }});
+}
+
+void TransientWindow::ExportPdf() {
+    Export({tr("Export Transient Plots as PDF"), tr("PDF Files (*.pdf)"), QStringLiteral("pdf"),
+            [this] {
+                return CurvePlotsPdf(TransientPlots(Shown()),
+                                     tr("Transient of %1").arg(ModelStem(state_.model)), PdfPage());
+            }});
+}
+
+void TransientWindow::Copy() {
+    QGuiApplication::clipboard()->setText(TransientTabText(*shown_));
 }
 
 // Written in full or not at all; a failure is said, never passed over.
@@ -44,7 +99,11 @@ void TransientWindow::Export(const ExportFormat& format) {
     request.DefaultSuffix = format.Suffix;
     const auto chosen = desktop_.ChooseFile(this, request);
     if (!chosen) return;
-    const SafeWriteResult written = SafeWriteFile(NativePath(*chosen), format.Text);
+    const QByteArray bytes = format.Bytes();
+    const SafeWriteResult written =
+        bytes.isEmpty()
+            ? SafeWriteResult{false, SafeWriteStep::Write, "the picture could not be drawn"}
+            : SafeWriteFile(NativePath(*chosen), bytes.toStdString());
     if (written.Ok) return;
     desktop_.ShowMessage(this,
                          *chosen + QStringLiteral("\r\n") +
@@ -53,6 +112,24 @@ void TransientWindow::Export(const ExportFormat& format) {
                              QStringLiteral("\r\n") + tr("Nothing exported."),
                          tr("Error Exporting Transient"), MessageIcon::Exclamation,
                          MessageButtons::Ok);
+}
+
+std::optional<TransientSummary> TransientWindow::ReportSummary() const {
+    if (!shown_ || IsOutOfDate() || !shown_->HasNetworks()) return std::nullopt;
+    auto report = std::make_shared<const exact::TransientReport>(*shown_);
+    TransientSummary summary;
+    summary.SteadyZthAverage = report->Curve.SteadyZthAverage;
+    summary.SteadyZthPeak = report->Curve.SteadyZthPeak;
+    summary.FitErrorPercent = report->Foster.ErrorPercent;
+    summary.Base = QString::fromStdString(exact::BaseConditionText(shownSetting_.Base));
+    summary.Foster = report->Foster.Network;
+    summary.Cauer = report->Cauer;
+    summary.DrawZth = [report](QPainter& painter, const QRectF& target) {
+        CurvePlotInputs plot = ZthPlot(report.get());
+        plot.Title.clear();
+        PaintCurvePlot(painter, target, target.width() / kReportPictureWidth, plot);
+    };
+    return summary;
 }
 
 }  // namespace strativex

@@ -4,12 +4,14 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "analysis/base_condition_editor.h"
 #include "analysis/job_runner.h"
+#include "analysis/pulse_calculator.h"
 #include "analysis/transient_plot_view.h"
 #include "analysis/transient_window.h"
-#include "cli/transient_compute.h"
 #include "core/heat_capacity_file.h"
 #include "exact/rc_network.h"
+#include "exact/transient_compute.h"
 #include "platform/native_path.h"
 
 namespace strativex {
@@ -54,7 +56,13 @@ void TransientWindow::Compute() {
     run_->Abandon();
     problem_.clear();
     cancelled_ = false;
-    const std::string heatPath = TransientHeatPath(state_.materialPaths);
+    const auto base = base_->Read(problem_);
+    if (!base) {
+        ShowState();
+        return;
+    }
+    runSetting_ = {baseChoice_, *base, state_.model.IsothermalTemp, state_.model.PowerDissipation};
+    const std::string heatPath = exact::TransientHeatPath(state_.materialPaths);
     const auto heat = LoadedHeat(heatPath);
     if (!heat) {
         running_ = false;
@@ -67,15 +75,15 @@ void TransientWindow::Compute() {
     progress_->setValue(0);
     // The job works on copies: the model may be edited while it runs.
     run_->Start(revision_, [this, model = state_.model, table = state_.materials, heat = *heat,
-                            heatPath, stages](const JobControl& control) {
+                            heatPath, base = *base, stages](const JobControl& control) {
         exact::CheckHooks hooks;
         hooks.Cancel = control.CancelFlag();
         hooks.Progress = [&control](double fraction, std::string_view stage) {
             control.Progress(fraction,
                              QString::fromUtf8(stage.data(), static_cast<qsizetype>(stage.size())));
         };
-        TransientReport report =
-            ComputeTransient(model, table, heat, heatPath, exact::BaseCondition{}, stages, hooks);
+        exact::TransientReport report =
+            exact::ComputeTransient(model, table, heat, heatPath, base, stages, hooks);
         if (control.IsCancelled()) return;
         control.Deliver([this, report = std::move(report)] { Computed(report); });
     });
@@ -88,16 +96,20 @@ void TransientWindow::Progressed(double fraction, const QString& stage) {
 }
 
 // A model the solver refuses keeps the last curve off the screen: it belonged to another model.
-void TransientWindow::Computed(const TransientReport& report) {
+void TransientWindow::Computed(const exact::TransientReport& report) {
     if (!report.HasCurve()) {
         shown_.reset();
         problem_ = QString::fromStdString(report.Reason);
     } else {
         shown_ = report;
         shownRevision_ = run_->Revision();
+        shownSetting_ = runSetting_;
     }
     ShowNetworks();
-    plot_->update();
+    pulse_->SetNetwork(
+        shown_ && shown_->HasNetworks() ? std::optional(shown_->Foster.Network) : std::nullopt,
+        shownSetting_.BaseC, shownSetting_.Power);
+    RedrawPlots();
 }
 
 void TransientWindow::Finished(std::uint64_t, bool cancelled) {
@@ -111,10 +123,17 @@ void TransientWindow::ShowState() {
     progress_->setVisible(running_);
     cancel_->setVisible(running_);
     compute_->setEnabled(!running_);
-    exportCsv_->setEnabled(!running_ && shown_.has_value());
-    exportSpice_->setEnabled(!running_ && shown_ && shown_->HasNetworks());
+    const bool shown = !running_ && shown_.has_value();
+    for (QPushButton* output : {copy_, exportCsv_, exportPng_, exportPdf_}) {
+        output->setEnabled(shown);
+    }
+    exportSpice_->setEnabled(shown && shown_->HasNetworks());
     if (!running_) status_->setText(Summary());
-    plot_->update();
+    RedrawPlots();
+}
+
+void TransientWindow::RedrawPlots() {
+    for (TransientPlotView* plot : plotViews_) plot->update();
 }
 
 QString TransientWindow::Summary() const {
@@ -125,9 +144,10 @@ QString TransientWindow::Summary() const {
             "Click Compute for the thermal impedance after a step of the model's "
             "power.");
     const exact::TransientResult& curve = shown_->Curve;
-    QString summary = tr("Zth(∞): average %1 K/W, peak %2 K/W, base held at its temperature; "
-                         "%3 points from %4 s to %5 s in %6 s.")
-                          .arg(Number(curve.SteadyZthAverage), Number(curve.SteadyZthPeak))
+    QString summary = tr("Zth(∞): average %1 K/W, peak %2 K/W, base %3; "
+                         "%4 points from %5 s to %6 s in %7 s.")
+                          .arg(Number(curve.SteadyZthAverage), Number(curve.SteadyZthPeak),
+                               QString::fromStdString(exact::BaseConditionText(shownSetting_.Base)))
                           .arg(curve.TimeS.size())
                           .arg(Number(curve.TimeS.front()), Number(curve.TimeS.back()),
                                QString::number(shown_->Seconds, 'f', 1));

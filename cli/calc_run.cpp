@@ -79,7 +79,7 @@ std::optional<std::string> ReadFileAt(const std::string& reportPath, const CalcO
                                       const CalcInputs& inputs) {
     std::vector<std::string> read = options.ModelPaths;
     read.insert(read.end(), {inputs.Materials.Standard, inputs.Materials.Custom, inputs.PrefsPath,
-                             TransientHeatPath(inputs.Materials)});
+                             exact::TransientHeatPath(inputs.Materials)});
     for (const std::string& path : read) {
         std::error_code error;
         if (std::filesystem::equivalent(reportPath, path, error)) return path;
@@ -109,7 +109,7 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
     }
     MaterialTable table;
     if (!LoadCalcMaterials(table, inputs->Materials, err)) return kExitReadFailure;
-    const std::string heatPath = TransientHeatPath(inputs->Materials);
+    const std::string heatPath = exact::TransientHeatPath(inputs->Materials);
     std::optional<HeatCapacityTable> heat;
     if (options.Transient && !(heat = LoadTransientHeat(heatPath, err))) return kExitUsage;
     bool heatMissing = false;

@@ -16,9 +16,9 @@ namespace strativex {
 struct LoadedModel {
     std::string Path;
     Model Data;
-    std::optional<exact::ExactResult> Exact;   // when the 3-D check was asked for
-    std::optional<TransientReport> Transient;  // when the transient was asked for
-    std::vector<OutOfRangeValue> OutOfRange;   // values the window would refuse
+    std::optional<exact::ExactResult> Exact;          // when the 3-D check was asked for
+    std::optional<exact::TransientReport> Transient;  // when the transient was asked for
+    std::vector<OutOfRangeValue> OutOfRange;          // values the window would refuse
 };
 
 }  // namespace strativex

@@ -37,7 +37,7 @@ std::vector<SeriesLine> CurveLines(const exact::TransientResult& curve) {
     return lines;
 }
 
-std::vector<SeriesLine> NetworkLines(const TransientReport& report) {
+std::vector<SeriesLine> NetworkLines(const exact::TransientReport& report) {
     std::vector<SeriesLine> lines;
     const auto& foster = report.Foster.Network.Stages;
     for (std::size_t i = 0; i < foster.size(); ++i) {
@@ -67,7 +67,7 @@ std::string TransientCsvHeader() {
            "transient_seconds";
 }
 
-std::string TransientCsvFields(const TransientReport& report) {
+std::string TransientCsvFields(const exact::TransientReport& report) {
     const bool networks = report.HasNetworks();
     return "," + std::string(TransientStatusName(report.Status)) + "," +
            QuoteCsvField(report.Reason) + "," +
@@ -83,7 +83,7 @@ std::string TransientSeriesCsvHeader() {
            kLineEnd;
 }
 
-std::string TransientSeriesCsvLines(const TransientReport& report, const std::string& file) {
+std::string TransientSeriesCsvLines(const exact::TransientReport& report, const std::string& file) {
     std::string text;
     const std::string fileField = QuoteCsvField(file);
     if (report.HasCurve()) {

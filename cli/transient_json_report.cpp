@@ -13,12 +13,12 @@ std::string NumberList(const std::vector<double>& values) {
     return text + "]";
 }
 
-std::vector<double> CurveOrNothing(const TransientReport& report,
+std::vector<double> CurveOrNothing(const exact::TransientReport& report,
                                    const std::vector<double>& values) {
     return report.HasCurve() ? values : std::vector<double>{};
 }
 
-std::string FosterJson(const TransientReport& report, int indent) {
+std::string FosterJson(const exact::TransientReport& report, int indent) {
     std::vector<std::string> stages;
     if (report.HasNetworks()) {
         for (const exact::RcStage& stage : report.Foster.Network.Stages) {
@@ -29,7 +29,7 @@ std::string FosterJson(const TransientReport& report, int indent) {
     return JsonArray(stages, indent);
 }
 
-std::string CauerJson(const TransientReport& report, int indent) {
+std::string CauerJson(const exact::TransientReport& report, int indent) {
     std::vector<std::string> stages;
     if (report.HasNetworks()) {
         for (const exact::RcStage& stage : report.Cauer.Stages) {
@@ -40,7 +40,7 @@ std::string CauerJson(const TransientReport& report, int indent) {
     return JsonArray(stages, indent);
 }
 
-std::string StructureJson(const TransientReport& report, int indent) {
+std::string StructureJson(const exact::TransientReport& report, int indent) {
     const bool shown = report.HasNetworks();
     return JsonObject(indent)
         .Add("r_k_per_w", NumberList(shown ? report.Structure.CumulativeR : std::vector<double>{}))
@@ -54,7 +54,7 @@ std::string OptionalNumber(bool shown, double value) {
 
 }  // namespace
 
-std::string TransientJson(const TransientReport& report, int indent) {
+std::string TransientJson(const exact::TransientReport& report, int indent) {
     const bool networks = report.HasNetworks();
     return JsonObject(indent)
         .Add("status", JsonString(TransientStatusName(report.Status)))

@@ -2,15 +2,15 @@
 
 namespace strativex {
 
-std::string_view TransientStatusName(TransientReportStatus status) {
+std::string_view TransientStatusName(exact::TransientReportStatus status) {
     switch (status) {
-        case TransientReportStatus::Ok:
+        case exact::TransientReportStatus::Ok:
             break;
-        case TransientReportStatus::NotAvailable:
+        case exact::TransientReportStatus::NotAvailable:
             return "not_available";
-        case TransientReportStatus::NotConverged:
+        case exact::TransientReportStatus::NotConverged:
             return "not_converged";
-        case TransientReportStatus::NoNetwork:
+        case exact::TransientReportStatus::NoNetwork:
             return "no_network";
     }
     return "ok";

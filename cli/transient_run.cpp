@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "cli/transient_compute.h"
 #include "cli/usage_text.h"
 #include "core/heat_capacity_file.h"
 #include "exact/spice_subcircuit.h"
+#include "exact/transient_compute.h"
 #include "persistence/safe_write.h"
 
 namespace strativex {
@@ -25,13 +25,13 @@ std::optional<HeatCapacityTable> LoadTransientHeat(const std::string& path, std:
     return heat;
 }
 
-TransientReport TransientForReport(const Model& model, const MaterialTable& table,
-                                   const HeatCapacityTable& heat, const std::string& heatPath,
-                                   const CalcOptions& options) {
-    return ComputeTransient(model, table, heat, heatPath, options.Base, options.Stages);
+exact::TransientReport TransientForReport(const Model& model, const MaterialTable& table,
+                                          const HeatCapacityTable& heat,
+                                          const std::string& heatPath, const CalcOptions& options) {
+    return exact::ComputeTransient(model, table, heat, heatPath, options.Base, options.Stages);
 }
 
-bool TransientMissesHeat(const TransientReport& report, const std::string& modelPath,
+bool TransientMissesHeat(const exact::TransientReport& report, const std::string& modelPath,
                          std::ostream& err) {
     if (report.MissingHeatCapacity) {
         err << kProgramName << ": " << modelPath << ": " << report.Reason << "\n";
@@ -39,7 +39,7 @@ bool TransientMissesHeat(const TransientReport& report, const std::string& model
     return report.MissingHeatCapacity;
 }
 
-bool WriteTransientSpice(const std::string& path, const TransientReport& report,
+bool WriteTransientSpice(const std::string& path, const exact::TransientReport& report,
                          const std::string& modelPath, std::ostream& err) {
     if (!report.HasNetworks()) {
         err << kProgramName << ": " << path << " not written: " << modelPath

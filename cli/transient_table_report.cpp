@@ -55,7 +55,7 @@ std::string StageCell(const std::vector<exact::RcStage>& stages, std::size_t i, 
     return Significant(tau ? stages[i].Tau() : stages[i].R);
 }
 
-std::string NetworkTable(const TransientReport& report) {
+std::string NetworkTable(const exact::TransientReport& report) {
     const auto& foster = report.Foster.Network.Stages;
     const auto& cauer = report.Cauer.Stages;
     std::vector<TextRow> rows;
@@ -83,10 +83,11 @@ std::string Indented(const std::string& lines) {
 
 }  // namespace
 
-std::string TransientTableLines(const TransientReport& report) {
+std::string TransientTableLines(const exact::TransientReport& report) {
     if (!report.HasCurve()) {
-        const char* what =
-            report.Status == TransientReportStatus::NotAvailable ? "not available" : "no result";
+        const char* what = report.Status == exact::TransientReportStatus::NotAvailable
+                               ? "not available"
+                               : "no result";
         return "Transient:                " + std::string(what) + ": " + report.Reason + "\n";
     }
     std::string text = "Transient:                Zth from " +

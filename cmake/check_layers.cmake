@@ -8,11 +8,10 @@ set(allowed_exact core exact)
 set(allowed_views core persistence exact views)
 set(allowed_platform core persistence platform)
 set(allowed_dialogs core persistence views platform dialogs)
-# The Sweep and Transient windows write their CSV with the calculator's columns, and the
-# Transient window computes as the calculator does: those headers of the calculator's Qt-free
-# library (cli_output), nothing of the calculator itself.
+# The Sweep and Transient windows write their CSV with the calculator's columns: those headers
+# of the calculator's Qt-free library (cli_output), nothing of the calculator itself.
 set(allowed_analysis core persistence exact views platform dialogs analysis cli/sweep_report.h
-    cli/transient_report.h cli/transient_compute.h cli_output)
+    cli/transient_report.h cli_output)
 set(allowed_mainwindow core persistence exact views platform dialogs analysis mainwindow)
 set(allowed_cli core persistence exact views cli cli_output)
 set(without_qt core persistence exact)

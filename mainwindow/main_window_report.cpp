@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "analysis/exact_check_window.h"
+#include "analysis/transient_window.h"
 #include "dialogs/print_preview_dialog.h"
 #include "dialogs/state_inputs.h"
 #include "mainwindow/main_window.h"
@@ -71,6 +72,9 @@ void MainWindow::ExportPdfCommand() {
         }
     }
     inputs.exact = exact ? &*exact : nullptr;
+    std::optional<TransientSummary> transient;
+    if (transient_) transient = transient_->ReportSummary();
+    inputs.transient = transient ? &*transient : nullptr;
     if (const auto failure = WriteReportPdf(*chosen, inputs)) {
         Message(*chosen + QStringLiteral("\r\n") +
                     tr("The report could not be written: %1").arg(*failure) +

@@ -1,15 +1,25 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <memory>
 
+#include "analysis/transient_plot_view.h"
 #include "analysis/transient_window.h"
 #include "core/material_loader.h"
 #include "core/thermal_calc.h"
@@ -18,6 +28,7 @@
 #include "persistence/preferences.h"
 #include "support/exact_stacks.h"
 #include "support/file_bytes.h"
+#include "support/pdf_text.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -88,6 +99,33 @@ struct Session {
     int Rows() const { return C<QTableWidget>("TableNetworks")->rowCount(); }
 };
 
+// The peak rise per watt of pulses through a Foster network, each stage's own first-order
+// answer: one pulse from the base temperature, or the periodic steady state.
+double PulseZth(const exact::FosterNetwork& network, double width, double period) {
+    double zth = 0.0;
+    for (const exact::RcStage& stage : network.Stages) {
+        const double tau = stage.R * stage.C;
+        const double charged = 1.0 - std::exp(-width / tau);
+        zth += stage.R * (period > 0.0 ? charged / (1.0 - std::exp(-period / tau)) : charged);
+    }
+    return zth;
+}
+
+// The number after the words, as the label shows it.
+double NumberAfter(const QString& text, const QString& words) {
+    const qsizetype at = text.indexOf(words);
+    if (at < 0) return std::nan("");
+    return text.mid(at + words.size()).section(QLatin1Char(' '), 0, 0).toDouble();
+}
+
+int PixelsOf(const QImage& image, const QColor& color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+    }
+    return count;
+}
+
 }  // namespace
 
 class TestTransientWindow : public QObject {
@@ -117,7 +155,7 @@ private slots:
 
     void computeShowsCurveAndNetworks() {
         const Session& s = *column_;
-        const TransientReport* shown = s.W().Shown();
+        const exact::TransientReport* shown = s.W().Shown();
         QVERIFY(shown != nullptr);
         QVERIFY2(shown->HasNetworks(), qPrintable(s.Status()));
         QVERIFY(!s.W().IsOutOfDate());
@@ -146,7 +184,7 @@ private slots:
     void networksSumToSteadyZth() {
         QFETCH(int, column);
         const Session& s = *column_;
-        const TransientReport& shown = *s.W().Shown();
+        const exact::TransientReport& shown = *s.W().Shown();
         double sum = 0.0;
         for (int row = 0; row < s.Rows(); ++row) sum += s.Cell(row, column);
         const double fitShare = shown.Foster.ErrorPercent / 100.0;
@@ -156,6 +194,218 @@ private slots:
         QVERIFY2(std::abs(sum - kSteadyZth) <=
                      (fitShare + kSteadyTolerance + s.Rows() * kShownRounding) * kSteadyZth,
                  qPrintable(QString("sum %1, exact %2").arg(sum).arg(kSteadyZth)));
+    }
+
+    // Each plot draws its curves in its own colours: the Zth pair, the pulse family, the
+    // structure function and its derivative.
+    void everyPlotDrawsItsCurves_data() {
+        QTest::addColumn<QString>("plot");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("Zth peak") << "PlotTransient" << QColor(192, 32, 48);
+        QTest::newRow("single pulse") << "PlotPulses" << QColor(32, 32, 32);
+        QTest::newRow("cumulative structure function") << "PlotStructure" << QColor(32, 88, 176);
+        QTest::newRow("its derivative") << "PlotStructureDerivative" << QColor(208, 112, 0);
+    }
+    void everyPlotDrawsItsCurves() {
+        QFETCH(QString, plot);
+        QFETCH(QColor, color);
+        const Session& s = *column_;
+        auto* view = Child<TransientPlotView>(s.W(), plot);
+        view->resize(600, 400);
+        QVERIFY2(PixelsOf(view->grab().toImage(), color) > 100, qPrintable(plot));
+    }
+
+    // The peak temperature is the base's plus P times the network's pulse response.
+    void pulseCalculatorGivesPeakTemperature_data() {
+        QTest::addColumn<QString>("power");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("period");  // empty: a single pulse
+        QTest::newRow("single 1 ms pulse") << "20"
+                                           << "0.001"
+                                           << "";
+        QTest::newRow("D = 0.1") << "50"
+                                 << "1e-3"
+                                 << "1e-2";
+        QTest::newRow("D = 0.5, units typed") << "5 W"
+                                              << "0.02 s"
+                                              << "0.04";
+    }
+    void pulseCalculatorGivesPeakTemperature() {
+        QFETCH(QString, power);
+        QFETCH(QString, width);
+        QFETCH(QString, period);
+        const Session& s = *column_;
+        s.C<QCheckBox>("ChkSinglePulse")->setChecked(period.isEmpty());
+        for (const auto& [name, text] :
+             {std::pair{"TxtPulsePower", power}, std::pair{"TxtPulseWidth", width},
+              std::pair{"TxtPulsePeriod", period}}) {
+            QLineEdit* field = s.C<QLineEdit>(name);
+            field->clear();
+            QTest::keyClicks(field, text);
+        }
+        const auto number = [](QString text) {
+            return text.remove(QRegularExpression("[ Ws]")).toDouble();
+        };
+        const double expected =
+            s.state.model.IsothermalTemp +
+            number(power) * PulseZth(s.W().Shown()->Foster.Network, number(width),
+                                     period.isEmpty() ? 0.0 : number(period));
+        const QString answer = s.C<QLabel>("LblPulsePeak")->text();
+        const double shown = NumberAfter(answer, "Peak temperature ");
+        QVERIFY2(std::abs(shown - expected) <= 5e-4 * std::abs(expected),
+                 qPrintable(answer + " expected " + QString::number(expected)));
+    }
+
+    // A value the calculator cannot use is named, and no temperature is shown.
+    void pulseCalculatorRefuses_data() {
+        QTest::addColumn<QString>("power");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("width not a number") << "20"
+                                            << "abc"
+                                            << "0.01"
+                                            << "\u201Cabc\u201D";
+        QTest::newRow("decimal comma") << "1,5"
+                                       << "0.001"
+                                       << "0.01"
+                                       << "\u201C1,5\u201D";
+        QTest::newRow("no period") << "20"
+                                   << "0.001"
+                                   << ""
+                                   << "period";
+        QTest::newRow("pulse longer than its period") << "20"
+                                                      << "0.02"
+                                                      << "0.01"
+                                                      << "0.02 s";
+        QTest::newRow("no power") << "0"
+                                  << "0.001"
+                                  << "0.01"
+                                  << "power 0 W";
+        QTest::newRow("negative width") << "20"
+                                        << "-1"
+                                        << "0.01"
+                                        << "width -1 s";
+    }
+    void pulseCalculatorRefuses() {
+        QFETCH(QString, power);
+        QFETCH(QString, width);
+        QFETCH(QString, period);
+        QFETCH(QString, named);
+        const Session& s = *column_;
+        s.C<QCheckBox>("ChkSinglePulse")->setChecked(false);
+        for (const auto& [name, text] :
+             {std::pair{"TxtPulsePower", power}, std::pair{"TxtPulseWidth", width},
+              std::pair{"TxtPulsePeriod", period}}) {
+            QLineEdit* field = s.C<QLineEdit>(name);
+            field->clear();
+            QTest::keyClicks(field, text);
+        }
+        const QString answer = s.C<QLabel>("LblPulsePeak")->text();
+        QVERIFY2(answer.contains(named), qPrintable(answer));
+        QVERIFY2(!answer.contains("Peak temperature"), qPrintable(answer));
+    }
+
+    // Tab-separated, the curve sample by sample and then the networks, numbers that read back.
+    void copyPutsCurveAndNetworksOnTheClipboard() {
+        const Session& s = *column_;
+        s.C<QPushButton>("CmdCopy")->click();
+        const QStringList blocks = QGuiApplication::clipboard()->text().split("\n\n");
+        QCOMPARE(blocks.size(), 2);
+        const QStringList curve = blocks[0].split('\n');
+        const exact::TransientResult& shown = s.W().Shown()->Curve;
+        QCOMPARE(curve[0], QString("time_s\tzth_avg_k_per_w\tzth_peak_k_per_w"));
+        QCOMPARE(static_cast<std::size_t>(curve.size() - 1), shown.TimeS.size());
+        for (std::size_t i = 0; i < shown.TimeS.size(); ++i) {
+            const QStringList fields = curve[static_cast<qsizetype>(i) + 1].split('\t');
+            QCOMPARE(fields.size(), 3);
+            QVERIFY(std::abs(fields[0].toDouble() / shown.TimeS[i] - 1.0) < 1e-9);
+            QVERIFY(std::abs(fields[2].toDouble() / shown.ZthPeak[i] - 1.0) < 1e-9);
+        }
+        const QStringList networks = blocks[1].trimmed().split('\n');
+        QVERIFY(networks[0].startsWith("stage\tfoster_r_k_per_w"));
+        QCOMPARE(networks.size() - 1, s.Rows());
+        double fosterSum = 0.0;
+        double cauerSum = 0.0;
+        for (qsizetype row = 1; row < networks.size(); ++row) {
+            fosterSum += networks[row].split('\t').value(1).toDouble();
+            cauerSum += networks[row].split('\t').value(4).toDouble();
+        }
+        QVERIFY(std::abs(fosterSum / cauerSum - 1.0) < 1e-6);
+    }
+
+    // The four plots, as a picture and on a page, through the safe writer.
+    void plotsAreExported_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("PNG") << "CmdExportPng"
+                             << "plots.png";
+        QTest::newRow("PDF") << "CmdExportPdf"
+                             << "plots.pdf";
+    }
+    void plotsAreExported() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        Session& s = *column_;
+        const QString path = dir_.filePath(file);
+        s.desktop.files.push_back(path);
+        Child<QPushButton>(s.W(), button)->click();
+        QVERIFY(s.desktop.messages.empty());
+        if (file.endsWith(".png")) {
+            const QImage image(path);
+            QCOMPARE(image.size(), Child<QWidget>(s.W(), "PlotsTransient")->size() * 2);
+            QVERIFY(PixelsOf(image, QColor(192, 32, 48)) > 100);
+            return;
+        }
+        QVERIFY(ReadBytes(path).startsWith("%PDF"));
+        if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString text = PdfText(path);
+        for (const char* title : {"Thermal impedance", "Pulses", "Cumulative structure function",
+                                  "Differential structure function", "D = 0.01"}) {
+            QVERIFY2(text.contains(title), qPrintable(QString(title) + " not in: " + text));
+        }
+    }
+
+    // The report takes the networks only from a result of the model as it is.
+    void reportSummaryFollowsTheResult() {
+        Session& s = *column_;
+        const auto summary = s.W().ReportSummary();
+        QVERIFY(summary.has_value());
+        QCOMPARE(static_cast<int>(summary->Foster.Stages.size()), s.Rows());
+        QCOMPARE(summary->Base, QString("isothermal"));
+        QImage picture(560, 340, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        summary->DrawZth(painter, QRectF(picture.rect()));
+        painter.end();
+        QVERIFY(PixelsOf(picture, QColor(192, 32, 48)) > 100);
+        s.ModelChanged();
+        QVERIFY(!s.W().ReportSummary().has_value());
+        s.Compute();
+        QVERIFY(s.W().ReportSummary().has_value());
+    }
+
+    // A heat sink resistance under the whole bottom face adds itself to the steady rise, and a
+    // value that is no positive number computes nothing.
+    void baseConditionReachesTheSolve() {
+        Session s(Folder("mats"), Column());
+        auto* kind = s.C<QComboBox>("CboBase");
+        kind->setCurrentIndex(kind->findText("Heat sink resistance R"));
+        QLineEdit* value = s.C<QLineEdit>("TxtBaseValue");
+        QTest::keyClicks(value, "abc");
+        s.Compute();
+        QVERIFY(s.W().Shown() == nullptr);
+        QVERIFY2(s.Status().contains("\u201Cabc\u201D"), qPrintable(s.Status()));
+        value->clear();
+        QTest::keyClicks(value, "0.5");
+        s.Compute();
+        QVERIFY2(s.W().Shown() != nullptr, qPrintable(s.Status()));
+        const double steady = s.W().Shown()->Curve.SteadyZthAverage;
+        QVERIFY2(std::abs(steady - (kSteadyZth + 0.5)) <= kSteadyTolerance * (kSteadyZth + 0.5),
+                 qPrintable(QString::number(steady)));
+        QVERIFY(s.Status().contains("heat sink 0.5 K/W"));
+        QTest::keyClicks(value, "5");
+        QVERIFY(s.W().IsOutOfDate());
+        QVERIFY(!s.W().ReportSummary().has_value());
     }
 
     void modelChangeMarksOutOfDate() {

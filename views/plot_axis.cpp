@@ -123,6 +123,15 @@ PlotAxis ExactLogAxis(double low, double high, int maxTicks) {
     return axis;
 }
 
+PlotAxis RoundedLogAxis(double low, double high, int maxTicks) {
+    if (!(low > 0.0 && high > 0.0)) return RoundedAxis(low, high, maxTicks);
+    if (high < low) std::swap(low, high);
+    double bottom = std::pow(10.0, std::floor(std::log10(low) + 1e-9));
+    double top = std::pow(10.0, std::ceil(std::log10(high) - 1e-9));
+    if (top <= bottom) top = bottom * 10.0;
+    return ExactLogAxis(bottom, top, maxTicks);
+}
+
 PlotAxis AlignedAxis(double low, double high, int tickCount) {
     OpenUp(low, high);
     const int intervals = std::max(1, tickCount - 1);

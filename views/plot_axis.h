@@ -24,6 +24,8 @@ PlotAxis ExactAxis(double low, double high, int maxTicks);
 // Ticks at decades, or at 1-2-5 or every digit of each decade where that fits, inside the
 // range; both ends above 0. A range too short for two such ticks gets linear ticks instead.
 PlotAxis ExactLogAxis(double low, double high, int maxTicks);
+// The range widened to whole decades, ticks as ExactLogAxis: the log axis of a result.
+PlotAxis RoundedLogAxis(double low, double high, int maxTicks);
 // Exactly tickCount ticks at a 1-2-5 step that covers the range, so that a second axis falls
 // on the grid lines of the first.
 PlotAxis AlignedAxis(double low, double high, int tickCount);

@@ -32,4 +32,25 @@ QByteArray SweepPlotPdf(const SweepPlotInputs& inputs, const QPageLayout& layout
     });
 }
 
+QImage CurvePlotsImage(const std::vector<CurvePlotInputs>& plots, QSize size,
+                       qreal devicePixelRatio) {
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintCurvePlots(painter, QRectF(QPointF(), QSizeF(size)), 1.0, plots);
+    return image;
+}
+
+QByteArray CurvePlotsPdf(const std::vector<CurvePlotInputs>& plots, const QString& title,
+                         const QPageLayout& layout) {
+    return DrawnPdf(layout, title, {}, [&](QPdfWriter& writer) {
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        PaintCurvePlots(painter, QRectF(0, 0, writer.width(), writer.height()),
+                        kPdfResolution / kLayoutDpi, plots);
+        return painter.end();
+    });
+}
+
 }  // namespace strativex

@@ -5,6 +5,9 @@
 #include <QPageLayout>
 #include <QSize>
 
+#include <vector>
+
+#include "views/plot_curves.h"
 #include "views/plot_inputs.h"
 
 namespace strativex {
@@ -15,5 +18,11 @@ QImage SweepPlotImage(const SweepPlotInputs& inputs, QSize size, qreal devicePix
 
 // The plot filling the printable area of one PDF page; empty if it cannot be drawn.
 QByteArray SweepPlotPdf(const SweepPlotInputs& inputs, const QPageLayout& layout);
+
+// Curve plots, two to a row, as one picture and on one PDF page, the same way.
+QImage CurvePlotsImage(const std::vector<CurvePlotInputs>& plots, QSize size,
+                       qreal devicePixelRatio = 1.0);
+QByteArray CurvePlotsPdf(const std::vector<CurvePlotInputs>& plots, const QString& title,
+                         const QPageLayout& layout);
 
 }  // namespace strativex

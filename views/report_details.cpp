@@ -7,6 +7,7 @@
 #include "views/model_text.h"
 #include "views/page_table.h"
 #include "views/report_details_texts.h"
+#include "views/report_transient.h"
 #include "views/view_fonts.h"
 
 namespace strativex {
@@ -113,6 +114,12 @@ void ExactCheck(PageFlow& f, const ViewInputs& inputs, const ExactCheckSummary& 
     f.Y = std::max(f.Y, top + mapHeight);
 }
 
+void Transient(PageFlow& f, const TransientSummary& transient) {
+    Heading(f, QStringLiteral("Transient"));
+    Pairs(f, TransientLines(transient));
+    f.Y = DrawTransientNetworks(f.surface, transient, f.Left, f.Width, f.Y, f.Bottom);
+}
+
 void Comments(PageFlow& f, const Model& model) {
     if (model.ModelComments.empty()) return;
     Heading(f, QStringLiteral("Comments"));
@@ -137,6 +144,7 @@ void DrawDetailsPage(DrawingSurface& surface, const ReportInputs& inputs, const 
     Heading(f, QStringLiteral("Marks that stand in for values"));
     Pairs(f, ResultMarkLegend(), QString());
     if (inputs.exact != nullptr) ExactCheck(f, inputs.view, *inputs.exact);
+    if (inputs.transient != nullptr) Transient(f, *inputs.transient);
     Comments(f, inputs.view.model);
 }
 

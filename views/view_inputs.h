@@ -8,6 +8,7 @@
 #include "persistence/preferences.h"
 #include "views/exact_summary.h"
 #include "views/layer_palette.h"
+#include "views/transient_summary.h"
 
 namespace strativex {
 
@@ -26,6 +27,8 @@ struct ReportInputs {
     const Preferences& prefs;
     const std::string& programName;
     const ExactCheckSummary* exact = nullptr;
+    // The transient's networks when they were computed for the model as it is.
+    const TransientSummary* transient = nullptr;
 };
 
 }  // namespace strativex

@@ -1,4 +1,4 @@
-#include "cli/transient_compute.h"
+#include "exact/transient_compute.h"
 
 #include <chrono>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include "exact/input_check.h"
 #include "exact/transient_check.h"
 
-namespace strativex {
+namespace strativex::exact {
 namespace {
 
 std::string FolderOf(const std::string& path) {
@@ -41,36 +41,36 @@ std::optional<std::string> MissingHeatCapacity(const Model& model, const Materia
 // The curve stops within 0.1 % of steady; the fit holds its ΣR to the last sample, which is
 // therefore the steady solution itself, a decade after the curve's end.
 TransientReport WithNetworks(TransientReport report, std::optional<int> stages) {
-    exact::ZthCurve curve{report.Curve.TimeS, report.Curve.ZthPeak};
+    ZthCurve curve{report.Curve.TimeS, report.Curve.ZthPeak};
     if (!curve.Times.empty()) {
         curve.Times.push_back(curve.Times.back() * 10.0);
         curve.Zth.push_back(report.Curve.SteadyZthPeak);
     }
-    report.Foster = exact::FitFoster(curve, stages);
+    report.Foster = FitFoster(curve, stages);
     if (!report.Foster.Problem.empty()) {
         report.Status = TransientReportStatus::NoNetwork;
         report.Reason = report.Foster.Problem;
         return report;
     }
-    exact::CauerConversion cauer = exact::CauerFromFoster(report.Foster.Network);
+    CauerConversion cauer = CauerFromFoster(report.Foster.Network);
     if (!cauer.Problem.empty()) {
         report.Status = TransientReportStatus::NoNetwork;
         report.Reason = cauer.Problem;
         return report;
     }
     report.Cauer = std::move(cauer.Network);
-    report.Structure = exact::ComputeStructureFunction(report.Cauer);
+    report.Structure = ComputeStructureFunction(report.Cauer);
     return report;
 }
 
-TransientReportStatus StatusOf(exact::TransientStatus status) {
+TransientReportStatus StatusOf(TransientStatus status) {
     switch (status) {
-        case exact::TransientStatus::Ok:
+        case TransientStatus::Ok:
             return TransientReportStatus::Ok;
-        case exact::TransientStatus::NotAvailable:
+        case TransientStatus::NotAvailable:
             return TransientReportStatus::NotAvailable;
-        case exact::TransientStatus::Cancelled:
-        case exact::TransientStatus::NotConverged:
+        case TransientStatus::Cancelled:
+        case TransientStatus::NotConverged:
             break;
     }
     return TransientReportStatus::NotConverged;
@@ -90,12 +90,11 @@ std::string TransientHeatPath(const MaterialPaths& paths) {
 
 TransientReport ComputeTransient(const Model& model, const MaterialTable& table,
                                  const HeatCapacityTable& heat, const std::string& heatPath,
-                                 const exact::BaseCondition& base, std::optional<int> stages,
-                                 const exact::CheckHooks& hooks) {
+                                 const BaseCondition& base, std::optional<int> stages,
+                                 const CheckHooks& hooks) {
     const auto started = std::chrono::steady_clock::now();
-    if (const auto unavailable = exact::FindUnavailability(model, table, base)) {
-        return Unavailable(
-            exact::BaseConditionProblem(base).value_or(exact::UnavailabilityText(*unavailable)));
+    if (const auto unavailable = FindUnavailability(model, table, base)) {
+        return Unavailable(BaseConditionProblem(base).value_or(UnavailabilityText(*unavailable)));
     }
     if (const auto missing = MissingHeatCapacity(model, table, heat, heatPath)) {
         TransientReport report = Unavailable(*missing);
@@ -106,11 +105,10 @@ TransientReport ComputeTransient(const Model& model, const MaterialTable& table,
     for (int i = 1; i <= model.LayerCount; ++i) {
         capacities.push_back(*VolumetricHeatCapacity(heat, model.Layers[i].MaterialId));
     }
-    exact::TransientOptions solverOptions;
+    TransientOptions solverOptions;
     solverOptions.Steady.Base = base;
     TransientReport report;
-    report.Curve =
-        exact::SolveTransient(exact::StackOf(model, table, base), capacities, solverOptions, hooks);
+    report.Curve = SolveTransient(StackOf(model, table, base), capacities, solverOptions, hooks);
     report.Status = StatusOf(report.Curve.Status);
     report.Reason = report.Curve.Message;
     if (report.Status == TransientReportStatus::Ok) report = WithNetworks(report, stages);
@@ -119,4 +117,4 @@ TransientReport ComputeTransient(const Model& model, const MaterialTable& table,
     return report;
 }
 
-}  // namespace strativex
+}  // namespace strativex::exact

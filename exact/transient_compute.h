@@ -3,16 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "cli/transient_report.h"
 #include "core/heat_capacity_table.h"
 #include "core/material_loader.h"
 #include "core/material_table.h"
 #include "core/model.h"
 #include "exact/base_condition.h"
 #include "exact/exact_check.h"
+#include "exact/transient_report.h"
 
 // The transient as the calculator and the Transient window both compute it: no Qt, no output.
-namespace strativex {
+namespace strativex::exact {
 
 // The heat capacity file of the materials in use: beside the custom materials, where the
 // window's editor writes it, unless only the standard file's folder holds one.
@@ -23,7 +23,7 @@ std::string TransientHeatPath(const MaterialPaths& paths);
 // read only; a caller on another thread passes copies.
 TransientReport ComputeTransient(const Model& model, const MaterialTable& table,
                                  const HeatCapacityTable& heat, const std::string& heatPath,
-                                 const exact::BaseCondition& base, std::optional<int> stages,
-                                 const exact::CheckHooks& hooks = {});
+                                 const BaseCondition& base, std::optional<int> stages,
+                                 const CheckHooks& hooks = {});
 
-}  // namespace strativex
+}  // namespace strativex::exact
