@@ -115,7 +115,8 @@ void ApplySweepValue(Model& model, SweepQuantity quantity, int layer, float valu
 }
 
 std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
-                                    const SweepRequest& request) {
+                                    const SweepRequest& request,
+                                    LayersWithoutMaterial withoutMaterial) {
     if (SweepModelError(model, table, request)) return std::nullopt;
     const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
     SweepResult result{request,
@@ -131,6 +132,9 @@ std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& tab
     for (const float value : values) {
         ApplySweepValue(copy, request.Quantity, layer, value);
         RecalculateModel(copy, table);
+        if (withoutMaterial == LayersWithoutMaterial::WithoutResult) {
+            MarkLayersWithoutMaterial(copy);
+        }
         result.Points.push_back(PointOf(copy, value));
     }
     return result;

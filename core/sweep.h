@@ -86,9 +86,15 @@ float SweptValueOf(const Model& model, SweepQuantity quantity, int layer);
 // Stores one point's value into the model, changing no other field.
 void ApplySweepValue(Model& model, SweepQuantity quantity, int layer, float value);
 
+// What a point makes of a layer without material (id 0 or below): the window shows the
+// estimate, which lets such a layer conduct almost perfectly, as it shows the model; the
+// calculator's readers must not take that for a result.
+enum class LayersWithoutMaterial : std::uint8_t { Estimated, WithoutResult };
+
 // Every point calculated on a copy of the model; nothing when the request does not fit the
 // model (SweepModelError says why).
-std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
-                                    const SweepRequest& request);
+std::optional<SweepResult> RunSweep(
+    const Model& model, const MaterialTable& table, const SweepRequest& request,
+    LayersWithoutMaterial withoutMaterial = LayersWithoutMaterial::Estimated);
 
 }  // namespace strativex
