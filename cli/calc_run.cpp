@@ -60,17 +60,19 @@ exact::ExactResult CheckWithProgress(const LoadedModel& loaded, const MaterialTa
     return ExactCheckForReport(loaded.Data, table, pictures, options.Base, hooks);
 }
 
-std::string Report(const CalcOptions& options, const std::vector<LoadedModel>& models,
-                   const MaterialTable& table) {
+void WriteReport(const CalcOptions& options, const std::vector<LoadedModel>& models,
+                 const MaterialTable& table, std::ostream& out) {
     switch (options.Format) {
         case OutputFormat::Json:
-            return JsonReport(models, table);
+            out << JsonReport(models, table);
+            return;
         case OutputFormat::Csv:
-            return CsvReport(models, table, options.Exact, options.Transient);
+            out << CsvReport(models, table, options.Exact, options.Transient);
+            return;
         case OutputFormat::Table:
-            return TableReport(models, table);
+            WriteTableReport(out, models, table);
+            return;
     }
-    return {};
 }
 
 // A report written over the model, the materials, their heat capacities or the preferences
@@ -148,7 +150,7 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
         if (models.empty()) return kExitReadFailure;
         return PrintSweep(models.front(), table, *options.Sweep, options.Format, out, err);
     }
-    out << Report(options, models, table);
+    WriteReport(options, models, table, out);
     if (options.ReportPdfPath && !models.empty() &&
         !(writeReport && writeReport(models.front(), table, inputs->Prefs, err))) {
         readFailed = true;

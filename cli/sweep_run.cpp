@@ -27,7 +27,7 @@ std::string Report(OutputFormat format, const LoadedModel& model, const SweepRes
 
 int PrintSweep(const LoadedModel& model, const MaterialTable& table, const SweepRequest& request,
                OutputFormat format, std::ostream& out, std::ostream& err) {
-    const auto sweep = RunSweep(model.Data, table, request);
+    const auto sweep = RunSweep(model.Data, table, request, LayersWithoutMaterial::WithoutResult);
     if (!sweep) {
         err << kProgramName << ": " << model.Path << ": "
             << SweepModelError(model.Data, table, request).value_or("") << "\n";

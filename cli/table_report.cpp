@@ -1,5 +1,7 @@
 #include "cli/table_report.h"
 
+#include <sstream>
+
 #include "cli/exact_report.h"
 #include "cli/model_summary.h"
 #include "cli/text_table.h"
@@ -109,12 +111,17 @@ std::string ModelTable(const LoadedModel& loaded, const MaterialTable& table) {
 }  // namespace
 
 std::string TableReport(const std::vector<LoadedModel>& models, const MaterialTable& table) {
-    std::string text;
-    for (const LoadedModel& loaded : models) {
-        if (!text.empty()) text += "\n";
-        text += ModelTable(loaded, table);
+    std::ostringstream text;
+    WriteTableReport(text, models, table);
+    return text.str();
+}
+
+void WriteTableReport(std::ostream& out, const std::vector<LoadedModel>& models,
+                      const MaterialTable& table) {
+    for (std::size_t m = 0; m < models.size(); ++m) {
+        if (m > 0) out << "\n";
+        out << ModelTable(models[m], table);
     }
-    return text;
 }
 
 }  // namespace strativex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,8 @@ namespace strativex {
 
 // The results table of each model as the program shows it, numbers with the default digits.
 std::string TableReport(const std::vector<LoadedModel>& models, const MaterialTable& table);
+// The same written to out model by model, so that a long run never holds all of it.
+void WriteTableReport(std::ostream& out, const std::vector<LoadedModel>& models,
+                      const MaterialTable& table);
 
 }  // namespace strativex

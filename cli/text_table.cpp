@@ -1,33 +1,32 @@
 #include "cli/text_table.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace strativex {
 namespace {
 
 constexpr const char* kColumnGap = "  ";
 
-std::size_t Utf8Length(const std::string& text) {
+std::size_t Utf8Length(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
 }
 
-std::string Padded(const std::string& text, std::size_t width, Alignment align) {
-    const std::string blanks(width - std::min(width, Utf8Length(text)), ' ');
-    return align == Alignment::Left ? text + blanks : blanks + text;
-}
-
-std::string Line(const std::vector<TextColumn>& columns, const TextRow& cells,
-                 const std::vector<std::size_t>& widths) {
-    std::string line;
+// One line appended to text, which is empty or ends with a line end.
+void AppendLine(std::string& text, const std::vector<TextColumn>& columns, const TextRow& cells,
+                const std::vector<std::size_t>& widths) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        if (c > 0) line += kColumnGap;
-        const std::string cell = c < cells.size() ? cells[c] : std::string();
-        line += Padded(cell, widths[c], columns[c].Align);
+        if (c > 0) text += kColumnGap;
+        const std::string_view cell = c < cells.size() ? std::string_view(cells[c]) : "";
+        const std::size_t blanks = widths[c] - std::min(widths[c], Utf8Length(cell));
+        if (columns[c].Align == Alignment::Right) text.append(blanks, ' ');
+        text += cell;
+        if (columns[c].Align == Alignment::Left) text.append(blanks, ' ');
     }
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line + "\n";
+    text.erase(text.find_last_not_of(' ') + 1);
+    text += '\n';
 }
 
 }  // namespace
@@ -46,8 +45,10 @@ std::string TextTable(const std::vector<TextColumn>& columns, const std::vector<
             widths[c] = std::max(widths[c], Utf8Length(row[c]));
         }
     }
-    std::string text = Line(columns, headings, widths) + Line(columns, units, widths);
-    for (const TextRow& row : rows) text += Line(columns, row, widths);
+    std::string text;
+    AppendLine(text, columns, headings, widths);
+    AppendLine(text, columns, units, widths);
+    for (const TextRow& row : rows) AppendLine(text, columns, row, widths);
     return text;
 }
 

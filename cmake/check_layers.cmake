@@ -29,6 +29,7 @@ set(folder_of_strativex_dialogs dialogs)
 set(folder_of_strativex_analysis analysis)
 set(folder_of_strativex_gui mainwindow)
 set(folder_of_strativex_cli cli)
+set(folder_of_strativex_cli_pdf cli)
 set(folder_of_strativex_cli_output cli_output)
 
 set(failures "")

@@ -47,6 +47,14 @@ CustomLineRead ReadCustomMaterialLine(std::string_view line) {
             {}};
 }
 
+std::string StandardIdText(std::int16_t id, const std::string& standardName) {
+    return "id " + std::to_string(id) + " is the standard material " + standardName + "'s";
+}
+
+std::string UsedIdText(std::int16_t id, int line) {
+    return "id " + std::to_string(id) + " already used on line " + std::to_string(line);
+}
+
 std::string SkippedLineText(const SkippedCustomLine& skipped) {
     return "line " + std::to_string(skipped.Line) + ": " + skipped.Reason;
 }

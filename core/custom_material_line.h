@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ struct CustomLineRead {
 bool IsBlankLine(std::string_view line);
 
 CustomLineRead ReadCustomMaterialLine(std::string_view line);
+
+// Why a line's material cannot be taken though it reads: its id is a standard material's, or
+// an earlier line's.
+std::string StandardIdText(std::int16_t id, const std::string& standardName);
+std::string UsedIdText(std::int16_t id, int line);
 
 // A line the loader left out, with its number in the file (the first line is 1).
 struct SkippedCustomLine {

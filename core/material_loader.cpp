@@ -81,12 +81,8 @@ std::optional<std::string> IdInUse(const MaterialTable& table, int n, std::int16
                                    const std::vector<int>& lineOfIndex) {
     const std::int16_t index = FindMaterialIndex(table, id);
     if (index == 0 || index >= n) return std::nullopt;
-    if (index < table.FirstCustomIndex) {
-        return "id " + std::to_string(id) + " is the standard material " +
-               table.Materials[index].Name + "'s";
-    }
-    return "id " + std::to_string(id) + " already used on line " +
-           std::to_string(lineOfIndex[index - table.FirstCustomIndex]);
+    if (index < table.FirstCustomIndex) return StandardIdText(id, table.Materials[index].Name);
+    return UsedIdText(id, lineOfIndex[index - table.FirstCustomIndex]);
 }
 
 // Fills the table from index n on with the custom file's materials; the fatal text when they

@@ -13,18 +13,31 @@ namespace strativex {
 namespace {
 
 // The exact binary value written to 80 places decides every rounding at five decimals or
-// fewer. to_chars writes the same digits as printf's "%.80f", ten times as fast, which is most
-// of the time the calculator spends on a model.
+// fewer. to_chars writes the same digits as printf's "%.80f", ten times as fast.
 constexpr int kExactPlaces = 80;
 constexpr int kMostDecimals = 5;
 // The largest double has 309 digits before the point.
 constexpr std::size_t kExactTextSize = 309 + 1 + kExactPlaces;
+// Fewer places decide the same rounding unless to_chars carried into the digits that decide it,
+// which leaves only zeros after them; writing them is most of the time the calculator spends on
+// a model.
+constexpr int kQuickPlaces = 20;
 
-std::string ExactDecimal(double magnitude) {
-    std::array<char, kExactTextSize> text{};
+using DecimalText = std::array<char, kExactTextSize>;
+
+std::string_view FixedText(double magnitude, int places, DecimalText& text) {
     const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                       std::chars_format::fixed, kExactPlaces);
-    return std::string(text.data(), written.ptr);
+                                       std::chars_format::fixed, places);
+    return {text.data(), static_cast<std::size_t>(written.ptr - text.data())};
+}
+
+// The magnitude's decimal text whose digits up to decimals + 1 places are those of its exact
+// binary value, cut there rather than rounded.
+std::string_view CutDecimal(double magnitude, int decimals, DecimalText& text) {
+    const std::string_view quick = FixedText(magnitude, kQuickPlaces, text);
+    const auto afterDeciding = quick.find('.') + 2 + static_cast<std::size_t>(decimals);
+    if (quick.find_first_not_of('0', afterDeciding) != std::string_view::npos) return quick;
+    return FixedText(magnitude, kExactPlaces, text);
 }
 
 void IncrementDigits(std::string& digits) {
@@ -83,15 +96,18 @@ std::string FormatValue(double value, int slot, const DecimalDigitsTable& digits
 std::string FormatDecimals(double value, int decimals) {
     if (!std::isfinite(value)) return "n/a";
     decimals = std::clamp(decimals, 0, kMostDecimals);
-    const std::string exact = ExactDecimal(std::fabs(value));
+    DecimalText buffer;
+    const std::string_view exact = CutDecimal(std::fabs(value), decimals, buffer);
     const auto point = exact.find('.');
-    std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);
-    if (exact[point + 1 + decimals] >= '5') IncrementDigits(digits);
+    const auto places = static_cast<std::size_t>(decimals);
+    std::string digits(exact.substr(0, point));
+    digits += exact.substr(point + 1, places);
+    if (exact[point + 1 + places] >= '5') IncrementDigits(digits);
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     std::string text = (value < 0 && !zero) ? "-" : "";
-    const auto whole = digits.size() - static_cast<std::size_t>(decimals);
-    text += digits.substr(0, whole);
-    if (decimals > 0) text += "." + digits.substr(whole);
+    const auto whole = digits.size() - places;
+    text.append(digits, 0, whole);
+    if (decimals > 0) text.append(".").append(digits, whole);
     return text;
 }
 

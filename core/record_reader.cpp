@@ -55,6 +55,14 @@ std::optional<std::string> RecordReader::ReadLine() {
     return line;
 }
 
+std::optional<std::string> RecordReader::ReadRawLine() {
+    if (AtEnd()) return std::nullopt;
+    const auto start = pos_;
+    while (!AtLineEnd()) ++pos_;
+    SkipLineEnd();
+    return std::string(text_.substr(start, pos_ - start));
+}
+
 std::optional<std::string> RecordReader::ReadChars(std::size_t count) {
     if (text_.size() - pos_ < count) return std::nullopt;
     std::string chars(text_.substr(pos_, count));

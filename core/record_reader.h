@@ -24,6 +24,9 @@ public:
     // The rest of the current line without its line end, which is consumed.
     std::optional<std::string> ReadLine();
 
+    // The rest of the current line with its line end, as the text holds them.
+    std::optional<std::string> ReadRawLine();
+
     // Exactly count characters, line ends included.
     std::optional<std::string> ReadChars(std::size_t count);
 

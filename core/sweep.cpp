@@ -55,7 +55,8 @@ std::vector<float> SweepValues(const SweepRequest& request) {
 }
 
 std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
-                                    const SweepRequest& request) {
+                                    const SweepRequest& request,
+                                    LayersWithoutMaterial withoutMaterial) {
     if (SweepModelError(model, table, request)) return std::nullopt;
     const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
     SweepResult result{request,
@@ -71,6 +72,9 @@ std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& tab
     for (const float value : values) {
         QuantityOf(request.Quantity).Write(copy, layer, value);
         RecalculateModel(copy, table);
+        if (withoutMaterial == LayersWithoutMaterial::WithoutResult) {
+            MarkLayersWithoutMaterial(copy);
+        }
         result.Points.push_back(PointOf(copy, value));
     }
     return result;

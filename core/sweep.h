@@ -68,9 +68,15 @@ struct SweepResult {
 // points are evenly spaced, logarithmic ones at a constant ratio; both end exactly on To.
 std::vector<float> SweepValues(const SweepRequest& request);
 
+// What a point makes of a layer without material (id 0 or below): the window shows the
+// estimate, which lets such a layer conduct almost perfectly, as it shows the model; the
+// calculator's readers must not take that for a result.
+enum class LayersWithoutMaterial : std::uint8_t { Estimated, WithoutResult };
+
 // Every point calculated on a copy of the model; nothing when the request does not fit the
 // model (SweepModelError says why).
-std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
-                                    const SweepRequest& request);
+std::optional<SweepResult> RunSweep(
+    const Model& model, const MaterialTable& table, const SweepRequest& request,
+    LayersWithoutMaterial withoutMaterial = LayersWithoutMaterial::Estimated);
 
 }  // namespace strativex

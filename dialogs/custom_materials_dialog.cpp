@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "core/number_format.h"
@@ -16,17 +17,32 @@ namespace {
 
 const QString kNewMaterialEntry = QStringLiteral("(New Material)");
 
-QString KeptNoteText(const CustomMaterialsFile& file) {
-    if (file.KeptRecordCount > 0) {
-        return QStringLiteral(
-                   "Only the first %1 custom materials are shown here. The other %2 "
-                   "stay in the file unchanged.")
-            .arg(kEditorMaterialLimit)
-            .arg(file.KeptRecordCount);
+// Enough lines named to find the rest in the file; a damaged file may have thousands.
+constexpr std::size_t kNamedLineLimit = 5;
+
+QString SkippedNoteText(const std::vector<SkippedCustomLine>& skipped) {
+    QString text = QStringLiteral(
+        "These lines hold no custom material the program can use and are not shown here:");
+    for (std::size_t i = 0; i < std::min(skipped.size(), kNamedLineLimit); ++i) {
+        text += QStringLiteral("\n") + QString::fromStdString(SkippedLineText(skipped[i]));
     }
-    return QStringLiteral(
-        "The end of the custom materials file could not be read. It stays in "
-        "the file unchanged.");
+    if (skipped.size() > kNamedLineLimit) {
+        text += QStringLiteral("\nand %1 more.").arg(skipped.size() - kNamedLineLimit);
+    }
+    return text + QStringLiteral("\nThey stay in the file unchanged.");
+}
+
+QString KeptNoteText(const CustomMaterialsFile& file) {
+    QStringList parts;
+    if (file.KeptRecordCount > 0) {
+        parts << QStringLiteral(
+                     "Only the first %1 custom materials are shown here. The other %2 "
+                     "stay in the file unchanged.")
+                     .arg(kEditorMaterialLimit)
+                     .arg(file.KeptRecordCount);
+    }
+    if (!file.Skipped.empty()) parts << SkippedNoteText(file.Skipped);
+    return parts.join(QStringLiteral("\n"));
 }
 
 }  // namespace
@@ -58,7 +74,7 @@ void CustomMaterialsDialog::ConnectControls() {
 void CustomMaterialsDialog::Start() {
     createButton_->setEnabled(true);
     materialList_->addItem(kNewMaterialEntry);
-    copy_ = ReadCustomMaterialsFile(state_.materialPaths.Custom);
+    copy_ = ReadCustomMaterialsFile(state_.materialPaths.Custom, state_.materials);
     StartHeatCapacities();
     for (const Material& material : copy_.Shown) {
         materialList_->addItem(FromModelText(material.Name));

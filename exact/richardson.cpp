@@ -10,6 +10,15 @@ namespace {
 constexpr double kLowestOrder = 1.0;
 constexpr double kHighestOrder = 3.0;
 constexpr double kSchemeOrder = 2.0;
+// The grid convergence index's safety factor where three grids give the order.
+constexpr double kSafetyFactor = 1.25;
+// The least share of the correction that remains in the extrapolated value.
+constexpr double kLeastRemainingShare = 0.1;
+
+// The fine grid's error as the order p tells it, from the last change between the grids.
+double Correction(double lastChange, double order) {
+    return lastChange / (std::pow(2.0, order) - 1.0);
+}
 
 }  // namespace
 
@@ -21,9 +30,10 @@ Extrapolated Extrapolate(double fine, double medium, double coarse) {
     std::optional<double> order;
     if (ratio > 0.0 && std::isfinite(ratio)) order = std::log2(ratio);
     if (order && *order >= kLowestOrder && *order <= kHighestOrder) {
-        const double correction = lastChange / (std::pow(2.0, *order) - 1.0);
+        const double correction = Correction(lastChange, *order);
+        const double orderSpread = std::fabs(correction - Correction(lastChange, kSchemeOrder));
         const double bound =
-            std::fabs(lastChange) / (std::pow(2.0, std::min(*order, kSchemeOrder)) - 1.0);
+            kSafetyFactor * std::max(orderSpread, kLeastRemainingShare * std::fabs(correction));
         return {fine + correction, bound, order, false};
     }
     return {fine, std::max(std::fabs(lastChange), std::fabs(firstChange)), order, true};
@@ -32,7 +42,7 @@ Extrapolated Extrapolate(double fine, double medium, double coarse) {
 Extrapolated Richardson(double fine, double coarse) {
     // Halving the cells leaves a quarter of the error, so the fine value still carries a third
     // of the difference between the two.
-    const double correction = (fine - coarse) / (std::pow(2.0, kSchemeOrder) - 1.0);
+    const double correction = Correction(fine - coarse, kSchemeOrder);
     return {fine + correction, std::fabs(correction), kSchemeOrder, false};
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
-#include "core/material_loader.h"
 #include "core/record_reader.h"
 #include "core/text_file.h"
 #include "persistence/record_format.h"
@@ -11,48 +11,55 @@
 namespace strativex {
 namespace {
 
-bool OnlyBlanks(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+// Why a line that reads cannot be taken: the loader would refuse its id.
+std::optional<std::string> IdTaken(const MaterialTable& standard,
+                                   const std::map<std::int16_t, int>& lineOfId, std::int16_t id) {
+    for (int i = 1; i < standard.FirstCustomIndex; ++i) {
+        if (standard.Materials[i].Id == id) return StandardIdText(id, standard.Materials[i].Name);
+    }
+    const auto used = lineOfId.find(id);
+    if (used != lineOfId.end()) return UsedIdText(id, used->second);
+    return std::nullopt;
 }
 
-// Counts what can still be known about the text after the shown records: how many records
-// it holds and their largest id.
-void SurveyKeptText(CustomMaterialsFile& file) {
-    RecordReader reader(file.KeptText);
-    while (!reader.AtEnd()) {
-        const auto material = ReadCustomMaterialRecord(reader);
-        if (!material) {
-            file.KeptUnreadable = true;
-            return;
-        }
-        ++file.KeptRecordCount;
-        file.LargestKeptId = std::max(file.LargestKeptId, material->Id);
-    }
+void Keep(CustomMaterialsFile& file, const std::string& rawLine, const CustomLineRead& read) {
+    file.KeptText += rawLine;
+    if (read.Record) file.LargestKeptId = std::max(file.LargestKeptId, read.Record->Id);
 }
 
 }  // namespace
 
-CustomMaterialsFile ReadCustomMaterialsFile(const std::string& path) {
+CustomMaterialsFile ReadCustomMaterialsFile(const std::string& path,
+                                            const MaterialTable& standard) {
     const FileRead file = ReadBoundedFile(path, kSmallFileLimit);
-    return file.Content ? ParseCustomMaterials(*file.Content) : CustomMaterialsFile{};
+    return file.Content ? ParseCustomMaterials(*file.Content, standard) : CustomMaterialsFile{};
 }
 
-CustomMaterialsFile ParseCustomMaterials(std::string_view content) {
+// Line by line, as the loader reads it, so that one bad line hides no other.
+CustomMaterialsFile ParseCustomMaterials(std::string_view content, const MaterialTable& standard) {
     CustomMaterialsFile file;
+    std::map<std::int16_t, int> lineOfId;
     RecordReader reader(content);
-    while (!reader.AtEnd() && static_cast<int>(file.Shown.size()) < kEditorMaterialLimit) {
-        RecordReader before = reader;
-        const auto material = ReadCustomMaterialRecord(reader);
-        if (!material) {
-            reader = before;
-            break;
+    for (int line = 1; !reader.AtEnd(); ++line) {
+        const std::string raw = *reader.ReadRawLine();
+        const std::string text = RecordReader(raw).ReadLine().value_or("");
+        if (IsBlankLine(text)) continue;
+        CustomLineRead read = ReadCustomMaterialLine(text);
+        if (read.Record) {
+            if (auto taken = IdTaken(standard, lineOfId, read.Record->Id)) read.Problem = *taken;
         }
-        file.Shown.push_back(*material);
-    }
-    const std::string rest = reader.ReadRest();
-    if (!OnlyBlanks(rest)) {
-        file.KeptText = rest;
-        SurveyKeptText(file);
+        if (!read.Problem.empty()) {
+            file.Skipped.push_back({line, read.Problem});
+            Keep(file, raw, read);
+            continue;
+        }
+        lineOfId.emplace(read.Record->Id, line);
+        if (static_cast<int>(file.Shown.size()) < kEditorMaterialLimit) {
+            file.Shown.push_back(*read.Record);
+        } else {
+            ++file.KeptRecordCount;
+            Keep(file, raw, read);
+        }
     }
     return file;
 }

@@ -120,10 +120,10 @@ private slots:
             << QByteArray("4,\"Solder, 63/37\",.5,0\n9, \"Epoxy\" ,2E-03,1\n\n")
             << QStringList{kNew, "Solder, 63/37", "Epoxy"} << QString();
         QTest::newRow("an unreadable second record")
-            << QByteArray("1,\"Good\",1,0\r\n2,\"Bad\",x,0\r\n3,\"Hidden\",1,0\r\n")
-            << QStringList{kNew, "Good"}
-            << "The end of the custom materials file could not be read. It stays in the file "
-               "unchanged.";
+            << QByteArray("1,\"Good\",1,0\r\n2,\"Bad\",x,0\r\n3,\"After it\",1,0\r\n")
+            << QStringList{kNew, "Good", "After it"}
+            << "These lines hold no custom material the program can use and are not shown "
+               "here:\nline 2: A 'x' is not a number\nThey stay in the file unchanged.";
         QTest::newRow("twenty-three records")
             << QByteArray::fromStdString(Records(23)) << QStringList{kNew, "C1"}
             << "Only the first 20 custom materials are shown here. The other 3 stay in the file "

@@ -27,29 +27,47 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("shown");
         QTest::addColumn<int>("keptRecords");
-        QTest::addColumn<bool>("keptUnreadable");
+        QTest::addColumn<QStringList>("skipped");
+        QTest::addColumn<QByteArray>("kept");
         QTest::newRow("LF line ends, blanks and a trailing empty line")
-            << QByteArray("4,\"Solder, 63/37\",.5,0\n9, \"Epoxy\" ,2E-03,1\n\n") << 2 << 0 << false;
-        QTest::newRow("an unreadable second record")
-            << QByteArray("1,\"Good\",1,0\r\n2,\"Bad\",x,0\r\n3,\"Hidden\",1,0\r\n") << 1 << 0
-            << true;
+            << QByteArray("4,\"Solder, 63/37\",.5,0\n9, \"Epoxy\" ,2E-03,1\n\n") << 2 << 0
+            << QStringList{} << QByteArray();
+        QTest::newRow("an unreadable record between good ones")
+            << QByteArray("1,\"Good\",1,0\r\n2,\"Bad\",x,0\r\n3,\"Also good\",1,0\r\n") << 2 << 0
+            << QStringList{"line 2: A 'x' is not a number"} << QByteArray("2,\"Bad\",x,0\r\n");
+        QTest::newRow("an id used twice and one of a standard material")
+            << QByteArray("7,\"First\",1,0\n\n7,\"Second\",2,0\n500,\"Standard's\",1,0\n") << 1 << 0
+            << QStringList{"line 3: id 7 already used on line 1",
+                           "line 4: id 500 is the standard material Standard's"}
+            << QByteArray("7,\"Second\",2,0\n500,\"Standard's\",1,0\n");
         QTest::newRow("twenty-three records")
-            << QByteArray::fromStdString(Records(23)) << kEditorMaterialLimit << 3 << false;
+            << QByteArray::fromStdString(Records(23)) << kEditorMaterialLimit << 3 << QStringList{}
+            << QByteArray::fromStdString(Records(3, 21));
     }
 
-    // What the editor cannot show goes back byte for byte after what it shows.
+    // The good records are shown wherever they stand; every line the editor cannot show is named
+    // when it holds no usable material, and goes back byte for byte after the shown ones.
     void shownAndKept() {
         QFETCH(QByteArray, content);
         QFETCH(int, shown);
         QFETCH(int, keptRecords);
-        QFETCH(bool, keptUnreadable);
-        const CustomMaterialsFile file = ParseCustomMaterials(content.toStdString());
+        QFETCH(QStringList, skipped);
+        QFETCH(QByteArray, kept);
+        MaterialTable standard;
+        standard.Materials[1] = {"Standard", 500, 1.0f, 0.0f};
+        standard.FirstCustomIndex = 2;
+        const CustomMaterialsFile file = ParseCustomMaterials(content.toStdString(), standard);
         QCOMPARE(static_cast<int>(file.Shown.size()), shown);
         QCOMPARE(file.KeptRecordCount, keptRecords);
-        QCOMPARE(file.KeptUnreadable, keptUnreadable);
+        QStringList named;
+        for (const SkippedCustomLine& line : file.Skipped) {
+            named << QString::fromStdString(SkippedLineText(line));
+        }
+        QCOMPARE(named, skipped);
         const std::string written = CustomMaterialsText(file);
+        QCOMPARE(QByteArray::fromStdString(file.KeptText), kept);
         QVERIFY(written.ends_with(file.KeptText));
-        QCOMPARE(ParseCustomMaterials(written).Shown.size(), file.Shown.size());
+        QCOMPARE(ParseCustomMaterials(written, standard).Shown.size(), file.Shown.size());
     }
 
     void nextId_data() {

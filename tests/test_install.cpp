@@ -351,14 +351,15 @@ private slots:
 
     void installsIntoAPrefix() {
         QVERIFY2(InstallOnce(), qPrintable(installError_.value_or(QString())));
-        for (const QString& file : QStringList{
-                 "bin/strativex", "bin/strativex-calc", "bin/strativex-matprops",
-                 "share/strativex/Materials/matprops.dat", "share/strativex/Materials/matheat.csv",
-                 "share/strativex/SX-Topics.pdf", "share/strativex/SX-How To.pdf",
-                 "share/strativex/SX-Glossary.pdf", "share/applications/" + kAppId + ".desktop",
-                 "share/metainfo/" + kAppId + ".metainfo.xml",
-                 "share/icons/hicolor/scalable/apps/strativex.svg",
-                 "share/mime/packages/strativex.xml"}) {
+        for (const QString& file :
+             QStringList{"bin/strativex", "bin/strativex-calc", "bin/strativex-calc-pdf",
+                         "bin/strativex-matprops", "share/strativex/Materials/matprops.dat",
+                         "share/strativex/Materials/matheat.csv", "share/strativex/SX-Topics.pdf",
+                         "share/strativex/SX-How To.pdf", "share/strativex/SX-Glossary.pdf",
+                         "share/applications/" + kAppId + ".desktop",
+                         "share/metainfo/" + kAppId + ".metainfo.xml",
+                         "share/icons/hicolor/scalable/apps/strativex.svg",
+                         "share/mime/packages/strativex.xml"}) {
             QVERIFY2(QFileInfo::exists(Installed(file)), qPrintable(file));
         }
         QVERIFY(QFileInfo(Installed("bin/strativex")).isExecutable());

@@ -31,6 +31,13 @@ Model CustomIds(Model model) {
     return model;
 }
 
+// The solder layer without a material (id 0), as a file may hold it.
+Model WithoutSolder() {
+    Model model = CustomIds(DieOnCopper());
+    model.Layers[2].MaterialId = 0;
+    return model;
+}
+
 Model Diverging() {
     Model model = DieOnCopper();
     model.Layers[2] = SweepLayer(kDivergingId, 1.0f, 0.0f);
@@ -73,6 +80,8 @@ private slots:
                            QByteArray::fromStdString(ModelFileText(CustomIds(DieOnCopper())))));
         QVERIFY(WriteBytes(Fixture("diverging.mdl"),
                            QByteArray::fromStdString(ModelFileText(Diverging()))));
+        QVERIFY(WriteBytes(Fixture("no-solder.mdl"),
+                           QByteArray::fromStdString(ModelFileText(WithoutSolder()))));
     }
 
     void jsonPointsAreTheEngines_data() {
@@ -181,6 +190,20 @@ private slots:
                  table.Out.constData());
         QVERIFY(table.Out.contains("n/a  layer 2: no result"));
         QVERIFY(table.Out.contains("Model value: 20 W\n"));
+    }
+
+    // A layer without material gives no point a result, as it gives the single calculation none.
+    void layerWithoutMaterialIsNoResult() {
+        const Run run =
+            Calc({"--format", "json", "--sweep", "power=1:10:3"}, QStringLiteral("no-solder.mdl"));
+        QCOMPARE(run.ExitCode, 3);
+        for (const auto point : JsonOf(run)["points"].toArray()) {
+            const QJsonObject fields = point.toObject();
+            QCOMPARE(fields["status"].toString(), "missing_material");
+            QCOMPARE(fields["failed_layer"].toInt(), 2);
+            QVERIFY(fields["heat_source_temp_c"].isNull());
+            QVERIFY(fields["layer_3_top_temp_c"].isDouble());
+        }
     }
 
     void usageErrors_data() {
