@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +29,7 @@ constexpr int kWidth = 1180;
 constexpr int kHeight = 760;
 constexpr int kSectionStretch = 3;
 constexpr int kProfileStretch = 2;
+constexpr int kLayerRowsShown = 3;
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args) {
@@ -73,6 +75,7 @@ void ExactCheckWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(BuildBase());
+    layout->addWidget(BuildArray());
     layout->addWidget(status_);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
@@ -100,12 +103,16 @@ QWidget* ExactCheckWindow::BuildNumbers() {
     layers_->verticalHeader()->setVisible(false);
     layers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layers_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // An array's table below must not squeeze the layers out of sight.
+    layers_->setMinimumHeight(layers_->horizontalHeader()->sizeHint().height() +
+                              layers_->verticalHeader()->defaultSectionSize() * kLayerRowsShown);
     auto* layout = new QVBoxLayout(numbers_);
     layout->addLayout(grid);
     layout->addWidget(
         new QLabel(tr("Top of every layer, over its contact with the record "
                       "above:")));
     layout->addWidget(layers_, 1);
+    layout->addWidget(BuildSourceTable());
     return numbers_;
 }
 
@@ -153,6 +160,12 @@ void ExactCheckWindow::Wire() {
     });
     connect(baseKind_, &QComboBox::currentIndexChanged, this, &ExactCheckWindow::ChangeBase);
     connect(baseValue_, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeBase);
+    for (QSpinBox* count : {sourcesX_, sourcesY_}) {
+        connect(count, &QSpinBox::valueChanged, this, &ExactCheckWindow::ChangeArray);
+    }
+    for (QLineEdit* pitch : {pitchX_, pitchY_}) {
+        connect(pitch, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeArray);
+    }
     connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
     connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }

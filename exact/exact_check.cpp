@@ -135,7 +135,11 @@ std::size_t InQuarter(std::size_t index, std::size_t count) {
 // Every source of the array from the quarter's, extrapolated; the hottest gives the result's
 // source temperatures.
 void FillSources(const FieldMeasures& fine, const FieldMeasures& medium,
-                 const FieldMeasures& coarse, const Stack& stack, ExactResult& result) {
+                 const FieldMeasures& coarse, const Stack& stack, const SourceArray& sources,
+                 ExactResult& result) {
+    // The centres as the user gave them, in the model's unit, not back from centimetres.
+    const std::vector<double> centresX = SourceCentres(sources.CountX, sources.PitchX);
+    const std::vector<double> centresY = SourceCentres(sources.CountY, sources.PitchY);
     const std::size_t across = stack.SourceCentreY.size();
     const std::size_t quarterAcross = (across + 1) / 2;
     double hottest = -std::numeric_limits<double>::infinity();
@@ -147,9 +151,8 @@ void FillSources(const FieldMeasures& fine, const FieldMeasures& medium,
                 fine.SourceAverageK[q], medium.SourceAverageK[q], coarse.SourceAverageK[q]);
             const Extrapolated peak =
                 Extrapolate(fine.SourcePeakK[q], medium.SourcePeakK[q], coarse.SourcePeakK[q]);
-            result.SourceTemps.push_back(
-                {stack.SourceCentreX[a] / stack.CmPerUnit, stack.SourceCentreY[b] / stack.CmPerUnit,
-                 average.Value - kKelvinOffset, peak.Value - kKelvinOffset, average.ErrorEstimate});
+            result.SourceTemps.push_back({centresX[a], centresY[b], average.Value - kKelvinOffset,
+                                          peak.Value - kKelvinOffset, average.ErrorEstimate});
             if (average.Value <= hottest) continue;
             hottest = average.Value;
             result.HottestSource = result.SourceTemps.size() - 1;
@@ -224,7 +227,7 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     const FieldMeasures coarseMeasures = MeasureField(FieldOf(coarse, stack, coarseSolution));
     FillTemperatures(fineMeasures, mediumMeasures, coarseMeasures, stack, result);
     if (!options.Sources.IsSingle()) {
-        FillSources(fineMeasures, mediumMeasures, coarseMeasures, stack, result);
+        FillSources(fineMeasures, mediumMeasures, coarseMeasures, stack, options.Sources, result);
     }
     if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
         return Stopped(SolveStatus::NotConverged);

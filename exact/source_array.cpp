@@ -55,6 +55,8 @@ std::optional<std::string> AxisProblem(int count, double pitch, double device, d
 }  // namespace
 
 std::vector<double> SourceCentres(int count, double pitch) {
+    // A pitch along an axis with one source means nothing, whatever its value.
+    if (count == 1) return {0.0};
     std::vector<double> centres;
     for (int k = 0; k < count; ++k) centres.push_back((k - 0.5 * (count - 1)) * pitch);
     return centres;

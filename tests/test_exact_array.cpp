@@ -127,7 +127,7 @@ private slots:
         const Model model = ChannelModel(2.0f, {{1.0f}});
         const MaterialTable table = exact_stacks::TableOf({{1.5f, 0.0f}});
         const exact::ExactResult plain = CheckedWith(model, table, {});
-        const exact::ExactResult pitched = CheckedWith(model, table, {1, 1, 7.0, 3.0});
+        const exact::ExactResult pitched = CheckedWith(model, table, {1, 1, std::nan(""), -3.0});
         QCOMPARE(pitched.Status, exact::ExactStatus::Ok);
         QCOMPARE(pitched.AverageSourceTempC, plain.AverageSourceTempC);
         QCOMPARE(pitched.PeakSourceTempC, plain.PeakSourceTempC);
