@@ -29,7 +29,6 @@ constexpr int kWidth = 1180;
 constexpr int kHeight = 760;
 constexpr int kSectionStretch = 3;
 constexpr int kProfileStretch = 2;
-constexpr int kLayerRowsShown = 3;
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args) {
@@ -103,9 +102,6 @@ QWidget* ExactCheckWindow::BuildNumbers() {
     layers_->verticalHeader()->setVisible(false);
     layers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layers_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    // An array's table below must not squeeze the layers out of sight.
-    layers_->setMinimumHeight(layers_->horizontalHeader()->sizeHint().height() +
-                              layers_->verticalHeader()->defaultSectionSize() * kLayerRowsShown);
     auto* layout = new QVBoxLayout(numbers_);
     layout->addLayout(grid);
     layout->addWidget(

@@ -53,6 +53,7 @@ QWidget* ExactCheckWindow::BuildArray() {
     pitchY_ = PitchField("TxtPitchY");
     pitchUnit_ = new QLabel;
     pitchUnit_->setObjectName(QStringLiteral("LblPitchUnit"));
+    pitchUnit_->setWordWrap(true);
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -93,7 +94,7 @@ QWidget* ExactCheckWindow::BuildSourceTable() {
 void ExactCheckWindow::ShowArrayChoice() {
     pitchX_->setEnabled(sourcesX_->value() > 1);
     pitchY_->setEnabled(sourcesY_->value() > 1);
-    pitchUnit_->setText(tr("%1, centre to centre; the model's power is shared equally")
+    pitchUnit_->setText(tr("%1 centre to centre, sharing the power")
                             .arg(QString::fromLatin1(UnitLabel(state_.model.UnitSystem).data())));
 }
 

@@ -53,10 +53,10 @@ double HeatedHalf(const Stack& stack, Axis axis) {
     return std::min(SourceHalfOnAxis(stack, axis), HalfOnAxis(stack.Layers.front(), axis));
 }
 
-// The spans the sources heat in the quarter, before they are put on faces.
-std::vector<HeatedSpan> SourceSpans(const Stack& stack, Axis axis) {
+// The spans the sources cover in the quarter, cut off at `limit`, before they are put on
+// faces.
+std::vector<HeatedSpan> SourceSpans(const Stack& stack, Axis axis, double limit) {
     const double half = SourceHalfOnAxis(stack, axis);
-    const double limit = HalfOnAxis(stack.Layers.front(), axis);
     std::vector<HeatedSpan> spans;
     for (const double centre : CentresOnAxis(stack, axis)) {
         if (centre < 0.0) continue;
@@ -65,9 +65,9 @@ std::vector<HeatedSpan> SourceSpans(const Stack& stack, Axis axis) {
     return spans;
 }
 
-// How far the outermost source reaches from the centre.
-double SourceReach(const Stack& stack, Axis axis) {
-    return SourceSpans(stack, axis).back().High;
+// The spans the sources heat: where they meet layer 1.
+std::vector<HeatedSpan> HeatedSpans(const Stack& stack, Axis axis) {
+    return SourceSpans(stack, axis, HalfOnAxis(stack.Layers.front(), axis));
 }
 
 double DistanceFromSources(const std::vector<HeatedSpan>& spans, double point) {
@@ -88,7 +88,7 @@ double AxisEnd(const Stack& stack, Axis axis, double tolerance) {
         if (std::isfinite(half)) outermostFinite = std::max(outermostFinite, half);
     }
     if (!anyUnlimited) return outermostFinite;
-    const double reach = std::max(SourceHalfOnAxis(stack, axis), SourceReach(stack, axis));
+    const double reach = SourceSpans(stack, axis, kUnlimited).back().High;
     return std::max(outermostFinite, reach) + TruncationDistance(stack, axis, tolerance);
 }
 
@@ -128,11 +128,9 @@ std::vector<double> LateralFaces(const Stack& stack, Axis axis, double end, Sizi
     // The cut-off edge goes in first so that no layer edge near it can take its place.
     AddPoint(plan, end, 0.0, merge);
     AddPoint(plan, 0.0, 0.0, merge);
-    // A single source: its own edge, even where layer 1 clips it (the clipped edge is a
-    // layer edge and comes in below).
-    std::vector<HeatedSpan> spans = SourceSpans(stack, axis);
-    if (spans.size() == 1 && spans.front().Low == 0.0)
-        spans.front().High = SourceHalfOnAxis(stack, axis);
+    // Every source's own edges, even where layer 1 clips them: the clipped edge is a layer
+    // edge and comes in below.
+    const std::vector<HeatedSpan> spans = SourceSpans(stack, axis, kUnlimited);
     for (const HeatedSpan& span : spans) {
         if (span.Low > 0.0) AddPoint(plan, span.Low, sizing.FineSize, merge);
         if (span.High < end) AddPoint(plan, span.High, sizing.FineSize, merge);
@@ -186,8 +184,8 @@ Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizi
     }
     grid.SourceHalfWidth = OnFace(grid.X, HeatedHalf(stack, Axis::Width));
     grid.SourceHalfLength = OnFace(grid.Y, HeatedHalf(stack, Axis::Length));
-    grid.HeatedX = SpansOnFaces(grid.X, SourceSpans(stack, Axis::Width));
-    grid.HeatedY = SpansOnFaces(grid.Y, SourceSpans(stack, Axis::Length));
+    grid.HeatedX = SpansOnFaces(grid.X, HeatedSpans(stack, Axis::Width));
+    grid.HeatedY = SpansOnFaces(grid.Y, HeatedSpans(stack, Axis::Length));
     grid.BaseHeatTransfer = stack.BaseHeatTransfer;
     return grid;
 }

@@ -69,6 +69,7 @@ private slots:
         const Laws two{{4.0f, 0.0f}, {0.05f, 0.0f}};
         const Layers spreader{{0.3f, 0, 0, 1}, {1.5f, 0, 0, 2}};
         QTest::newRow("2x1 on one layer") << one << plate << 1.5f << 2 << 1 << 3.0 << 0.0;
+        QTest::newRow("2x1 on one layer, abutting") << one << plate << 2.0f << 2 << 1 << 2.0 << 0.0;
         QTest::newRow("2x2 on one layer") << one << plate << 1.5f << 2 << 2 << 2.5 << 4.0;
         QTest::newRow("3x1 on one layer") << one << plate << 1.5f << 3 << 1 << 2.5 << 0.0;
         QTest::newRow("2x1 on a spreader") << two << spreader << 1.5f << 2 << 1 << 3.0 << 0.0;
