@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/number_text.h"
+#include "core/units.h"
 #include "views/model_text.h"
 
 namespace strativex {
@@ -43,6 +45,7 @@ QString Angle(double value) {
 }
 
 QString EstimateText(const exact::ExactResult& r, const DecimalDigitsTable& digits) {
+    if (!r.Sources.IsSingle()) return QStringLiteral("not compared: it knows one source only");
     if (!r.EstimateSourceTempC) return QStringLiteral("no result");
     QString text = Degrees(*r.EstimateSourceTempC, digits);
     if (r.EstimateResistance)
@@ -77,13 +80,28 @@ QString EstimateWithSinkText(const exact::ExactResult& r, const DecimalDigitsTab
 }
 
 QString HeatedAreaText(const exact::ExactResult& r) {
+    if (!r.Sources.IsSingle()) {
+        return QStringLiteral(
+                   "%1 \u00D7 %2 copies of the device; the temperatures above are the hottest "
+                   "one's")
+            .arg(r.Sources.CountX)
+            .arg(r.Sources.CountY);
+    }
     if (!r.SourceClipped) return QStringLiteral("the whole device");
     return QStringLiteral(
         "clipped: the device is larger than layer 1, so the 3-D check heats only where they "
         "meet, at the full power, while the estimate takes the whole device");
 }
 
+QString CouplingText(const exact::ExactResult& r, const DecimalDigitsTable& digits) {
+    if (!r.Coupling || !r.LoneSourceTempC) return kNone;
+    return Text(FormatDecimals(*r.Coupling, 3)) +
+           QStringLiteral(" \u00D7 the rise of one source alone (%1, a second 3-D check)")
+               .arg(Degrees(*r.LoneSourceTempC, digits));
+}
+
 QString AngleText(const exact::ExactResult& r) {
+    if (!r.Sources.IsSingle()) return kNone;
     if (!r.EquivalentAngleDeg) {
         return QStringLiteral("none: no angle from 0\u00B0 to 89\u00B0 reproduces the 3-D average");
     }
@@ -131,6 +149,7 @@ std::vector<ExactNumberRow> ExactNumberCaptions() {
         {QStringLiteral("ValEstimateWithSink"), QStringLiteral("Estimate + heat sink"), {}},
         {QStringLiteral("ValEstimateError"), QStringLiteral("Estimate's error"), {}},
         {QStringLiteral("ValHeatedArea"), QStringLiteral("Heated area"), {}},
+        {QStringLiteral("ValCoupling"), QStringLiteral("Coupling"), {}},
         {QStringLiteral("ValEquivalentAngle"), QStringLiteral("Equivalent angle"), {}},
         {QStringLiteral("ValDiscretisation"), QStringLiteral("Discretisation error"), {}},
         {QStringLiteral("ValGrid"), QStringLiteral("Grid"), {}},
@@ -149,6 +168,7 @@ std::vector<ExactNumberRow> ExactNumberRows(const exact::ExactResult& r,
         EstimateWithSinkText(r, digits),
         EstimateErrorText(r),
         HeatedAreaText(r),
+        CouplingText(r, digits),
         AngleText(r),
         DiscretisationText(r),
         GridText(r),
@@ -156,6 +176,28 @@ std::vector<ExactNumberRow> ExactNumberRows(const exact::ExactResult& r,
     std::vector<ExactNumberRow> rows = ExactNumberCaptions();
     for (std::size_t n = 0; n < rows.size(); ++n) {
         rows[n].Value = values[static_cast<qsizetype>(n)];
+    }
+    return rows;
+}
+
+QStringList ExactSourceHeadings(LengthUnit unit) {
+    const QString in =
+        QString::fromLatin1(UnitLabel(unit).data(), static_cast<qsizetype>(UnitLabel(unit).size()));
+    return {QStringLiteral("x (%1)").arg(in), QStringLiteral("y (%1)").arg(in),
+            QStringLiteral("Average (°C)"), QStringLiteral("± (K)"), QStringLiteral("Peak (°C)")};
+}
+
+std::vector<QStringList> ExactSourceRows(const exact::ExactResult& r,
+                                         const DecimalDigitsTable& digits) {
+    std::vector<QStringList> rows;
+    for (std::size_t n = 0; n < r.SourceTemps.size(); ++n) {
+        const exact::SourceTemperature& source = r.SourceTemps[n];
+        const QString mark = n == r.HottestSource ? QStringLiteral(" *") : QString();
+        rows.push_back({Text(ShortestText(source.X).value_or("")),
+                        Text(ShortestText(source.Y).value_or("")),
+                        Number(source.AverageC, kTemperatureSlot, digits) + mark,
+                        Number(source.AverageErrorK, kTemperatureSlot, digits),
+                        Number(source.PeakC, kTemperatureSlot, digits)});
     }
     return rows;
 }
@@ -197,6 +239,13 @@ QString ExactPictureCaption(const exact::ExactResult& r, const Model& model,
         caption += QStringLiteral("; estimate ") + Degrees(*r.EstimateSourceTempC, digits) +
                    QStringLiteral(" (") + SignedPercent(*r.EstimateErrorPercent) +
                    QStringLiteral(" %)");
+    }
+    if (r.Coupling) {
+        caption += QStringLiteral("; %1 \u00D7 %2 sources, hottest shown, coupling ")
+                       .arg(r.Sources.CountX)
+                       .arg(r.Sources.CountY) +
+                   Text(FormatDecimals(*r.Coupling, 3));
+        return caption;
     }
     caption += QStringLiteral("; equivalent angle ") +
                (r.EquivalentAngleDeg ? Angle(*r.EquivalentAngleDeg) : QStringLiteral("none"));

@@ -28,6 +28,12 @@ std::vector<ExactNumberRow> ExactNumberCaptions();
 std::vector<ExactNumberRow> ExactNumberRows(const exact::ExactResult& result,
                                             const DecimalDigitsTable& digits);
 
+// With an array, one row per source: its centre, average, the average's error and peak; the
+// hottest source's average is marked with "*". No rows for a single source.
+QStringList ExactSourceHeadings(LengthUnit unit);
+std::vector<QStringList> ExactSourceRows(const exact::ExactResult& result,
+                                         const DecimalDigitsTable& digits);
+
 QStringList ExactLayerHeadings();
 // One row per layer of the model the result was computed for: the layer and its description,
 // the 3-D top temperature, its estimated error, the estimate's top temperature and how far its

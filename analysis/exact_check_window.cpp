@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,7 @@ void ExactCheckWindow::BuildControls() {
     layout->addLayout(top);
     base_ = new BaseConditionEditor;
     layout->addWidget(base_);
+    layout->addWidget(BuildArray());
     layout->addWidget(status_);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
@@ -109,6 +111,7 @@ QWidget* ExactCheckWindow::BuildNumbers() {
         new QLabel(tr("Top of every layer, over its contact with the record "
                       "above:")));
     layout->addWidget(layers_, 1);
+    layout->addWidget(BuildSourceTable());
     return numbers_;
 }
 
@@ -155,6 +158,12 @@ void ExactCheckWindow::Wire() {
         section_->SetExtent(static_cast<SectionExtent>(extent_->currentData().toInt()));
     });
     connect(base_, &BaseConditionEditor::changed, this, &ExactCheckWindow::ChangeBase);
+    for (QSpinBox* count : {sourcesX_, sourcesY_}) {
+        connect(count, &QSpinBox::valueChanged, this, &ExactCheckWindow::ChangeArray);
+    }
+    for (QLineEdit* pitch : {pitchX_, pitchY_}) {
+        connect(pitch, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeArray);
+    }
     connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
     connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }

@@ -18,9 +18,11 @@
 
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 namespace strativex {
@@ -71,12 +73,19 @@ private:
     QWidget* BuildNumbers();
     QWidget* BuildPictures();
     QWidget* BuildButtons();
+    QWidget* BuildArray();
+    QWidget* BuildSourceTable();
     void Wire();
 
     // The base condition as typed; nothing, with baseError_ saying why, when the value is no
     // positive number.
     std::optional<exact::BaseCondition> ReadBase();
     void ChangeBase();
+    // The sources as given; nothing, with arrayError_ saying why, when a pitch that counts is
+    // no positive length. Whether they fit the model is the check's to say.
+    std::optional<exact::SourceArray> ReadArray();
+    void ShowArrayChoice();
+    void ChangeArray();
 
     // The check.
     void ShowProgress(double fraction, const QString& stage);
@@ -86,6 +95,7 @@ private:
     // What is shown.
     void ShowState();
     void ShowNumbers();
+    void ShowSources();
     void ShowPictures();
     QString StatusText() const;
     bool HasPictures() const;
@@ -108,8 +118,8 @@ private:
     std::shared_ptr<const exact::ExactResult> shown_;
     Model shownModel_;
     std::uint64_t shownRevision_ = 0;
-    // The base is the window's own input: each choice counts, so that a result computed for
-    // another base is out of date as one for another model is.
+    // The base and the sources are the window's own inputs: each choice counts, so that a
+    // result computed for another base or array is out of date as one for another model is.
     int baseChoice_ = 0;
     int runBaseChoice_ = 0;
     int shownBaseChoice_ = 0;
@@ -118,6 +128,8 @@ private:
     QString stage_;
     // Why Compute refused the base value; empty once it is changed.
     QString baseError_;
+    // Why Compute refused a pitch; empty once the sources are changed.
+    QString arrayError_;
 
     QPushButton* computeButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
@@ -127,6 +139,13 @@ private:
     std::vector<QLabel*> values_;
     QTableWidget* layers_ = nullptr;
     BaseConditionEditor* base_ = nullptr;
+    QSpinBox* sourcesX_ = nullptr;
+    QSpinBox* sourcesY_ = nullptr;
+    QLineEdit* pitchX_ = nullptr;
+    QLineEdit* pitchY_ = nullptr;
+    QLabel* pitchUnit_ = nullptr;
+    QLabel* sourcesCaption_ = nullptr;
+    QTableWidget* sources_ = nullptr;
     QComboBox* extent_ = nullptr;
     ExactPictureView* section_ = nullptr;
     ExactPictureView* profile_ = nullptr;

@@ -11,12 +11,14 @@ namespace strativex {
 void ExactCheckWindow::Compute() {
     if (run_->IsRunning() || !commitEdits_()) return;
     const std::optional<exact::BaseCondition> base = ReadBase();
-    if (!base) {
+    const std::optional<exact::SourceArray> sources = ReadArray();
+    if (!base || !sources) {
         ShowState();
         return;
     }
     exact::ExactOptions options;
     options.Base = *base;
+    options.Sources = *sources;
     runModel_ = state_.model;
     runBaseChoice_ = baseChoice_;
     // The result is handed over only while the job is current, never after the window has gone;

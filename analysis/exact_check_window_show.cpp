@@ -23,6 +23,7 @@ bool ExactCheckWindow::HasPictures() const {
 
 QString ExactCheckWindow::StatusText() const {
     if (!baseError_.isEmpty() && !IsComputing()) return baseError_;
+    if (!arrayError_.isEmpty() && !IsComputing()) return arrayError_;
     if (IsComputing()) {
         if (cancelled_) return tr("Cancelling...");
         QString text = stage_ + QStringLiteral("...");
@@ -64,13 +65,15 @@ void ExactCheckWindow::ShowState() {
     progress_->setTextVisible(computing);
     const bool fresh = ShownUpToDate();
     const bool warning =
-        !computing &&
-        ((shown_ && (!fresh || shown_->Status != exact::ExactStatus::Ok)) || !baseError_.isEmpty());
+        !computing && ((shown_ && (!fresh || shown_->Status != exact::ExactStatus::Ok)) ||
+                       !baseError_.isEmpty() || !arrayError_.isEmpty());
     status_->setText(StatusText());
     status_->setStyleSheet(warning ? kWarningStyle : QString());
     copyButton_->setEnabled(HasPictures() && fresh);
     saveButton_->setEnabled(HasPictures() && fresh);
+    ShowArrayChoice();
     ShowNumbers();
+    ShowSources();
     ShowPictures();
 }
 

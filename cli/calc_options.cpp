@@ -1,6 +1,7 @@
 #include "cli/calc_options.h"
 
 #include "cli/base_options.h"
+#include "cli/source_array_options.h"
 #include "cli/sweep_options.h"
 #include "cli/transient_options.h"
 
@@ -55,6 +56,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     ParsedArguments parsed;
     CalcOptions& options = parsed.Options;
     SweepArguments sweep;
+    SourceArrayArguments sources;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -83,7 +85,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         if (option.Name != "--materials" && option.Name != "--format" &&
             option.Name != "--report-pdf" && option.Name != "--prefs" && option.Name != "--sweep" &&
             option.Name != "--layer" && !IsBaseOption(option.Name) &&
-            !IsTransientOption(option.Name)) {
+            !IsSourceArrayOption(option.Name) && !IsTransientOption(option.Name)) {
             return UsageError("unknown option '" + arg + "'");
         }
         if (!option.Value) {
@@ -92,6 +94,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         }
         if (IsBaseOption(option.Name)) {
             if (const auto error = ApplyBaseOption(options.Base, option.Name, *option.Value)) {
+                return UsageError(*error);
+            }
+            continue;
+        }
+        if (IsSourceArrayOption(option.Name)) {
+            if (const auto error = KeepSourceArrayOption(sources, option.Name, *option.Value)) {
                 return UsageError(*error);
             }
             continue;
@@ -118,6 +126,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (!options.Base.IsIsothermal()) {
         if (options.Sweep) return UsageError("--base-h and --sink-r cannot be used with --sweep");
         // The base condition means nothing but to the 3-D check.
+        options.Exact = true;
+    }
+    if (const auto error = ReadSourceArray(options.Sources, sources)) return UsageError(*error);
+    if (sources.Count) {
+        if (options.Sweep) return UsageError("--sources and --pitch cannot be used with --sweep");
+        // Like the base, the sources mean nothing but to the 3-D check.
         options.Exact = true;
     }
     if (options.Exact && options.Sweep) return UsageError("--exact cannot be used with --sweep");

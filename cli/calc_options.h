@@ -6,6 +6,7 @@
 
 #include "core/sweep.h"
 #include "exact/base_condition.h"
+#include "exact/source_array.h"
 
 namespace strativex {
 
@@ -23,6 +24,8 @@ struct CalcOptions {
     // Beside the results, the 3-D check of every model, with this base.
     bool Exact = false;
     exact::BaseCondition Base;
+    // ... and with these heat sources.
+    exact::SourceArray Sources;
     // A check that runs longer than a second shows its progress on err; only for a terminal.
     bool ShowProgress = false;
     // Beside the results, every model's thermal impedance and its RC networks: with this many

@@ -51,13 +51,23 @@ exact::ExactResult CheckWithProgress(const LoadedModel& loaded, const MaterialTa
                                      const CalcOptions& options, std::ostream& err) {
     const bool pictures = options.ReportPdfPath.has_value();
     if (!options.ShowProgress)
-        return ExactCheckForReport(loaded.Data, table, pictures, options.Base);
+        return ExactCheckForReport(loaded.Data, table, pictures, options.Base, {}, options.Sources);
     ExactProgressLine progress(err, loaded.Path);
     exact::CheckHooks hooks;
     hooks.Progress = [&progress](double fraction, std::string_view stage) {
         progress.Show(fraction, stage);
     };
-    return ExactCheckForReport(loaded.Data, table, pictures, options.Base, hooks);
+    return ExactCheckForReport(loaded.Data, table, pictures, options.Base, hooks, options.Sources);
+}
+
+// The sources given do not fit this model: a usage error like a bad value, named on err.
+bool ArrayRefused(const LoadedModel& loaded, std::ostream& err) {
+    const auto& unavailable = loaded.Exact->Unavailable;
+    if (!unavailable || unavailable->Reason != exact::UnavailableReason::InvalidSourceArray) {
+        return false;
+    }
+    err << kProgramName << ": " << loaded.Path << ": " << loaded.Exact->Message << "\n";
+    return true;
 }
 
 void WriteReport(const CalcOptions& options, const std::vector<LoadedModel>& models,
@@ -120,6 +130,7 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
     models.reserve(options.ModelPaths.size());
     bool readFailed = false;
     bool resultMissing = false;
+    bool arrayRefused = false;
     for (const std::string& path : options.ModelPaths) {
         LoadedModel loaded{path, {}, std::nullopt, std::nullopt, {}};
         const ModelFileOutcome outcome = LoadModelFile(loaded.Data, table, ModelDefaults{}, path);
@@ -137,6 +148,7 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
         if (options.Exact) {
             loaded.Exact = CheckWithProgress(loaded, table, options, err);
             resultMissing = resultMissing || ExactCheckFailed(*loaded.Exact);
+            arrayRefused = ArrayRefused(loaded, err) || arrayRefused;
         }
         if (options.Transient) {
             loaded.Transient = TransientForReport(loaded.Data, table, *heat, heatPath, options);
@@ -161,7 +173,7 @@ int RunCalculator(const CalcOptions& options, const ProgramFolders& folders, std
         readFailed = true;
     }
     if (readFailed) return kExitReadFailure;
-    if (heatMissing) return kExitUsage;
+    if (heatMissing || arrayRefused) return kExitUsage;
     return resultMissing ? kExitNoResult : kExitOk;
 }
 

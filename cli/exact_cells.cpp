@@ -58,6 +58,18 @@ std::optional<std::string> BaseValue(const exact::ExactResult& result, exact::Ba
     return Number(result, derived);
 }
 
+std::optional<std::string> Pitch(int count, double pitch) {
+    if (count == 1) return std::nullopt;
+    return ShortestText(pitch);
+}
+
+// The array's sources, or the single one at the centre.
+std::vector<exact::SourceTemperature> SourcesOf(const exact::ExactResult& r) {
+    if (!HasNumbers(r)) return {};
+    if (!r.SourceTemps.empty()) return r.SourceTemps;
+    return {{0.0, 0.0, r.AverageSourceTempC, r.PeakSourceTempC, r.AverageErrorK}};
+}
+
 }  // namespace
 
 std::string_view ExactStatusName(exact::ExactStatus status) {
@@ -110,6 +122,42 @@ std::vector<OutputCell> ExactBaseCells(const exact::ExactResult& result) {
         {"sink_r_k_per_w",
          BaseValue(result, exact::BaseKind::SinkResistance, result.SinkResistance)},
     };
+}
+
+std::vector<OutputCell> ExactArrayCells(const exact::ExactResult& result) {
+    const exact::SourceArray& a = result.Sources;
+    return {
+        {"count_x", std::to_string(a.CountX)},
+        {"count_y", std::to_string(a.CountY)},
+        {"pitch_x", Pitch(a.CountX, a.PitchX)},
+        {"pitch_y", Pitch(a.CountY, a.PitchY)},
+    };
+}
+
+std::vector<OutputCell> ExactHottestCells(const exact::ExactResult& result) {
+    const std::vector<exact::SourceTemperature> sources = SourcesOf(result);
+    const exact::SourceTemperature hottest =
+        sources.empty() ? exact::SourceTemperature{} : sources[result.HottestSource];
+    return {
+        {"x", Number(result, hottest.X)},
+        {"y", Number(result, hottest.Y)},
+        {"average_c", Number(result, hottest.AverageC)},
+        {"peak_c", Number(result, hottest.PeakC)},
+        {"coupling", Number(result, result.Coupling)},
+    };
+}
+
+std::vector<std::vector<OutputCell>> ExactSourceCells(const exact::ExactResult& result) {
+    std::vector<std::vector<OutputCell>> cells;
+    for (const exact::SourceTemperature& source : SourcesOf(result)) {
+        cells.push_back({
+            {"x", ShortestText(source.X)},
+            {"y", ShortestText(source.Y)},
+            {"average_c", ShortestText(source.AverageC)},
+            {"peak_c", ShortestText(source.PeakC)},
+        });
+    }
+    return cells;
 }
 
 std::vector<OutputCell> ExactLayerCells(const exact::ExactResult& result, int index) {

@@ -20,6 +20,14 @@ std::string BaseColumn(const OutputCell& cell) {
     return "exact_base_" + cell.Name;
 }
 
+std::string ArrayColumn(const OutputCell& cell) {
+    return "exact_array_" + cell.Name;
+}
+
+std::string HottestColumn(const OutputCell& cell) {
+    return "exact_hottest_" + cell.Name;
+}
+
 std::string Field(const OutputCell& cell) {
     return QuoteCsvField(cell.Value.value_or(""));
 }
@@ -29,11 +37,14 @@ std::string Field(const OutputCell& cell) {
 std::string ExactCsvHeader() {
     const exact::ExactResult none;
     return Joined(ExactModelCells(none), Column) + Joined(ExactBaseCells(none), BaseColumn) +
+           Joined(ExactArrayCells(none), ArrayColumn) +
+           Joined(ExactHottestCells(none), HottestColumn) +
            Joined(ExactLayerCells(none, 1), Column);
 }
 
 std::string ExactCsvFields(const exact::ExactResult& result, int index) {
     return Joined(ExactModelCells(result), Field) + Joined(ExactBaseCells(result), Field) +
+           Joined(ExactArrayCells(result), Field) + Joined(ExactHottestCells(result), Field) +
            Joined(ExactLayerCells(result, index), Field);
 }
 

@@ -23,10 +23,20 @@ std::string ExactJson(const exact::ExactResult& result, int layerCount, int inde
         layer.Add("index", std::to_string(i));
         layers.push_back(AddCells(layer, ExactLayerCells(result, i)).Text());
     }
+    std::vector<std::string> sources;
+    for (const std::vector<OutputCell>& cells : ExactSourceCells(result)) {
+        JsonObject source(indent + 4);
+        sources.push_back(AddCells(source, cells).Text());
+    }
     JsonObject base(indent + 2);
+    JsonObject array(indent + 2);
+    JsonObject hottest(indent + 2);
     JsonObject object(indent);
     return AddCells(object, ExactModelCells(result))
         .Add("base", AddCells(base, ExactBaseCells(result)).Text())
+        .Add("array", AddCells(array, ExactArrayCells(result)).Text())
+        .Add("hottest", AddCells(hottest, ExactHottestCells(result)).Text())
+        .Add("sources", JsonArray(sources, indent + 2))
         .Add("layers", JsonArray(layers, indent + 2))
         .Text();
 }

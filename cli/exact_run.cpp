@@ -23,9 +23,11 @@ exact::ExactResult CheckWithinMemory(const Model& model, const MaterialTable& ta
 
 exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
                                        bool keepPictures, const exact::BaseCondition& base,
-                                       const exact::CheckHooks& hooks) {
+                                       const exact::CheckHooks& hooks,
+                                       const exact::SourceArray& sources) {
     exact::ExactOptions options;
     options.Base = base;
+    options.Sources = sources;
     exact::ExactResult result = CheckWithinMemory(model, table, options, hooks);
     result.Field = {};
     if (keepPictures) return result;

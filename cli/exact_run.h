@@ -13,7 +13,8 @@ namespace strativex {
 // that the estimate is still printed.
 exact::ExactResult ExactCheckForReport(const Model& model, const MaterialTable& table,
                                        bool keepPictures, const exact::BaseCondition& base = {},
-                                       const exact::CheckHooks& hooks = {});
+                                       const exact::CheckHooks& hooks = {},
+                                       const exact::SourceArray& sources = {});
 
 // Whether the check gave no numbers: not available or not settled.
 bool ExactCheckFailed(const exact::ExactResult& result);

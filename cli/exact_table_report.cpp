@@ -1,5 +1,7 @@
 #include "cli/exact_report.h"
 #include "core/number_format.h"
+#include "core/number_text.h"
+#include "core/units.h"
 
 namespace strativex {
 namespace {
@@ -40,6 +42,7 @@ std::string ErrorBarText(const exact::ExactResult& r) {
 }
 
 std::string EstimateText(const exact::ExactResult& r) {
+    if (!r.Sources.IsSingle()) return "not compared (the estimate knows one source)";
     if (!r.EstimateSourceTempC || !r.EstimateErrorPercent) return "n/a (no result)";
     if (r.EstimateWithSinkTempC) return Temperature(*r.EstimateSourceTempC) + " (isothermal base)";
     return Temperature(*r.EstimateSourceTempC) + ", " + ErrorText(r);
@@ -62,6 +65,31 @@ std::string ClippedLine(const exact::ExactResult& r) {
     return Line("Note",
                 "the device is larger than layer 1: the 3-D check heats only where they "
                 "meet, the estimate the whole device");
+}
+
+std::string Position(double x, double y, const Model& model) {
+    const std::string unit(UnitLabel(model.UnitSystem));
+    return "(" + ShortestText(x).value_or("?") + ", " + ShortestText(y).value_or("?") + ") " + unit;
+}
+
+// The array, what the source temperatures above belong to, the coupling and every source.
+std::string ArrayLines(const exact::ExactResult& r, const Model& model) {
+    if (r.Sources.IsSingle() || r.SourceTemps.empty()) return "";
+    const exact::SourceTemperature& hot = r.SourceTemps[r.HottestSource];
+    std::string lines = Line("Sources", exact::SourceArrayText(r.Sources, model.UnitSystem) +
+                                            "; the temperatures above are the hottest's, at " +
+                                            Position(hot.X, hot.Y, model));
+    if (r.Coupling && r.LoneSourceTempC) {
+        lines += Line("Coupling", FormatDecimals(*r.Coupling, 3) +
+                                      " (one source alone: " + Temperature(*r.LoneSourceTempC) +
+                                      " average, from a second 3-D check)");
+    }
+    for (const exact::SourceTemperature& source : r.SourceTemps) {
+        lines +=
+            Line("Source " + Position(source.X, source.Y, model),
+                 Temperature(source.AverageC) + " average, " + Temperature(source.PeakC) + " peak");
+    }
+    return lines;
 }
 
 std::string AngleText(const exact::ExactResult& r) {
@@ -95,9 +123,10 @@ std::string ExactTableLines(const exact::ExactResult& r, const Model& model) {
            Line("Peak source temp", WithError(r.PeakSourceTempC, r.PeakErrorK)) +
            Line("Average resistance", Resistance(r.AverageResistance)) +
            Line("Peak resistance", Resistance(r.PeakResistance)) +
-           Line("Error estimate", ErrorBarText(r)) + BaseLine(r) +
+           Line("Error estimate", ErrorBarText(r)) + BaseLine(r) + ArrayLines(r, model) +
            Line("Estimate", EstimateText(r)) + SinkEstimateLine(r) + ClippedLine(r) +
-           Line("Equivalent angle", AngleText(r)) + LayerLines(r, model) +
+           (r.Sources.IsSingle() ? Line("Equivalent angle", AngleText(r)) : "") +
+           LayerLines(r, model) +
            Line("Grid", std::to_string(r.Cells) + " cells, " + std::to_string(r.SolverIterations) +
                             " iterations, " + FormatDecimals(r.Seconds, 2) + " s");
 }

@@ -74,7 +74,7 @@ void SumDiagonal(Conductances& g) {
 
 std::vector<double> SourceHeat(const Grid& grid, double power) {
     std::vector<double> heat(grid.CellCount(), 0.0);
-    const double flux = 0.25 * power / (grid.SourceHalfWidth * grid.SourceHalfLength);
+    const double flux = 0.25 * power / grid.HeatedArea();
     for (int i = 0; i < grid.Nx(); ++i) {
         for (int j = 0; j < grid.Ny(); ++j) {
             if (!grid.IsHeated(i, j)) continue;

@@ -25,7 +25,8 @@ Conductances AssembleConductances(const Grid& grid, const std::vector<double>& c
 // Fills Diagonal from the conductances.
 void SumDiagonal(Conductances& g);
 
-// Heat entering every cell, W: a quarter of the power spread evenly over the heated area.
+// Heat entering every cell, W: a quarter of the power spread evenly over the heated area, so
+// that every source of an array takes an equal share.
 std::vector<double> SourceHeat(const Grid& grid, double power);
 
 }  // namespace strativex::exact

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "exact/conduction_solve.h"
 #include "exact/grid.h"
@@ -22,6 +23,8 @@ constexpr double kMediumStart = 0.04;
 constexpr double kFineStart = 0.15;
 constexpr double kFineEnd = 0.95;
 constexpr double kSquareCmPerSquareMetre = 1e4;
+// Of an array's progress: the array, then the lone source for the coupling.
+constexpr double kArrayShare = 0.6;
 
 void Report(const CheckHooks& hooks, double fraction, std::string_view stage) {
     if (hooks.Progress) hooks.Progress(fraction, stage);
@@ -69,7 +72,7 @@ TemperatureField FieldOf(const Grid& grid, const Stack& stack, const GridSolutio
         if (solution.Conductivity[c] > 0.0) field.TempK[c] = stack.BaseTempK + solution.RiseK[c];
     }
     field.Conductivity = solution.Conductivity;
-    field.SourceFlux = stack.Power / (4.0 * grid.SourceHalfWidth * grid.SourceHalfLength);
+    field.SourceFlux = stack.Power / (4.0 * grid.HeatedArea());
     field.CmPerUnit = stack.CmPerUnit;
     return field;
 }
@@ -123,6 +126,52 @@ void FillComparison(const Model& model, const MaterialTable& table, const Stack&
     result.EquivalentAngleDeg = EquivalentAngle(model, table, result.AverageSourceTempC - sinkRise);
 }
 
+// The mirror image in the quarter of the source at `index` of `count` along one axis.
+std::size_t InQuarter(std::size_t index, std::size_t count) {
+    const std::size_t below = count / 2;
+    return index >= below ? index - below : count - 1 - index - below;
+}
+
+// Every source of the array from the quarter's, extrapolated; the hottest gives the result's
+// source temperatures.
+void FillSources(const FieldMeasures& fine, const FieldMeasures& medium,
+                 const FieldMeasures& coarse, const Stack& stack, const SourceArray& sources,
+                 ExactResult& result) {
+    // The centres as the user gave them, in the model's unit, not back from centimetres.
+    const std::vector<double> centresX = SourceCentres(sources.CountX, sources.PitchX);
+    const std::vector<double> centresY = SourceCentres(sources.CountY, sources.PitchY);
+    const std::size_t across = stack.SourceCentreY.size();
+    const std::size_t quarterAcross = (across + 1) / 2;
+    double hottest = -std::numeric_limits<double>::infinity();
+    for (std::size_t a = 0; a < stack.SourceCentreX.size(); ++a) {
+        for (std::size_t b = 0; b < across; ++b) {
+            const std::size_t q =
+                InQuarter(a, stack.SourceCentreX.size()) * quarterAcross + InQuarter(b, across);
+            const Extrapolated average = Extrapolate(
+                fine.SourceAverageK[q], medium.SourceAverageK[q], coarse.SourceAverageK[q]);
+            const Extrapolated peak =
+                Extrapolate(fine.SourcePeakK[q], medium.SourcePeakK[q], coarse.SourcePeakK[q]);
+            result.SourceTemps.push_back({centresX[a], centresY[b], average.Value - kKelvinOffset,
+                                          peak.Value - kKelvinOffset, average.ErrorEstimate});
+            if (average.Value <= hottest) continue;
+            hottest = average.Value;
+            result.HottestSource = result.SourceTemps.size() - 1;
+            result.AverageSourceTempK = average.Value;
+            result.PeakSourceTempK = peak.Value;
+            result.AverageErrorK = average.ErrorEstimate;
+            result.PeakErrorK = peak.ErrorEstimate;
+            result.ObservedOrder = average.Order;
+            result.ErrorBoundConservative = average.Conservative;
+        }
+    }
+    result.AverageSourceTempC = result.AverageSourceTempK - kKelvinOffset;
+    result.PeakSourceTempC = result.PeakSourceTempK - kKelvinOffset;
+    result.AverageResistance = (result.AverageSourceTempK - stack.BaseTempK) / stack.Power;
+    result.PeakResistance = (result.PeakSourceTempK - stack.BaseTempK) / stack.Power;
+    result.AverageErrorPercent =
+        100.0 * result.AverageErrorK / (result.AverageSourceTempK - stack.BaseTempK);
+}
+
 bool IsClipped(const Stack& stack) {
     const StackLayer& first = stack.Layers.front();
     return stack.SourceHalfWidth > first.HalfWidth || stack.SourceHalfLength > first.HalfLength;
@@ -138,15 +187,16 @@ void FillPictures(const Stack& stack, ExactResult& result) {
 ExactResult Check(const Model& model, const MaterialTable& table, const ExactOptions& options,
                   const CheckHooks& hooks) {
     const auto started = std::chrono::steady_clock::now();
-    if (const auto unavailable = FindUnavailability(model, table, options.Base)) {
+    if (const auto unavailable = FindUnavailability(model, table, options.Base, options.Sources)) {
         ExactResult result;
         result.Unavailable = unavailable;
-        result.Message =
-            BaseConditionProblem(options.Base).value_or(UnavailabilityText(*unavailable));
+        result.Message = BaseConditionProblem(options.Base)
+                             .value_or(SourceArrayProblem(options.Sources, model)
+                                           .value_or(UnavailabilityText(*unavailable)));
         return result;
     }
     Report(hooks, 0.0, "Building the grid");
-    const Stack stack = StackOf(model, table, options.Base);
+    const Stack stack = StackOf(model, table, options.Base, options.Sources);
     const Grid fine = BuildGrid(stack, options);
     if (auto tooLarge = GridTooLarge(fine, options)) return TooLarge(std::move(*tooLarge));
     const Grid medium = HalvedGrid(fine);
@@ -172,14 +222,18 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     ExactResult result;
     result.Status = ExactStatus::Ok;
     result.Field = FieldOf(fine, stack, fineSolution);
-    FillTemperatures(MeasureField(result.Field),
-                     MeasureField(FieldOf(medium, stack, mediumSolution)),
-                     MeasureField(FieldOf(coarse, stack, coarseSolution)), stack, result);
+    const FieldMeasures fineMeasures = MeasureField(result.Field);
+    const FieldMeasures mediumMeasures = MeasureField(FieldOf(medium, stack, mediumSolution));
+    const FieldMeasures coarseMeasures = MeasureField(FieldOf(coarse, stack, coarseSolution));
+    FillTemperatures(fineMeasures, mediumMeasures, coarseMeasures, stack, result);
+    if (!options.Sources.IsSingle()) {
+        FillSources(fineMeasures, mediumMeasures, coarseMeasures, stack, options.Sources, result);
+    }
     if (!std::isfinite(result.AverageSourceTempK) || !std::isfinite(result.PeakSourceTempK)) {
         return Stopped(SolveStatus::NotConverged);
     }
     FillSink(stack, result);
-    FillComparison(model, table, stack, result);
+    if (options.Sources.IsSingle()) FillComparison(model, table, stack, result);
     result.SourceClipped = IsClipped(stack);
     FillPictures(stack, result);
     result.Cells = fine.CellCount();
@@ -194,12 +248,52 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     return result;
 }
 
+// Hooks that report the whole progress of a check within [from, to] of the caller's.
+CheckHooks ShareOf(const CheckHooks& hooks, double from, double to, std::string prefix) {
+    CheckHooks share;
+    share.Cancel = hooks.Cancel;
+    if (hooks.Progress) {
+        share.Progress = [&hooks, from, to, prefix](double fraction, std::string_view stage) {
+            hooks.Progress(from + (to - from) * fraction, prefix + std::string(stage));
+        };
+    }
+    return share;
+}
+
+// One of the array's sources alone, centred, at its share of the power: the reference the
+// coupling is measured against.
+ExactResult CheckLoneSource(const Model& model, const MaterialTable& table,
+                            const ExactOptions& options, const CheckHooks& hooks) {
+    Model lone = model;
+    lone.PowerDissipation = model.PowerDissipation / static_cast<float>(options.Sources.Count());
+    ExactOptions single = options;
+    single.Sources = {};
+    return Check(lone, table, single, hooks);
+}
+
 }  // namespace
 
 ExactResult RunExactCheck(const Model& model, const MaterialTable& table,
                           const ExactOptions& options, const CheckHooks& hooks) {
-    ExactResult result = Check(model, table, options, hooks);
+    if (options.Sources.IsSingle()) {
+        ExactResult result = Check(model, table, options, hooks);
+        result.Base = options.Base;
+        return result;
+    }
+    ExactResult result = Check(model, table, options, ShareOf(hooks, 0.0, kArrayShare, "Array: "));
     result.Base = options.Base;
+    result.Sources = options.Sources;
+    if (result.Status != ExactStatus::Ok) return result;
+    ExactResult lone = CheckLoneSource(model, table, options,
+                                       ShareOf(hooks, kArrayShare, 1.0, "One source alone: "));
+    if (lone.Status != ExactStatus::Ok) return lone;
+    result.LoneSourceTempC = lone.AverageSourceTempC;
+    result.Coupling =
+        (result.AverageSourceTempC - result.BaseTempC) / (lone.AverageSourceTempC - lone.BaseTempC);
+    result.Seconds += lone.Seconds;
+    result.SolverIterations += lone.SolverIterations;
+    result.ConductivityIterations += lone.ConductivityIterations;
+    Report(hooks, 1.0, "Done");
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "exact/base_condition.h"
+#include "exact/source_array.h"
 
 namespace strativex::exact {
 
@@ -10,6 +11,8 @@ struct ExactOptions {
     // How the bottom face meets the ambient; part of the problem, not of its numerics, but
     // carried here so that every caller of the check passes it the same way.
     BaseCondition Base;
+    // The heat sources, in the same way: one device unless an array is given.
+    SourceArray Sources;
     // Divides the cell sizes: 2 halves them wherever the least cells per segment and per layer
     // do not already set the count.
     double Fineness = 1.0;

@@ -7,6 +7,7 @@
 #include "exact/base_condition.h"
 #include "exact/input_check.h"
 #include "exact/pictures.h"
+#include "exact/source_array.h"
 #include "exact/temperature_field.h"
 
 namespace strativex::exact {
@@ -16,6 +17,15 @@ enum class ExactStatus {
     NotAvailable,  // the model cannot be checked: see Unavailable
     Cancelled,
     NotConverged,  // the conductivity iteration or the linear solver did not settle
+};
+
+// One source of an array: its centre in the model's unit, from the stack's centre; its
+// temperatures in degrees C, extrapolated like the result's.
+struct SourceTemperature {
+    double X = 0.0, Y = 0.0;
+    double AverageC = 0.0;
+    double PeakC = 0.0;
+    double AverageErrorK = 0.0;
 };
 
 // The 3-D check of one model. Temperatures in degrees C unless named K; resistances in C/W;
@@ -44,6 +54,19 @@ struct ExactResult {
     BaseCondition Base;
     std::optional<double> SinkResistance;
     std::optional<double> SinkHeatTransfer;
+
+    // The sources the check was computed with. With more than one, the average and peak
+    // source temperatures above (and the resistances, per watt of the whole array) are the
+    // hottest source's, and there is no comparison with the estimate, which knows one source.
+    SourceArray Sources;
+    // With an array: every source, along the width first, from the most negative centre.
+    std::vector<SourceTemperature> SourceTemps;
+    std::size_t HottestSource = 0;  // index into SourceTemps
+    // With an array: the hottest source's average rise over that of one source alone at the
+    // same power per source (from a second check of the single source), and that source's
+    // average, degrees C.
+    std::optional<double> Coupling;
+    std::optional<double> LoneSourceTempC;
 
     // The spreading-angle calculation beside it, and how far its source temperature rise lies
     // from the exact average rise, in % of the latter (negative: the estimate is optimistic).

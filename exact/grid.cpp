@@ -44,9 +44,39 @@ double SourceHalfOnAxis(const Stack& stack, Axis axis) {
     return axis == Axis::Width ? stack.SourceHalfWidth : stack.SourceHalfLength;
 }
 
+const std::vector<double>& CentresOnAxis(const Stack& stack, Axis axis) {
+    return axis == Axis::Width ? stack.SourceCentreX : stack.SourceCentreY;
+}
+
 // The heated half-size: the source where it meets layer 1.
 double HeatedHalf(const Stack& stack, Axis axis) {
     return std::min(SourceHalfOnAxis(stack, axis), HalfOnAxis(stack.Layers.front(), axis));
+}
+
+// The spans the sources cover in the quarter, cut off at `limit`, before they are put on
+// faces.
+std::vector<HeatedSpan> SourceSpans(const Stack& stack, Axis axis, double limit) {
+    const double half = SourceHalfOnAxis(stack, axis);
+    std::vector<HeatedSpan> spans;
+    for (const double centre : CentresOnAxis(stack, axis)) {
+        if (centre < 0.0) continue;
+        spans.push_back({std::max(0.0, centre - half), std::min(centre + half, limit)});
+    }
+    return spans;
+}
+
+// The spans the sources heat: where they meet layer 1.
+std::vector<HeatedSpan> HeatedSpans(const Stack& stack, Axis axis) {
+    return SourceSpans(stack, axis, HalfOnAxis(stack.Layers.front(), axis));
+}
+
+double DistanceFromSources(const std::vector<HeatedSpan>& spans, double point) {
+    double distance = std::numeric_limits<double>::infinity();
+    for (const HeatedSpan& span : spans) {
+        distance = std::min(distance, std::fabs(point - span.High));
+        if (span.Low > 0.0) distance = std::min(distance, std::fabs(point - span.Low));
+    }
+    return distance;
 }
 
 double AxisEnd(const Stack& stack, Axis axis, double tolerance) {
@@ -58,8 +88,8 @@ double AxisEnd(const Stack& stack, Axis axis, double tolerance) {
         if (std::isfinite(half)) outermostFinite = std::max(outermostFinite, half);
     }
     if (!anyUnlimited) return outermostFinite;
-    return std::max(outermostFinite, SourceHalfOnAxis(stack, axis)) +
-           TruncationDistance(stack, axis, tolerance);
+    const double reach = SourceSpans(stack, axis, kUnlimited).back().High;
+    return std::max(outermostFinite, reach) + TruncationDistance(stack, axis, tolerance);
 }
 
 // `fineSize` 0: a point the grid needs a face on, without cells made smaller there.
@@ -98,12 +128,17 @@ std::vector<double> LateralFaces(const Stack& stack, Axis axis, double end, Sizi
     // The cut-off edge goes in first so that no layer edge near it can take its place.
     AddPoint(plan, end, 0.0, merge);
     AddPoint(plan, 0.0, 0.0, merge);
-    const double source = SourceHalfOnAxis(stack, axis);
-    if (source < end) AddPoint(plan, source, sizing.FineSize, merge);
+    // Every source's own edges, even where layer 1 clips them: the clipped edge is a layer
+    // edge and comes in below.
+    const std::vector<HeatedSpan> spans = SourceSpans(stack, axis, kUnlimited);
+    for (const HeatedSpan& span : spans) {
+        if (span.Low > 0.0) AddPoint(plan, span.Low, sizing.FineSize, merge);
+        if (span.High < end) AddPoint(plan, span.High, sizing.FineSize, merge);
+    }
     for (const StackLayer& layer : stack.Layers) {
         const double half = HalfOnAxis(layer, axis);
         if (std::isfinite(half)) {
-            AddPoint(plan, half, FineSizeAt(sizing, std::fabs(half - source)), merge);
+            AddPoint(plan, half, FineSizeAt(sizing, DistanceFromSources(spans, half)), merge);
         }
     }
     SortPlan(plan);
@@ -129,6 +164,12 @@ double OnFace(const std::vector<double>& faces, double half) {
     });
 }
 
+std::vector<HeatedSpan> SpansOnFaces(const std::vector<double>& faces,
+                                     std::vector<HeatedSpan> spans) {
+    for (HeatedSpan& span : spans) span = {OnFace(faces, span.Low), OnFace(faces, span.High)};
+    return spans;
+}
+
 Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizing) {
     Grid grid;
     const double endX = AxisEnd(stack, Axis::Width, options.TruncationTolerance);
@@ -143,6 +184,8 @@ Grid GridWithSizing(const Stack& stack, const ExactOptions& options, Sizing sizi
     }
     grid.SourceHalfWidth = OnFace(grid.X, HeatedHalf(stack, Axis::Width));
     grid.SourceHalfLength = OnFace(grid.Y, HeatedHalf(stack, Axis::Length));
+    grid.HeatedX = SpansOnFaces(grid.X, HeatedSpans(stack, Axis::Width));
+    grid.HeatedY = SpansOnFaces(grid.Y, HeatedSpans(stack, Axis::Length));
     grid.BaseHeatTransfer = stack.BaseHeatTransfer;
     return grid;
 }
@@ -180,8 +223,37 @@ bool Grid::IsActive(int i, int j, int l) const {
            0.5 * (Y[j] + Y[j + 1]) < LayerHalfLength[layer];
 }
 
+namespace {
+
+std::optional<std::size_t> SpanHolding(const std::vector<HeatedSpan>& spans, double centre) {
+    for (std::size_t s = 0; s < spans.size(); ++s) {
+        if (centre > spans[s].Low && centre < spans[s].High) return s;
+    }
+    return std::nullopt;
+}
+
+double SpanLength(const std::vector<HeatedSpan>& spans) {
+    double length = 0.0;
+    for (const HeatedSpan& span : spans) length += span.High - span.Low;
+    return length;
+}
+
+}  // namespace
+
+std::optional<std::size_t> Grid::SpanX(int i) const {
+    return SpanHolding(HeatedX, 0.5 * (X[i] + X[i + 1]));
+}
+
+std::optional<std::size_t> Grid::SpanY(int j) const {
+    return SpanHolding(HeatedY, 0.5 * (Y[j] + Y[j + 1]));
+}
+
 bool Grid::IsHeated(int i, int j) const {
-    return 0.5 * (X[i] + X[i + 1]) < SourceHalfWidth && 0.5 * (Y[j] + Y[j + 1]) < SourceHalfLength;
+    return SpanX(i) && SpanY(j);
+}
+
+double Grid::HeatedArea() const {
+    return SpanLength(HeatedX) * SpanLength(HeatedY);
 }
 
 std::optional<CellPosition> LocateCell(const Grid& grid, double x, double y, double z) {

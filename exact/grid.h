@@ -10,15 +10,26 @@
 namespace strativex::exact {
 
 // A quarter of the stack (x >= 0, y >= 0; the model is symmetric about both axes) cut into
-// cells by faces on every layer edge, the source edge and every interface. Lengths in cm; z
+// cells by faces on every layer edge, every source edge and every interface. Lengths in cm; z
 // runs down from the source face. Cells are indexed column by column so that the cells under
 // one another are neighbours in memory.
+// Where the heated area lies along one axis of the quarter, on faces of the grid.
+struct HeatedSpan {
+    double Low = 0.0;
+    double High = 0.0;
+};
+
 struct Grid {
     std::vector<double> X, Y, Z;                          // face positions
     std::vector<int> LayerOfRow;                          // 0-based layer of each row of cells in z
     std::vector<double> LayerHalfWidth, LayerHalfLength;  // the cut-off edge where unlimited
     double SourceHalfWidth = 0.0;  // of the heated area: the source where it meets layer 1
     double SourceHalfLength = 0.0;
+    // The sources of an array heat where a cell's centre lies in a span on both axes: every
+    // source whose centre is not negative, from the one nearest the axis outwards. A single
+    // source has one span from 0 to its half-size.
+    std::vector<HeatedSpan> HeatedX{{0.0, 0.0}};
+    std::vector<HeatedSpan> HeatedY{{0.0, 0.0}};
     double BaseHeatTransfer = kUnlimited;  // the stack's, W/cm2-K
 
     int Nx() const { return static_cast<int>(X.size()) - 1; }
@@ -36,7 +47,12 @@ struct Grid {
     }
     // Whether the cell lies inside its layer (the others are no part of the body).
     bool IsActive(int i, int j, int l) const;
-    bool IsHeated(int i, int j) const;  // under the heat source, on the top face
+    bool IsHeated(int i, int j) const;  // under a heat source, on the top face
+    // The span along each axis that holds the cell's centre; nothing where no source does.
+    std::optional<std::size_t> SpanX(int i) const;
+    std::optional<std::size_t> SpanY(int j) const;
+    // The heated area of the quarter, cm2.
+    double HeatedArea() const;
 };
 
 struct CellPosition {

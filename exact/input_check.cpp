@@ -44,7 +44,8 @@ std::optional<UnavailableReason> LayerProblem(const Layer& layer, const Material
 }  // namespace
 
 std::optional<Unavailability> FindUnavailability(const Model& model, const MaterialTable& table,
-                                                 const BaseCondition& base) {
+                                                 const BaseCondition& base,
+                                                 const SourceArray& sources) {
     if (model.LayerCount < 1 || model.LayerCount > kMaxLayerCount) {
         return Unavailability{kWholeModel, UnavailableReason::NoLayers};
     }
@@ -63,6 +64,9 @@ std::optional<Unavailability> FindUnavailability(const Model& model, const Mater
     }
     if (BaseConditionProblem(base)) {
         return Unavailability{kWholeModel, UnavailableReason::InvalidBaseCondition};
+    }
+    if (SourceArrayProblem(sources, model)) {
+        return Unavailability{0, UnavailableReason::InvalidSourceArray};
     }
     const Layer& bottom = model.Layers[model.LayerCount];
     if (!base.IsIsothermal() && !(bottom.Width > 0.0f && bottom.Length > 0.0f)) {
@@ -95,6 +99,8 @@ std::string UnavailabilityText(const Unavailability& unavailability) {
             return "The isothermal temperature must lie above absolute zero.";
         case UnavailableReason::InvalidBaseCondition:
             return "The base needs a positive heat transfer coefficient or heat sink resistance.";
+        case UnavailableReason::InvalidSourceArray:
+            return "The array of heat sources cannot be placed on layer 1.";
         case UnavailableReason::GridTooLarge:
             return "The 3-D check would need more memory than it may use.";
         case UnavailableReason::UnlimitedBottomWithSink:

@@ -6,6 +6,7 @@
 #include "core/material_table.h"
 #include "core/model.h"
 #include "exact/base_condition.h"
+#include "exact/source_array.h"
 
 namespace strativex::exact {
 
@@ -22,6 +23,7 @@ enum class UnavailableReason {
     InvalidBaseCondition,     // a heat transfer coefficient or sink resistance not positive
     UnlimitedBottomWithSink,  // a finite heat transfer needs the bottom layer's area
     GridTooLarge,             // the grid would take more memory than the check may use
+    InvalidSourceArray,       // see SourceArrayProblem
 };
 
 // The record the reason belongs to, as the user counts: 0 the heat source, 1.. the layers.
@@ -34,7 +36,8 @@ struct Unavailability {
 
 // The first input, from the top of the stack, that keeps the check from being computed.
 std::optional<Unavailability> FindUnavailability(const Model& model, const MaterialTable& table,
-                                                 const BaseCondition& base = {});
+                                                 const BaseCondition& base = {},
+                                                 const SourceArray& sources = {});
 
 // One sentence for the user, naming the layer.
 std::string UnavailabilityText(const Unavailability& unavailability);

@@ -7,6 +7,7 @@
 #include "core/material_table.h"
 #include "core/model.h"
 #include "exact/base_condition.h"
+#include "exact/source_array.h"
 
 namespace strativex::exact {
 
@@ -28,7 +29,10 @@ struct StackLayer {
 struct Stack {
     double SourceHalfWidth = 0.0;
     double SourceHalfLength = 0.0;
-    double Power = 0.0;
+    // Every source's centre along each axis, symmetric about the stack's centre.
+    std::vector<double> SourceCentreX{0.0};
+    std::vector<double> SourceCentreY{0.0};
+    double Power = 0.0;  // of all sources together
     double BaseTempK = 0.0;
     double CmPerUnit = 1.0;          // centimetres in one length unit of the model
     std::vector<StackLayer> Layers;  // from the layer under the source down to the base
@@ -40,7 +44,8 @@ struct Stack {
     double BottomArea() const;
 };
 
-// Expects a model that FindUnavailability accepted with the same base.
-Stack StackOf(const Model& model, const MaterialTable& table, const BaseCondition& base = {});
+// Expects a model that FindUnavailability accepted with the same base and sources.
+Stack StackOf(const Model& model, const MaterialTable& table, const BaseCondition& base = {},
+              const SourceArray& sources = {});
 
 }  // namespace strativex::exact

@@ -36,6 +36,30 @@ double MeanOverContact(const TemperatureField& field, int row) {
     return sum / area;
 }
 
+void MeasureSources(const TemperatureField& field, FieldMeasures& measures) {
+    const Grid& grid = field.Mesh;
+    const std::size_t across = grid.HeatedY.size();
+    const std::size_t count = grid.HeatedX.size() * across;
+    std::vector<double> sum(count, 0.0), area(count, 0.0);
+    measures.SourcePeakK.assign(count, -std::numeric_limits<double>::infinity());
+    for (int i = 0; i < grid.Nx(); ++i) {
+        const auto x = grid.SpanX(i);
+        if (!x) continue;
+        for (int j = 0; j < grid.Ny(); ++j) {
+            const auto y = grid.SpanY(j);
+            if (!y) continue;
+            const std::size_t source = *x * across + *y;
+            const double temp = TopFaceTempK(field, i, j, 0);
+            sum[source] += temp * CellArea(grid, i, j);
+            area[source] += CellArea(grid, i, j);
+            measures.SourcePeakK[source] = std::max(measures.SourcePeakK[source], temp);
+        }
+    }
+    for (std::size_t source = 0; source < count; ++source) {
+        measures.SourceAverageK.push_back(sum[source] / area[source]);
+    }
+}
+
 }  // namespace
 
 std::optional<double> TemperatureAtK(const TemperatureField& field, double x, double y, double z) {
@@ -71,6 +95,7 @@ FieldMeasures MeasureField(const TemperatureField& field) {
         }
     }
     for (const int row : TopRows(grid)) measures.LayerTopK.push_back(MeanOverContact(field, row));
+    MeasureSources(field, measures);
     return measures;
 }
 

@@ -31,6 +31,10 @@ struct FieldMeasures {
     double AverageSourceK = 0.0;  // area-weighted over the heated area
     double PeakSourceK = 0.0;
     std::vector<double> LayerTopK;  // mean over the contact with the record above, per layer
+    // Each source of the quarter on its own, by HeatedX span then HeatedY span (index
+    // x * HeatedY.size() + y); by symmetry also the mirror images in the other quarters.
+    std::vector<double> SourceAverageK;
+    std::vector<double> SourcePeakK;
 };
 
 FieldMeasures MeasureField(const TemperatureField& field);

@@ -190,6 +190,43 @@ private slots:
         QVERIFY(captioned->Text.contains(QStringLiteral("isotherms every")));
     }
 
+    // An array's sources are marked column by column at their centres, each as wide as the
+    // device, the rows behind one another sharing a mark.
+    void mapMarksEveryColumnOfAnArray() {
+        exact::ExactResult result = ThreeLayers().Result;
+        result.Sources = {2, 2, 6.0, 7.0};
+        for (const double x : {-3.0, 3.0}) {
+            for (const double y : {-3.5, 3.5}) result.SourceTemps.push_back({x, y, 90.0, 95.0});
+        }
+        const SectionGeometry g = ComputeExactSection(
+            {result, LengthUnit::Millimeters, SectionExtent::Whole}, QSizeF(900, 500));
+        QCOMPARE(g.Sources.size(), std::size_t{2});
+        const double half = result.WidthProfile.SourceHalfSize;
+        QVERIFY(Near(g.Sources[0].x1(), g.At(-3.0 - half, 0).x()) &&
+                Near(g.Sources[0].x2(), g.At(-3.0 + half, 0).x()));
+        QVERIFY(Near(g.Sources[1].x1(), g.At(3.0 - half, 0).x()) &&
+                Near(g.Sources[1].x2(), g.At(3.0 + half, 0).x()));
+        // Around the sources, the map reaches the stack's depth past the outermost one.
+        const SectionGeometry around = ComputeExactSection(
+            {result, LengthUnit::Millimeters, SectionExtent::AroundSource}, QSizeF(900, 500));
+        QVERIFY(Near(around.Right,
+                     std::min(result.Section.X.back(), 3.0 + half + result.Section.Z.back())));
+        // The face's profile marks every source's edges: two columns, two rows.
+        const ProfileGeometry profile =
+            ComputeExactProfile({result, LengthUnit::Millimeters}, QSizeF(700, 300));
+        const auto xOf = [&](double position) {
+            return profile.Area.left() + profile.X.Fraction(position) * profile.Area.width();
+        };
+        const double halfLength = result.LengthProfile.SourceHalfSize;
+        const std::vector<double> edges{-3.0 - half,      -3.0 + half,       3.0 - half,
+                                        3.0 + half,       -3.5 - halfLength, -3.5 + halfLength,
+                                        3.5 - halfLength, 3.5 + halfLength};
+        QCOMPARE(profile.SourceEdgesX.size(), edges.size());
+        for (std::size_t n = 0; n < edges.size(); ++n) {
+            QVERIFY2(Near(profile.SourceEdgesX[n], xOf(edges[n])), qPrintable(QString::number(n)));
+        }
+    }
+
     // The layers stand where the model puts them, the source on top, the isotherms inside.
     void mapPlacesTheStack() {
         const exact::ExactResult& result = ThreeLayers().Result;
@@ -206,7 +243,9 @@ private slots:
                     QLineF(g.Outlines[n].bottomRight(), expected[n].bottomRight()).length() < 1e-6,
                 qPrintable(QString::number(n)));
         }
-        QVERIFY(Near(g.Source.length(), 5.0 * g.ScaleX) && Near(g.Source.y1(), g.Map.top()));
+        QCOMPARE(g.Sources.size(), std::size_t{1});
+        QVERIFY(Near(g.Sources[0].length(), 5.0 * g.ScaleX) &&
+                Near(g.Sources[0].y1(), g.Map.top()));
         QVERIFY(g.Colours.Low <= result.BaseTempC && g.Colours.High >= result.PeakSourceTempC);
         QVERIFY(!g.Isotherms.empty());
         const QRectF inside = g.Map.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);

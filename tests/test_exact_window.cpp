@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -328,6 +329,67 @@ private slots:
         QCOMPARE(rows.size(), std::size_t{2});
         QCOMPARE(rows[0], (QStringList{"1  Die", "85.00", "0.10", "80.00", "-8.33"}));
         QCOMPARE(rows[1].mid(1), (QStringList{"45.00", "0.02", "49.00", "+20.00"}));
+    }
+
+    // The sources chosen in the window reach the check; every source gets a row, the coupling
+    // its line, and changing the array makes the result out of date.
+    void arrayReachesTheCheck() {
+        Fixture f;
+        QVERIFY(!Child<QLineEdit>(f.W(), "TxtPitchX")->isEnabled());
+        Child<QSpinBox>(f.W(), "SpnSourcesX")->setValue(2);
+        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtPitchX"), "5");
+        QVERIFY(!Child<QLineEdit>(f.W(), "TxtPitchY")->isEnabled());
+        Click(f.W(), "CmdCompute");
+        QVERIFY(Finished(f.W()));
+        const auto shown = f.W().CurrentResult();
+        QVERIFY2(shown && shown->Status == exact::ExactStatus::Ok, qPrintable(f.Status()));
+        QCOMPARE(shown->Sources.CountX, 2);
+        QCOMPARE(shown->Sources.PitchX, 5.0);
+        auto* table = Child<QTableWidget>(f.W(), "TblSources");
+        QVERIFY(table->isVisible());
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), "-2.5");
+        QCOMPARE(table->item(1, 0)->text(), "2.5");
+        QVERIFY(f.Value("ValCoupling")
+                    .startsWith(QString::fromStdString(FormatDecimals(*shown->Coupling, 3))));
+        QVERIFY(f.Value("ValEstimate").startsWith("not compared"));
+        QTest::keyClick(Child<QLineEdit>(f.W(), "TxtPitchX"), Qt::Key_0);
+        QVERIFY(!f.W().CurrentResult());
+        QVERIFY(f.Status().startsWith("Out of date"));
+    }
+
+    // A pitch that is no length starts nothing and is named; one the model cannot hold is the
+    // check's to refuse, naming the sizes.
+    void badPitchIsNamed_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("not a number") << "abc" << false
+                                      << QString::fromUtf8(
+                                             "The pitch along the length must be a "
+                                             "positive length, not “abc”.");
+        QTest::newRow("empty") << "" << false
+                               << QString::fromUtf8(
+                                      "The pitch along the length must be a "
+                                      "positive length, not “”.");
+        QTest::newRow("overlapping")
+            << "4" << true
+            << "Not available: The pitch along the length, 4 mm, is smaller than the device "
+               "length, 5 mm: neighbouring sources would overlap.";
+    }
+
+    void badPitchIsNamed() {
+        QFETCH(QString, typed);
+        QFETCH(bool, starts);
+        QFETCH(QString, status);
+        Fixture f;
+        Child<QSpinBox>(f.W(), "SpnSourcesY")->setValue(2);
+        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtPitchY"), typed);
+        Click(f.W(), "CmdCompute");
+        if (starts) QVERIFY(Finished(f.W()));
+        QVERIFY(!f.W().IsComputing());
+        QCOMPARE(f.Status(), status);
+        QVERIFY(!Child<QTableWidget>(f.W(), "TblSources")->isVisible());
     }
 
     // From the main window: the menu between Preferences and Help, one window raised again,

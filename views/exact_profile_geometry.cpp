@@ -178,14 +178,29 @@ void AddAxisTitles(ProfileGeometry& g, LengthUnit unit, const QFontMetricsF& met
          Qt::AlignCenter, PlotFontRole::Title});
 }
 
+// The sources' centres along one axis, each once; 0 for a single source.
+std::vector<double> SourceCentres(const exact::ExactResult& result, bool alongWidth) {
+    std::vector<double> centres;
+    for (const exact::SourceTemperature& source : result.SourceTemps) {
+        const double centre = alongWidth ? source.X : source.Y;
+        if (std::find(centres.begin(), centres.end(), centre) == centres.end()) {
+            centres.push_back(centre);
+        }
+    }
+    return centres.empty() ? std::vector<double>{0.0} : centres;
+}
+
 void PlaceLines(ProfileGeometry& g, const exact::ExactResult& result) {
     g.AcrossWidth = Curve(g, result.WidthProfile, kWidthLine);
     g.AcrossLength = Curve(g, result.LengthProfile, kLengthLine);
     g.EdgeLine = kEdgeLine;
-    for (const double edge :
-         {result.WidthProfile.SourceHalfSize, result.LengthProfile.SourceHalfSize}) {
-        g.SourceEdgesX.push_back(Point(g, -edge, 0.0).x());
-        g.SourceEdgesX.push_back(Point(g, edge, 0.0).x());
+    for (const bool alongWidth : {true, false}) {
+        const double half =
+            (alongWidth ? result.WidthProfile : result.LengthProfile).SourceHalfSize;
+        for (const double centre : SourceCentres(result, alongWidth)) {
+            g.SourceEdgesX.push_back(Point(g, centre - half, 0.0).x());
+            g.SourceEdgesX.push_back(Point(g, centre + half, 0.0).x());
+        }
     }
     g.Levels.push_back({Point(g, 0.0, result.AverageSourceTempC).y(), kAverageLine});
     if (EstimateShown(result)) {

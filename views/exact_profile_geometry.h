@@ -34,7 +34,8 @@ struct ProfileGeometry {
     PlotAxis Y;   // degrees C
     std::vector<double> GridX, GridY;
     ProfileCurve AcrossWidth, AcrossLength;
-    std::vector<double> SourceEdgesX;  // across the width, then across the length
+    // Every source's edges across the width, then across the length.
+    std::vector<double> SourceEdgesX;
     PlotLine EdgeLine;
     std::vector<ProfileLevel> Levels;  // the 3-D average, then the estimate where there is one
     std::vector<PlotLegendEntry> Legend;

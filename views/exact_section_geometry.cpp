@@ -42,11 +42,25 @@ double RoundFactorBelow(double ratio) {
     return decade;
 }
 
+// The centres of the sources across the width, each once; 0 for a single source.
+std::vector<double> SourceColumns(const exact::ExactResult& result) {
+    std::vector<double> columns;
+    for (const exact::SourceTemperature& source : result.SourceTemps) {
+        if (std::find(columns.begin(), columns.end(), source.X) == columns.end()) {
+            columns.push_back(source.X);
+        }
+    }
+    return columns.empty() ? std::vector<double>{0.0} : columns;
+}
+
 void SetRegion(SectionGeometry& g, const ExactPictureInputs& inputs) {
     const exact::CrossSection& section = inputs.result.Section;
     double half = section.X.back();
     if (inputs.extent == SectionExtent::AroundSource) {
-        half = std::min(half, inputs.result.WidthProfile.SourceHalfSize + section.Z.back());
+        const std::vector<double> columns = SourceColumns(inputs.result);
+        const double reach = *std::max_element(columns.begin(), columns.end()) +
+                             inputs.result.WidthProfile.SourceHalfSize;
+        half = std::min(half, reach + section.Z.back());
     }
     g.Left = -half;
     g.Right = half;
@@ -142,8 +156,12 @@ void AddBody(SectionGeometry& g, const exact::ExactResult& result) {
         const double right = std::min(layer.HalfWidth, g.Right);
         g.Outlines.emplace_back(g.At(left, layer.Top), g.At(right, layer.Bottom));
     }
-    const double source = std::min(result.WidthProfile.SourceHalfSize, g.Right);
-    g.Source = QLineF(g.At(-source, 0.0), g.At(source, 0.0));
+    const double half = result.WidthProfile.SourceHalfSize;
+    for (const double centre : SourceColumns(result)) {
+        const double left = std::max(centre - half, g.Left);
+        const double right = std::min(centre + half, g.Right);
+        if (left < right) g.Sources.emplace_back(g.At(left, 0.0), g.At(right, 0.0));
+    }
     const SectionField field(result.Section);
     const double slack = 1e-9 * (g.Colours.High - g.Colours.Low);
     for (const double level : g.Colours.Ticks) {

@@ -32,7 +32,8 @@ struct SectionGeometry {
     PlotAxis Colours;  // its range spans the colour scale, its ticks are the isotherms' levels
     QRectF Bar;        // the colour scale, hottest at the top
     std::vector<QRectF> Outlines;  // every layer, clipped to the map
-    QLineF Source;                 // the heated area on the top face
+    // Where the sources heat the top face: one mark per column of an array, clipped to the map.
+    std::vector<QLineF> Sources;
     std::vector<IsothermLines> Isotherms;
     std::vector<QLineF> Ticks;  // of both axes and of the colour scale
     std::vector<PlotLabel> Labels;

@@ -63,7 +63,7 @@ void DrawBody(QPainter& painter, const SectionGeometry& g) {
     QPen source(kSourceMarkColor, 3.0);
     source.setCapStyle(Qt::FlatCap);
     painter.setPen(source);
-    painter.drawLine(g.Source.translated(0.0, -1.5));
+    for (const QLineF& mark : g.Sources) painter.drawLine(mark.translated(0.0, -1.5));
 }
 
 }  // namespace

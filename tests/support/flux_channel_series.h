@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -88,5 +89,100 @@ inline double AverageRise(const Channel& channel, int count = 400) {
 inline double CentroidRise(const Channel& channel, int count = 800) {
     return Rise(channel, MakeTerms(channel, count), true);
 }
+
+// Sources of the channel's source size anywhere on it, each with its own power. One source off
+// the centre heats the channel unevenly, so the series runs over every mode of the adiabatic
+// sides, cos(m pi (x + a/2) / a), not only the even ones: a source centred at x0 has the
+// cosine coefficient cos(lambda (x0 + a/2)) SourceMean(lambda, c), and the rise of several is
+// the sum of theirs.
+struct PlacedSource {
+    double X = 0.0, Y = 0.0;  // centre, from the channel's centre
+    double Power = 0.0;
+};
+
+class OffsetSeries {
+public:
+    OffsetSeries(const Channel& channel, const std::vector<PlacedSource>& sources, int count)
+        : channel_(channel), count_(count), sum_(static_cast<std::size_t>(count) * count, 0.0) {
+        for (int m = 0; m < count; ++m) {
+            lambda_.push_back(M_PI * m / channel.Width);
+            delta_.push_back(M_PI * m / channel.Length);
+        }
+        for (const PlacedSource& source : sources) {
+            const std::vector<double> x =
+                SourceCoefficients(lambda_, source.X, channel.Width, channel.SourceWidth);
+            const std::vector<double> y =
+                SourceCoefficients(delta_, source.Y, channel.Length, channel.SourceLength);
+            for (int m = 0; m < count; ++m) {
+                for (int n = 0; n < count; ++n) sum_[Term(m, n)] += source.Power * x[m] * y[n];
+            }
+        }
+        for (int m = 0; m < count; ++m) {
+            for (int n = 0; n < count; ++n) {
+                const double weight =
+                    (m == 0 ? 1.0 : 2.0) * (n == 0 ? 1.0 : 2.0) / (channel.Width * channel.Length);
+                sum_[Term(m, n)] *= weight * Impedance(channel, std::hypot(lambda_[m], delta_[n]));
+            }
+        }
+    }
+
+    // The rise averaged over a source centred at (x, y).
+    double AverageOver(double x, double y) const {
+        return Sum(SourceCoefficients(lambda_, x, channel_.Width, channel_.SourceWidth),
+                   SourceCoefficients(delta_, y, channel_.Length, channel_.SourceLength));
+    }
+
+    double At(double x, double y) const {
+        return Sum(PointCoefficients(lambda_, x, channel_.Width),
+                   PointCoefficients(delta_, y, channel_.Length));
+    }
+
+    // The highest rise over a source centred at (x, y), sampled `samples` times along each axis.
+    double PeakOver(double x, double y, int samples = 9) const {
+        double peak = 0.0;
+        for (int i = 0; i < samples; ++i) {
+            const double px = x + channel_.SourceWidth * (i / (samples - 1.0) - 0.5);
+            for (int j = 0; j < samples; ++j) {
+                const double py = y + channel_.SourceLength * (j / (samples - 1.0) - 0.5);
+                peak = std::max(peak, At(px, py));
+            }
+        }
+        return peak;
+    }
+
+private:
+    static std::vector<double> SourceCoefficients(const std::vector<double>& waves, double centre,
+                                                  double span, double size) {
+        std::vector<double> c;
+        for (const double wave : waves) {
+            c.push_back(std::cos(wave * (centre + 0.5 * span)) * SourceMean(wave, size));
+        }
+        return c;
+    }
+
+    static std::vector<double> PointCoefficients(const std::vector<double>& waves, double at,
+                                                 double span) {
+        std::vector<double> c;
+        for (const double wave : waves) c.push_back(std::cos(wave * (at + 0.5 * span)));
+        return c;
+    }
+
+    double Sum(const std::vector<double>& x, const std::vector<double>& y) const {
+        double sum = 0.0;
+        for (int m = 0; m < count_; ++m) {
+            double row = 0.0;
+            for (int n = 0; n < count_; ++n) row += sum_[Term(m, n)] * y[n];
+            sum += x[m] * row;
+        }
+        return sum;
+    }
+
+    std::size_t Term(int m, int n) const { return static_cast<std::size_t>(m) * count_ + n; }
+
+    Channel channel_;
+    int count_;
+    std::vector<double> lambda_, delta_;
+    std::vector<double> sum_;  // weighted power coefficients times the impedance, per mode
+};
 
 }  // namespace flux_channel
