@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/thermal_calc.h"
+#include "core/units.h"
 #include "core/windows1252.h"
 
 namespace strativex {
@@ -38,7 +39,7 @@ ResultStatus ModelStatus(const Model& model) {
 }
 
 std::string_view UnitName(LengthUnit unit) {
-    return unit == LengthUnit::Inches ? "in" : "mm";
+    return UnitColumnText(UnitFamily::Length, unit);
 }
 
 std::optional<std::string> MaterialName(const MaterialTable& table, const Layer& layer) {

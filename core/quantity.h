@@ -43,6 +43,8 @@ struct QuantityDescriptor {
     QuantityId Id = QuantityId::Power;
     std::string_view Name;    // as a list shows it: "Layer thickness"
     std::string_view Phrase;  // in a sentence, after "layer 2 " for a layer's: "thickness"
+    // Over its column in the report; the heat source's size shares the layers' columns.
+    std::string_view Heading;
     std::string_view Key;     // on the command line: "thickness"
     std::string_view Column;  // a CSV/JSON column before its unit: "thickness"
     UnitFamily Unit = UnitFamily::Power;

@@ -6,6 +6,7 @@
 
 #include "core/material_table.h"
 #include "core/number_format.h"
+#include "core/quantity.h"
 #include "core/thermal_calc.h"
 #include "core/units.h"
 #include "exact/base_condition.h"
@@ -87,26 +88,55 @@ QStringList MaterialCells(const ViewInputs& inputs, const Layer& layer) {
     return {name, id, Entered(material.A), Entered(material.B)};
 }
 
+// A layer's numbers as the table of quantities orders them; the material has columns of its own.
+std::vector<const QuantityDescriptor*> LayerNumbers() {
+    std::vector<const QuantityDescriptor*> numbers;
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (quantity.OfLayer && HasBounds(quantity)) numbers.push_back(&quantity);
+    }
+    return numbers;
+}
+
+QString EnteredValue(const QuantityDescriptor& quantity, const Model& model, int layer) {
+    const float value = quantity.Read(model, layer);
+    return quantity.ZeroMeansNoLimit ? EnteredSize(value) : Entered(value);
+}
+
+// The heat source's value in a layer column: the model-wide quantity under the same heading,
+// its width and length; empty where it has none.
+QString HeatSourceCell(const Model& model, const QuantityDescriptor& column) {
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (!quantity.OfLayer && quantity.Heading == column.Heading) {
+            return EnteredValue(quantity, model, 0);
+        }
+    }
+    return {};
+}
+
 QStringList HeatSourceInputRow(const Model& model) {
-    const Layer& source = model.Layers[0];
-    return {QStringLiteral("Heat source"),
-            FromModelText(source.Description),
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-            EnteredSize(source.Width),
-            EnteredSize(source.Length),
-            QString()};
+    QStringList row{QStringLiteral("Heat source"),
+                    FromModelText(model.Layers[0].Description),
+                    QString(),
+                    QString(),
+                    QString(),
+                    QString()};
+    for (const QuantityDescriptor* column : LayerNumbers()) row << HeatSourceCell(model, *column);
+    return row;
 }
 
 QStringList LayerInputRow(const ViewInputs& inputs, int i) {
     const Layer& layer = inputs.model.Layers[static_cast<std::size_t>(i)];
-    return QStringList{QString::number(i), FromModelText(layer.Description)}
-           << MaterialCells(inputs, layer)
-           << QStringList{Entered(layer.Thickness), EnteredSize(layer.Width),
-                          EnteredSize(layer.Length), Entered(layer.SpreadAngle)};
+    QStringList row = QStringList{QString::number(i), FromModelText(layer.Description)}
+                      << MaterialCells(inputs, layer);
+    for (const QuantityDescriptor* column : LayerNumbers()) {
+        row << EnteredValue(*column, inputs.model, i);
+    }
+    return row;
+}
+
+// A column's unit as the page writes it: "mm", "degrees".
+QString ColumnUnit(UnitFamily family, LengthUnit unit) {
+    return family == UnitFamily::Angle ? QStringLiteral("degrees") : Text(UnitText(family, unit));
 }
 
 QStringList Conductivities(const ViewInputs& inputs, int i) {
@@ -179,18 +209,14 @@ LabelledValues DetailsHeader(const ReportInputs& inputs, const QDateTime& made) 
 }
 
 PageTableTexts LayerInputTable(const ViewInputs& inputs) {
-    const QString length = LengthUnitText(inputs.model);
     PageTableTexts table;
-    table.Headings = {QStringLiteral("Layer"),
-                      QStringLiteral("Description"),
-                      QStringLiteral("Material"),
-                      QStringLiteral("Id"),
-                      QStringLiteral("A"),
-                      QStringLiteral("B"),
-                      QStringLiteral("Thickness\n") + length,
-                      QStringLiteral("Width\n") + length,
-                      QStringLiteral("Length\n") + length,
-                      QStringLiteral("Angle\ndegrees")};
+    table.Headings = {QStringLiteral("Layer"),    QStringLiteral("Description"),
+                      QStringLiteral("Material"), QStringLiteral("Id"),
+                      QStringLiteral("A"),        QStringLiteral("B")};
+    for (const QuantityDescriptor* column : LayerNumbers()) {
+        table.Headings << Text(column->Heading) + "\n" +
+                              ColumnUnit(column->Unit, inputs.model.UnitSystem);
+    }
     table.TextColumns = {0, 1, 2};
     table.FlexibleColumn = 1;
     table.Rows.push_back(HeatSourceInputRow(inputs.model));
