@@ -33,6 +33,11 @@ void BM_ExactTenLayers(benchmark::State& state) {
 }
 BENCHMARK(BM_ExactTenLayers)->Unit(benchmark::kMillisecond);
 
+void BM_ExactTinySourceOnUnlimitedLayers(benchmark::State& state) {
+    RunCheck(state, exact_stacks::TinySourceOnUnlimitedLayersCase());
+}
+BENCHMARK(BM_ExactTinySourceOnUnlimitedLayers)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
