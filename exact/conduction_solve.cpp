@@ -52,12 +52,12 @@ public:
     // One linear solve at fixed conductivities, from `rise` and into it.
     LinearStep Solve(const Grid& grid, const std::vector<double>& conductivity,
                      const std::vector<double>& heat, double tolerance, std::vector<double>& rise) {
-        const Conductances g = AssembleConductances(grid, conductivity);
+        AssembleConductances(grid, conductivity, conductances_);
         if (system_.Cells.empty()) {
-            system_ = AssembleSystem(g);
-            solver_.preconditioner().Build(g, system_);
+            system_ = AssembleSystem(conductances_);
+            solver_.preconditioner().Build(conductances_, system_);
         } else {
-            system_.Matrix = AssembleSystem(g).Matrix;
+            RefreshSystem(conductances_, system_);
         }
         solver_.setTolerance(tolerance);
         solver_.compute(system_.Matrix);
@@ -79,6 +79,7 @@ private:
     // Numbers the unknowns for the preconditioner as long as it lives; the cells in the body
     // stay the same whatever their conductivities.
     LinearSystem system_;
+    Conductances conductances_;
     Solver solver_;
 };
 
