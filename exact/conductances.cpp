@@ -13,6 +13,12 @@ double Series(double a, double b) {
 
 Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity) {
     Conductances g;
+    AssembleConductances(grid, conductivity, g);
+    return g;
+}
+
+void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
+                          Conductances& g) {
     g.Nx = grid.Nx();
     g.Ny = grid.Ny();
     g.Nz = grid.Nz();
@@ -56,7 +62,6 @@ Conductances AssembleConductances(const Grid& grid, const std::vector<double>& c
         }
     }
     SumDiagonal(g);
-    return g;
 }
 
 void SumDiagonal(Conductances& g) {

@@ -21,6 +21,9 @@ struct Conductances {
 // `conductivity` holds every cell's K (W/cm-K); faces between cells take the series
 // conductance of the two half-cells, which keeps heat flux continuous across interfaces.
 Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity);
+// The same into `g`, reusing its storage: a conductivity iteration assembles many times.
+void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
+                          Conductances& g);
 
 // Fills Diagonal from the conductances.
 void SumDiagonal(Conductances& g);

@@ -38,32 +38,50 @@ struct LinearStep {
     int Iterations = 0;
 };
 
-// One linear solve at fixed conductivities, from `rise` and into it.
-LinearStep SolveLinear(const Grid& grid, const std::vector<double>& conductivity,
-                       const std::vector<double>& heat, const ExactOptions& options,
-                       double tolerance, const std::atomic<bool>* cancel,
-                       std::vector<double>& rise) {
-    const Conductances g = AssembleConductances(grid, conductivity);
-    const LinearSystem system = AssembleSystem(g);
-    Solver solver;
-    solver.preconditioner().Build(g, system);
-    solver.preconditioner().SetCancelFlag(cancel);
-    solver.setTolerance(tolerance);
-    solver.setMaxIterations(options.MaxSolverIterations);
-    solver.compute(system.Matrix);
-    Eigen::VectorXd solution;
-    try {
-        solution = solver.solveWithGuess(Gather(system, heat), Gather(system, rise));
-    } catch (const SolveCancelled&) {
-        return {SolveStatus::Cancelled, static_cast<int>(solver.iterations())};
+// The linear solves of one grid's conductivity iterations. Rebuilding the multigrid levels
+// for every new set of conductivities costs more than the few extra conjugate-gradient
+// iterations that the levels of the first set cost later on: K(T) moves the conductances by
+// tens of percent at most, which the preconditioner tolerates.
+class LinearSolves {
+public:
+    LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel) {
+        solver_.preconditioner().SetCancelFlag(cancel);
+        solver_.setMaxIterations(options.MaxSolverIterations);
     }
-    const auto iterations = static_cast<int>(solver.iterations());
-    if (solver.info() != Eigen::Success || !solution.allFinite()) {
-        return {SolveStatus::NotConverged, iterations};
+
+    // One linear solve at fixed conductivities, from `rise` and into it.
+    LinearStep Solve(const Grid& grid, const std::vector<double>& conductivity,
+                     const std::vector<double>& heat, double tolerance, std::vector<double>& rise) {
+        AssembleConductances(grid, conductivity, conductances_);
+        if (system_.Cells.empty()) {
+            system_ = AssembleSystem(conductances_);
+            solver_.preconditioner().Build(conductances_, system_);
+        } else {
+            RefreshSystem(conductances_, system_);
+        }
+        solver_.setTolerance(tolerance);
+        solver_.compute(system_.Matrix);
+        Eigen::VectorXd solution;
+        try {
+            solution = solver_.solveWithGuess(Gather(system_, heat), Gather(system_, rise));
+        } catch (const SolveCancelled&) {
+            return {SolveStatus::Cancelled, static_cast<int>(solver_.iterations())};
+        }
+        const auto iterations = static_cast<int>(solver_.iterations());
+        if (solver_.info() != Eigen::Success || !solution.allFinite()) {
+            return {SolveStatus::NotConverged, iterations};
+        }
+        Scatter(system_, solution, rise);
+        return {SolveStatus::Converged, iterations};
     }
-    Scatter(system, solution, rise);
-    return {SolveStatus::Converged, iterations};
-}
+
+private:
+    // Numbers the unknowns for the preconditioner as long as it lives; the cells in the body
+    // stay the same whatever their conductivities.
+    LinearSystem system_;
+    Conductances conductances_;
+    Solver solver_;
+};
 
 // Early conductivity iterations move temperatures by far more than a loose linear solve gets
 // wrong, so each solve only needs to be a little finer than the change the last one made. Once
@@ -117,12 +135,12 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     double tolerance = constant ? options.SolverTolerance : kLoosestTolerance;
     const std::vector<double> atBase =
         CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
+    LinearSolves solves(options, hooks.Cancel);
     for (int iteration = 1; iteration <= options.MaxConductivityIterations; ++iteration) {
         const std::vector<double> conductivity = CellConductivity(grid, stack, solution.RiseK);
         if (!AllUsable(conductivity, solution.RiseK, atBase)) break;
         const std::vector<double> before = solution.RiseK;
-        const LinearStep step =
-            SolveLinear(grid, conductivity, heat, options, tolerance, hooks.Cancel, solution.RiseK);
+        const LinearStep step = solves.Solve(grid, conductivity, heat, tolerance, solution.RiseK);
         solution.SolverIterations += step.Iterations;
         solution.ConductivityIterations = iteration;
         if (step.Status != SolveStatus::Converged) {

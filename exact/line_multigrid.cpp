@@ -47,10 +47,32 @@ Strides StridesOf(const Conductances& g) {
 
 }  // namespace
 
+// Per column, the rows from the first to the last cell in the body; an empty column has
+// none (first = end = 0).
+void LineMultigrid::FindRowsInBody(Level& level) {
+    const Conductances& g = level.Operator;
+    const std::size_t columns = static_cast<std::size_t>(g.Nx) * static_cast<std::size_t>(g.Ny);
+    level.FirstRow.assign(columns, 0);
+    level.EndRow.assign(columns, 0);
+    const std::size_t nz = static_cast<std::size_t>(g.Nz);
+    for (std::size_t column = 0; column < columns; ++column) {
+        const double* diagonal = g.Diagonal.data() + column * nz;
+        int firstRow = g.Nz, endRow = 0;
+        for (int l = 0; l < g.Nz; ++l) {
+            if (diagonal[l] <= 0.0) continue;
+            firstRow = std::min(firstRow, l);
+            endRow = l + 1;
+        }
+        level.FirstRow[column] = std::min(firstRow, endRow);
+        level.EndRow[column] = endRow;
+    }
+}
+
 // The forward elimination of every line's tridiagonal system depends on the operator only, so
 // it is done once per level: what each cell passes on to the next along the line.
 void LineMultigrid::Factorize(Level& level) {
     const Conductances& g = level.Operator;
+    FindRowsInBody(level);
     const Strides strides = StridesOf(g);
     for (int axis = 0; axis < 3; ++axis) {
         std::vector<double>& upper = level.Upper[axis];
@@ -84,15 +106,24 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
     std::vector<double>& x = level.Solution;
     std::vector<double>& right = level.Scratch;
     // Lines of one colour: whole columns for z, every other cell of a column for x and y.
-    const auto first = [&](int i, int j) {
-        if constexpr (Axis == 2) return (i + j) % 2 == colour ? 0 : g.Nz;
-        return ((Axis == 0 ? j : i) + colour) % 2;
-    };
+    // Only the rows of a column that lie in the body are visited: under narrow top layers
+    // most of a wide grid's cells are outside it.
     constexpr int kStride = Axis == 2 ? 1 : 2;
+    const auto first = [&](int i, int j) {
+        const std::size_t column = static_cast<std::size_t>(i) * g.Ny + j;
+        const int inBody = level.FirstRow[column];
+        if constexpr (Axis == 2) return (i + j) % 2 == colour ? inBody : g.Nz;
+        const int parity = ((Axis == 0 ? j : i) + colour) % 2;
+        return inBody + ((inBody + parity) % kStride);
+    };
+    const auto end = [&](int i, int j) {
+        return level.EndRow[static_cast<std::size_t>(i) * g.Ny + j];
+    };
     for (int i = 0; i < g.Nx; ++i) {
         for (int j = 0; j < g.Ny; ++j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
-            for (int l = first(i, j); l < g.Nz; l += kStride) {
+            const int stop = end(i, j);
+            for (int l = first(i, j); l < stop; l += kStride) {
                 const std::size_t c = column + l;
                 if (inversePivot[c] == 0.0) continue;
                 double sum = level.Rhs[c];
@@ -118,8 +149,9 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
         for (int j = g.Ny - 1; j >= 0; --j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
             const int start = first(i, j);
-            if (start >= g.Nz) continue;
-            const int last = start + (g.Nz - 1 - start) / kStride * kStride;
+            const int stop = end(i, j);
+            if (start >= stop) continue;
+            const int last = start + (stop - 1 - start) / kStride * kStride;
             for (int l = last; l >= start; l -= kStride) {
                 const std::size_t c = column + l;
                 if (inversePivot[c] == 0.0) continue;
@@ -236,9 +268,10 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
 void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) {
     system_ = &system;
     levels_.clear();
-    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}});
+    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}});
     while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
-        levels_.push_back(Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}});
+        levels_.push_back(
+            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}});
     }
     for (Level& level : levels_) {
         const std::size_t cells = level.Operator.CellCount();

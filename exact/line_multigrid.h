@@ -50,9 +50,12 @@ private:
         Conductances Operator;
         // Per axis, the factorised tridiagonal systems of the lines along it.
         std::vector<double> Upper[3], InversePivot[3];
+        // Per column, the rows [FirstRow, EndRow) that hold its cells in the body.
+        std::vector<int> FirstRow, EndRow;
         mutable std::vector<double> Solution, Rhs, Residual, Scratch;
     };
 
+    static void FindRowsInBody(Level& level);
     static void Factorize(Level& level);
     template <int Axis>
     static void RelaxLines(const Level& level, int colour);

@@ -365,6 +365,53 @@ private slots:
         QVERIFY(multigrid.iterations() * 10 < diagonal.iterations());
     }
 
+    // A conductivity iteration keeps the multigrid levels of its first conductivities and
+    // refreshes the matrix in place: at conductivities far from those, the matrix must equal a
+    // fresh assembly and the solve must still match the direct one within as many iterations.
+    void keptPreconditionerSolvesRefreshedSystem_data() {
+        QTest::addColumn<int>("stack");
+        QTest::addColumn<int>("maxIterations");
+        QTest::newRow("three layers, silicon at 150 K above the base") << 3 << 20;
+        QTest::newRow("ten layers, GaAs at 150 K above the base") << 10 << 40;
+    }
+
+    void keptPreconditionerSolvesRefreshedSystem() {
+        QFETCH(int, stack);
+        QFETCH(int, maxIterations);
+        const exact_stacks::Case c =
+            stack == 3 ? exact_stacks::ThreeLayerCase() : exact_stacks::TenLayerCase();
+        exact::ExactOptions options;
+        options.Fineness = 0.4;
+        const exact::Stack layers = exact::StackOf(c.Model, c.Table);
+        const exact::Grid grid = exact::BuildGrid(layers, options);
+        const exact::Conductances cold = exact::AssembleConductances(
+            grid, exact::CellConductivity(grid, layers, std::vector<double>(grid.CellCount())));
+        // Uneven from cell to cell, so that a conductance stored with the wrong pair shows.
+        std::vector<double> rise(grid.CellCount());
+        for (std::size_t n = 0; n < rise.size(); ++n) rise[n] = 75.0 * (1.0 + std::sin(0.37 * n));
+        const exact::Conductances hot =
+            exact::AssembleConductances(grid, exact::CellConductivity(grid, layers, rise));
+
+        exact::LinearSystem system = exact::AssembleSystem(cold);
+        Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
+                                 exact::LineMultigrid>
+            multigrid;
+        multigrid.preconditioner().Build(cold, system);
+        exact::RefreshSystem(hot, system);
+        const exact::LinearSystem fresh = exact::AssembleSystem(hot);
+        QCOMPARE((system.Matrix - fresh.Matrix).norm(), 0.0);
+
+        const Eigen::VectorXd heat = exact::Gather(system, exact::SourceHeat(grid, layers.Power));
+        const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> direct(fresh.Matrix);
+        const Eigen::VectorXd expected = direct.solve(heat);
+        multigrid.setTolerance(1e-10);
+        multigrid.compute(system.Matrix);
+        const Eigen::VectorXd actual = multigrid.solve(heat);
+        QCOMPARE(multigrid.info(), Eigen::Success);
+        QVERIFY((actual - expected).cwiseAbs().maxCoeff() < 1e-7 * expected.maxCoeff());
+        QVERIFY(multigrid.iterations() <= maxIterations);
+    }
+
     void cancelStopsTheSolve_data() {
         QTest::addColumn<QString>("stage");
         QTest::newRow("before it starts") << QString();

@@ -82,6 +82,21 @@ inline Case TenLayerCase() {
             TableOf({{200.0f, -1.25f}, {0.5f, 0.0f}, {3.9f, 0.0f}, {1.7f, 0.0f}, {0.02f, 0.0f}})};
 }
 
+// A 2 um hot spot dissipating 5 mW on the ten-layer transistor stack with every layer
+// unlimited: the grid must reach from micrometres at the source to centimetres at the cut-off
+// edge.
+inline Case TinySourceOnUnlimitedLayersCase() {
+    Case c = TenLayerCase();
+    c.Model.PowerDissipation = 0.005f;
+    c.Model.Layers[0].Width = 0.002f;
+    c.Model.Layers[0].Length = 0.002f;
+    for (int n = 1; n <= c.Model.LayerCount; ++n) {
+        c.Model.Layers[n].Width = 0.0f;
+        c.Model.Layers[n].Length = 0.0f;
+    }
+    return c;
+}
+
 // A 1 mm source on 50 um of copper over 5 mm of an insulating board, both without lateral
 // limit: the copper spreads the heat over centimetres.
 inline Case FilmOnInsulatorCase() {
