@@ -238,7 +238,7 @@ private slots:
         if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
 
         const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt();
-        QVERIFY2(pages >= 2 && pages <= 12, qPrintable(QStringLiteral("%1 pages").arg(pages)));
+        QVERIFY2(pages >= 2 && pages <= 16, qPrintable(QStringLiteral("%1 pages").arg(pages)));
         QCOMPARE(PdfInfo(path, QStringLiteral("Title")), title);
         const QString text = PdfText(path);
         QVERIFY(text.startsWith(title));
