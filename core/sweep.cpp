@@ -126,8 +126,6 @@ std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& tab
     const std::vector<float> values = SweepValues(request);
     result.Points.reserve(values.size());
     Model copy = model;
-    // A model whose window holds back recalculation is still swept.
-    copy.SuspendUpdates = false;
     for (const float value : values) {
         ApplySweepValue(copy, request.Quantity, layer, value);
         RecalculateModel(copy, table);

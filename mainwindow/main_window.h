@@ -12,6 +12,7 @@
 
 #include "core/custom_material_line.h"
 #include "core/typed_number.h"
+#include "document/model_document.h"
 #include "persistence/app_state.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
@@ -21,6 +22,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,14 +39,12 @@ class ExactCheckWindow;
 class SweepWindow;
 class TransientWindow;
 
-// What a change asks the window to bring up to date. The views paint later, from the state,
-// so the order in which they are asked does not show; the results are always computed first.
+// What a change of the window, not of the model, asks to be drawn again. The views paint
+// later, from the state, so the order in which they are asked does not show.
 enum class Change {
-    Results = 0x1,
-    ScaleView = 0x2,
-    Strip = 0x4,
-    Table = 0x8,
-    MarkChanged = 0x10,
+    ScaleView = 0x1,
+    Strip = 0x2,
+    Table = 0x4,
 };
 Q_DECLARE_FLAGS(Changes, Change)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
@@ -65,6 +65,10 @@ public:
 
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
+
+    // The model being edited, with its history.
+    ModelDocument& Document() { return document_; }
+    const ModelDocument& Document() const { return document_; }
 
 signals:
     // After every change of the model's inputs and after a new or opened model: the one channel
@@ -114,6 +118,7 @@ private:
     void SetTabOrder();
     void BuildMenus();
     void BuildFileMenu();
+    void BuildEditMenu();
     void BuildMaterialsMenu();
     void BuildPreferencesMenu();
     void BuildAnalysisMenu();
@@ -144,6 +149,7 @@ private:
     QFont TitleFont(int pointSize) const;
 
     // Refresh.
+    void ShowDocument();
     void Refresh(Changes changes);
     void RedrawLayerStrip();
     void ShowUnitLabels();
@@ -170,6 +176,7 @@ private:
     TypedNumber ReadField(Field field, const QString& text) const;
     QString RefusalText(Field field, const RangeCheck& range, TypedNumberFault fault) const;
     bool CommitText(Field field, Refusal refusal);
+    QString StepText(Field field) const;
     bool CommitMaterial(Refusal refusal);
     RangeCheck RangeFor(Field field) const;
     float* ModelValueFor(Field field);
@@ -181,6 +188,12 @@ private:
     void MaterialPicked(int entry);
     void AngleChanged(int value);
     void StepLayerColor(int step);
+
+    // Edit menu.
+    void UndoCommand();
+    void RedoCommand();
+    void ShowHistory();
+    bool PassUndoKeyOn(const QObject* watched, const QKeyEvent& key);
 
     // Layer commands.
     void AddLayerCommand();
@@ -228,16 +241,17 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
+    ModelDocument document_;
     QPointer<CommentsDialog> comments_;
     QPointer<ExactCheckWindow> exactCheck_;
     QPointer<SweepWindow> sweep_;
     QPointer<TransientWindow> transient_;
     bool committing_ = false;
-    std::uint64_t modelRevision_ = 0;
     bool swallowPress_ = false;
     std::optional<QPoint> requestedPlace_;
     QPoint systemShift_;
     bool shutDown_ = false;
+    bool placing_ = false;  // the stored placement is being applied: nothing to lay out or record
 
     QLabel* titleLabel_ = nullptr;
     QLabel* logo_ = nullptr;
@@ -285,6 +299,8 @@ private:
     QAction* exportPdfAction_ = nullptr;
     std::array<QAction*, 5> recentActions_{};  // 1..4 used
     QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* customMaterialsAction_ = nullptr;
     QAction* inchesAction_ = nullptr;
     QAction* millimetersAction_ = nullptr;

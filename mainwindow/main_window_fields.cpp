@@ -25,6 +25,8 @@ QString Bound(float value) {
     return QString::fromStdString(NumberText(value));
 }
 
+constexpr int kAngleMergeKey = 1000;
+
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -48,6 +50,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // A long text left behind shows its beginning, as when it was first shown.
             EditFor(*field)->setCursorPosition(0);
         }
+    }
+    if (type == QEvent::KeyPress && PassUndoKeyOn(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     if (type == QEvent::KeyPress && watched == angleBar_) {
         return StepAngleByKey(static_cast<QKeyEvent*>(event)->key());
@@ -207,7 +212,7 @@ MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
 }
 
 float* MainWindow::ModelValueFor(Field field) {
-    Layer& record = state_.model.Layers[state_.model.CurrentLayer];
+    Layer& record = state_.model.Layers[document_.CurrentLayer()];
     switch (field) {
         case Field::Power:
             return &state_.model.PowerDissipation;
@@ -248,20 +253,40 @@ bool MainWindow::CommitNumber(Field field, Refusal refusal) {
         }
         return false;
     }
-    const float old = *stored;
-    *stored = value;
     edit->setText(noLimit ? Latin1(kNoLimitText)
                           : QString::fromStdString(
                                 FormatValue(typed.Value, range.Slot, state_.prefs.DecimalDigits)));
-    if (*stored == old) return true;
-    const bool geometry = field == Field::Width || field == Field::Thickness;
-    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged |
-            (geometry ? Change::ScaleView : Changes{}));
+    document_.Change(StepText(field), [stored, value](Model&) { *stored = value; });
     return true;
 }
 
+// The name of an edit as the Edit menu shows it: "Thickness of layer 3".
+QString MainWindow::StepText(Field field) const {
+    const int current = document_.CurrentLayer();
+    const QString record = current == 0 ? tr("heat source") : tr("layer %1").arg(current);
+    switch (field) {
+        case Field::ModelName:
+            return tr("Model name");
+        case Field::Description:
+            return tr("Description of %1").arg(record);
+        case Field::Width:
+            return tr("Width of %1").arg(record);
+        case Field::Length:
+            return tr("Length of %1").arg(record);
+        case Field::Thickness:
+            return tr("Thickness of %1").arg(record);
+        case Field::Power:
+            return tr("Thermal output");
+        case Field::Isotherm:
+            return tr("Isothermal temperature");
+        case Field::Material:
+            return tr("Material of %1").arg(record);
+    }
+    return {};
+}
+
 bool MainWindow::LayerSizeField(Field field) const {
-    return (field == Field::Width || field == Field::Length) && state_.model.CurrentLayer >= 1;
+    return (field == Field::Width || field == Field::Length) && document_.CurrentLayer() >= 1;
 }
 
 // The whole text must be the number, with the field's unit after it if the user likes. A
@@ -271,7 +296,7 @@ TypedNumber MainWindow::ReadField(Field field, const QString& text) const {
     const std::string typed = text.toStdString();
     if (LayerSizeField(field)) {
         const QString trimmed = text.trimmed();
-        const Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
+        const Layer& layer = state_.model.Layers[document_.CurrentLayer()];
         const float stored = field == Field::Width ? layer.Width : layer.Length;
         if (trimmed.compare(Latin1(kNoLimitText), Qt::CaseInsensitive) == 0 ||
             (trimmed.isEmpty() && stored == 0.0f)) {
@@ -335,11 +360,12 @@ bool MainWindow::CommitText(Field field, Refusal refusal) {
     }
     std::string& stored = field == Field::ModelName
                               ? state_.model.ModelName
-                              : state_.model.Layers[state_.model.CurrentLayer].Description;
-    const bool changed = *bytes != stored;
-    stored = *bytes;
+                              : state_.model.Layers[document_.CurrentLayer()].Description;
     edit->setModified(false);
-    if (changed) Refresh(Change::MarkChanged);
+    document_.Change(StepText(field), [&stored, &bytes](Model&) { stored = *bytes; });
+    // Showing the text again ends its own typing history, so that the next Ctrl+Z reaches the
+    // model's history.
+    ShowField(field);
     return true;
 }
 
@@ -356,13 +382,13 @@ bool MainWindow::CommitMaterial(Refusal refusal) {
 // The stored value as the program shows it; the text then counts as not typed.
 void MainWindow::ShowField(Field field) {
     const Model& model = state_.model;
-    const Layer& record = model.Layers[model.CurrentLayer];
+    const Layer& record = model.Layers[document_.CurrentLayer()];
     const DecimalDigitsTable& digits = state_.prefs.DecimalDigits;
     const auto formatted = [&digits](float value, int slot) {
         return QString::fromStdString(FormatValue(value, slot, digits));
     };
     const auto size = [&](float value) {
-        return value == 0.0f && model.CurrentLayer >= 1
+        return value == 0.0f && document_.CurrentLayer() >= 1
                    ? Latin1(kNoLimitText)
                    : formatted(value, WidthLengthSlot(model.UnitSystem));
     };
@@ -396,32 +422,36 @@ void MainWindow::ShowField(Field field) {
     }
 }
 
+// A field being typed in keeps its text: a change made elsewhere meanwhile (the comments
+// window's OK) must not wipe it.
 void MainWindow::ShowVisibleFields() {
     for (Field field : {Field::Description, Field::Width, Field::Length, Field::Thickness,
                         Field::Power, Field::Isotherm}) {
-        ShowField(field);
+        if (!EditFor(field)->isModified()) ShowField(field);
     }
 }
 
 void MainWindow::MaterialPicked(int entry) {
-    if (entry < 0 || state_.model.CurrentLayer < 1) return;
-    Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
+    if (entry < 0 || document_.CurrentLayer() < 1) return;
+    const int current = document_.CurrentLayer();
     const auto id = static_cast<std::int16_t>(materialList_->itemData(entry).toInt());
-    if (id == layer.MaterialId) return;
-    layer.MaterialId = id;
-    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged);
+    document_.Change(StepText(Field::Material),
+                     [current, id](Model& model) { model.Layers[current].MaterialId = id; });
 }
 
 // Only a move of the scroll bar by the user changes the angle; showing a record sets the bar
 // with its signals blocked.
 void MainWindow::AngleChanged(int value) {
-    if (state_.model.CurrentLayer < 1) return;
-    float& stored = state_.model.Layers[state_.model.CurrentLayer].SpreadAngle;
-    const bool changed = stored != static_cast<float>(value);
-    stored = static_cast<float>(value);
-    ShowAngle(stored);
-    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table |
-            (changed ? Change::MarkChanged : Changes{}));
+    const int current = document_.CurrentLayer();
+    if (current < 1) return;
+    // The steps of one drag, or of keys held on the bar, undo as one.
+    const int mergeKey = kAngleMergeKey + current;
+    document_.Change(
+        tr("Spreading angle of layer %1").arg(current),
+        [current, value](Model& model) {
+            model.Layers[current].SpreadAngle = static_cast<float>(value);
+        },
+        mergeKey);
 }
 
 void MainWindow::ShowAngle(float angle) {

@@ -1,52 +1,53 @@
-#include <QRadioButton>
-
 #include "core/layer_commands.h"
 #include "mainwindow/main_window.h"
 
 namespace strativex {
-namespace {
 
-constexpr Changes kStandardRefresh =
-    Change::ScaleView | Change::Results | Change::Strip | Change::Table | Change::MarkChanged;
-
-}  // namespace
-
+// Each command is one step of the document's history, named for the layer it was given; the
+// document selects the record the command leaves selected, and the window shows it.
 void MainWindow::AddLayerCommand() {
-    if (!CommitActiveField() || !AddLayer(state_.model, state_.prefs.Defaults)) return;
-    recordOptions_[state_.model.LayerCount]->show();
-    SelectRecord(state_.model.LayerCount);
-    Refresh(kStandardRefresh);
+    if (!CommitActiveField()) return;
+    document_.Change(tr("Add layer"), [this](Model& model) {
+        if (const auto added = AddLayer(model, state_.prefs.Defaults)) {
+            document_.SelectLayer(*added);
+        }
+    });
 }
 
 void MainWindow::CopyLayerCommand() {
-    if (!CommitActiveField() || !CopyLayer(state_.model)) return;
-    recordOptions_[state_.model.LayerCount]->show();
-    SelectRecord(state_.model.LayerCount);
-    Refresh(kStandardRefresh);
+    const int current = document_.CurrentLayer();
+    if (!CommitActiveField()) return;
+    document_.Change(tr("Copy layer %1").arg(current), [this, current](Model& model) {
+        if (const auto copy = CopyLayer(model, current)) document_.SelectLayer(*copy);
+    });
 }
 
 void MainWindow::DeleteLayerCommand() {
-    if (!CommitActiveField() || !DeleteLayer(state_.model)) return;
-    recordOptions_[state_.model.LayerCount + 1]->hide();
-    SelectRecord(state_.model.CurrentLayer);
-    Refresh(kStandardRefresh);
+    const int current = document_.CurrentLayer();
+    if (!CommitActiveField()) return;
+    document_.Change(tr("Delete layer %1").arg(current), [this, current](Model& model) {
+        if (const auto selected = DeleteLayer(model, current)) document_.SelectLayer(*selected);
+    });
 }
 
 void MainWindow::MoveLayerCommand(bool up) {
+    const int current = document_.CurrentLayer();
     if (!CommitActiveField()) return;
-    if (!(up ? MoveLayerUp(state_.model) : MoveLayerDown(state_.model))) return;
-    Refresh(kStandardRefresh);
-    SelectRecord(state_.model.CurrentLayer);
+    const QString text = up ? tr("Move layer %1 up") : tr("Move layer %1 down");
+    document_.Change(text.arg(current), [this, current, up](Model& model) {
+        const auto moved = up ? MoveLayerUp(model, current) : MoveLayerDown(model, current);
+        if (moved) document_.SelectLayer(*moved);
+    });
 }
 
 void MainWindow::StepLayerColor(int step) {
-    const int current = state_.model.CurrentLayer;
+    const int current = document_.CurrentLayer();
     if (current < 1 || !CommitActiveField()) return;
-    Layer& layer = state_.model.Layers[current];
-    layer.ColorIndex = static_cast<std::int16_t>(
-        SteppedColorIndex(layer.ColorIndex, step > 0 ? SwatchButton::Left : SwatchButton::Right));
-    ShowSwatch();
-    Refresh(Change::ScaleView | Change::Strip | Change::Table | Change::MarkChanged);
+    document_.Change(tr("Colour of layer %1").arg(current), [current, step](Model& model) {
+        Layer& layer = model.Layers[current];
+        layer.ColorIndex = static_cast<std::int16_t>(SteppedColorIndex(
+            layer.ColorIndex, step > 0 ? SwatchButton::Left : SwatchButton::Right));
+    });
 }
 
 }  // namespace strativex

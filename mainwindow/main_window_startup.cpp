@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include "dialogs/file_locations_dialog.h"
@@ -14,7 +15,10 @@
 namespace strativex {
 
 MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), state_(state), desktop_(desktop) {
+    : QMainWindow(parent),
+      state_(state),
+      desktop_(desktop),
+      document_(state.model, state.materials) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildControls();
@@ -29,7 +33,6 @@ bool MainWindow::Start(const QString& programFolder) {
 }
 
 bool MainWindow::Start(const ProgramFolders& folders) {
-    state_.model.SuspendUpdates = false;
     isothermUnitLabel_->setText(QStringLiteral("\u00B0C"));
     state_.folders = folders;
     QDir::setCurrent(PathText(folders.ProgramFolder));
@@ -130,13 +133,9 @@ void MainWindow::SetUpNewModel() {
     }
     deviceOnlyFrame_->move(recordFrame_->pos() + layerOnlyFrame_->pos());
     deviceOnlyFrame_->raise();
-    for (QRadioButton* option : recordOptions_) option->hide();
-    recordOptions_[0]->show();
-    SelectRecord(0);
-    ShowField(Field::ModelName);
     UpdateCaption();
-    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table);
-    state_.model.ModelChanged = false;
+    modelNameEdit_->setModified(false);
+    document_.Restart();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,13 @@ namespace strativex {
 // Every connection and event filter of the window lives here, so that the path from a control
 // to its handler is found in one place.
 void MainWindow::Wire() {
+    // The window shows the document before anything outside it hears of the change.
+    connect(&document_, &ModelDocument::changed, this, &MainWindow::ShowDocument);
+    connect(&document_, &ModelDocument::changed, this, &MainWindow::modelChanged);
+    connect(&document_, &ModelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&document_.History(), &QUndoStack::indexChanged, this, &MainWindow::ShowHistory);
+    connect(&document_.History(), &QUndoStack::cleanChanged, this, &MainWindow::ShowHistory);
+    ShowHistory();
     WireMenus();
     WireCommands();
     WireFields();
@@ -37,6 +44,8 @@ void MainWindow::WireMenus() {
         connect(recentActions_[k], &QAction::triggered, this, [this, k] { OpenRecent(k); });
     }
     connect(exitAction_, &QAction::triggered, this, &MainWindow::ExitProgram);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::UndoCommand);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::RedoCommand);
     connect(customMaterialsAction_, &QAction::triggered, this, &MainWindow::CustomMaterialsCommand);
     connect(inchesAction_, &QAction::triggered, this,
             [this] { SelectUnitCommand(LengthUnit::Inches); });
@@ -69,7 +78,7 @@ void MainWindow::WireCommands() {
         if (CommitActiveField()) {
             SelectRecord(index);
         } else {
-            recordOptions_[state_.model.CurrentLayer]->setChecked(true);
+            recordOptions_[document_.CurrentLayer()]->setChecked(true);
         }
     });
     connect(colorSwatch_, &ColorSwatch::stepped, this, &MainWindow::StepLayerColor);

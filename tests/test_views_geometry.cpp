@@ -132,10 +132,9 @@ private slots:
         QFETCH(int, layers);
         QFETCH(int, current);
         QFETCH(IntList, optionAndPointerTop);
-        Model model = StackOf(layers);
-        model.CurrentLayer = static_cast<std::int16_t>(current);
-        const LayerStripGeometry g = ComputeLayerStrip(model);
-        QCOMPARE((IntList{g.OptLayerTop[0], g.PointerTop.value_or(-1)}), optionAndPointerTop);
+        const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
+        QCOMPARE((IntList{g.OptLayerTop[0], LayerPointerTop(g, current).value_or(-1)}),
+                 optionAndPointerTop);
     }
 
     void stripClicks_data() {

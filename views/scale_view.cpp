@@ -42,7 +42,6 @@ void DrawCones(DrawingSurface& surface, const ScaleViewGeometry& g, const ViewIn
 
 std::optional<ScaleClickLimits> DrawScaleView(DrawingSurface& surface, bool previewMode,
                                               const ViewInputs& inputs) {
-    if (inputs.model.SuspendUpdates) return std::nullopt;
     const ViewLayout layout = LayoutFor(surface, previewMode);
     const ScaleViewGeometry g =
         ComputeScaleView(inputs.model, surface.ScaleWidth(), surface.ScaleHeight(), layout);
