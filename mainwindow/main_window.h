@@ -33,11 +33,10 @@ class QScrollBar;
 
 namespace strativex {
 
+class AnalysisLauncher;
 class ColorSwatch;
 class CommentsDialog;
-class ExactCheckWindow;
-class SweepWindow;
-class TransientWindow;
+class LayerEditor;
 
 // What a change of the window, not of the model, asks to be drawn again. The views paint
 // later, from the state, so the order in which they are asked does not show.
@@ -69,12 +68,6 @@ public:
     // The model being edited, with its history.
     ModelDocument& Document() { return document_; }
     const ModelDocument& Document() const { return document_; }
-
-signals:
-    // After every change of the model's inputs and after a new or opened model: the one channel
-    // through which windows that show the model learn that what they show is out of date. The
-    // revision grows with every change, so a result can say which model it belongs to.
-    void modelChanged(std::uint64_t revision);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,7 +114,6 @@ private:
     void BuildEditMenu();
     void BuildMaterialsMenu();
     void BuildPreferencesMenu();
-    void BuildAnalysisMenu();
     void BuildHelpMenu();
 
     // Wiring: every connection and event filter of the window.
@@ -160,7 +152,6 @@ private:
     // Selection.
     void SelectRecord(int index);
     void ShowRecord(int index);
-    void UpdateCommandAvailability();
     void KeepFocusInRecordFrame(const QWidget* hiding);
     void ShowAngle(float angle);
     void ShowSwatch();
@@ -187,19 +178,12 @@ private:
     bool StepAngleByKey(int key);
     void MaterialPicked(int entry);
     void AngleChanged(int value);
-    void StepLayerColor(int step);
 
     // Edit menu.
     void UndoCommand();
     void RedoCommand();
     void ShowHistory();
     bool PassUndoKeyOn(const QObject* watched, const QKeyEvent& key);
-
-    // Layer commands.
-    void AddLayerCommand();
-    void CopyLayerCommand();
-    void DeleteLayerCommand();
-    void MoveLayerCommand(bool up);
 
     // Files.
     MessageAnswer ConfirmDiscardChanges();
@@ -231,9 +215,6 @@ private:
     void PrintCommand();
     void PrintPreviewCommand();
     void ExportPdfCommand();
-    void ExactCheckCommand();
-    void SweepCommand();
-    void TransientCommand();
     std::function<bool()> EditsCommitter();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
@@ -242,10 +223,9 @@ private:
     AppState& state_;
     Desktop& desktop_;
     ModelDocument document_;
+    AnalysisLauncher* analysis_ = nullptr;
+    LayerEditor* layers_ = nullptr;
     QPointer<CommentsDialog> comments_;
-    QPointer<ExactCheckWindow> exactCheck_;
-    QPointer<SweepWindow> sweep_;
-    QPointer<TransientWindow> transient_;
     bool committing_ = false;
     bool swallowPress_ = false;
     std::optional<QPoint> requestedPlace_;
@@ -307,9 +287,6 @@ private:
     QAction* digitsAction_ = nullptr;
     QAction* locationsAction_ = nullptr;
     QAction* userInfoAction_ = nullptr;
-    QAction* exactCheckAction_ = nullptr;
-    QAction* sweepAction_ = nullptr;
-    QAction* transientAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* howToAction_ = nullptr;
     QAction* glossaryAction_ = nullptr;

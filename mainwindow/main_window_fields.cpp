@@ -138,6 +138,17 @@ QLineEdit* MainWindow::EditFor(Field field) const {
     return nullptr;
 }
 
+// What the helpers call before they use the model, and the analysis windows before they read
+// it: the value typed in this window's field is committed as leaving the field would, since
+// switching windows does not leave it. The field is this window's own focus widget, also when
+// an analysis window is the active one.
+std::function<bool()> MainWindow::EditsCommitter() {
+    return [this] {
+        const auto field = FieldOf(focusWidget());
+        return !field || committing_ || CommitField(*field, Refusal::Tell);
+    };
+}
+
 bool MainWindow::CommitActiveField() {
     const auto field = ActiveField();
     return !field || committing_ || CommitField(*field, Refusal::Tell);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "mainwindow/analysis_launcher.h"
 #include "mainwindow/main_window.h"
 
 namespace strativex {
@@ -31,7 +32,7 @@ void MainWindow::BuildMenus() {
     BuildEditMenu();
     BuildMaterialsMenu();
     BuildPreferencesMenu();
-    BuildAnalysisMenu();
+    analysis_->BuildMenu(*menuBar());
     BuildHelpMenu();
 }
 

@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "core/layer_commands.h"
 #include "mainwindow/color_swatch.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "views/layer_palette.h"
 
@@ -50,7 +50,7 @@ void MainWindow::ShowRecord(int index) {
     KeepFocusInRecordFrame(index >= 1 ? deviceOnlyFrame_ : layerOnlyFrame_);
     layerOnlyFrame_->setVisible(index >= 1);
     deviceOnlyFrame_->setVisible(index == 0);
-    UpdateCommandAvailability();
+    layers_->ShowAvailability();
     ShowVisibleFields();
 }
 
@@ -62,17 +62,6 @@ void MainWindow::KeepFocusInRecordFrame(const QWidget* hiding) {
     if (focused != nullptr && hiding->isAncestorOf(focused)) {
         descriptionEdit_->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void MainWindow::UpdateCommandAvailability() {
-    const Model& model = state_.model;
-    const int current = document_.CurrentLayer();
-    moveUpButton_->setEnabled(CanMoveLayerUp(current));
-    moveDownButton_->setEnabled(CanMoveLayerDown(model, current));
-    moveLayerLabel_->setEnabled(moveUpButton_->isEnabled() || moveDownButton_->isEnabled());
-    deleteLayerButton_->setEnabled(CanDeleteLayer(current));
-    copyLayerButton_->setEnabled(CanCopyLayer(model, current));
-    addLayerButton_->setEnabled(CanAddLayer(model));
 }
 
 void MainWindow::ShowLayerMaterial() {

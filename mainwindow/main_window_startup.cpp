@@ -7,6 +7,8 @@
 
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
+#include "mainwindow/analysis_launcher.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
@@ -22,6 +24,11 @@ MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildControls();
+    layers_ = new LayerEditor(document_, state_.prefs.Defaults, EditsCommitter(),
+                              {addLayerButton_, copyLayerButton_, deleteLayerButton_, moveUpButton_,
+                               moveDownButton_, moveLayerLabel_},
+                              this);
+    analysis_ = new AnalysisLauncher(state_, desktop_, document_, EditsCommitter(), *this);
     BuildMenus();
     Wire();
 }

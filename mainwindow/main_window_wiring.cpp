@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "mainwindow/color_swatch.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
 
@@ -15,9 +16,7 @@ namespace strativex {
 // Every connection and event filter of the window lives here, so that the path from a control
 // to its handler is found in one place.
 void MainWindow::Wire() {
-    // The window shows the document before anything outside it hears of the change.
     connect(&document_, &ModelDocument::changed, this, &MainWindow::ShowDocument);
-    connect(&document_, &ModelDocument::changed, this, &MainWindow::modelChanged);
     connect(&document_, &ModelDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&document_.History(), &QUndoStack::indexChanged, this, &MainWindow::ShowHistory);
     connect(&document_.History(), &QUndoStack::cleanChanged, this, &MainWindow::ShowHistory);
@@ -54,9 +53,6 @@ void MainWindow::WireMenus() {
     connect(digitsAction_, &QAction::triggered, this, &MainWindow::DecimalDigitsCommand);
     connect(locationsAction_, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
-    connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
-    connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
-    connect(transientAction_, &QAction::triggered, this, &MainWindow::TransientCommand);
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,
@@ -69,11 +65,6 @@ void MainWindow::WireMenus() {
 
 void MainWindow::WireCommands() {
     connect(commentsButton_, &QPushButton::clicked, this, &MainWindow::CommentsCommand);
-    connect(addLayerButton_, &QPushButton::clicked, this, &MainWindow::AddLayerCommand);
-    connect(copyLayerButton_, &QPushButton::clicked, this, &MainWindow::CopyLayerCommand);
-    connect(deleteLayerButton_, &QPushButton::clicked, this, &MainWindow::DeleteLayerCommand);
-    connect(moveUpButton_, &QPushButton::clicked, this, [this] { MoveLayerCommand(true); });
-    connect(moveDownButton_, &QPushButton::clicked, this, [this] { MoveLayerCommand(false); });
     connect(recordOptionGroup_, &QButtonGroup::idClicked, this, [this](int index) {
         if (CommitActiveField()) {
             SelectRecord(index);
@@ -81,7 +72,7 @@ void MainWindow::WireCommands() {
             recordOptions_[document_.CurrentLayer()]->setChecked(true);
         }
     });
-    connect(colorSwatch_, &ColorSwatch::stepped, this, &MainWindow::StepLayerColor);
+    connect(colorSwatch_, &ColorSwatch::stepped, layers_, &LayerEditor::StepColor);
 }
 
 void MainWindow::WireFields() {
