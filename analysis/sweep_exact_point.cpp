@@ -21,7 +21,7 @@ ExactPointOutcome CheckSweepPoint(const Model& model, const MaterialTable& table
                                   const exact::ExactOptions& options) {
     Model copy = model;
     const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
-    ApplySweepValue(copy, request.Quantity, layer, value);
+    QuantityOf(request.Quantity).Write(copy, layer, value);
     const exact::ExactResult result = exact::RunExactCheck(copy, table, options, hooks);
     ExactPointOutcome outcome;
     outcome.Point.Index = index;

@@ -9,7 +9,6 @@
 #include <QSpinBox>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "core/number_conversion.h"
@@ -28,33 +27,8 @@ constexpr int kDefaultSteps = 21;
 constexpr float kProposedFactor = 2.0f;
 constexpr float kProposedTemperatureSpan = 50.0f;
 
-const std::array<std::pair<SweepQuantity, const char*>, 9> kQuantities{{
-    {SweepQuantity::Power, "Power"},
-    {SweepQuantity::IsothermalTemp, "Isothermal temperature"},
-    {SweepQuantity::DeviceWidth, "Device width"},
-    {SweepQuantity::DeviceLength, "Device length"},
-    {SweepQuantity::Thickness, "Layer thickness"},
-    {SweepQuantity::Width, "Layer width"},
-    {SweepQuantity::Length, "Layer length"},
-    {SweepQuantity::SpreadAngle, "Layer spreading angle"},
-    {SweepQuantity::Material, "Layer material"},
-}};
-
-bool IsLength(SweepQuantity quantity) {
-    switch (quantity) {
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return true;
-        case SweepQuantity::Power:
-        case SweepQuantity::IsothermalTemp:
-        case SweepQuantity::SpreadAngle:
-        case SweepQuantity::Material:
-            break;
-    }
-    return false;
+bool IsLength(QuantityId quantity) {
+    return QuantityOf(quantity).Unit == UnitFamily::Length;
 }
 
 QString Text(float value) {
@@ -63,12 +37,13 @@ QString Text(float value) {
 
 // The range a new choice of quantity starts with: around the model's value, inside what the
 // window accepts. A layer without a lateral limit (0) starts from the device's width.
-std::pair<float, float> ProposedRange(const Model& model, SweepQuantity quantity, int layer) {
-    const SweepBounds bounds = SweepValueBounds(quantity, model.UnitSystem);
+std::pair<float, float> ProposedRange(const Model& model, QuantityId quantity, int layer) {
+    const QuantityDescriptor& described = QuantityOf(quantity);
+    const AcceptedRange bounds = AcceptedRangeOf(described, model.UnitSystem);
     const auto inside = [&](float value) { return std::clamp(value, bounds.Low, bounds.High); };
-    const float value = SweptValueOf(model, quantity, layer);
-    if (quantity == SweepQuantity::SpreadAngle) return {bounds.Low, bounds.High};
-    if (quantity == SweepQuantity::IsothermalTemp) {
+    const float value = described.Read(model, layer);
+    if (described.Unit == UnitFamily::Angle) return {bounds.Low, bounds.High};
+    if (described.Unit == UnitFamily::Temperature) {
         return {inside(value - kProposedTemperatureSpan), inside(value + kProposedTemperatureSpan)};
     }
     const float centre = value > 0.0f ? value : model.Layers[0].Width;
@@ -90,8 +65,11 @@ SweepForm::SweepForm(const AppState& state, QWidget* parent)
 
 void SweepForm::BuildControls() {
     quantity_ = NamedWidget<QComboBox>(QStringLiteral("ComboQuantity"), this);
-    for (const auto& [quantity, name] : kQuantities) {
-        quantity_->addItem(tr(name), static_cast<int>(quantity));
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (!quantity.Sweepable) continue;
+        quantity_->addItem(
+            QString::fromUtf8(quantity.Name.data(), static_cast<qsizetype>(quantity.Name.size())),
+            static_cast<int>(quantity.Id));
     }
     layer_ = NamedWidget<QComboBox>(QStringLiteral("ComboLayer"), this);
     from_ = NamedWidget<QLineEdit>(QStringLiteral("TextFrom"), this);
@@ -179,8 +157,8 @@ void SweepForm::FillMaterials() {
 }
 
 void SweepForm::QuantityPicked() {
-    const SweepQuantity quantity = Quantity();
-    const bool material = quantity == SweepQuantity::Material;
+    const QuantityId quantity = Quantity();
+    const bool material = quantity == QuantityId::Material;
     layer_->setEnabled(IsLayerQuantity(quantity));
     rangeRows_->setVisible(!material);
     materials_->setVisible(material);
@@ -189,8 +167,8 @@ void SweepForm::QuantityPicked() {
 }
 
 void SweepForm::ProposeRange() {
-    const SweepQuantity quantity = Quantity();
-    if (quantity == SweepQuantity::Material) return;
+    const QuantityId quantity = Quantity();
+    if (quantity == QuantityId::Material) return;
     const int layer = IsLayerQuantity(quantity) ? Layer() : 0;
     if (IsLayerQuantity(quantity) && layer < 1) return;
     const auto [from, to] = ProposedRange(state_.model, quantity, layer);
@@ -204,8 +182,8 @@ void SweepForm::ShowUnits() {
     toUnit_->setText(unit);
 }
 
-SweepQuantity SweepForm::Quantity() const {
-    return static_cast<SweepQuantity>(quantity_->currentData().toInt());
+QuantityId SweepForm::Quantity() const {
+    return static_cast<QuantityId>(quantity_->currentData().toInt());
 }
 
 int SweepForm::Layer() const {
@@ -219,7 +197,7 @@ TypedSweep SweepForm::Typed() const {
     if (IsLayerQuantity(request.Quantity) && request.Layer < 1) {
         return {std::nullopt, tr("The model has no layer to sweep.")};
     }
-    if (request.Quantity == SweepQuantity::Material) {
+    if (request.Quantity == QuantityId::Material) {
         for (int row = 0; row < materials_->count(); ++row) {
             const QListWidgetItem* item = materials_->item(row);
             if (item->checkState() != Qt::Checked) continue;

@@ -44,7 +44,7 @@ private:
     void QuantityPicked();
     void ProposeRange();
     void ShowUnits();
-    SweepQuantity Quantity() const;
+    QuantityId Quantity() const;
     int Layer() const;
 
     const AppState& state_;

@@ -82,7 +82,7 @@ QString SweepTableModel::ExactText(std::size_t row, bool peak) const {
 }
 
 QString SweepTableModel::ValueText(float value) const {
-    if (shown_.Sweep.Request.Quantity != SweepQuantity::Material) {
+    if (shown_.Sweep.Request.Quantity != QuantityId::Material) {
         return QString::fromStdString(NumberText(value));
     }
     const MaterialTable& table = shown_.Materials;
@@ -117,8 +117,8 @@ QVariant SweepTableModel::data(const QModelIndex& index, int role) const {
     const ColumnRef column = ColumnAt(index.column());
     if (role == Qt::DisplayRole) return CellText(row, column);
     if (role == Qt::TextAlignmentRole) {
-        const bool text = column.Kind == Column::Value &&
-                          shown_.Sweep.Request.Quantity == SweepQuantity::Material;
+        const bool text =
+            column.Kind == Column::Value && shown_.Sweep.Request.Quantity == QuantityId::Material;
         return QVariant::fromValue(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
     }
     if (role == Qt::ToolTipRole &&

@@ -27,7 +27,7 @@ std::vector<OutputCell> SweepPointCells(const SweepResult& sweep, std::size_t in
         {"point", std::to_string(index + 1)},
         {SweptColumn(sweep), ShortestText(point.Value)},
     };
-    if (sweep.Request.Quantity == SweepQuantity::Material) {
+    if (sweep.Request.Quantity == QuantityId::Material) {
         cells.push_back({LayerColumn(sweep.Request.Layer, "material"),
                          SweptMaterialName(table, point.Value), true});
     }

@@ -23,7 +23,7 @@ std::string PointJson(const SweepResult& sweep, std::size_t index, const Materia
 }
 
 std::string SpacingJson(const SweepRequest& request) {
-    if (request.Quantity == SweepQuantity::Material) return "null";
+    if (request.Quantity == QuantityId::Material) return "null";
     return JsonString(request.Spacing == SweepSpacing::Logarithmic ? "logarithmic" : "linear");
 }
 

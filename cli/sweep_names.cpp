@@ -1,71 +1,33 @@
 #include "cli/sweep_names.h"
 
-#include <array>
-#include <utility>
-
-#include "cli/model_summary.h"
 #include "core/windows1252.h"
 
 namespace strativex {
-namespace {
 
-constexpr std::array<std::pair<std::string_view, SweepQuantity>, 9> kNames{{
-    {"power", SweepQuantity::Power},
-    {"isothermal", SweepQuantity::IsothermalTemp},
-    {"device_width", SweepQuantity::DeviceWidth},
-    {"device_length", SweepQuantity::DeviceLength},
-    {"thickness", SweepQuantity::Thickness},
-    {"width", SweepQuantity::Width},
-    {"length", SweepQuantity::Length},
-    {"angle", SweepQuantity::SpreadAngle},
-    {"material", SweepQuantity::Material},
-}};
-
-}  // namespace
-
-std::optional<SweepQuantity> SweepQuantityNamed(std::string_view name) {
-    for (const auto& [text, quantity] : kNames) {
-        if (text == name) return quantity;
-    }
-    return std::nullopt;
+std::optional<QuantityId> SweepQuantityNamed(std::string_view name) {
+    const auto id = QuantityKeyed(name);
+    if (!id || !QuantityOf(*id).Sweepable) return std::nullopt;
+    return id;
 }
 
-std::string_view SweepQuantityName(SweepQuantity quantity) {
-    for (const auto& [text, named] : kNames) {
-        if (named == quantity) return text;
-    }
-    return {};
+std::string_view SweepQuantityName(QuantityId quantity) {
+    return QuantityOf(quantity).Key;
 }
 
 std::string SweepQuantityNames() {
     std::string names;
-    for (const auto& entry : kNames) {
-        names += (names.empty() ? "" : ", ") + std::string(entry.first);
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (!quantity.Sweepable) continue;
+        names += (names.empty() ? "" : ", ") + std::string(quantity.Key);
     }
     return names;
 }
 
 std::string SweptColumn(const SweepResult& sweep) {
-    const SweepQuantity quantity = sweep.Request.Quantity;
-    const std::string length = "_" + std::string(UnitName(sweep.Unit));
-    switch (quantity) {
-        case SweepQuantity::Power:
-            return "power_w";
-        case SweepQuantity::IsothermalTemp:
-            return "isothermal_temp_c";
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-            return std::string(SweepQuantityName(quantity)) + length;
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return LayerColumn(sweep.Request.Layer, SweepQuantityName(quantity)) + length;
-        case SweepQuantity::SpreadAngle:
-            return LayerColumn(sweep.Request.Layer, "spread_angle_deg");
-        case SweepQuantity::Material:
-            break;
-    }
-    return LayerColumn(sweep.Request.Layer, "material_id");
+    const QuantityDescriptor& quantity = QuantityOf(sweep.Request.Quantity);
+    const std::string column =
+        std::string(quantity.Column) + "_" + std::string(UnitColumnText(quantity.Unit, sweep.Unit));
+    return quantity.OfLayer ? LayerColumn(sweep.Request.Layer, column) : column;
 }
 
 std::string SweptMaterialName(const MaterialTable& table, float id) {

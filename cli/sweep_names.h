@@ -12,8 +12,8 @@
 // value by these names whatever the format.
 namespace strativex {
 
-std::optional<SweepQuantity> SweepQuantityNamed(std::string_view name);
-std::string_view SweepQuantityName(SweepQuantity quantity);
+std::optional<QuantityId> SweepQuantityNamed(std::string_view name);
+std::string_view SweepQuantityName(QuantityId quantity);
 // Every name, for the message that refuses an unknown one.
 std::string SweepQuantityNames();
 

@@ -82,9 +82,8 @@ std::optional<std::string> ReadRequest(SweepRequest& request, const SweepArgumen
     request.Spacing = sweep.Logarithmic ? SweepSpacing::Logarithmic : SweepSpacing::Linear;
     if (auto error = ReadLayer(request, sweep, name)) return error;
     const std::string values = definition.substr(equals + 1);
-    if (auto error = request.Quantity == SweepQuantity::Material
-                         ? ReadMaterialIds(request, values)
-                         : ReadRange(request, name, values)) {
+    if (auto error = request.Quantity == QuantityId::Material ? ReadMaterialIds(request, values)
+                                                              : ReadRange(request, name, values)) {
         return error;
     }
     return SweepRequestError(request);

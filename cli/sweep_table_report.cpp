@@ -21,35 +21,22 @@ std::string Capitalised(std::string text) {
     return text;
 }
 
+// The plain-text table heads every temperature "C".
 std::string UnitOf(const SweepResult& sweep) {
-    switch (sweep.Request.Quantity) {
-        case SweepQuantity::Power:
-            return "W";
-        case SweepQuantity::IsothermalTemp:
-            return "C";
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return std::string(UnitLabel(sweep.Unit));
-        case SweepQuantity::SpreadAngle:
-            return "deg";
-        case SweepQuantity::Material:
-            break;
-    }
-    return "";
+    const UnitFamily family = QuantityOf(sweep.Request.Quantity).Unit;
+    if (family == UnitFamily::Temperature) return "C";
+    return std::string(UnitText(family, sweep.Unit));
 }
 
 std::string ValueText(const SweepResult& sweep, float value, const MaterialTable& table) {
-    if (sweep.Request.Quantity == SweepQuantity::Material) return SweptMaterialName(table, value);
+    if (sweep.Request.Quantity == QuantityId::Material) return SweptMaterialName(table, value);
     return NumberText(value);
 }
 
 std::vector<TextColumn> Columns(const SweepResult& sweep) {
     std::vector<TextColumn> columns{
-        {Capitalised(SweepQuantityText(sweep.Request.Quantity, sweep.Request.Layer)), UnitOf(sweep),
-         sweep.Request.Quantity == SweepQuantity::Material ? Alignment::Left : Alignment::Right},
+        {Capitalised(QuantityText(sweep.Request.Quantity, sweep.Request.Layer)), UnitOf(sweep),
+         sweep.Request.Quantity == QuantityId::Material ? Alignment::Left : Alignment::Right},
         {"Heat source", "C", Alignment::Right},
         {"Resistance", "C/W", Alignment::Right},
         {"Status", "", Alignment::Left},
@@ -83,10 +70,10 @@ std::string Heading(const LoadedModel& model, const SweepResult& sweep,
                     const MaterialTable& table) {
     const SweepRequest& request = sweep.Request;
     const std::string unit = UnitOf(sweep).empty() ? "" : " " + UnitOf(sweep);
-    const std::string what = SweepQuantityText(request.Quantity, request.Layer);
+    const std::string what = QuantityText(request.Quantity, request.Layer);
     const std::string points = std::to_string(sweep.Points.size()) + " points";
     const std::string range =
-        request.Quantity == SweepQuantity::Material
+        request.Quantity == QuantityId::Material
             ? points
             : NumberText(sweep.Points.front().Value) + " to " +
                   NumberText(sweep.Points.back().Value) + unit + ", " + points +

@@ -1,33 +1,27 @@
 #include "core/model_range_check.h"
 
-#include <array>
-
 namespace strativex {
 namespace {
 
-constexpr std::array kLayerQuantities{SweepQuantity::Thickness, SweepQuantity::Width,
-                                      SweepQuantity::Length, SweepQuantity::SpreadAngle};
-
-void AddIfOutside(std::vector<OutOfRangeValue>& found, const Model& model, SweepQuantity quantity,
-                  int layer) {
-    const float value = SweptValueOf(model, quantity, layer);
-    auto text = OutsideAcceptedText(quantity, layer, value, model.UnitSystem);
+void AddIfOutside(std::vector<OutOfRangeValue>& found, const Model& model,
+                  const QuantityDescriptor& quantity, int layer) {
+    const float value = quantity.Read(model, layer);
+    auto text = OutsideAcceptedText(quantity.Id, layer, value, model.UnitSystem);
     if (!text) return;
-    found.push_back({quantity, IsLayerQuantity(quantity) ? layer : 0, value,
-                     SweepValueBounds(quantity, model.UnitSystem), std::move(*text)});
+    found.push_back(
+        {quantity.Id, layer, value, AcceptedRangeOf(quantity, model.UnitSystem), std::move(*text)});
 }
 
 }  // namespace
 
 std::vector<OutOfRangeValue> OutOfRangeValues(const Model& model) {
     std::vector<OutOfRangeValue> found;
-    for (const SweepQuantity quantity : {SweepQuantity::Power, SweepQuantity::IsothermalTemp,
-                                         SweepQuantity::DeviceWidth, SweepQuantity::DeviceLength}) {
-        AddIfOutside(found, model, quantity, 0);
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (!quantity.OfLayer && HasBounds(quantity)) AddIfOutside(found, model, quantity, 0);
     }
     for (int i = 1; i <= StackLayerCount(model.LayerCount); ++i) {
-        for (const SweepQuantity quantity : kLayerQuantities) {
-            AddIfOutside(found, model, quantity, i);
+        for (const QuantityDescriptor& quantity : Quantities()) {
+            if (quantity.OfLayer && HasBounds(quantity)) AddIfOutside(found, model, quantity, i);
         }
     }
     return found;

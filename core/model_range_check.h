@@ -12,10 +12,10 @@
 namespace strativex {
 
 struct OutOfRangeValue {
-    SweepQuantity Quantity = SweepQuantity::Power;
+    QuantityId Quantity = QuantityId::Power;
     int Layer = 0;  // 0 for a value of the whole model or the heat source
     float Value = 0.0f;
-    SweepBounds Accepted;
+    AcceptedRange Accepted;
     std::string Text;  // "layer 2 thickness 1000000 mm is outside the accepted 2.5E-05 to 25 mm"
 };
 

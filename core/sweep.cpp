@@ -8,34 +8,6 @@
 namespace strativex {
 namespace {
 
-// The swept field of a model, for reading and for writing; a material id travels as a float,
-// which holds every 16-bit id exactly.
-template <typename M>
-auto& NumericField(M& model, SweepQuantity quantity, int layer) {
-    auto& record = model.Layers[static_cast<std::size_t>(layer)];
-    auto& source = model.Layers[0];
-    switch (quantity) {
-        case SweepQuantity::Power:
-            return model.PowerDissipation;
-        case SweepQuantity::IsothermalTemp:
-            return model.IsothermalTemp;
-        case SweepQuantity::DeviceWidth:
-            return source.Width;
-        case SweepQuantity::DeviceLength:
-            return source.Length;
-        case SweepQuantity::Width:
-            return record.Width;
-        case SweepQuantity::Length:
-            return record.Length;
-        case SweepQuantity::SpreadAngle:
-            return record.SpreadAngle;
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Material:
-            break;
-    }
-    return record.Thickness;
-}
-
 float PointValue(const SweepRequest& request, int index) {
     const int last = request.PointCount - 1;
     if (index == 0) return static_cast<float>(request.From);
@@ -70,26 +42,9 @@ SweepPoint PointOf(const Model& model, float value) {
 
 }  // namespace
 
-bool IsLayerQuantity(SweepQuantity quantity) {
-    switch (quantity) {
-        case SweepQuantity::Power:
-        case SweepQuantity::IsothermalTemp:
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-            return false;
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-        case SweepQuantity::SpreadAngle:
-        case SweepQuantity::Material:
-            return true;
-    }
-    return false;
-}
-
 std::vector<float> SweepValues(const SweepRequest& request) {
     std::vector<float> values;
-    if (request.Quantity == SweepQuantity::Material) {
+    if (request.Quantity == QuantityId::Material) {
         values.assign(request.MaterialIds.begin(), request.MaterialIds.end());
         return values;
     }
@@ -99,21 +54,6 @@ std::vector<float> SweepValues(const SweepRequest& request) {
     return values;
 }
 
-float SweptValueOf(const Model& model, SweepQuantity quantity, int layer) {
-    if (quantity == SweepQuantity::Material) {
-        return model.Layers[static_cast<std::size_t>(layer)].MaterialId;
-    }
-    return NumericField(model, quantity, layer);
-}
-
-void ApplySweepValue(Model& model, SweepQuantity quantity, int layer, float value) {
-    if (quantity == SweepQuantity::Material) {
-        model.Layers[static_cast<std::size_t>(layer)].MaterialId = static_cast<std::int16_t>(value);
-        return;
-    }
-    NumericField(model, quantity, layer) = value;
-}
-
 std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& table,
                                     const SweepRequest& request) {
     if (SweepModelError(model, table, request)) return std::nullopt;
@@ -121,13 +61,13 @@ std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& tab
     SweepResult result{request,
                        model.UnitSystem,
                        model.LayerCount,
-                       SweptValueOf(model, request.Quantity, layer),
+                       QuantityOf(request.Quantity).Read(model, layer),
                        {}};
     const std::vector<float> values = SweepValues(request);
     result.Points.reserve(values.size());
     Model copy = model;
     for (const float value : values) {
-        ApplySweepValue(copy, request.Quantity, layer, value);
+        QuantityOf(request.Quantity).Write(copy, layer, value);
         RecalculateModel(copy, table);
         result.Points.push_back(PointOf(copy, value));
     }

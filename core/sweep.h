@@ -7,23 +7,11 @@
 
 #include "core/material_table.h"
 #include "core/model.h"
+#include "core/quantity.h"
 
 // A sweep: the model recalculated with one of its values stepped through a range, the model
 // itself untouched. The window and the calculator both run it through RunSweep.
 namespace strativex {
-
-enum class SweepQuantity : std::uint8_t {
-    Power,
-    IsothermalTemp,
-    DeviceWidth,
-    DeviceLength,
-    // The quantities of one layer, named by SweepRequest::Layer.
-    Thickness,
-    Width,
-    Length,
-    SpreadAngle,
-    Material,
-};
 
 enum class SweepSpacing : std::uint8_t { Linear, Logarithmic };
 
@@ -32,7 +20,7 @@ enum class SweepSpacing : std::uint8_t { Linear, Logarithmic };
 constexpr int kMaxSweepPoints = 10000;
 
 struct SweepRequest {
-    SweepQuantity Quantity = SweepQuantity::Power;
+    QuantityId Quantity = QuantityId::Power;
     int Layer = 0;  // 1..LayerCount for a layer's quantity, unused otherwise
     // A numeric sweep: PointCount values from From to To, both included, in the model's units.
     double From = 0.0;
@@ -42,8 +30,6 @@ struct SweepRequest {
     // A material sweep: one point per id, in this order.
     std::vector<std::int16_t> MaterialIds;
 };
-
-bool IsLayerQuantity(SweepQuantity quantity);
 
 // One layer's outcome at one point.
 struct SweepLayerResult {
@@ -81,10 +67,6 @@ struct SweepResult {
 // The values of the points in order, as single-precision numbers the model can hold. Linear
 // points are evenly spaced, logarithmic ones at a constant ratio; both end exactly on To.
 std::vector<float> SweepValues(const SweepRequest& request);
-
-float SweptValueOf(const Model& model, SweepQuantity quantity, int layer);
-// Stores one point's value into the model, changing no other field.
-void ApplySweepValue(Model& model, SweepQuantity quantity, int layer, float value);
 
 // Every point calculated on a copy of the model; nothing when the request does not fit the
 // model (SweepModelError says why).

@@ -3,50 +3,11 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/accepted_ranges.h"
 #include "core/number_format.h"
 #include "core/units.h"
 
 namespace strativex {
 namespace {
-
-// The values the window accepts for each field, in the model's units.
-struct ValueRange {
-    float Low = 0.0f;
-    float High = 0.0f;
-    std::string_view Unit;
-    bool ZeroMeansNoLimit = false;
-
-    bool Holds(float value) const {
-        return (ZeroMeansNoLimit && value == 0.0f) || (value >= Low && value <= High);
-    }
-};
-
-ValueRange RangeOf(SweepQuantity quantity, LengthUnit unit) {
-    const std::string_view length = UnitLabel(unit);
-    const auto range = [unit](EditedNumber number, std::string_view shown, bool noLimit = false) {
-        const AcceptedRange accepted = AcceptedRangeOf(number, unit);
-        return ValueRange{accepted.Low, accepted.High, shown, noLimit};
-    };
-    switch (quantity) {
-        case SweepQuantity::Power:
-            return range(EditedNumber::Power, "W");
-        case SweepQuantity::IsothermalTemp:
-            return range(EditedNumber::IsothermalTemp, "deg C");
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-            return range(EditedNumber::Size, length);
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return range(EditedNumber::Size, length, true);
-        case SweepQuantity::SpreadAngle:
-            return range(EditedNumber::SpreadAngle, "deg");
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Material:
-            break;
-    }
-    return range(EditedNumber::Thickness, length);
-}
 
 std::string Quantity(float value, std::string_view unit) {
     return NumberText(value) + " " + std::string(unit);
@@ -54,18 +15,20 @@ std::string Quantity(float value, std::string_view unit) {
 
 // The ends are what the user typed, so they are named first; an inner point falls outside only
 // where a sweep starts from 0, "no limit".
-std::optional<float> FirstOutside(const ValueRange& range, const std::vector<float>& values) {
+std::optional<float> FirstOutside(const QuantityDescriptor& quantity, LengthUnit unit,
+                                  const std::vector<float>& values) {
+    const auto outside = [&](float value) { return !Accepts(quantity, value, unit); };
     for (const float end : {values.front(), values.back()}) {
-        if (!range.Holds(end)) return end;
+        if (outside(end)) return end;
     }
     for (const float value : values) {
-        if (!range.Holds(value)) return value;
+        if (outside(value)) return value;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> OutOfRange(const SweepRequest& request, LengthUnit unit) {
-    const auto value = FirstOutside(RangeOf(request.Quantity, unit), SweepValues(request));
+    const auto value = FirstOutside(QuantityOf(request.Quantity), unit, SweepValues(request));
     if (!value) return std::nullopt;
     return OutsideAcceptedText(request.Quantity, request.Layer, *value, unit);
 }
@@ -113,44 +76,15 @@ std::string LayerCountText(int count) {
 
 }  // namespace
 
-std::string SweepQuantityText(SweepQuantity quantity, int layer) {
-    const std::string prefix = "layer " + std::to_string(layer) + " ";
-    switch (quantity) {
-        case SweepQuantity::Power:
-            return "power";
-        case SweepQuantity::IsothermalTemp:
-            return "isothermal temperature";
-        case SweepQuantity::DeviceWidth:
-            return "device width";
-        case SweepQuantity::DeviceLength:
-            return "device length";
-        case SweepQuantity::Thickness:
-            return prefix + "thickness";
-        case SweepQuantity::Width:
-            return prefix + "width";
-        case SweepQuantity::Length:
-            return prefix + "length";
-        case SweepQuantity::SpreadAngle:
-            return prefix + "spreading angle";
-        case SweepQuantity::Material:
-            break;
-    }
-    return prefix + "material";
-}
-
-SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit) {
-    const ValueRange range = RangeOf(quantity, unit);
-    return {range.Low, range.High};
-}
-
-std::optional<std::string> OutsideAcceptedText(SweepQuantity quantity, int layer, float value,
+std::optional<std::string> OutsideAcceptedText(QuantityId quantity, int layer, float value,
                                                LengthUnit unit) {
-    const ValueRange range = RangeOf(quantity, unit);
-    if (range.Holds(value)) return std::nullopt;
-    return SweepQuantityText(quantity, layer) + " " + Quantity(value, range.Unit) +
+    const QuantityDescriptor& described = QuantityOf(quantity);
+    if (Accepts(described, value, unit)) return std::nullopt;
+    const AcceptedRange range = AcceptedRangeOf(described, unit);
+    const std::string_view shown = UnitText(described.Unit, unit);
+    return QuantityText(quantity, layer) + " " + Quantity(value, shown) +
            " is outside the accepted " + NumberText(range.Low) + " to " +
-           Quantity(range.High, range.Unit) +
-           (range.ZeroMeansNoLimit ? " (or 0 for no limit)" : "");
+           Quantity(range.High, shown) + (described.ZeroMeansNoLimit ? " (or 0 for no limit)" : "");
 }
 
 std::optional<std::string> SweepRequestError(const SweepRequest& request) {
@@ -158,8 +92,8 @@ std::optional<std::string> SweepRequestError(const SweepRequest& request) {
         return "there is no layer " + std::to_string(request.Layer) +
                ": layers are numbered from 1";
     }
-    return request.Quantity == SweepQuantity::Material ? MaterialListError(request)
-                                                       : NumericRangeError(request);
+    return request.Quantity == QuantityId::Material ? MaterialListError(request)
+                                                    : NumericRangeError(request);
 }
 
 std::optional<std::string> SweepModelError(const Model& model, const MaterialTable& table,
@@ -173,8 +107,8 @@ std::optional<std::string> SweepModelError(const Model& model, const MaterialTab
         return "layer " + std::to_string(request.Layer) + " does not exist: the model has " +
                LayerCountText(model.LayerCount);
     }
-    return request.Quantity == SweepQuantity::Material ? MissingMaterial(table, request)
-                                                       : OutOfRange(request, model.UnitSystem);
+    return request.Quantity == QuantityId::Material ? MissingMaterial(table, request)
+                                                    : OutOfRange(request, model.UnitSystem);
 }
 
 }  // namespace strativex

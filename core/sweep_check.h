@@ -9,20 +9,9 @@
 
 namespace strativex {
 
-// The quantity as a sentence names it: "power", "layer 2 thickness".
-std::string SweepQuantityText(SweepQuantity quantity, int layer);
-
-// The values the window accepts for a numeric quantity in the unit; a layer's width and length
-// take 0 as well, "no limit".
-struct SweepBounds {
-    float Low = 0.0f;
-    float High = 0.0f;
-};
-SweepBounds SweepValueBounds(SweepQuantity quantity, LengthUnit unit);
-
 // Why the window would refuse the value for a numeric quantity: "layer 2 thickness 1000000 mm is
 // outside the accepted 2.5E-05 to 25 mm"; nothing when it accepts it.
-std::optional<std::string> OutsideAcceptedText(SweepQuantity quantity, int layer, float value,
+std::optional<std::string> OutsideAcceptedText(QuantityId quantity, int layer, float value,
                                                LengthUnit unit);
 
 // Why the request cannot run on any model; nothing when it can.

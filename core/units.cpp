@@ -19,6 +19,38 @@ std::string_view UnitLabel(LengthUnit unit) {
     return UnitLabels[UnitIndex(unit)];
 }
 
+std::string_view UnitText(UnitFamily family, LengthUnit unit) {
+    switch (family) {
+        case UnitFamily::Power:
+            return "W";
+        case UnitFamily::Temperature:
+            return "deg C";
+        case UnitFamily::Length:
+            return UnitLabel(unit);
+        case UnitFamily::Angle:
+            return "deg";
+        case UnitFamily::MaterialId:
+            break;
+    }
+    return {};
+}
+
+std::string_view UnitColumnText(UnitFamily family, LengthUnit unit) {
+    switch (family) {
+        case UnitFamily::Power:
+            return "w";
+        case UnitFamily::Temperature:
+            return "c";
+        case UnitFamily::Length:
+            return unit == LengthUnit::Inches ? "in" : "mm";
+        case UnitFamily::Angle:
+            return "deg";
+        case UnitFamily::MaterialId:
+            break;
+    }
+    return "id";
+}
+
 void ConvertModelUnits(Model& model) {
     const double factor =
         model.UnitSystem == LengthUnit::Millimeters ? kMillimetresPerInch : kInchesPerMillimetre;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/model.h"
@@ -17,6 +18,14 @@ inline constexpr double kCmPerInch = 2.54;
 inline constexpr double kCmPerMillimetre = 0.1;
 // What a layer size of 0 (no limit of its own) shows.
 inline constexpr std::string_view kNoLimitText = "(infinite)";
+
+// What a quantity is measured in; a length follows the model's unit system.
+enum class UnitFamily : std::uint8_t { Power, Temperature, Length, Angle, MaterialId };
+
+// The unit as messages and plain-text tables write it: "W", "deg C", "mm", "deg".
+std::string_view UnitText(UnitFamily family, LengthUnit unit);
+// The unit at the end of a CSV/JSON column name: "w", "c", "mm", "in", "deg", "id".
+std::string_view UnitColumnText(UnitFamily family, LengthUnit unit);
 
 int UnitIndex(LengthUnit unit);
 std::string_view UnitLabel(LengthUnit unit);

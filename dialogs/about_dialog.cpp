@@ -15,7 +15,7 @@
 namespace strativex {
 namespace {
 
-constexpr int kLogoTwips = 1440;
+constexpr int kLogoTwips = kTwipsPerInch;  // an inch square
 constexpr double kNameScale = 1.8;
 
 QLabel* NameLabel(const QString& name, QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/custom_material_line.h"
+#include "core/quantity.h"
 #include "core/typed_number.h"
 #include "document/model_document.h"
 #include "persistence/app_state.h"
@@ -92,14 +93,6 @@ private:
     // discard the model drop the typed text without a word.
     enum class Refusal { Tell, Drop };
 
-    struct RangeCheck {
-        float Low;
-        float High;
-        int Slot;
-        QString Message;
-        QString Title;
-    };
-
     // Construction.
     void BuildControls();
     void BuildHeader(QWidget* client);
@@ -163,14 +156,14 @@ private:
     void SettleActiveFieldToDiscard();
     bool CommitField(Field field, Refusal refusal);
     bool CommitNumber(Field field, Refusal refusal);
-    bool LayerSizeField(Field field) const;
-    TypedNumber ReadField(Field field, const QString& text) const;
-    QString RefusalText(Field field, const RangeCheck& range, TypedNumberFault fault) const;
+    std::optional<QuantityId> QuantityFor(Field field) const;
+    TypedNumber ReadField(const QuantityDescriptor& quantity, const QString& text) const;
+    QString RefusalText(const QuantityDescriptor& quantity, const QString& typed,
+                        TypedNumberFault fault) const;
+    QString NumberShown(const QuantityDescriptor& quantity, double value) const;
     bool CommitText(Field field, Refusal refusal);
     QString StepText(Field field) const;
     bool CommitMaterial(Refusal refusal);
-    RangeCheck RangeFor(Field field) const;
-    float* ModelValueFor(Field field);
     QLineEdit* EditFor(Field field) const;
     void ShowField(Field field);
     void ShowVisibleFields();

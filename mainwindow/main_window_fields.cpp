@@ -8,9 +8,9 @@
 
 #include <utility>
 
-#include "core/accepted_ranges.h"
 #include "core/number_conversion.h"
 #include "core/number_format.h"
+#include "core/quantity.h"
 #include "core/typed_number.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
@@ -20,10 +20,6 @@
 
 namespace strativex {
 namespace {
-
-QString Bound(float value) {
-    return QString::fromStdString(NumberText(value));
-}
 
 constexpr int kAngleMergeKey = 1000;
 
@@ -183,64 +179,27 @@ bool MainWindow::CommitField(Field field, Refusal refusal) {
     return accepted;
 }
 
-MainWindow::RangeCheck MainWindow::RangeFor(Field field) const {
-    const LengthUnit units = state_.model.UnitSystem;
-    const QString unit = Latin1(UnitLabel(units));
-    const auto range = [units](EditedNumber number, int slot, const QString& text,
-                               const char* title) {
-        const AcceptedRange accepted = AcceptedRangeOf(number, units);
-        return RangeCheck{accepted.Low, accepted.High, slot,
-                          text.arg(Bound(accepted.Low), Bound(accepted.High)),
-                          QString::fromLatin1(title)};
-    };
+// The width and length fields edit the heat source's size on record 0 and a layer's own
+// otherwise; the text fields and the material list edit no number.
+std::optional<QuantityId> MainWindow::QuantityFor(Field field) const {
+    const bool ofLayer = document_.CurrentLayer() >= 1;
     switch (field) {
         case Field::Power:
-            return range(EditedNumber::Power, kPowerSlot,
-                         QStringLiteral("Thermal output must be between %1 and %2 Watts."),
-                         "Thermal Output Value Out of Range");
+            return QuantityId::Power;
         case Field::Isotherm:
-            return range(EditedNumber::IsothermalTemp, kTemperatureSlot,
-                         QStringLiteral("Isothermal temperature must be between %1 and %2 deg C."),
-                         "Isothermal Temperature Value Out of Range");
+            return QuantityId::IsothermalTemp;
         case Field::Width:
-            return range(EditedNumber::Size, WidthLengthSlot(units),
-                         QStringLiteral("Width must be between %1 and %2 ") + unit,
-                         "Width Value Out of Range");
+            return ofLayer ? QuantityId::Width : QuantityId::DeviceWidth;
         case Field::Length:
-            return range(EditedNumber::Size, WidthLengthSlot(units),
-                         QStringLiteral("Length must be between %1 and %2 ") + unit,
-                         "Length Value Out of Range");
+            return ofLayer ? QuantityId::Length : QuantityId::DeviceLength;
         case Field::Thickness:
-            return range(EditedNumber::Thickness, ThicknessSlot(units),
-                         QStringLiteral("Layer thickness must be between %1 and %2 ") + unit,
-                         "Layer Thickness Value Out of Range");
+            return QuantityId::Thickness;
         case Field::ModelName:
         case Field::Description:
         case Field::Material:
             break;
     }
-    return {};
-}
-
-float* MainWindow::ModelValueFor(Field field) {
-    Layer& record = state_.model.Layers[document_.CurrentLayer()];
-    switch (field) {
-        case Field::Power:
-            return &state_.model.PowerDissipation;
-        case Field::Isotherm:
-            return &state_.model.IsothermalTemp;
-        case Field::Width:
-            return &record.Width;
-        case Field::Length:
-            return &record.Length;
-        case Field::Thickness:
-            return &record.Thickness;
-        case Field::ModelName:
-        case Field::Description:
-        case Field::Material:
-            break;
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Only text the user typed is read back: a field that still shows what the program put there
@@ -248,26 +207,24 @@ float* MainWindow::ModelValueFor(Field field) {
 bool MainWindow::CommitNumber(Field field, Refusal refusal) {
     QLineEdit* edit = EditFor(field);
     if (!edit->isModified()) return true;
-    const RangeCheck range = RangeFor(field);
-    float* stored = ModelValueFor(field);
-    const TypedNumber typed = ReadField(field, edit->text());
+    const QuantityDescriptor& quantity = QuantityOf(*QuantityFor(field));
+    const LengthUnit unit = state_.model.UnitSystem;
+    const TypedNumber typed = ReadField(quantity, edit->text());
     const auto value = static_cast<float>(typed.Value);
-    const bool noLimit =
-        typed.Fault == TypedNumberFault::None && LayerSizeField(field) && value == 0.0f;
-    if (typed.Fault != TypedNumberFault::None ||
-        (!noLimit && !(value >= range.Low && value <= range.High))) {
+    if (typed.Fault != TypedNumberFault::None || !Accepts(quantity, value, unit)) {
         if (refusal == Refusal::Tell) {
-            Message(RefusalText(field, range, typed.Fault), range.Title, MessageIcon::None,
-                    MessageButtons::Ok);
+            Message(RefusalText(quantity, edit->text(), typed.Fault), Latin1(quantity.RangeTitle),
+                    MessageIcon::None, MessageButtons::Ok);
         } else {
             ShowField(field);
         }
         return false;
     }
-    edit->setText(noLimit ? Latin1(kNoLimitText)
-                          : QString::fromStdString(
-                                FormatValue(typed.Value, range.Slot, state_.prefs.DecimalDigits)));
-    document_.Change(StepText(field), [stored, value](Model&) { *stored = value; });
+    const int layer = document_.CurrentLayer();
+    edit->setText(NumberShown(quantity, typed.Value));
+    document_.Change(StepText(field), [&quantity, layer, value](Model& model) {
+        quantity.Write(model, layer, value);
+    });
     return true;
 }
 
@@ -296,55 +253,40 @@ QString MainWindow::StepText(Field field) const {
     return {};
 }
 
-bool MainWindow::LayerSizeField(Field field) const {
-    return (field == Field::Width || field == Field::Length) && document_.CurrentLayer() >= 1;
-}
-
 // The whole text must be the number, with the field's unit after it if the user likes. A
 // layer's width or length also takes the text it shows for no limit, and an empty field where
 // it showed that: only a limit the layer already lacks can be cleared away.
-TypedNumber MainWindow::ReadField(Field field, const QString& text) const {
-    const std::string typed = text.toStdString();
-    if (LayerSizeField(field)) {
+TypedNumber MainWindow::ReadField(const QuantityDescriptor& quantity, const QString& text) const {
+    if (quantity.ZeroMeansNoLimit) {
         const QString trimmed = text.trimmed();
-        const Layer& layer = state_.model.Layers[document_.CurrentLayer()];
-        const float stored = field == Field::Width ? layer.Width : layer.Length;
+        const float stored = quantity.Read(state_.model, document_.CurrentLayer());
         if (trimmed.compare(Latin1(kNoLimitText), Qt::CaseInsensitive) == 0 ||
             (trimmed.isEmpty() && stored == 0.0f)) {
             return {};
         }
     }
-    switch (field) {
-        case Field::Power:
-            return ReadTypedNumber(typed, {"W"});
-        case Field::Isotherm:
-            return ReadTypedNumber(typed, {"\u00B0C", "C"});
-        case Field::Width:
-        case Field::Length:
-        case Field::Thickness:
-            // "2.5 mm" typed while inches are in use is not 2.5 inches.
-            return state_.model.UnitSystem == LengthUnit::Inches
-                       ? ReadTypedNumber(typed, {"in.", "in"})
-                       : ReadTypedNumber(typed, {"mm"});
-        case Field::ModelName:
-        case Field::Description:
-        case Field::Material:
-            break;
-    }
-    return {};
+    return ReadQuantityText(quantity, text.toStdString(), state_.model.UnitSystem);
 }
 
-QString MainWindow::RefusalText(Field field, const RangeCheck& range,
+QString MainWindow::RefusalText(const QuantityDescriptor& quantity, const QString& typed,
                                 TypedNumberFault fault) const {
-    if (fault == TypedNumberFault::None) return range.Message;
-    QString text =
-        range.Message + QStringLiteral("\r\n") + NotANumberText(EditFor(field)->text(), fault);
-    if (LayerSizeField(field)) {
+    const QString range = QString::fromStdString(RangeMessageOf(quantity, state_.model.UnitSystem));
+    if (fault == TypedNumberFault::None) return range;
+    QString text = range + QStringLiteral("\r\n") + NotANumberText(typed, fault);
+    if (quantity.ZeroMeansNoLimit) {
         text +=
             QStringLiteral("\r\n") +
             tr("Type 0 or %1 for a layer without a limit of its own.").arg(Latin1(kNoLimitText));
     }
     return text;
+}
+
+// A value as its field shows it, with the decimals the preferences keep for it.
+QString MainWindow::NumberShown(const QuantityDescriptor& quantity, double value) const {
+    if (quantity.ZeroMeansNoLimit && value == 0.0) return Latin1(kNoLimitText);
+    const auto slot = DigitsSlotOf(quantity, state_.model.UnitSystem);
+    return QString::fromStdString(slot ? FormatValue(value, *slot, state_.prefs.DecimalDigits)
+                                       : NumberText(static_cast<float>(value)));
 }
 
 bool MainWindow::CommitText(Field field, Refusal refusal) {
@@ -393,16 +335,13 @@ bool MainWindow::CommitMaterial(Refusal refusal) {
 // The stored value as the program shows it; the text then counts as not typed.
 void MainWindow::ShowField(Field field) {
     const Model& model = state_.model;
-    const Layer& record = model.Layers[document_.CurrentLayer()];
-    const DecimalDigitsTable& digits = state_.prefs.DecimalDigits;
-    const auto formatted = [&digits](float value, int slot) {
-        return QString::fromStdString(FormatValue(value, slot, digits));
-    };
-    const auto size = [&](float value) {
-        return value == 0.0f && document_.CurrentLayer() >= 1
-                   ? Latin1(kNoLimitText)
-                   : formatted(value, WidthLengthSlot(model.UnitSystem));
-    };
+    const int current = document_.CurrentLayer();
+    const Layer& record = model.Layers[current];
+    if (const auto quantity = QuantityFor(field)) {
+        const QuantityDescriptor& described = QuantityOf(*quantity);
+        EditFor(field)->setText(NumberShown(described, described.Read(model, current)));
+        return;
+    }
     switch (field) {
         case Field::ModelName:
             modelNameEdit_->setText(FromModelText(model.ModelName));
@@ -412,23 +351,14 @@ void MainWindow::ShowField(Field field) {
             descriptionEdit_->setText(FromModelText(record.Description));
             descriptionEdit_->setCursorPosition(0);
             break;
-        case Field::Width:
-            widthEdit_->setText(size(record.Width));
-            break;
-        case Field::Length:
-            lengthEdit_->setText(size(record.Length));
-            break;
-        case Field::Thickness:
-            thicknessEdit_->setText(formatted(record.Thickness, ThicknessSlot(model.UnitSystem)));
-            break;
-        case Field::Power:
-            powerEdit_->setText(formatted(model.PowerDissipation, kPowerSlot));
-            break;
-        case Field::Isotherm:
-            isothermEdit_->setText(formatted(model.IsothermalTemp, kTemperatureSlot));
-            break;
         case Field::Material:
             ShowLayerMaterial();
+            break;
+        case Field::Width:
+        case Field::Length:
+        case Field::Thickness:
+        case Field::Power:
+        case Field::Isotherm:
             break;
     }
 }

@@ -17,13 +17,13 @@ namespace {
 // How a user would make one point's model by hand in the window.
 using HandEdit = void (*)(Model&, float);
 
-SweepRequest Numeric(SweepQuantity quantity, int layer, double from, double to, int count,
+SweepRequest Numeric(QuantityId quantity, int layer, double from, double to, int count,
                      SweepSpacing spacing = SweepSpacing::Linear) {
     return {quantity, layer, from, to, count, spacing, {}};
 }
 
 SweepRequest Materials(int layer, std::vector<std::int16_t> ids) {
-    return {SweepQuantity::Material, layer, 0, 0, 0, SweepSpacing::Linear, std::move(ids)};
+    return {QuantityId::Material, layer, 0, 0, 0, SweepSpacing::Linear, std::move(ids)};
 }
 
 bool SameUserFields(const Layer& a, const Layer& b) {
@@ -73,7 +73,7 @@ private slots:
     void pointsAreSingleCalculations_data() {
         QTest::addColumn<SweepRequest>("request");
         QTest::addColumn<HandEdit>("edit");
-        using Q = SweepQuantity;
+        using Q = QuantityId;
         const auto row = [](const char* name, const SweepRequest& request, HandEdit edit) {
             QTest::newRow(name) << request << edit;
         };
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(sweep);
         QVERIFY(SameInputs(model, before));
         const int layer = IsLayerQuantity(request.Quantity) ? request.Layer : 0;
-        COMPARE_FLOAT(sweep->ModelValue, SweptValueOf(model, request.Quantity, layer));
+        COMPARE_FLOAT(sweep->ModelValue, QuantityOf(request.Quantity).Read(model, layer));
         const std::vector<float> values = SweepValues(request);
         QCOMPARE(sweep->Points.size(), values.size());
         for (std::size_t p = 0; p < values.size(); ++p) {
@@ -118,7 +118,7 @@ private slots:
             Model single = before;
             edit(single, values[p]);
             Model applied = before;
-            ApplySweepValue(applied, request.Quantity, layer, values[p]);
+            QuantityOf(request.Quantity).Write(applied, layer, values[p]);
             QVERIFY2(SameInputs(applied, single), qPrintable(QString::number(p)));
             RecalculateModel(single, table);
             COMPARE_FLOAT(point.Value, values[p]);
@@ -134,7 +134,7 @@ private slots:
     void values_data() {
         QTest::addColumn<SweepRequest>("request");
         QTest::addColumn<QList<double>>("expected");
-        using Q = SweepQuantity;
+        using Q = QuantityId;
         const auto log = SweepSpacing::Logarithmic;
         QTest::newRow("linear") << Numeric(Q::Power, 0, 1, 2, 5)
                                 << QList<double>{1, 1.25, 1.5, 1.75, 2};
@@ -165,26 +165,26 @@ private slots:
 
     void matchesExactSolution_data() {
         QTest::addColumn<std::int16_t>("material");
-        QTest::addColumn<SweepQuantity>("quantity");
+        QTest::addColumn<QuantityId>("quantity");
         QTest::addColumn<double>("tolerance");
         // Kelvin, or relative above 1 K. A constant conductivity is exact but for the rounding
         // of temperatures near 300 K to floats (2e-5 K); K(T) stops its iteration once a pass
         // changes the rise by less than 1e-4 K.
-        QTest::newRow("copper, power") << kCopperId << SweepQuantity::Power << 1e-4;
-        QTest::newRow("copper, thickness") << kCopperId << SweepQuantity::Thickness << 1e-4;
-        QTest::newRow("falling, power") << kFallingId << SweepQuantity::Power << 1e-3;
-        QTest::newRow("falling, thickness") << kFallingId << SweepQuantity::Thickness << 1e-3;
+        QTest::newRow("copper, power") << kCopperId << QuantityId::Power << 1e-4;
+        QTest::newRow("copper, thickness") << kCopperId << QuantityId::Thickness << 1e-4;
+        QTest::newRow("falling, power") << kFallingId << QuantityId::Power << 1e-3;
+        QTest::newRow("falling, thickness") << kFallingId << QuantityId::Thickness << 1e-3;
     }
 
     void matchesExactSolution() {
         QFETCH(std::int16_t, material);
-        QFETCH(SweepQuantity, quantity);
+        QFETCH(QuantityId, quantity);
         QFETCH(double, tolerance);
         Model model = DieOnCopper();
         model.Layers[1] = SweepLayer(material, 1.0f, 0.0f);
         model.LayerCount = 1;
         model.IsothermalTemp = 26.84f;
-        const bool power = quantity == SweepQuantity::Power;
+        const bool power = quantity == QuantityId::Power;
         const auto sweep =
             RunSweep(model, SweepMaterials(),
                      power ? Numeric(quantity, 0, 1, 200, 13, SweepSpacing::Logarithmic)
@@ -203,7 +203,7 @@ private slots:
 
     void unitsFollowTheModel_data() {
         QTest::addColumn<SweepRequest>("millimetres");
-        using Q = SweepQuantity;
+        using Q = QuantityId;
         QTest::newRow("thickness") << Numeric(Q::Thickness, 2, 0.01, 0.5, 6);
         QTest::newRow("device width") << Numeric(Q::DeviceWidth, 0, 1, 25, 6);
         QTest::newRow("clipping width") << Numeric(Q::Width, 3, 6, 20, 6);
@@ -234,7 +234,7 @@ private slots:
         Model model = DieOnCopper();
         model.Layers[2] = SweepLayer(kDivergingId, 1.0f, 0.0f);
         const auto sweep = RunSweep(
-            model, table, Numeric(SweepQuantity::Power, 0, 1, 1000, 10, SweepSpacing::Logarithmic));
+            model, table, Numeric(QuantityId::Power, 0, 1, 1000, 10, SweepSpacing::Logarithmic));
         QVERIFY(sweep);
         int gaps = 0;
         for (const SweepPoint& point : sweep->Points) {
@@ -260,7 +260,7 @@ private slots:
         QTest::addColumn<SweepRequest>("request");
         QTest::addColumn<Model>("model");
         QTest::addColumn<QString>("error");
-        using Q = SweepQuantity;
+        using Q = QuantityId;
         const Model mm = DieOnCopper();
         const Model in = InInches(DieOnCopper());
         Model empty = DieOnCopper();

@@ -79,7 +79,7 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<SweepRequest>("request");
         QTest::addColumn<QString>("column");
-        using Q = SweepQuantity;
+        using Q = QuantityId;
         const auto log = SweepSpacing::Logarithmic;
         QTest::newRow("power") << QStringList{"--sweep", "power=0.5:500:7", "--log"}
                                << SweepRequest{Q::Power, 0, 0.5, 500, 7, log, {}} << "power_w";

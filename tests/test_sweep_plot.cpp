@@ -22,7 +22,7 @@ using namespace strativex::testing;
 namespace {
 
 SweepRequest PowerSweep(double from, double to, int count, bool log = false) {
-    return {SweepQuantity::Power,
+    return {QuantityId::Power,
             0,
             from,
             to,
@@ -307,7 +307,7 @@ private slots:
         QTest::newRow("power 20 W among the points") << PowerSweep(10, 30, 5) << 2;
         QTest::newRow("power 20 W outside") << PowerSweep(30, 50, 5) << -1;
         QTest::newRow("layer 1's material")
-            << SweepRequest{SweepQuantity::Material, 1, 0, 0, 0, {}, {kCopperId, kFallingId}} << 1;
+            << SweepRequest{QuantityId::Material, 1, 0, 0, 0, {}, {kCopperId, kFallingId}} << 1;
     }
 
     // The model's own value is marked where it lies, and the legend names the mark only then.

@@ -155,7 +155,7 @@ void MoveOver(QWidget* plot, QPointF at) {
 }
 
 SweepRequest PowerRequest(double from, double to, int count) {
-    return {SweepQuantity::Power, 0, from, to, count, SweepSpacing::Linear, {}};
+    return {QuantityId::Power, 0, from, to, count, SweepSpacing::Linear, {}};
 }
 
 }  // namespace
@@ -195,8 +195,8 @@ private slots:
         const Model model = DieOnCopper();
         const MaterialTable table = SweepMaterials();
         const std::string before = Everything(model);
-        const SweepRequest request{SweepQuantity::Thickness, 2, 0.02, 0.2, 3,
-                                   SweepSpacing::Linear,     {}};
+        const SweepRequest request{QuantityId::Thickness, 2, 0.02, 0.2, 3,
+                                   SweepSpacing::Linear,  {}};
         const ExactPointOutcome outcome = CheckSweepPoint(model, table, request, 1, 0.11f);
         Model edited = model;
         edited.Layers[2].Thickness = 0.11f;
@@ -210,7 +210,7 @@ private slots:
     }
 
     void checkedPointWithoutResultSaysWhy() {
-        const SweepRequest request{SweepQuantity::Material, 2, 0, 0, 0, SweepSpacing::Linear,
+        const SweepRequest request{QuantityId::Material, 2, 0, 0, 0, SweepSpacing::Linear,
                                    {kCopperId, 99}};
         const ExactPointOutcome outcome =
             CheckSweepPoint(DieOnCopper(), SweepMaterials(), request, 1, 99.0f);
@@ -256,26 +256,26 @@ private slots:
             QTest::newRow(quantity)
                 << QString(quantity) << layer << range << QString(header) << request;
         };
-        const auto numeric = [](SweepQuantity quantity, int layer, double from, double to) {
+        const auto numeric = [](QuantityId quantity, int layer, double from, double to) {
             return SweepRequest{quantity, layer, from, to, 5, SweepSpacing::Linear, {}};
         };
-        row("Power", 0, {"5", "40"}, "Power (W)", numeric(SweepQuantity::Power, 0, 5, 40));
+        row("Power", 0, {"5", "40"}, "Power (W)", numeric(QuantityId::Power, 0, 5, 40));
         row("Isothermal temperature", 0, {"0", "100"}, "Isothermal temperature (\u00B0C)",
-            numeric(SweepQuantity::IsothermalTemp, 0, 0, 100));
+            numeric(QuantityId::IsothermalTemp, 0, 0, 100));
         row("Device width", 0, {"2", "8"}, "Device width (mm)",
-            numeric(SweepQuantity::DeviceWidth, 0, 2, 8));
+            numeric(QuantityId::DeviceWidth, 0, 2, 8));
         row("Device length", 0, {"2", "8"}, "Device length (mm)",
-            numeric(SweepQuantity::DeviceLength, 0, 2, 8));
+            numeric(QuantityId::DeviceLength, 0, 2, 8));
         row("Layer thickness", 2, {"0.02", "0.2"}, "Layer 2 thickness (mm)",
-            numeric(SweepQuantity::Thickness, 2, 0.02, 0.2));
+            numeric(QuantityId::Thickness, 2, 0.02, 0.2));
         row("Layer width", 2, {"6", "20"}, "Layer 2 width (mm)",
-            numeric(SweepQuantity::Width, 2, 6, 20));
+            numeric(QuantityId::Width, 2, 6, 20));
         row("Layer length", 3, {"10", "40"}, "Layer 3 length (mm)",
-            numeric(SweepQuantity::Length, 3, 10, 40));
+            numeric(QuantityId::Length, 3, 10, 40));
         row("Layer spreading angle", 1, {"0", "45"}, "Layer 1 spreading angle (\u00B0)",
-            numeric(SweepQuantity::SpreadAngle, 1, 0, 45));
+            numeric(QuantityId::SpreadAngle, 1, 0, 45));
         row("Layer material", 2, {"Copper", "Solder", "Falling"}, "Layer 2 material",
-            {SweepQuantity::Material,
+            {QuantityId::Material,
              2,
              0,
              0,
@@ -295,7 +295,7 @@ private slots:
         Session s(DieOnCopper());
         const std::string before = Everything(s.state.model);
         s.Sweep(quantity, layer);
-        if (request.Quantity == SweepQuantity::Material) {
+        if (request.Quantity == QuantityId::Material) {
             s.CheckMaterials(range);
         } else {
             s.Range(range[0], range[1], 5);
@@ -310,7 +310,7 @@ private slots:
             const SweepPoint& point = expected.Points[static_cast<std::size_t>(row)];
             QCOMPARE(s.Cell(row, 1), Celsius(*point.HeatSourceTempC));
         }
-        if (request.Quantity == SweepQuantity::Material) {
+        if (request.Quantity == QuantityId::Material) {
             QCOMPARE(s.Cell(1, 0), QString("Solder"));
         }
     }

@@ -76,7 +76,7 @@ PlotAxis SweptAxis(const SweepPlotInputs& inputs, const PlotData& data, double w
                    const QFontMetricsF& metrics) {
     const SweepResult& sweep = inputs.sweep;
     const auto count = static_cast<double>(sweep.Points.size());
-    if (sweep.Request.Quantity == SweepQuantity::Material) {
+    if (sweep.Request.Quantity == QuantityId::Material) {
         std::vector<double> ticks(sweep.Points.size());
         for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = static_cast<double>(i);
         return {-0.5, count - 0.5, AxisScale::Linear, std::move(ticks)};
@@ -92,7 +92,7 @@ PlotAxis SweptAxis(const SweepPlotInputs& inputs, const PlotData& data, double w
 
 void AddSweptLabels(SweepPlotGeometry& g, const SweepPlotInputs& inputs,
                     const QFontMetricsF& metrics) {
-    const bool categories = inputs.sweep.Request.Quantity == SweepQuantity::Material;
+    const bool categories = inputs.sweep.Request.Quantity == QuantityId::Material;
     const double slot =
         g.Area.width() / std::max<double>(1.0, static_cast<double>(g.X.Ticks.size()));
     const double top = g.Area.bottom() + kPlotTickLength + kLabelGap;
@@ -160,7 +160,7 @@ void AddGapLabels(SweepPlotGeometry& g, const SweepResult& sweep, const QFontMet
 // Where the model's own value lies in axis units; nothing when it is outside the sweep.
 std::optional<double> ModelCoordinate(const SweepResult& sweep, const PlotData& data) {
     const float value = sweep.ModelValue;
-    if (sweep.Request.Quantity == SweepQuantity::Material) {
+    if (sweep.Request.Quantity == QuantityId::Material) {
         const auto at = std::find_if(sweep.Points.begin(), sweep.Points.end(),
                                      [&](const SweepPoint& point) { return point.Value == value; });
         if (at == sweep.Points.end()) return std::nullopt;
@@ -176,7 +176,7 @@ void PlaceSeries(SweepPlotGeometry& g, const PlotData& data, const SweepPlotInpu
     const QRectF& a = g.Area;
     const auto left = [&](double v) { return a.bottom() - g.Left.Fraction(v) * a.height(); };
     const auto right = [&](double v) { return a.bottom() - g.Right.Fraction(v) * a.height(); };
-    const bool categories = inputs.sweep.Request.Quantity == SweepQuantity::Material;
+    const bool categories = inputs.sweep.Request.Quantity == QuantityId::Material;
     for (const double x : data.X) g.PointX.push_back(a.left() + g.X.Fraction(x) * a.width());
     const SeriesPlacement placement{g.PointX, !categories,
                                     categories || g.PointX.size() <= kMarkerLimit};

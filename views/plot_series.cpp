@@ -29,7 +29,7 @@ double EdgeAfter(const std::vector<double>& pointX, std::size_t p, const QRectF&
 
 PlotData PlotDataOf(const SweepPlotInputs& inputs) {
     const SweepResult& sweep = inputs.sweep;
-    const bool categories = sweep.Request.Quantity == SweepQuantity::Material;
+    const bool categories = sweep.Request.Quantity == QuantityId::Material;
     PlotData data;
     if (inputs.layerTemps) data.Layers.resize(static_cast<std::size_t>(sweep.LayerCount));
     for (std::size_t p = 0; p < sweep.Points.size(); ++p) {

@@ -41,29 +41,23 @@ QString ExactReadout(const SweepPlotInputs& inputs, std::size_t index) {
 
 }  // namespace
 
-QString SweptUnit(SweepQuantity quantity, LengthUnit unit) {
-    switch (quantity) {
-        case SweepQuantity::Power:
-            return QStringLiteral("W");
-        case SweepQuantity::IsothermalTemp:
+QString SweptUnit(QuantityId quantity, LengthUnit unit) {
+    switch (QuantityOf(quantity).Unit) {
+        case UnitFamily::Temperature:
             return kDegree + "C";
-        case SweepQuantity::DeviceWidth:
-        case SweepQuantity::DeviceLength:
-        case SweepQuantity::Thickness:
-        case SweepQuantity::Width:
-        case SweepQuantity::Length:
-            return Latin1(UnitLabel(unit));
-        case SweepQuantity::SpreadAngle:
+        case UnitFamily::Angle:
             return kDegree;
-        case SweepQuantity::Material:
+        case UnitFamily::Power:
+        case UnitFamily::Length:
+        case UnitFamily::MaterialId:
             break;
     }
-    return {};
+    return Latin1(UnitText(QuantityOf(quantity).Unit, unit));
 }
 
 QString SweptName(const SweepResult& sweep) {
     return Capitalised(
-        QString::fromStdString(SweepQuantityText(sweep.Request.Quantity, sweep.Request.Layer)));
+        QString::fromStdString(QuantityText(sweep.Request.Quantity, sweep.Request.Layer)));
 }
 
 QString SweptAxisTitle(const SweepResult& sweep) {
@@ -82,7 +76,7 @@ QString ResistanceAxisTitle() {
 
 QString SweptValueText(const SweepPlotInputs& inputs, float value) {
     const SweepResult& sweep = inputs.sweep;
-    if (sweep.Request.Quantity == SweepQuantity::Material) {
+    if (sweep.Request.Quantity == QuantityId::Material) {
         const MaterialTable& table = inputs.materials;
         return FromModelText(
             table.Materials[FindMaterialIndex(table, static_cast<int>(value))].Name);

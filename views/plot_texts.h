@@ -8,7 +8,7 @@
 namespace strativex {
 
 // The unit of the swept values: "W", "mm"; none for a material.
-QString SweptUnit(SweepQuantity quantity, LengthUnit unit);
+QString SweptUnit(QuantityId quantity, LengthUnit unit);
 // "Layer 2 thickness", and with its unit for the axis: "Layer 2 thickness (mm)".
 QString SweptName(const SweepResult& sweep);
 QString SweptAxisTitle(const SweepResult& sweep);

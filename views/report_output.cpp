@@ -8,17 +8,13 @@
 #include "views/report_details.h"
 #include "views/report_page.h"
 #include "views/scale_view.h"
+#include "views/twips.h"
 
 namespace strativex {
-namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-
-}  // namespace
 
 QSizeF PageTwips(const QPaintDevice& device) {
-    return QSizeF(device.width() * kTwipsPerInch / device.logicalDpiX(),
-                  device.height() * kTwipsPerInch / device.logicalDpiY());
+    return QSizeF(device.width() * double{kTwipsPerInch} / device.logicalDpiX(),
+                  device.height() * double{kTwipsPerInch} / device.logicalDpiY());
 }
 
 void DrawReport(DrawingSurface& surface, bool previewMode, const ReportInputs& inputs) {

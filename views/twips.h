@@ -2,10 +2,12 @@
 
 #include <QRect>
 
-// Window designs are measured in twips; the screen shows 15 of them to a pixel at 96 dpi.
+// Window designs and printed pages are measured in twips, 1440 to the inch; the screen shows 15
+// of them to a pixel at 96 dpi.
 namespace strativex {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kTwipsPerPixel = kTwipsPerInch / 96;
 
 // To the nearest pixel, for places and sizes of the design.
 constexpr int Px(int twips) {

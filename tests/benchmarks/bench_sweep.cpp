@@ -33,11 +33,11 @@ Model TenLayerModel() {
 }
 
 SweepRequest PowerSweep() {
-    return {SweepQuantity::Power, 0, 1.0, 200.0, kPoints, SweepSpacing::Linear, {}};
+    return {QuantityId::Power, 0, 1.0, 200.0, kPoints, SweepSpacing::Linear, {}};
 }
 
 SweepRequest ThicknessSweep() {
-    return {SweepQuantity::Thickness, 5, 0.05, 2.0, kPoints, SweepSpacing::Linear, {}};
+    return {QuantityId::Thickness, 5, 0.05, 2.0, kPoints, SweepSpacing::Linear, {}};
 }
 
 void Sweep(benchmark::State& state, const SweepRequest& request) {
@@ -54,7 +54,7 @@ void SingleCalculations(benchmark::State& state, const SweepRequest& request) {
     const std::vector<float> values = SweepValues(request);
     for (auto _ : state) {
         for (const float value : values) {
-            ApplySweepValue(model, request.Quantity, layer, value);
+            QuantityOf(request.Quantity).Write(model, layer, value);
             RecalculateModel(model, table);
             benchmark::DoNotOptimize(model.Layers[1].TopTemp);
         }

@@ -6,6 +6,7 @@
 #include "views/report_output.h"
 #include "views/report_paper.h"
 #include "views/scale_view.h"
+#include "views/twips.h"
 
 namespace strativex::helppictures {
 namespace {
@@ -40,7 +41,7 @@ QImage ScaleViewPicture(const ViewInputs& inputs) {
 QImage ReportPagePicture(const ReportInputs& inputs) {
     const QSizeF twips =
         LayoutPageTwips(DefaultReportPageLayout(QLocale(QLocale::English, QLocale::UnitedKingdom)));
-    const QSize pixels = (twips / 1440.0 * kPageDpi).toSize();
+    const QSize pixels = (twips / double{kTwipsPerInch} * kPageDpi).toSize();
     // Drawn at the page's resolution, then labelled with the one that halves its size.
     QImage image = WhiteImage(pixels, kPageDpi);
     {
