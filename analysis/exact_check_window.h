@@ -57,7 +57,7 @@ public slots:
     // Starts the check of the model as it is now; nothing while one runs.
     void Compute();
     void Cancel();
-    // For MainWindow::modelChanged: what is shown, or is being computed, no longer matches.
+    // For the document's change signal: what is shown, or is being computed, no longer matches.
     void ModelChanged(std::uint64_t revision);
 
 signals:

@@ -37,8 +37,8 @@ public:
     SweepWindow(const AppState& state, Desktop& desktop, std::function<bool()> commitEdits,
                 QWidget* parent = nullptr);
 
-    // For MainWindow::modelChanged: the model or the materials changed, so what the window shows
-    // is out of date until the next Calculate, and the lists follow the model.
+    // For the document's change signal: the model or the materials changed, so what the window
+    // shows is out of date until the next Calculate, and the lists follow the model.
     void ModelChanged(std::uint64_t revision);
     // A sweep is shown and the model has changed since it was calculated.
     bool IsOutOfDate() const;

@@ -40,7 +40,8 @@ public:
     TransientWindow(const AppState& state, Desktop& desktop, std::function<bool()> commitEdits,
                     QWidget* parent = nullptr);
 
-    // For MainWindow::modelChanged: what the window shows is out of date until the next Compute.
+    // For the document's change signal: what the window shows is out of date until the next
+    // Compute.
     void ModelChanged(std::uint64_t revision);
     // A result is shown and the model has changed since it was computed.
     bool IsOutOfDate() const;

@@ -7,12 +7,14 @@ set(allowed_persistence core persistence)
 set(allowed_exact core exact)
 set(allowed_views core persistence exact views)
 set(allowed_platform core persistence platform)
-set(allowed_dialogs core persistence views platform dialogs)
+set(allowed_document core document)
+set(allowed_dialogs core persistence views platform document dialogs)
 # The Sweep and Transient windows write their CSV with the calculator's columns: those headers
 # of the calculator's Qt-free library (cli_output), nothing of the calculator itself.
-set(allowed_analysis core persistence exact views platform dialogs analysis cli/sweep_report.h
-    cli/transient_report.h cli_output)
-set(allowed_mainwindow core persistence exact views platform dialogs analysis mainwindow)
+set(allowed_analysis core persistence exact views platform document dialogs analysis
+    cli/sweep_report.h cli/transient_report.h cli_output)
+set(allowed_mainwindow core persistence exact views platform document dialogs analysis
+    mainwindow)
 set(allowed_cli core persistence exact views cli cli_output)
 set(without_qt core persistence exact)
 # Views draw on what they are handed: they never write a file, nor reach for the program's state.
@@ -25,6 +27,7 @@ set(folder_of_strativex_persistence persistence)
 set(folder_of_strativex_exact exact)
 set(folder_of_strativex_views views)
 set(folder_of_strativex_platform platform)
+set(folder_of_strativex_document document)
 set(folder_of_strativex_dialogs dialogs)
 set(folder_of_strativex_analysis analysis)
 set(folder_of_strativex_gui mainwindow)
@@ -33,7 +36,7 @@ set(folder_of_strativex_cli_pdf cli)
 set(folder_of_strativex_cli_output cli_output)
 
 set(failures "")
-foreach(layer core persistence exact views platform dialogs analysis mainwindow cli)
+foreach(layer core persistence exact views platform document dialogs analysis mainwindow cli)
     file(GLOB sources ${SOURCE_DIR}/${layer}/*.cpp ${SOURCE_DIR}/${layer}/*.h)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include [<\"]")

@@ -1,29 +1,31 @@
 #include "core/layer_commands.h"
 
+#include <algorithm>
+
 namespace strativex {
 
 bool CanAddLayer(const Model& model) {
     return model.LayerCount < kMaxLayerCount;
 }
 
-bool CanCopyLayer(const Model& model) {
-    return model.CurrentLayer >= 1 && model.LayerCount < kMaxLayerCount;
+bool CanCopyLayer(const Model& model, int current) {
+    return current >= 1 && model.LayerCount < kMaxLayerCount;
 }
 
-bool CanDeleteLayer(const Model& model) {
-    return model.CurrentLayer >= 1;
+bool CanDeleteLayer(int current) {
+    return current >= 1;
 }
 
-bool CanMoveLayerUp(const Model& model) {
-    return model.CurrentLayer > 1;
+bool CanMoveLayerUp(int current) {
+    return current > 1;
 }
 
-bool CanMoveLayerDown(const Model& model) {
-    return model.CurrentLayer >= 1 && model.CurrentLayer < model.LayerCount;
+bool CanMoveLayerDown(const Model& model, int current) {
+    return current >= 1 && current < model.LayerCount;
 }
 
-bool AddLayer(Model& model, const ModelDefaults& defaults) {
-    if (!CanAddLayer(model)) return false;
+std::optional<int> AddLayer(Model& model, const ModelDefaults& defaults) {
+    if (!CanAddLayer(model)) return std::nullopt;
     const int n = ++model.LayerCount;
     NextLayerColor(model, n);
     Layer& layer = model.Layers[n];
@@ -33,46 +35,36 @@ bool AddLayer(Model& model, const ModelDefaults& defaults) {
     layer.Thickness = defaults.DefaultLayerThickness;
     layer.Width = defaults.DefaultLayerWidth;
     layer.Length = defaults.DefaultLayerLength;
-    model.CurrentLayer = static_cast<std::int16_t>(n);
-    model.ModelChanged = true;
-    return true;
+    return n;
 }
 
-bool CopyLayer(Model& model) {
-    if (!CanCopyLayer(model)) return false;
+std::optional<int> CopyLayer(Model& model, int current) {
+    if (!CanCopyLayer(model, current)) return std::nullopt;
     const int n = ++model.LayerCount;
-    CopyUserFields(model.Layers[model.CurrentLayer], model.Layers[n]);
-    model.CurrentLayer = static_cast<std::int16_t>(n);
-    model.ModelChanged = true;
-    return true;
+    CopyUserFields(model.Layers[current], model.Layers[n]);
+    return n;
 }
 
-bool DeleteLayer(Model& model) {
-    if (!CanDeleteLayer(model)) return false;
-    for (int i = model.CurrentLayer; i < model.LayerCount; ++i) {
+std::optional<int> DeleteLayer(Model& model, int current) {
+    if (!CanDeleteLayer(current)) return std::nullopt;
+    for (int i = current; i < model.LayerCount; ++i) {
         CopyUserFields(model.Layers[i + 1], model.Layers[i]);
     }
     model.Layers[model.LayerCount].ColorIndex = -1;
     --model.LayerCount;
-    if (model.CurrentLayer > model.LayerCount) model.CurrentLayer = model.LayerCount;
-    model.ModelChanged = true;
-    return true;
+    return std::min<int>(current, model.LayerCount);
 }
 
-bool MoveLayerUp(Model& model) {
-    if (!CanMoveLayerUp(model)) return false;
-    SwapLayers(model, model.CurrentLayer);
-    --model.CurrentLayer;
-    model.ModelChanged = true;
-    return true;
+std::optional<int> MoveLayerUp(Model& model, int current) {
+    if (!CanMoveLayerUp(current)) return std::nullopt;
+    SwapLayers(model, current);
+    return current - 1;
 }
 
-bool MoveLayerDown(Model& model) {
-    if (!CanMoveLayerDown(model)) return false;
-    SwapLayers(model, model.CurrentLayer + 1);
-    ++model.CurrentLayer;
-    model.ModelChanged = true;
-    return true;
+std::optional<int> MoveLayerDown(Model& model, int current) {
+    if (!CanMoveLayerDown(model, current)) return std::nullopt;
+    SwapLayers(model, current + 1);
+    return current + 1;
 }
 
 void NextLayerColor(Model& model, int j) {

@@ -68,13 +68,11 @@ void ResetToNewModel(Model& model, const ModelDefaults& defaults) {
     source.Thickness = 0.0f;
 
     model.LayerCount = 0;
-    model.CurrentLayer = 0;
     model.PowerDissipation = defaults.DefaultPowerDissipation;
     model.IsothermalTemp = defaults.DefaultIsothermalTemp;
     model.ModelName = "(Untitled)";
     model.ModelFileName = "untitled.mdl";
     model.ModelComments.clear();
-    model.ModelChanged = false;
 }
 
 void CopyUserFields(const Layer& from, Layer& to) {

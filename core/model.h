@@ -79,15 +79,12 @@ struct ModelDefaults {
 struct Model {
     std::array<Layer, kRecordCount> Layers{};
     std::int16_t LayerCount = 0;
-    std::int16_t CurrentLayer = 0;
     float PowerDissipation = 1.0f;
     LengthUnit UnitSystem = LengthUnit::Inches;
     float IsothermalTemp = 25.0f;
     std::string ModelName = "(Untitled)";
     std::string ModelFileName = "untitled.mdl";
     std::string ModelComments;
-    bool ModelChanged = false;
-    bool SuspendUpdates = false;
 };
 
 // The layers there are to walk, 0 to 10, whatever a damaged count says.

@@ -67,8 +67,6 @@ std::optional<SweepResult> RunSweep(const Model& model, const MaterialTable& tab
     const std::vector<float> values = SweepValues(request);
     result.Points.reserve(values.size());
     Model copy = model;
-    // A model whose window holds back recalculation is still swept.
-    copy.SuspendUpdates = false;
     for (const float value : values) {
         QuantityOf(request.Quantity).Write(copy, layer, value);
         RecalculateModel(copy, table);

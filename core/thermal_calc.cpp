@@ -209,7 +209,7 @@ float LayerConductivity(const Model& model, const MaterialTable& table, int laye
 }
 
 void RecalculateModel(Model& model, const MaterialTable& table, int maxPasses) {
-    if (model.LayerCount == 0 || model.SuspendUpdates) return;
+    if (model.LayerCount == 0) return;
     ComputeSpreadAreas(model);
     if (MarkImpossibleShape(model)) return;
     const StackGeometry geometry = ConvertStackToCentimetres(model);

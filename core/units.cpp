@@ -66,7 +66,6 @@ bool SelectUnit(Model& model, LengthUnit unit) {
     if (model.UnitSystem == unit) return false;
     model.UnitSystem = unit;
     ConvertModelUnits(model);
-    model.ModelChanged = true;
     return true;
 }
 

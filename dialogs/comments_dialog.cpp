@@ -54,8 +54,9 @@ QString TypedText(const QPlainTextEdit& editor) {
 
 }  // namespace
 
-CommentsDialog::CommentsDialog(AppState& state, Desktop& desktop, QWidget* parent)
-    : QDialog(parent), state_(state), desktop_(desktop) {
+CommentsDialog::CommentsDialog(AppState& state, ModelDocument& document, Desktop& desktop,
+                               QWidget* parent)
+    : QDialog(parent), state_(state), document_(document), desktop_(desktop) {
     setObjectName(QStringLiteral("FrmComments"));
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -125,8 +126,8 @@ void CommentsDialog::TakeComments() {
     }
     QString fileText = text;
     fileText.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    state_.model.ModelComments = *ToModelText(fileText);
-    state_.model.ModelChanged = true;
+    document_.Change(tr("Comments"),
+                     [&fileText](Model& model) { model.ModelComments = *ToModelText(fileText); });
     StoreSize();
     accept();
 }

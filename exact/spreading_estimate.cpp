@@ -11,7 +11,6 @@ constexpr float kHighestAngle = 89.0f;
 constexpr float kAngleResolution = 1e-5f;
 
 Model Calculated(Model model, const MaterialTable& table) {
-    model.SuspendUpdates = false;
     RecalculateModel(model, table);
     return model;
 }

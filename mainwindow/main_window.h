@@ -13,6 +13,7 @@
 #include "core/custom_material_line.h"
 #include "core/quantity.h"
 #include "core/typed_number.h"
+#include "document/model_document.h"
 #include "persistence/app_state.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
@@ -22,6 +23,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,20 +34,17 @@ class QScrollBar;
 
 namespace strativex {
 
+class AnalysisLauncher;
 class ColorSwatch;
 class CommentsDialog;
-class ExactCheckWindow;
-class SweepWindow;
-class TransientWindow;
+class LayerEditor;
 
-// What a change asks the window to bring up to date. The views paint later, from the state,
-// so the order in which they are asked does not show; the results are always computed first.
+// What a change of the window, not of the model, asks to be drawn again. The views paint
+// later, from the state, so the order in which they are asked does not show.
 enum class Change {
-    Results = 0x1,
-    ScaleView = 0x2,
-    Strip = 0x4,
-    Table = 0x8,
-    MarkChanged = 0x10,
+    ScaleView = 0x1,
+    Strip = 0x2,
+    Table = 0x4,
 };
 Q_DECLARE_FLAGS(Changes, Change)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
@@ -67,11 +66,9 @@ public:
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
 
-signals:
-    // After every change of the model's inputs and after a new or opened model: the one channel
-    // through which windows that show the model learn that what they show is out of date. The
-    // revision grows with every change, so a result can say which model it belongs to.
-    void modelChanged(std::uint64_t revision);
+    // The model being edited, with its history.
+    ModelDocument& Document() { return document_; }
+    const ModelDocument& Document() const { return document_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,9 +104,9 @@ private:
     void SetTabOrder();
     void BuildMenus();
     void BuildFileMenu();
+    void BuildEditMenu();
     void BuildMaterialsMenu();
     void BuildPreferencesMenu();
-    void BuildAnalysisMenu();
     void BuildHelpMenu();
 
     // Wiring: every connection and event filter of the window.
@@ -137,6 +134,7 @@ private:
     QFont TitleFont(int pointSize) const;
 
     // Refresh.
+    void ShowDocument();
     void Refresh(Changes changes);
     void RedrawLayerStrip();
     void ShowUnitLabels();
@@ -147,7 +145,6 @@ private:
     // Selection.
     void SelectRecord(int index);
     void ShowRecord(int index);
-    void UpdateCommandAvailability();
     void KeepFocusInRecordFrame(const QWidget* hiding);
     void ShowAngle(float angle);
     void ShowSwatch();
@@ -165,6 +162,7 @@ private:
                         TypedNumberFault fault) const;
     QString NumberShown(const QuantityDescriptor& quantity, double value) const;
     bool CommitText(Field field, Refusal refusal);
+    QString StepText(Field field) const;
     bool CommitMaterial(Refusal refusal);
     QLineEdit* EditFor(Field field) const;
     void ShowField(Field field);
@@ -173,13 +171,12 @@ private:
     bool StepAngleByKey(int key);
     void MaterialPicked(int entry);
     void AngleChanged(int value);
-    void StepLayerColor(int step);
 
-    // Layer commands.
-    void AddLayerCommand();
-    void CopyLayerCommand();
-    void DeleteLayerCommand();
-    void MoveLayerCommand(bool up);
+    // Edit menu.
+    void UndoCommand();
+    void RedoCommand();
+    void ShowHistory();
+    bool PassUndoKeyOn(const QObject* watched, const QKeyEvent& key);
 
     // Files.
     MessageAnswer ConfirmDiscardChanges();
@@ -211,9 +208,6 @@ private:
     void PrintCommand();
     void PrintPreviewCommand();
     void ExportPdfCommand();
-    void ExactCheckCommand();
-    void SweepCommand();
-    void TransientCommand();
     std::function<bool()> EditsCommitter();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
@@ -221,16 +215,16 @@ private:
 
     AppState& state_;
     Desktop& desktop_;
+    ModelDocument document_;
+    AnalysisLauncher* analysis_ = nullptr;
+    LayerEditor* layers_ = nullptr;
     QPointer<CommentsDialog> comments_;
-    QPointer<ExactCheckWindow> exactCheck_;
-    QPointer<SweepWindow> sweep_;
-    QPointer<TransientWindow> transient_;
     bool committing_ = false;
-    std::uint64_t modelRevision_ = 0;
     bool swallowPress_ = false;
     std::optional<QPoint> requestedPlace_;
     QPoint systemShift_;
     bool shutDown_ = false;
+    bool placing_ = false;  // the stored placement is being applied: nothing to lay out or record
 
     QLabel* titleLabel_ = nullptr;
     QLabel* logo_ = nullptr;
@@ -278,15 +272,14 @@ private:
     QAction* exportPdfAction_ = nullptr;
     std::array<QAction*, 5> recentActions_{};  // 1..4 used
     QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* customMaterialsAction_ = nullptr;
     QAction* inchesAction_ = nullptr;
     QAction* millimetersAction_ = nullptr;
     QAction* digitsAction_ = nullptr;
     QAction* locationsAction_ = nullptr;
     QAction* userInfoAction_ = nullptr;
-    QAction* exactCheckAction_ = nullptr;
-    QAction* sweepAction_ = nullptr;
-    QAction* transientAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* howToAction_ = nullptr;
     QAction* glossaryAction_ = nullptr;

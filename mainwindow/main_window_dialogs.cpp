@@ -21,9 +21,9 @@ void MainWindow::CustomMaterialsCommand() {
     CustomMaterialsDialog editor(state_, desktop_, this);
     editor.exec();
     if (ReloadMaterials(std::nullopt) == MaterialReload::Ended) return;
-    ShowLayerMaterial();
-    // A material the editor deleted must not leave its old results on the screen.
-    Refresh(Change::Results | Change::Strip | Change::Table);
+    // A material the editor deleted must not leave its old results on the screen. The materials
+    // file is written at once, so this is no step of the model's history.
+    document_.Recalculate();
 }
 
 void MainWindow::CommentsCommand() {
@@ -33,7 +33,7 @@ void MainWindow::CommentsCommand() {
         comments_->activateWindow();
         return;
     }
-    comments_ = new CommentsDialog(state_, desktop_, this);
+    comments_ = new CommentsDialog(state_, document_, desktop_, this);
     PlaceOnScreenOf(*comments_, *this);
     comments_->show();
 }
@@ -50,14 +50,12 @@ void MainWindow::DecimalDigitsCommand() {
 
 void MainWindow::SelectUnitCommand(LengthUnit unit) {
     // The check mark follows the model's unit, also when the chosen one was already current.
-    if (!CommitActiveField() || !SelectUnit(state_.model, unit)) {
+    if (!CommitActiveField() ||
+        !document_.Change(tr("Units"), [unit](Model& model) { SelectUnit(model, unit); })) {
         ShowUnitLabels();
         return;
     }
     state_.prefs.UnitSystem = unit;
-    ShowUnitLabels();
-    ShowVisibleFields();
-    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged);
 }
 
 void MainWindow::FileLocationsCommand() {

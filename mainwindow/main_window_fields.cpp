@@ -21,6 +21,8 @@
 namespace strativex {
 namespace {
 
+constexpr int kAngleMergeKey = 1000;
+
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -44,6 +46,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // A long text left behind shows its beginning, as when it was first shown.
             EditFor(*field)->setCursorPosition(0);
         }
+    }
+    if (type == QEvent::KeyPress && PassUndoKeyOn(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     if (type == QEvent::KeyPress && watched == angleBar_) {
         return StepAngleByKey(static_cast<QKeyEvent*>(event)->key());
@@ -129,6 +134,17 @@ QLineEdit* MainWindow::EditFor(Field field) const {
     return nullptr;
 }
 
+// What the helpers call before they use the model, and the analysis windows before they read
+// it: the value typed in this window's field is committed as leaving the field would, since
+// switching windows does not leave it. The field is this window's own focus widget, also when
+// an analysis window is the active one.
+std::function<bool()> MainWindow::EditsCommitter() {
+    return [this] {
+        const auto field = FieldOf(focusWidget());
+        return !field || committing_ || CommitField(*field, Refusal::Tell);
+    };
+}
+
 bool MainWindow::CommitActiveField() {
     const auto field = ActiveField();
     return !field || committing_ || CommitField(*field, Refusal::Tell);
@@ -166,7 +182,7 @@ bool MainWindow::CommitField(Field field, Refusal refusal) {
 // The width and length fields edit the heat source's size on record 0 and a layer's own
 // otherwise; the text fields and the material list edit no number.
 std::optional<QuantityId> MainWindow::QuantityFor(Field field) const {
-    const bool ofLayer = state_.model.CurrentLayer >= 1;
+    const bool ofLayer = document_.CurrentLayer() >= 1;
     switch (field) {
         case Field::Power:
             return QuantityId::Power;
@@ -204,15 +220,37 @@ bool MainWindow::CommitNumber(Field field, Refusal refusal) {
         }
         return false;
     }
-    const int layer = state_.model.CurrentLayer;
-    const float old = quantity.Read(state_.model, layer);
-    quantity.Write(state_.model, layer, value);
+    const int layer = document_.CurrentLayer();
     edit->setText(NumberShown(quantity, typed.Value));
-    if (value == old) return true;
-    const bool geometry = field == Field::Width || field == Field::Thickness;
-    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged |
-            (geometry ? Change::ScaleView : Changes{}));
+    document_.Change(StepText(field), [&quantity, layer, value](Model& model) {
+        quantity.Write(model, layer, value);
+    });
     return true;
+}
+
+// The name of an edit as the Edit menu shows it: "Thickness of layer 3".
+QString MainWindow::StepText(Field field) const {
+    const int current = document_.CurrentLayer();
+    const QString record = current == 0 ? tr("heat source") : tr("layer %1").arg(current);
+    switch (field) {
+        case Field::ModelName:
+            return tr("Model name");
+        case Field::Description:
+            return tr("Description of %1").arg(record);
+        case Field::Width:
+            return tr("Width of %1").arg(record);
+        case Field::Length:
+            return tr("Length of %1").arg(record);
+        case Field::Thickness:
+            return tr("Thickness of %1").arg(record);
+        case Field::Power:
+            return tr("Thermal output");
+        case Field::Isotherm:
+            return tr("Isothermal temperature");
+        case Field::Material:
+            return tr("Material of %1").arg(record);
+    }
+    return {};
 }
 
 // The whole text must be the number, with the field's unit after it if the user likes. A
@@ -221,7 +259,7 @@ bool MainWindow::CommitNumber(Field field, Refusal refusal) {
 TypedNumber MainWindow::ReadField(const QuantityDescriptor& quantity, const QString& text) const {
     if (quantity.ZeroMeansNoLimit) {
         const QString trimmed = text.trimmed();
-        const float stored = quantity.Read(state_.model, state_.model.CurrentLayer);
+        const float stored = quantity.Read(state_.model, document_.CurrentLayer());
         if (trimmed.compare(Latin1(kNoLimitText), Qt::CaseInsensitive) == 0 ||
             (trimmed.isEmpty() && stored == 0.0f)) {
             return {};
@@ -275,11 +313,12 @@ bool MainWindow::CommitText(Field field, Refusal refusal) {
     }
     std::string& stored = field == Field::ModelName
                               ? state_.model.ModelName
-                              : state_.model.Layers[state_.model.CurrentLayer].Description;
-    const bool changed = *bytes != stored;
-    stored = *bytes;
+                              : state_.model.Layers[document_.CurrentLayer()].Description;
     edit->setModified(false);
-    if (changed) Refresh(Change::MarkChanged);
+    document_.Change(StepText(field), [&stored, &bytes](Model&) { stored = *bytes; });
+    // Showing the text again ends its own typing history, so that the next Ctrl+Z reaches the
+    // model's history.
+    ShowField(field);
     return true;
 }
 
@@ -296,10 +335,11 @@ bool MainWindow::CommitMaterial(Refusal refusal) {
 // The stored value as the program shows it; the text then counts as not typed.
 void MainWindow::ShowField(Field field) {
     const Model& model = state_.model;
-    const Layer& record = model.Layers[model.CurrentLayer];
+    const int current = document_.CurrentLayer();
+    const Layer& record = model.Layers[current];
     if (const auto quantity = QuantityFor(field)) {
         const QuantityDescriptor& described = QuantityOf(*quantity);
-        EditFor(field)->setText(NumberShown(described, described.Read(model, model.CurrentLayer)));
+        EditFor(field)->setText(NumberShown(described, described.Read(model, current)));
         return;
     }
     switch (field) {
@@ -323,32 +363,36 @@ void MainWindow::ShowField(Field field) {
     }
 }
 
+// A field being typed in keeps its text: a change made elsewhere meanwhile (the comments
+// window's OK) must not wipe it.
 void MainWindow::ShowVisibleFields() {
     for (Field field : {Field::Description, Field::Width, Field::Length, Field::Thickness,
                         Field::Power, Field::Isotherm}) {
-        ShowField(field);
+        if (!EditFor(field)->isModified()) ShowField(field);
     }
 }
 
 void MainWindow::MaterialPicked(int entry) {
-    if (entry < 0 || state_.model.CurrentLayer < 1) return;
-    Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
+    if (entry < 0 || document_.CurrentLayer() < 1) return;
+    const int current = document_.CurrentLayer();
     const auto id = static_cast<std::int16_t>(materialList_->itemData(entry).toInt());
-    if (id == layer.MaterialId) return;
-    layer.MaterialId = id;
-    Refresh(Change::Results | Change::Strip | Change::Table | Change::MarkChanged);
+    document_.Change(StepText(Field::Material),
+                     [current, id](Model& model) { model.Layers[current].MaterialId = id; });
 }
 
 // Only a move of the scroll bar by the user changes the angle; showing a record sets the bar
 // with its signals blocked.
 void MainWindow::AngleChanged(int value) {
-    if (state_.model.CurrentLayer < 1) return;
-    float& stored = state_.model.Layers[state_.model.CurrentLayer].SpreadAngle;
-    const bool changed = stored != static_cast<float>(value);
-    stored = static_cast<float>(value);
-    ShowAngle(stored);
-    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table |
-            (changed ? Change::MarkChanged : Changes{}));
+    const int current = document_.CurrentLayer();
+    if (current < 1) return;
+    // The steps of one drag, or of keys held on the bar, undo as one.
+    const int mergeKey = kAngleMergeKey + current;
+    document_.Change(
+        tr("Spreading angle of layer %1").arg(current),
+        [current, value](Model& model) {
+            model.Layers[current].SpreadAngle = static_cast<float>(value);
+        },
+        mergeKey);
 }
 
 void MainWindow::ShowAngle(float angle) {

@@ -2,6 +2,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
 
@@ -40,14 +41,14 @@ MessageAnswer MainWindow::Message(const QString& text, const QString& title, Mes
 }
 
 MessageAnswer MainWindow::ConfirmDiscardChanges() {
-    if (!state_.model.ModelChanged) return MessageAnswer::No;
+    if (!document_.IsModified()) return MessageAnswer::No;
     const MessageAnswer answer =
         Message(QStringLiteral("Current model has been changed.  Save these changes?"),
                 QStringLiteral("Save Changes?"), MessageIcon::None, MessageButtons::YesNoCancel);
     if (answer != MessageAnswer::Yes) return answer;
     SaveModel();
     // A save that was cancelled or failed must not let the command discard the changes.
-    return state_.model.ModelChanged ? MessageAnswer::Cancel : MessageAnswer::Yes;
+    return document_.IsModified() ? MessageAnswer::Cancel : MessageAnswer::Yes;
 }
 
 // Commands that discard the model keep what the user typed when it is valid, drop it silently
@@ -152,13 +153,8 @@ void MainWindow::ReportOutOfRangeValues(const QString& path) {
 }
 
 void MainWindow::RefreshAfterLoad() {
-    ShowUnitLabels();
-    for (int i = 0; i < kRecordCount; ++i)
-        recordOptions_[i]->setVisible(i <= state_.model.LayerCount);
-    SelectRecord(0);
-    ShowField(Field::ModelName);
-    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table);
-    state_.model.ModelChanged = false;
+    modelNameEdit_->setModified(false);
+    document_.Restart();
 }
 
 void MainWindow::SaveModel() {
@@ -172,6 +168,7 @@ void MainWindow::SaveModel() {
                 MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
+    document_.MarkSaved();
     state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
     UpdateCaption();
 }

@@ -77,9 +77,9 @@ void MainWindow::ApplyWindowPlacement() {
     // shift is measured once it is shown and kept out of the placement, so that a window that
     // is not moved stays put from one run to the next.
     const QRect client = frame.marginsRemoved(EstimatedFrame(*this));
-    state_.model.SuspendUpdates = true;
+    placing_ = true;
     setGeometry(client);
-    state_.model.SuspendUpdates = false;
+    placing_ = false;
     requestedPlace_ = client.topLeft();
     // A window that was minimised when the program ended comes back in its normal state.
     if (prefs.MainWindowState == WindowState::Maximized) setWindowState(Qt::WindowMaximized);
@@ -97,11 +97,11 @@ void MainWindow::moveEvent(QMoveEvent* event) {
         systemShift_ = geometry().topLeft() - *std::exchange(requestedPlace_, std::nullopt);
         if (systemShift_.manhattanLength() > kLargestSystemShift) systemShift_ = {};
     }
-    if (!state_.model.SuspendUpdates) RecordPlacement();
+    if (!placing_) RecordPlacement();
 }
 
 void MainWindow::LayOutControls() {
-    if (isMinimized() || state_.model.SuspendUpdates) return;
+    if (isMinimized() || placing_) return;
     const QSize extra = FrameExtra(*this);
     setMinimumSize(QSize(Pixels(kMinimumWindowWidth), Pixels(kMinimumWindowHeight)) - extra);
     RecordPlacement();

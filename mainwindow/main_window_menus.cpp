@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "mainwindow/analysis_launcher.h"
 #include "mainwindow/main_window.h"
 
 namespace strativex {
@@ -28,9 +29,10 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 
 void MainWindow::BuildMenus() {
     BuildFileMenu();
+    BuildEditMenu();
     BuildMaterialsMenu();
     BuildPreferencesMenu();
-    BuildAnalysisMenu();
+    analysis_->BuildMenu(*menuBar());
     BuildHelpMenu();
 }
 
@@ -55,6 +57,15 @@ void MainWindow::BuildFileMenu() {
     }
     AddSeparator(file, "mnuSeparator2");
     exitAction_ = AddAction(file, "mnuExit", tr("&Exit"), QKeySequence::Quit);
+}
+
+// The texts name the step ("Undo Thickness of layer 3"); ShowHistory keeps them so.
+void MainWindow::BuildEditMenu() {
+    QMenu* edit = AddMenu(menuBar(), "mnuEdit", tr("&Edit"));
+    undoAction_ = AddAction(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
+    redoAction_ = AddAction(edit, "mnuRedo", tr("&Redo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 void MainWindow::BuildMaterialsMenu() {

@@ -14,28 +14,31 @@
 
 namespace strativex {
 
-// The one way the window brings itself up to date after the model changed; the commands say
-// what changed and this does the rest.
-void MainWindow::Refresh(Changes changes) {
-    if (changes.testFlag(Change::Results)) RecalculateModel(state_.model, state_.materials);
-    if (!state_.model.SuspendUpdates) {
-        if (changes.testFlag(Change::ScaleView)) scaleView_->update();
-        if (changes.testFlag(Change::Strip)) RedrawLayerStrip();
-        if (changes.testFlag(Change::Table)) dataTable_->update();
+// The one way the window brings itself up to date after the document changed, whatever the
+// change: an edit, an undo, a new or opened model. The results are already computed.
+void MainWindow::ShowDocument() {
+    ShowUnitLabels();
+    for (int i = 0; i < kRecordCount; ++i) {
+        recordOptions_[i]->setVisible(i <= state_.model.LayerCount);
     }
-    if (changes.testFlag(Change::MarkChanged)) state_.model.ModelChanged = true;
-    if (changes.testAnyFlags(Change::Results | Change::MarkChanged))
-        emit modelChanged(++modelRevision_);
+    if (!modelNameEdit_->isModified()) ShowField(Field::ModelName);
+    SelectRecord(document_.CurrentLayer());
+    Refresh(Change::ScaleView | Change::Table);
+}
+
+void MainWindow::Refresh(Changes changes) {
+    if (changes.testFlag(Change::ScaleView)) scaleView_->update();
+    if (changes.testFlag(Change::Strip)) RedrawLayerStrip();
+    if (changes.testFlag(Change::Table)) dataTable_->update();
 }
 
 void MainWindow::RedrawLayerStrip() {
-    if (state_.model.SuspendUpdates) return;
     const LayerStripGeometry strip = ComputeLayerStrip(state_.model);
     for (int i = 0; i <= strip.LayerCount; ++i) {
         recordOptions_[i]->move(Px(LayerStripGeometry::kOptLayerLeft), Px(strip.OptLayerTop[i]));
     }
-    if (strip.PointerTop) {
-        stripPointer_->move(stripPointer_->x(), recordOptionFrame_->y() + Px(*strip.PointerTop));
+    if (const auto top = LayerPointerTop(strip, document_.CurrentLayer())) {
+        stripPointer_->move(stripPointer_->x(), recordOptionFrame_->y() + Px(*top));
     }
     layerStrip_->update();
 }
@@ -61,8 +64,9 @@ void MainWindow::FillMaterialList() {
 }
 
 void MainWindow::UpdateCaption() {
+    // The mark shows while the model differs from the file; Qt puts it in place of "[*]".
     setWindowTitle(QString::fromStdString(state_.ProgramName) + QStringLiteral(" -- ") +
-                   FromModelText(state_.model.ModelFileName));
+                   FromModelText(state_.model.ModelFileName) + QStringLiteral("[*]"));
 }
 
 }  // namespace strativex

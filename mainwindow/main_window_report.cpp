@@ -3,10 +3,9 @@
 
 #include <optional>
 
-#include "analysis/exact_check_window.h"
-#include "analysis/transient_window.h"
 #include "dialogs/print_preview_dialog.h"
 #include "dialogs/state_inputs.h"
+#include "mainwindow/analysis_launcher.h"
 #include "mainwindow/main_window.h"
 #include "persistence/safe_write.h"
 #include "platform/native_path.h"
@@ -66,14 +65,11 @@ void MainWindow::ExportPdfCommand() {
     ReportInputs inputs = ReportInputsOf(state_, StandardLayerPalette());
     // The details page carries the 3-D check when it was computed for the model as it is.
     std::optional<ExactCheckSummary> exact;
-    if (exactCheck_) {
-        if (const auto result = exactCheck_->CurrentResult()) {
-            exact = SummaryOf(*result, state_.model.UnitSystem);
-        }
+    if (const auto result = analysis_->ExactCheckResult()) {
+        exact = SummaryOf(*result, state_.model.UnitSystem);
     }
     inputs.exact = exact ? &*exact : nullptr;
-    std::optional<TransientSummary> transient;
-    if (transient_) transient = transient_->ReportSummary();
+    const std::optional<TransientSummary> transient = analysis_->TransientReportSummary();
     inputs.transient = transient ? &*transient : nullptr;
     if (const auto failure = WriteReportPdf(*chosen, inputs)) {
         Message(*chosen + QStringLiteral("\r\n") +

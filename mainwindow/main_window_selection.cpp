@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "core/layer_commands.h"
 #include "mainwindow/color_swatch.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "views/layer_palette.h"
 
@@ -35,9 +35,8 @@ void MainWindow::SelectRecord(int index) {
 // Shows the record's stored values; nothing is read back, so selecting a record never
 // changes the model.
 void MainWindow::ShowRecord(int index) {
-    Model& model = state_.model;
-    model.CurrentLayer = static_cast<std::int16_t>(index);
-    const Layer& record = model.Layers[index];
+    document_.SelectLayer(index);
+    const Layer& record = state_.model.Layers[index];
     if (index == 0) {
         recordFrame_->setTitle(tr("Properties of Heat Source"));
     } else {
@@ -51,7 +50,7 @@ void MainWindow::ShowRecord(int index) {
     KeepFocusInRecordFrame(index >= 1 ? deviceOnlyFrame_ : layerOnlyFrame_);
     layerOnlyFrame_->setVisible(index >= 1);
     deviceOnlyFrame_->setVisible(index == 0);
-    UpdateCommandAvailability();
+    layers_->ShowAvailability();
     ShowVisibleFields();
 }
 
@@ -65,25 +64,15 @@ void MainWindow::KeepFocusInRecordFrame(const QWidget* hiding) {
     }
 }
 
-void MainWindow::UpdateCommandAvailability() {
-    const Model& model = state_.model;
-    moveUpButton_->setEnabled(CanMoveLayerUp(model));
-    moveDownButton_->setEnabled(CanMoveLayerDown(model));
-    moveLayerLabel_->setEnabled(moveUpButton_->isEnabled() || moveDownButton_->isEnabled());
-    deleteLayerButton_->setEnabled(CanDeleteLayer(model));
-    copyLayerButton_->setEnabled(CanCopyLayer(model));
-    addLayerButton_->setEnabled(CanAddLayer(model));
-}
-
 void MainWindow::ShowLayerMaterial() {
-    const std::int16_t id = state_.model.Layers[state_.model.CurrentLayer].MaterialId;
+    const std::int16_t id = state_.model.Layers[document_.CurrentLayer()].MaterialId;
     const QSignalBlocker quiet(materialList_);
     materialList_->setCurrentIndex(
         id == 0 ? -1 : materialList_->findData(QVariant(static_cast<int>(id))));
 }
 
 void MainWindow::ShowSwatch() {
-    const Layer& layer = state_.model.Layers[state_.model.CurrentLayer];
+    const Layer& layer = state_.model.Layers[document_.CurrentLayer()];
     colorSwatch_->SetColor(PaletteColor(StandardLayerPalette(), layer.ColorIndex));
 }
 

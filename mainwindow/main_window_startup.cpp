@@ -2,10 +2,13 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
+#include "mainwindow/analysis_launcher.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
@@ -14,10 +17,18 @@
 namespace strativex {
 
 MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), state_(state), desktop_(desktop) {
+    : QMainWindow(parent),
+      state_(state),
+      desktop_(desktop),
+      document_(state.model, state.materials) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildControls();
+    layers_ = new LayerEditor(document_, state_.prefs.Defaults, EditsCommitter(),
+                              {addLayerButton_, copyLayerButton_, deleteLayerButton_, moveUpButton_,
+                               moveDownButton_, moveLayerLabel_},
+                              this);
+    analysis_ = new AnalysisLauncher(state_, desktop_, document_, EditsCommitter(), *this);
     BuildMenus();
     Wire();
 }
@@ -29,7 +40,6 @@ bool MainWindow::Start(const QString& programFolder) {
 }
 
 bool MainWindow::Start(const ProgramFolders& folders) {
-    state_.model.SuspendUpdates = false;
     isothermUnitLabel_->setText(QStringLiteral("\u00B0C"));
     state_.folders = folders;
     QDir::setCurrent(PathText(folders.ProgramFolder));
@@ -130,13 +140,9 @@ void MainWindow::SetUpNewModel() {
     }
     deviceOnlyFrame_->move(recordFrame_->pos() + layerOnlyFrame_->pos());
     deviceOnlyFrame_->raise();
-    for (QRadioButton* option : recordOptions_) option->hide();
-    recordOptions_[0]->show();
-    SelectRecord(0);
-    ShowField(Field::ModelName);
     UpdateCaption();
-    Refresh(Change::ScaleView | Change::Results | Change::Strip | Change::Table);
-    state_.model.ModelChanged = false;
+    modelNameEdit_->setModified(false);
+    document_.Restart();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

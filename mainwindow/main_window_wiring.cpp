@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "mainwindow/color_swatch.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
 
@@ -15,6 +16,11 @@ namespace strativex {
 // Every connection and event filter of the window lives here, so that the path from a control
 // to its handler is found in one place.
 void MainWindow::Wire() {
+    connect(&document_, &ModelDocument::changed, this, &MainWindow::ShowDocument);
+    connect(&document_, &ModelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&document_.History(), &QUndoStack::indexChanged, this, &MainWindow::ShowHistory);
+    connect(&document_.History(), &QUndoStack::cleanChanged, this, &MainWindow::ShowHistory);
+    ShowHistory();
     WireMenus();
     WireCommands();
     WireFields();
@@ -37,6 +43,8 @@ void MainWindow::WireMenus() {
         connect(recentActions_[k], &QAction::triggered, this, [this, k] { OpenRecent(k); });
     }
     connect(exitAction_, &QAction::triggered, this, &MainWindow::ExitProgram);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::UndoCommand);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::RedoCommand);
     connect(customMaterialsAction_, &QAction::triggered, this, &MainWindow::CustomMaterialsCommand);
     connect(inchesAction_, &QAction::triggered, this,
             [this] { SelectUnitCommand(LengthUnit::Inches); });
@@ -45,9 +53,6 @@ void MainWindow::WireMenus() {
     connect(digitsAction_, &QAction::triggered, this, &MainWindow::DecimalDigitsCommand);
     connect(locationsAction_, &QAction::triggered, this, &MainWindow::FileLocationsCommand);
     connect(userInfoAction_, &QAction::triggered, this, &MainWindow::UserInfoCommand);
-    connect(exactCheckAction_, &QAction::triggered, this, &MainWindow::ExactCheckCommand);
-    connect(sweepAction_, &QAction::triggered, this, &MainWindow::SweepCommand);
-    connect(transientAction_, &QAction::triggered, this, &MainWindow::TransientCommand);
     connect(topicsAction_, &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("/SX-Topics.pdf")); });
     connect(howToAction_, &QAction::triggered, this,
@@ -60,19 +65,14 @@ void MainWindow::WireMenus() {
 
 void MainWindow::WireCommands() {
     connect(commentsButton_, &QPushButton::clicked, this, &MainWindow::CommentsCommand);
-    connect(addLayerButton_, &QPushButton::clicked, this, &MainWindow::AddLayerCommand);
-    connect(copyLayerButton_, &QPushButton::clicked, this, &MainWindow::CopyLayerCommand);
-    connect(deleteLayerButton_, &QPushButton::clicked, this, &MainWindow::DeleteLayerCommand);
-    connect(moveUpButton_, &QPushButton::clicked, this, [this] { MoveLayerCommand(true); });
-    connect(moveDownButton_, &QPushButton::clicked, this, [this] { MoveLayerCommand(false); });
     connect(recordOptionGroup_, &QButtonGroup::idClicked, this, [this](int index) {
         if (CommitActiveField()) {
             SelectRecord(index);
         } else {
-            recordOptions_[state_.model.CurrentLayer]->setChecked(true);
+            recordOptions_[document_.CurrentLayer()]->setChecked(true);
         }
     });
-    connect(colorSwatch_, &ColorSwatch::stepped, this, &MainWindow::StepLayerColor);
+    connect(colorSwatch_, &ColorSwatch::stepped, layers_, &LayerEditor::StepColor);
 }
 
 void MainWindow::WireFields() {

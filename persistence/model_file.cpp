@@ -120,7 +120,7 @@ std::string ModelFileText(const Model& model) {
     return text;
 }
 
-ModelFileOutcome SaveModelFile(Model& model, const std::string& path) {
+ModelFileOutcome SaveModelFile(const Model& model, const std::string& path) {
     const SafeWriteResult written = SafeWriteFile(path, ModelFileText(model));
     if (!written.Ok) {
         const std::string failure = written.FailedStep == SafeWriteStep::Open
@@ -128,7 +128,6 @@ ModelFileOutcome SaveModelFile(Model& model, const std::string& path) {
                                         : "Error writing file for output";
         return {false, failure, path + "\r\n" + failure + "\r\nModel not saved.", {}, {}};
     }
-    model.ModelChanged = false;
     return {};
 }
 
@@ -184,8 +183,6 @@ ModelFileOutcome ReadModelText(Model& model, const MaterialTable& table,
     }
     if (tag != kCommentsTag) return LoadFailure({}, failure);
     model.ModelComments = WithoutFinalLineEnd(reader.ReadRest());
-    model.CurrentLayer = 0;
-    model.ModelChanged = false;
     return outcome;
 }
 

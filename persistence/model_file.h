@@ -29,8 +29,8 @@ struct ModelFileOutcome {
 // The model's file content, byte for byte.
 std::string ModelFileText(const Model& model);
 
-// Writes the model through the safe writer; on success the model is no longer changed.
-ModelFileOutcome SaveModelFile(Model& model, const std::string& path);
+// Writes the model through the safe writer.
+ModelFileOutcome SaveModelFile(const Model& model, const std::string& path);
 
 // Resets the model to a new one and reads the file into it. On failure the model holds what
 // was read before the failure; the caller sets up a new model.

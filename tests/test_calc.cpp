@@ -153,13 +153,6 @@ private slots:
         COMPARE_FLOAT(model.Layers[0].Area, -1.0f);
     }
 
-    void suspendedUpdatesComputeNothing() {
-        Model model = OneLayerModel(kConstantId);
-        model.SuspendUpdates = true;
-        RecalculateModel(model, TestTable());
-        COMPARE_FLOAT(model.Layers[1].Resistance, 0.0f);
-    }
-
     void stackIsWalkedBottomUp() {
         // The top layer's temperature includes the rise of the layer beneath it.
         Model model = OneLayerModel(kConstantId);

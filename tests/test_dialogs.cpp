@@ -324,13 +324,15 @@ private slots:
         AppState state = TestState();
         state.model.ModelComments = comments.toStdString();
         ScriptedDesktop desktop;
-        auto* dialog = new CommentsDialog(state, desktop);
+        ModelDocument document(state.model, state.materials);
+        auto* dialog = new CommentsDialog(state, document, desktop);
         QPointer<CommentsDialog> guard(dialog);
         QSignalSpy accepted(dialog, &QDialog::accepted);
         dialog->show();
         Click(*dialog, "CmdOK");
         QCOMPARE(Bytes(state.model.ModelComments), comments);
-        QVERIFY(state.model.ModelChanged);
+        // The text comes back as it was, so there is nothing to undo.
+        QVERIFY(!document.IsModified());
         QCOMPARE(accepted.count(), 1);
         QTRY_VERIFY(guard.isNull());
     }
@@ -360,7 +362,8 @@ private slots:
         state.prefs.CommentsWindowWidth = static_cast<std::int16_t>(stored.width());
         state.prefs.CommentsWindowHeight = static_cast<std::int16_t>(stored.height());
         ScriptedDesktop desktop;
-        auto* dialog = new CommentsDialog(state, desktop);
+        ModelDocument document(state.model, state.materials);
+        auto* dialog = new CommentsDialog(state, document, desktop);
         QPointer<CommentsDialog> guard(dialog);
         dialog->show();
         if (stored == QSize(6000, 4500)) QCOMPARE(dialog->size(), QSize(400, 300));
@@ -369,7 +372,8 @@ private slots:
         Click(*dialog, how);
         const bool ok = how == "CmdOK";
         QCOMPARE(Bytes(state.model.ModelComments), QByteArray(ok ? "new" : "old"));
-        QCOMPARE(state.model.ModelChanged, ok);
+        QCOMPARE(document.IsModified(), ok);
+        QCOMPARE(document.History().undoText(), ok ? QStringLiteral("Comments") : QString());
         if (remembered.isValid()) {
             QCOMPARE(state.prefs.CommentsWindowWidth, remembered.width());
             QCOMPARE(state.prefs.CommentsWindowHeight, remembered.height());
@@ -385,7 +389,8 @@ private slots:
     void commentsSmallestSizeShowsItsControls() {
         AppState state = TestState();
         ScriptedDesktop desktop;
-        CommentsDialog dialog(state, desktop);
+        ModelDocument document(state.model, state.materials);
+        CommentsDialog dialog(state, document, desktop);
         dialog.show();
         for (const int points : {0, 18}) {
             if (points > 0) dialog.setFont(QFont(dialog.font().family(), points));
@@ -406,7 +411,8 @@ private slots:
         AppState state = TestState();
         state.model.ModelComments = "old";
         ScriptedDesktop desktop;
-        auto* dialog = new CommentsDialog(state, desktop);
+        ModelDocument document(state.model, state.materials);
+        auto* dialog = new CommentsDialog(state, document, desktop);
         dialog->show();
         Child<QPlainTextEdit>(*dialog, "TxtComments")
             ->setPlainText(QStringLiteral("\u0394T = 5 K"));
@@ -418,7 +424,7 @@ private slots:
         QCOMPARE(desktop.messages[0].Title, "Model Comments");
         QVERIFY(dialog->isVisible());
         QCOMPARE(Bytes(state.model.ModelComments), QByteArray("old"));
-        QVERIFY(!state.model.ModelChanged);
+        QVERIFY(!document.IsModified());
         delete dialog;
     }
 

@@ -405,8 +405,8 @@ private slots:
         QVERIFY(ShownActive(main));
         QStringList menus;
         for (QAction* action : main.menuBar()->actions()) menus << action->menu()->objectName();
-        QCOMPARE(menus,
-                 (QStringList{"mnuFile", "mnuMaterials", "mnuPrefs", "mnuAnalysis", "mnuHelp"}));
+        QCOMPARE(menus, (QStringList{"mnuFile", "mnuEdit", "mnuMaterials", "mnuPrefs",
+                                     "mnuAnalysis", "mnuHelp"}));
         auto* power = Child<QLineEdit>(main, "TextThermOutput");
         const auto type = [power](const char* text) {
             power->setFocus(Qt::TabFocusReason);

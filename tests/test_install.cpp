@@ -339,7 +339,7 @@ private slots:
         if (model) run.window->OpenModelFromPath(*model);
 
         QCOMPARE(run.window->windowTitle(),
-                 opened ? "Strativex -- igbt_on_al2o3_dbc.mdl" : "Strativex -- untitled.mdl");
+                 opened ? "Strativex -- igbt_on_al2o3_dbc.mdl[*]" : "Strativex -- untitled.mdl[*]");
         QCOMPARE(run.state.prefs.RecentFiles[1],
                  opened ? NativePath(QStringLiteral(STRATIVEX_SOURCE_DIR
                                                     "/examples/igbt_on_al2o3_dbc.mdl"))

@@ -147,7 +147,7 @@ private slots:
         auto s = Start(std::nullopt);
         QVERIFY(s && s->started);
         QVERIFY(s->desktop.messages.empty());
-        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
         QVERIFY(s->Option(0)->isChecked());
         QCOMPARE(Child<QGroupBox>(s->W(), "FrameLayerData")->title(),
                  QStringLiteral("Properties of Heat Source"));
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(s->Button("CmdAddLayer")->isEnabled());
         QVERIFY(!s->Button("CmdCopyLayer")->isEnabled() &&
                 !s->Button("CmdDeleteLayer")->isEnabled());
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
         QVERIFY(s->Materials()->count() > 10);
     }
 
@@ -250,20 +250,20 @@ private slots:
         QCOMPARE(Child<QGroupBox>(s->W(), "FrameLayerData")->title(),
                  QStringLiteral("Properties of Layer 10"));
         QCOMPARE(s->Materials()->currentIndex(), -1);
-        QVERIFY(model.ModelChanged);
+        QVERIFY(s->W().isWindowModified());
 
         for (int i = 1; i <= 10; ++i) model.Layers[i].Description = "L" + std::to_string(i);
         QTest::mouseClick(s->Option(3), Qt::LeftButton);
         QTest::mouseClick(s->Button("CmdDeleteLayer"), Qt::LeftButton);
         QCOMPARE(model.LayerCount, 9);
-        QCOMPARE(model.CurrentLayer, 3);
+        QCOMPARE(s->W().Document().CurrentLayer(), 3);
         QCOMPARE(s->Edit("TextLayerDescrip")->text(), QStringLiteral("L4"));
         QVERIFY(!s->Option(10)->isVisible());
 
         QTest::mouseClick(s->Option(2), Qt::LeftButton);
         QTest::mouseClick(s->Button("CmdMoveLayerUp"), Qt::LeftButton);
         QCOMPARE(model.Layers[1].Description, std::string("L2"));
-        QCOMPARE(model.CurrentLayer, 1);
+        QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
         QVERIFY(!s->Button("CmdMoveLayerUp")->isEnabled() &&
                 s->Button("CmdMoveLayerDown")->isEnabled());
@@ -344,7 +344,7 @@ private slots:
         auto s = Start(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
         if (record == 1) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
-        s->state.model.ModelChanged = false;
+        s->W().Document().MarkSaved();
         auto* edit = s->W().findChild<QLineEdit*>(field);
         QVERIFY(edit);
         const std::size_t before = s->desktop.messages.size();
@@ -362,7 +362,7 @@ private slots:
         QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::Ok);
         QTRY_VERIFY(edit->hasFocus());
         QCOMPARE(edit->text(), typed);
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
     }
 
     // A retyped value changes nothing; a new one recalculates, redraws the views and marks the
@@ -373,13 +373,13 @@ private slots:
         QLineEdit* power = s->Edit("TextThermOutput");
         Type(power, "1");
         Leave(*s, power);
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
         Type(power, "2.5");
         QTest::keyClick(power, Qt::Key_Return);
         QCOMPARE(s->state.model.PowerDissipation, 2.5f);
         QCOMPARE(power->text(), QStringLiteral("2.50"));
         QVERIFY(power->hasFocus());
-        QVERIFY(s->state.model.ModelChanged);
+        QVERIFY(s->W().isWindowModified());
 
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         auto* scale = Child<QWidget>(s->W(), "PicScaleView");
@@ -428,7 +428,7 @@ private slots:
             CancelNextDialog();
             s->Action("mnuDigits")->trigger();
         }
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
         QVERIFY(s->desktop.messages.empty());
         s->Action("mnuSave")->trigger();
         QCOMPARE(ReadBytes(copy), original);
@@ -477,7 +477,7 @@ private slots:
         QCOMPARE(s->desktop.messages.size(), messages);
         QCOMPARE(s->state.model.Layers[1].Thickness, thickness);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, angle);
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
     }
 
     // A click that the field being edited refuses does nothing else.
@@ -493,7 +493,7 @@ private slots:
         QTest::mouseClick(s->Materials(), Qt::LeftButton);
         QVERIFY(!s->Materials()->view()->isVisible());
         QTest::mouseClick(s->Option(0), Qt::LeftButton);
-        QCOMPARE(s->state.model.CurrentLayer, 1);
+        QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
         QCOMPARE(s->desktop.messages.size(), std::size_t{3});
         QTRY_VERIFY(s->Edit("TextThickness")->hasFocus());
@@ -510,7 +510,7 @@ private slots:
         Model saved;
         QVERIFY(LoadModelFile(saved, s->state.materials, ModelDefaults{}, path.toStdString()).Ok);
         QCOMPARE(saved.PowerDissipation, 5.0f);
-        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- typed.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- typed.mdl[*]"));
 
         Type(s->Edit("TextThermOutput"), "5000");
         s->Action("mnuSave")->trigger();
@@ -542,11 +542,11 @@ private slots:
         auto s = Start();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
-        s->state.model.ModelChanged = false;
+        s->W().Document().MarkSaved();
         Child<QScrollBar>(s->W(), "HScrAngle")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, 1.0f);
         QCOMPARE(Text(s->W(), "LabelThermAngValue"), QStringLiteral("1\u00B0"));
-        QVERIFY(s->state.model.ModelChanged);
+        QVERIFY(s->W().isWindowModified());
     }
 
     void unitSwitch() {
@@ -554,15 +554,15 @@ private slots:
         QVERIFY(s);
         Type(s->Edit("TextDevWidth"), "25.4");
         Leave(*s, s->Edit("TextDevWidth"));
-        s->state.model.ModelChanged = false;
+        s->W().Document().MarkSaved();
         s->Action("mnuMillimeters")->trigger();
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
         QVERIFY(s->Action("mnuMillimeters")->isChecked() && !s->Action("mnuInches")->isChecked());
         s->Action("mnuInches")->trigger();
         QCOMPARE(s->state.model.Layers[0].Width, 1.0f);
         QCOMPARE(s->Edit("TextDevWidth")->text(), QStringLiteral("1.00"));
         QCOMPARE(Text(s->W(), "LabelLengthUnit"), QStringLiteral("in."));
-        QVERIFY(s->state.model.ModelChanged);
+        QVERIFY(s->W().isWindowModified());
     }
 
     // Commands that discard the model drop a refused value silently and go on to the prompt.
@@ -650,7 +650,7 @@ private slots:
 
         s->Option(2)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(s->Option(2), Qt::Key_Up);
-        QTRY_COMPARE(s->state.model.CurrentLayer, std::int16_t{1});
+        QTRY_COMPARE(s->W().Document().CurrentLayer(), 1);
 
         auto* angle = Child<QScrollBar>(s->W(), "HScrAngle");
         angle->setFocus(Qt::TabFocusReason);
@@ -680,7 +680,7 @@ private slots:
         QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
         QCOMPARE(s->desktop.fileRequests[0].Title, QStringLiteral("Save Model '(Untitled)' As..."));
         QCOMPARE(s->state.model.LayerCount, 1);
-        QVERIFY(s->state.model.ModelChanged);
+        QVERIFY(s->W().isWindowModified());
 
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(std::nullopt);
@@ -702,8 +702,8 @@ private slots:
         s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.fileRequests[1].Title, QStringLiteral("Open Existing Model"));
         QCOMPARE(s->state.model.ModelName, std::string("Other"));
-        QVERIFY(!s->state.model.ModelChanged);
-        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- other.mdl"));
+        QVERIFY(!s->W().isWindowModified());
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- other.mdl[*]"));
         Model mine;
         QVERIFY(LoadModelFile(mine, s->state.materials, ModelDefaults{},
                               s->Path("mine.mdl").toStdString())
@@ -732,7 +732,7 @@ private slots:
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
         QVERIFY(s->LastMessage().endsWith(QStringLiteral("Layer 1: material id %1").arg(id)));
         QCOMPARE(s->state.model.Layers[1].MaterialId, 0);
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
     }
 
     // Values the fields would refuse are kept as the file has them, and named once on opening.
@@ -755,7 +755,7 @@ private slots:
                      "to 45 deg"),
                  qPrintable(s->LastMessage()));
         QCOMPARE(s->state.model.PowerDissipation, 1e9f);
-        QVERIFY(!s->state.model.ModelChanged);
+        QVERIFY(!s->W().isWindowModified());
     }
 
     void failedLoadLeavesANewModelAndTheRecentEntry() {
@@ -767,7 +767,7 @@ private slots:
         s->Action("mnuOpen")->trigger();
         QCOMPARE(s->LastMessage(), path + "\r\nCannot open specified file.\r\nModel not loaded.");
         QCOMPARE(s->desktop.messages.back().Icon, MessageIcon::Exclamation);
-        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
         QCOMPARE(s->state.prefs.RecentFiles[1], path.toStdString());
     }
 
@@ -790,7 +790,7 @@ private slots:
         QCOMPARE(s->state.prefs.RecentFiles[1], paths[0].toStdString());
         QCOMPARE(s->state.prefs.RecentFiles[2], paths[2].toStdString());
         QCOMPARE(s->state.prefs.RecentFiles[3], paths[1].toStdString());
-        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- a.mdl"));
+        QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- a.mdl[*]"));
     }
 
     void preferencesEndingAfterLine17() {
@@ -817,7 +817,7 @@ private slots:
         QVERIFY(s);
         s->Action("mnuInches")->trigger();
         s->state.prefs.DecimalDigits[6] = 4;
-        s->state.model.ModelChanged = false;
+        s->W().Document().MarkSaved();
         s->W().close();
         QVERIFY(!s->W().isVisible());
         Preferences read;
@@ -1015,7 +1015,7 @@ private slots:
         const int atLayer2 = pointer->y();
         auto* table = Child<QWidget>(s->W(), "PicDisplayData");
         QTest::mouseClick(table, Qt::LeftButton, {}, QPoint(100, table->height() / 6));
-        QVERIFY(s->state.model.CurrentLayer != 2);
+        QVERIFY(s->W().Document().CurrentLayer() != 2);
         QVERIFY(pointer->y() != atLayer2);
     }
 };

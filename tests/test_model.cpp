@@ -43,9 +43,9 @@ struct Availability {
     bool add, copy, remove, up, down;
 };
 
-Availability AvailabilityOf(const Model& model) {
-    return {CanAddLayer(model), CanCopyLayer(model), CanDeleteLayer(model), CanMoveLayerUp(model),
-            CanMoveLayerDown(model)};
+Availability AvailabilityOf(const Model& model, int current) {
+    return {CanAddLayer(model), CanCopyLayer(model, current), CanDeleteLayer(current),
+            CanMoveLayerUp(current), CanMoveLayerDown(model, current)};
 }
 
 }  // namespace
@@ -57,16 +57,13 @@ private slots:
     void resetGivesNewModel() {
         Model model = ModelWithLayers(3);
         model.UnitSystem = LengthUnit::Millimeters;
-        model.ModelChanged = true;
         model.ModelComments = "old";
         ResetToNewModel(model, TestDefaults());
         QCOMPARE(model.LayerCount, 0);
-        QCOMPARE(model.CurrentLayer, 0);
         QCOMPARE(model.ModelName, std::string("(Untitled)"));
         QCOMPARE(model.ModelFileName, std::string("untitled.mdl"));
         QCOMPARE(model.ModelComments, std::string());
         QCOMPARE(model.UnitSystem, LengthUnit::Millimeters);
-        QVERIFY(!model.ModelChanged);
         COMPARE_FLOAT(model.PowerDissipation, 7.0f);
         COMPARE_FLOAT(model.IsothermalTemp, 40.0f);
         const Layer& source = model.Layers[0];
@@ -85,7 +82,7 @@ private slots:
 
     void addLayerTakesDefaultsAndLowestFreeColour() {
         Model model = ModelWithLayers(0);
-        QVERIFY(AddLayer(model, TestDefaults()));
+        QCOMPARE(AddLayer(model, TestDefaults()), std::optional<int>(1));
         const Layer& layer = model.Layers[1];
         QCOMPARE(layer.MaterialId, 0);
         QCOMPARE(layer.ColorIndex, 0);
@@ -93,17 +90,15 @@ private slots:
         COMPARE_FLOAT(layer.Width, 4.0f);
         COMPARE_FLOAT(layer.Length, 5.0f);
         COMPARE_FLOAT(layer.SpreadAngle, 30.0f);
-        QCOMPARE(model.CurrentLayer, 1);
-        QVERIFY(model.ModelChanged);
     }
 
     void tenLayersUseEveryColourOnce() {
         Model model = ModelWithLayers(10);
         for (int i = 1; i <= 10; ++i) QCOMPARE(model.Layers[i].ColorIndex, i - 1);
         QVERIFY(!CanAddLayer(model));
-        QVERIFY(!CanCopyLayer(model));
+        QVERIFY(!CanCopyLayer(model, 1));
         QVERIFY(!AddLayer(model, TestDefaults()));
-        QVERIFY(!CopyLayer(model));
+        QVERIFY(!CopyLayer(model, 1));
         QCOMPARE(model.LayerCount, 10);
     }
 
@@ -124,9 +119,7 @@ private slots:
         QFETCH(int, layers);
         QFETCH(int, current);
         QFETCH(QList<bool>, expected);
-        Model model = ModelWithLayers(layers);
-        model.CurrentLayer = static_cast<std::int16_t>(current);
-        const Availability a = AvailabilityOf(model);
+        const Availability a = AvailabilityOf(ModelWithLayers(layers), current);
         QCOMPARE((QList<bool>{a.add, a.copy, a.remove, a.up, a.down}), expected);
     }
 
@@ -146,17 +139,14 @@ private slots:
         QFETCH(QStringList, remaining);
         QFETCH(int, selected);
         Model model = ModelWithLayers(layers);
-        model.CurrentLayer = static_cast<std::int16_t>(deleted);
-        QVERIFY(DeleteLayer(model));
+        QCOMPARE(DeleteLayer(model, deleted), std::optional<int>(selected));
         QCOMPARE(Descriptions(model), remaining);
-        QCOMPARE(model.CurrentLayer, selected);
         QCOMPARE(model.Layers[layers].ColorIndex, -1);
     }
 
     void deletedColourIsReusedFirst() {
         Model model = ModelWithLayers(4);
-        model.CurrentLayer = 2;
-        DeleteLayer(model);
+        DeleteLayer(model, 2);
         AddLayer(model, TestDefaults());
         QCOMPARE(model.Layers[4].ColorIndex, 1);
     }
@@ -165,10 +155,8 @@ private slots:
         Model model = ModelWithLayers(3);
         model.Layers[1].Width = 9.0f;
         model.Layers[1].SpreadAngle = 12.0f;
-        model.CurrentLayer = 1;
-        QVERIFY(CopyLayer(model));
+        QCOMPARE(CopyLayer(model, 1), std::optional<int>(4));
         QCOMPARE(model.LayerCount, 4);
-        QCOMPARE(model.CurrentLayer, 4);
         const Layer& copy = model.Layers[4];
         QCOMPARE(copy.Description, std::string("L1"));
         QCOMPARE(copy.MaterialId, 11);
@@ -179,24 +167,19 @@ private slots:
 
     void moveExchangesNeighbours() {
         Model model = ModelWithLayers(3);
-        model.CurrentLayer = 2;
-        QVERIFY(MoveLayerUp(model));
+        QCOMPARE(MoveLayerUp(model, 2), std::optional<int>(1));
         QCOMPARE(Descriptions(model), (QStringList{"L2", "L1", "L3"}));
-        QCOMPARE(model.CurrentLayer, 1);
         QCOMPARE(model.Layers[1].ColorIndex, 1);
-        QVERIFY(MoveLayerDown(model));
-        QVERIFY(MoveLayerDown(model));
+        QCOMPARE(MoveLayerDown(model, 1), std::optional<int>(2));
+        QCOMPARE(MoveLayerDown(model, 2), std::optional<int>(3));
         QCOMPARE(Descriptions(model), (QStringList{"L1", "L3", "L2"}));
-        QCOMPARE(model.CurrentLayer, 3);
-        QVERIFY(!MoveLayerDown(model));
+        QVERIFY(!MoveLayerDown(model, 3));
     }
 
-    void swapDoesNotMarkChanged() {
+    void swapExchangesTwoRecords() {
         Model model = ModelWithLayers(2);
-        model.ModelChanged = false;
         SwapLayers(model, 2);
         QCOMPARE(Descriptions(model), (QStringList{"L2", "L1"}));
-        QVERIFY(!model.ModelChanged);
     }
 
     void swatchSteps_data() {

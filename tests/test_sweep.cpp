@@ -331,16 +331,6 @@ private slots:
         QCOMPARE(QString::fromStdString(message.value_or("")), error);
         QCOMPARE(RunSweep(model, table, request).has_value(), error.isEmpty());
     }
-
-    // The window holds back recalculation while it loads a model; a sweep still calculates.
-    void suspendedModelIsStillSwept() {
-        Model model = DieOnCopper();
-        model.SuspendUpdates = true;
-        const auto sweep =
-            RunSweep(model, SweepMaterials(), Numeric(QuantityId::Power, 0, 1, 2, 2));
-        QVERIFY(sweep && sweep->Points.back().HasResult());
-        QVERIFY(model.SuspendUpdates);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSweep)

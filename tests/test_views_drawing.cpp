@@ -268,19 +268,6 @@ private slots:
         DrawReport(s.surface, false, ReportInputs{inputs.view(), prefs, program});
         QVERIFY(ComputeScaleView(inputs.model, 400, 200, ViewLayout::Screen).Top[3] <= 200);
     }
-
-    void suspendedUpdatesLeaveThePicture() {
-        Inputs inputs;
-        inputs.model.SuspendUpdates = true;
-        QImage image(120, 247, QImage::Format_RGB32);
-        image.fill(Qt::yellow);
-        {
-            ImageSurface s(image, image.size());
-            QVERIFY(!DrawScaleView(s.surface, false, inputs.view()));
-            QVERIFY(!DrawLayerStrip(s.surface, inputs.view()));
-        }
-        QCOMPARE(image.pixelColor(60, 100), QColor(Qt::yellow));
-    }
 };
 
 QTEST_MAIN(TestViewsDrawing)

@@ -45,7 +45,8 @@ private slots:
         QFETCH(int, lineOffset);
         QFETCH(IntList, rowBottoms);
         const DataTableGeometry g = ComputeDataTable(layers, 3675, 5970, ViewLayout::Screen);
-        QCOMPARE((IntList{g.F, g.S, g.LongHeadings, g.YT, g.RH, g.D}),
+        QCOMPARE((IntList{g.FontPoints, g.LineOffset, g.LongHeadings, g.BodyTop, g.RowPitch,
+                          g.LineHalfGap}),
                  (IntList{8, 85, false, 880, rowPitch, lineOffset}));
         QCOMPARE(FirstOf(g.ColX, 7), (IntList{0, 919, 1532, 2022, 2451, 2941, 3676}));
         QCOMPARE(FirstOf(g.RowBottomY, layers + 1), rowBottoms);
@@ -68,14 +69,16 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(IntList, fontOffsetLong);
         const auto g = ComputeDataTable(3, size.width(), size.height(), ViewLayout::Screen);
-        QCOMPARE((IntList{g.F, g.S, g.LongHeadings}), fontOffsetLong);
+        QCOMPARE((IntList{g.FontPoints, g.LineOffset, g.LongHeadings}), fontOffsetLong);
     }
 
     void tableOnPage() {
         // A4 less quarter-inch margins.
         const DataTableGeometry g = ComputeDataTable(2, 11180, 16120, ViewLayout::Page);
-        QCOMPARE((IntList{g.W, g.H, g.X0, g.Y0}), (IntList{10062, 7254, 559, 8221}));
-        QCOMPARE((IntList{g.F, g.LongHeadings, g.YT}), (IntList{10, true, 8221 + 1100}));
+        QCOMPARE((IntList{g.Width, g.Height, g.OriginX, g.OriginY}),
+                 (IntList{10062, 7254, 559, 8221}));
+        QCOMPARE((IntList{g.FontPoints, g.LongHeadings, g.BodyTop}),
+                 (IntList{10, true, 8221 + 1100}));
         QCOMPARE(g.RowBottomY, ClickLimits{});
     }
 
@@ -132,10 +135,9 @@ private slots:
         QFETCH(int, layers);
         QFETCH(int, current);
         QFETCH(IntList, optionAndPointerTop);
-        Model model = StackOf(layers);
-        model.CurrentLayer = static_cast<std::int16_t>(current);
-        const LayerStripGeometry g = ComputeLayerStrip(model);
-        QCOMPARE((IntList{g.OptLayerTop[0], g.PointerTop.value_or(-1)}), optionAndPointerTop);
+        const LayerStripGeometry g = ComputeLayerStrip(StackOf(layers));
+        QCOMPARE((IntList{g.OptLayerTop[0], LayerPointerTop(g, current).value_or(-1)}),
+                 optionAndPointerTop);
     }
 
     void stripClicks_data() {
@@ -164,11 +166,12 @@ private slots:
     void scaleSlabs() {
         const ScaleViewGeometry g = ComputeScaleView(TwoLayerModel(), 400, 200, ViewLayout::Screen);
         QVERIFY(g.HasSlabs);
-        QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{400, 200, 0, 0, 200}));
-        QCOMPARE((QList<float>{g.SX, g.SY}), (QList<float>{85.0f, 85.0f}));
-        QCOMPARE(g.MinH, 2);
-        QCOMPARE(FirstOf(g.PW, 4), (IntList{170, 400, 340, 400}));
-        // The heat source has no thickness and is drawn MinH high.
+        QCOMPARE((IntList{g.ViewWidth, g.ViewHeight, g.OriginX, g.OriginY, g.CentreX}),
+                 (IntList{400, 200, 0, 0, 200}));
+        QCOMPARE((QList<float>{g.ScaleX, g.ScaleY}), (QList<float>{85.0f, 85.0f}));
+        QCOMPARE(g.MinSlabHeight, 2);
+        QCOMPARE(FirstOf(g.SlabWidth, 4), (IntList{170, 400, 340, 400}));
+        // The heat source has no thickness and is drawn MinSlabHeight high.
         QCOMPARE(FirstOf(g.Top, 5), (IntList{10, 12, 95, 180, 200}));
         QCOMPARE(FirstOf(g.ClickLimits.ScaleHalfWidth, 4), (IntList{85, 200, 170, 200}));
         QCOMPARE(FirstOf(g.ClickLimits.ScaleBottomY, 4), (IntList{11, 94, 179, 199}));
@@ -178,7 +181,8 @@ private slots:
         Model model = TwoLayerModel();
         model.Layers[1].Thickness = 0.001f;
         const ScaleViewGeometry g = ComputeScaleView(model, 400, 1000, ViewLayout::Screen);
-        QCOMPARE((IntList{g.MinH, g.Top[2] - g.Top[1], g.Top[4]}), (IntList{10, 10, 1000}));
+        QCOMPARE((IntList{g.MinSlabHeight, g.Top[2] - g.Top[1], g.Top[4]}),
+                 (IntList{10, 10, 1000}));
     }
 
     void scaleCones_data() {
@@ -195,9 +199,11 @@ private slots:
         const ScaleViewGeometry g =
             ComputeScaleView(TwoLayerModel(secondAngle), 400, 200, ViewLayout::Screen);
         // (170 + 1) / 2 = 85.5 rounds to the even 86.
-        QCOMPARE((IntList{g.Cone[1].H0, g.Cone[1].Growth, g.Cone[1].Height, g.Cone[1].Clipped}),
+        QCOMPARE((IntList{g.Cone[1].EntryHalfWidth, g.Cone[1].Growth, g.Cone[1].Height,
+                          g.Cone[1].Clipped}),
                  (IntList{86, 83, 83, false}));
-        QCOMPARE((IntList{g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Height, g.Cone[2].Clipped}),
+        QCOMPARE((IntList{g.Cone[2].EntryHalfWidth, g.Cone[2].Growth, g.Cone[2].Height,
+                          g.Cone[2].Clipped}),
                  secondEdge);
     }
 
@@ -209,15 +215,17 @@ private slots:
         model.Layers[3] = MakeLayer(1.0f, 4.0f, 0.0f, 2);
         model.LayerCount = 3;
         const ScaleViewGeometry g = ComputeScaleView(model, 400, 200, ViewLayout::Screen);
-        QCOMPARE((IntList{g.PW[2], g.Cone[2].H0, g.Cone[2].Growth, g.Cone[2].Clipped}),
+        QCOMPARE((IntList{g.SlabWidth[2], g.Cone[2].EntryHalfWidth, g.Cone[2].Growth,
+                          g.Cone[2].Clipped}),
                  (IntList{87, 44, 0, false}));
     }
 
     void scaleOnPage() {
         const ScaleViewGeometry g =
             ComputeScaleView(TwoLayerModel(), 11180, 16120, ViewLayout::Page);
-        QCOMPARE((IntList{g.VW, g.VH, g.X0, g.Y0, g.CX}), (IntList{4472, 6609, 559, 1048, 2795}));
-        QCOMPARE((IntList{g.MinH, g.Top[0], g.Top[g.LayerCount + 2]}),
+        QCOMPARE((IntList{g.ViewWidth, g.ViewHeight, g.OriginX, g.OriginY, g.CentreX}),
+                 (IntList{4472, 6609, 559, 1048, 2795}));
+        QCOMPARE((IntList{g.MinSlabHeight, g.Top[0], g.Top[g.LayerCount + 2]}),
                  (IntList{66, 1378, 1048 + 6609}));
     }
 

@@ -51,11 +51,12 @@ void Type(const Session& s, const QString& field, const QString& text) {
 
 float Stored(const Session& s, const QString& field) {
     const Model& m = s.state.model;
+    const int current = s.window.Document().CurrentLayer();
     if (field == "TextThermOutput") return m.PowerDissipation;
     if (field == "TextIsotherm") return m.IsothermalTemp;
-    if (field == "TextDevWidth") return m.Layers[m.CurrentLayer].Width;
-    if (field == "TextDevLength") return m.Layers[m.CurrentLayer].Length;
-    return m.Layers[m.CurrentLayer].Thickness;
+    if (field == "TextDevWidth") return m.Layers[current].Width;
+    if (field == "TextDevLength") return m.Layers[current].Length;
+    return m.Layers[current].Thickness;
 }
 
 void Select(const Session& s, const QString& field) {
@@ -179,7 +180,7 @@ private slots:
             const char* view = picker == Picker::Strip ? "PicLayerSelect" : "PicDisplayData";
             emit Child<ViewBox>(s->window, view)->recordClicked(to);
         }
-        QCOMPARE(s->state.model.CurrentLayer, to);
+        QCOMPARE(s->window.Document().CurrentLayer(), to);
         QTRY_VERIFY(s->Edit(expected)->hasFocus());
         QVERIFY(s->Edit(expected)->selectedText().isEmpty());
     }
@@ -188,7 +189,7 @@ private slots:
         auto s = Start();
         QVERIFY(s);
         QVERIFY(s->desktop.messages.empty());
-        s->state.model.ModelChanged = false;
+        s->window.Document().MarkSaved();
         s->Trigger("mnuOpen");
         QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
         QCOMPARE(s->desktop.fileRequests.back().Folder, s->dir.path() + "/Models");

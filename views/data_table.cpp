@@ -36,21 +36,22 @@ void PrintCentred(const TableContext& t, int column, double top, const QString& 
 // decimals, is drawn smaller rather than across the column's lines.
 void PrintFitted(const TableContext& t, int column, double top, const QString& text) {
     const double room = t.g.ColX[column + 1] - t.g.ColX[column] - 2 * kCellPadding;
-    double size = t.g.F;
+    double size = t.g.FontPoints;
     while (size > kSmallestFittedSize && t.surface.TextWidth(text) > room) {
         size -= kFittedSizeStep;
         t.surface.SetFontSize(size);
     }
     PrintCentred(t, column, top, text);
-    t.surface.SetFontSize(t.g.F);
+    t.surface.SetFontSize(t.g.FontPoints);
 }
 
 void DrawHeadings(const TableContext& t, LengthUnit unit) {
     const DataTableHeadings headings = HeadingTexts(t.g.LongHeadings, unit);
-    const int tops[] = {t.g.Y0 + t.g.F * 5, t.g.Y0 + t.g.F * 30, t.g.Y0 + t.g.F * 60};
+    const int tops[] = {t.g.OriginY + t.g.FontPoints * 5, t.g.OriginY + t.g.FontPoints * 30,
+                        t.g.OriginY + t.g.FontPoints * 60};
     for (int c = 0; c < kTableColumns; ++c) {
         for (int line = 0; line < 3; ++line) {
-            t.surface.SetFontSize(line < 2 ? t.g.F : kUnitLineFontSize);
+            t.surface.SetFontSize(line < 2 ? t.g.FontPoints : kUnitLineFontSize);
             QString text = headings[c][line];
             if (t.previewMode) text = line == 0 ? kPlaceholder : QString();
             PrintCentred(t, c, tops[line], text);
@@ -63,10 +64,11 @@ void DrawRow(const TableContext& t, const ViewInputs& inputs, int row) {
     const int y = RowY(t.g, row);
     const double columnWidth = t.g.ColX[1] - t.g.ColX[0];
     t.surface.SetForeColor(RowColor(inputs, row));
-    PrintCentred(t, 0, y - t.g.D, CutToWidth(t.surface, Shown(t, texts.Material[0]), columnWidth));
-    PrintCentred(t, 0, y + t.g.D, Shown(t, texts.Material[1]));
-    PrintFitted(t, 1, y - t.g.D, Shown(t, texts.Size[0]));
-    PrintFitted(t, 1, y + t.g.D, Shown(t, texts.Size[1]));
+    PrintCentred(t, 0, y - t.g.LineHalfGap,
+                 CutToWidth(t.surface, Shown(t, texts.Material[0]), columnWidth));
+    PrintCentred(t, 0, y + t.g.LineHalfGap, Shown(t, texts.Material[1]));
+    PrintFitted(t, 1, y - t.g.LineHalfGap, Shown(t, texts.Size[0]));
+    PrintFitted(t, 1, y + t.g.LineHalfGap, Shown(t, texts.Size[1]));
     PrintFitted(t, 2, y, Shown(t, texts.Thickness));
     PrintCentred(t, 3, y, Shown(t, texts.Angle));
     PrintFitted(t, 4, y, Shown(t, texts.Temperature));
@@ -78,12 +80,12 @@ void DrawRules(const TableContext& t, ViewLayout layout) {
     const DataTableGeometry& g = t.g;
     DrawingSurface& s = t.surface;
     s.SetForeColor(Qt::black);
-    s.Line(g.X0 + g.ColX[5] + 150, g.YT + (g.LayerCount + 0.75) * g.RH, g.ColX[6] - g.ColX[5] - 300,
-           0);
-    s.Line(g.X0, g.Y0 + g.F * 60, g.W, 0);
-    s.Line(g.X0, g.Y0 + g.F * 60 + 200, g.W, 0);
-    for (int c = 1; c <= kTableColumns; ++c) s.Line(g.X0 + g.ColX[c], g.Y0, 0, g.H);
-    if (layout == ViewLayout::Page) s.BoxOutline(g.X0, g.Y0, g.W, g.H);
+    s.Line(g.OriginX + g.ColX[5] + 150, g.BodyTop + (g.LayerCount + 0.75) * g.RowPitch,
+           g.ColX[6] - g.ColX[5] - 300, 0);
+    s.Line(g.OriginX, g.OriginY + g.FontPoints * 60, g.Width, 0);
+    s.Line(g.OriginX, g.OriginY + g.FontPoints * 60 + 200, g.Width, 0);
+    for (int c = 1; c <= kTableColumns; ++c) s.Line(g.OriginX + g.ColX[c], g.OriginY, 0, g.Height);
+    if (layout == ViewLayout::Page) s.BoxOutline(g.OriginX, g.OriginY, g.Width, g.Height);
 }
 
 }  // namespace
@@ -100,7 +102,7 @@ std::optional<ClickLimits> DrawDataTable(DrawingSurface& surface, bool previewMo
     surface.SetFontBold(true);
     surface.SetFontTransparent(true);
     DrawHeadings(t, inputs.model.UnitSystem);
-    surface.SetFontSize(g.F);
+    surface.SetFontSize(g.FontPoints);
     for (int row = 0; row <= g.LayerCount + 1; ++row) DrawRow(t, inputs, row);
     DrawRules(t, layout);
     if (layout == ViewLayout::Screen) return g.RowBottomY;

@@ -14,26 +14,26 @@ constexpr int kHeaderBottom = 600;
 
 void PlaceTable(DataTableGeometry& g, double scaleWidth, double scaleHeight, ViewLayout layout) {
     if (layout == ViewLayout::Screen) {
-        g.W = RoundToInt16(scaleWidth);
-        g.H = RoundToInt16(scaleHeight);
+        g.Width = RoundToInt16(scaleWidth);
+        g.Height = RoundToInt16(scaleHeight);
     } else {
-        g.W = RoundToInt16(scaleWidth * 0.9);
-        g.H = RoundToInt16(scaleHeight * 0.45);
-        g.X0 = RoundToInt16(scaleWidth * 0.05);
-        g.Y0 = RoundToInt16(scaleHeight * 0.51);
+        g.Width = RoundToInt16(scaleWidth * 0.9);
+        g.Height = RoundToInt16(scaleHeight * 0.45);
+        g.OriginX = RoundToInt16(scaleWidth * 0.05);
+        g.OriginY = RoundToInt16(scaleHeight * 0.51);
     }
 }
 
 void ChooseFont(DataTableGeometry& g) {
-    if (g.W < 8000 || g.H < 6500) {
-        g.F = 8;
-        g.S = 85;
-    } else if (g.W < 9000 || g.H < 9000) {
-        g.F = 10;
-        g.S = 110;
+    if (g.Width < 8000 || g.Height < 6500) {
+        g.FontPoints = 8;
+        g.LineOffset = 85;
+    } else if (g.Width < 9000 || g.Height < 9000) {
+        g.FontPoints = 10;
+        g.LineOffset = 110;
     } else {
-        g.F = 12;
-        g.S = 130;
+        g.FontPoints = 12;
+        g.LineOffset = 130;
     }
 }
 
@@ -46,25 +46,27 @@ DataTableGeometry ComputeDataTable(int layerCount, double scaleWidth, double sca
     g.LayerCount = n;
     PlaceTable(g, scaleWidth, scaleHeight, layout);
     ChooseFont(g);
-    g.LongHeadings = g.W > kLongHeadingsAbove;
+    g.LongHeadings = g.Width > kLongHeadingsAbove;
     for (int c = 1; c <= kTableColumns; ++c) {
-        g.ColX[c] = RoundToInt16(g.ColX[c - 1] + kColumnWeights[c - 1] * g.W / 6.0);
+        g.ColX[c] = RoundToInt16(g.ColX[c - 1] + kColumnWeights[c - 1] * g.Width / 6.0);
     }
-    g.YT = g.Y0 + g.F * 110;
-    g.RH = RoundToInt16(static_cast<double>(g.H - g.F * 110) / std::max(8, n + 2));
-    g.D = RoundToInt16(std::min(1.3, 11.0 / (n + 1)) * g.S);
+    g.BodyTop = g.OriginY + g.FontPoints * 110;
+    g.RowPitch =
+        RoundToInt16(static_cast<double>(g.Height - g.FontPoints * 110) / std::max(8, n + 2));
+    g.LineHalfGap = RoundToInt16(std::min(1.3, 11.0 / (n + 1)) * g.LineOffset);
     if (layout == ViewLayout::Screen) {
-        for (int r = 0; r <= n; ++r) g.RowBottomY[r] = RoundToInt16((r + 0.8) * g.RH + g.YT);
+        for (int r = 0; r <= n; ++r)
+            g.RowBottomY[r] = RoundToInt16((r + 0.8) * g.RowPitch + g.BodyTop);
     }
     return g;
 }
 
 int RowY(const DataTableGeometry& geometry, int row) {
-    return geometry.YT + row * geometry.RH;
+    return geometry.BodyTop + row * geometry.RowPitch;
 }
 
 double CentredX(const DataTableGeometry& geometry, int column, double textWidth) {
-    return geometry.X0 + (geometry.ColX[column] + geometry.ColX[column + 1]) / 2.0 -
+    return geometry.OriginX + (geometry.ColX[column] + geometry.ColX[column + 1]) / 2.0 -
            textWidth / 2.0;
 }
 

@@ -12,18 +12,18 @@ constexpr int kTableColumns = 6;
 
 // Layout of the results table, in twips.
 struct DataTableGeometry {
-    int W = 0;
-    int H = 0;
-    int X0 = 0;
-    int Y0 = 0;
-    int F = 8;   // font size of headings and body, in points
-    int S = 85;  // base of the offset between the two lines of a cell
+    int Width = 0;
+    int Height = 0;
+    int OriginX = 0;  // top left corner
+    int OriginY = 0;
+    int FontPoints = 8;   // font size of headings and body
+    int LineOffset = 85;  // base of the offset between the two lines of a cell
     bool LongHeadings = false;
     std::array<int, kTableColumns + 1> ColX{};
-    int YT = 0;          // top of the body
-    int RH = 0;          // row pitch
-    int D = 0;           // half the distance between the lines of a two-line cell
-    int LayerCount = 0;  // the model's, held to 0..10
+    int BodyTop = 0;
+    int RowPitch = 0;
+    int LineHalfGap = 0;  // half the distance between the lines of a two-line cell
+    int LayerCount = 0;   // the model's, held to 0..10
     ClickLimits RowBottomY{};
 };
 

@@ -65,7 +65,6 @@ void DrawSingleLayer(DrawingSurface& surface, const ViewInputs& inputs, int j, i
 
 std::optional<LayerStripGeometry> DrawLayerStrip(DrawingSurface& surface,
                                                  const ViewInputs& inputs) {
-    if (inputs.model.SuspendUpdates) return std::nullopt;
     surface.Cls();
     const LayerStripGeometry g = ComputeLayerStrip(inputs.model);
     const int n = g.LayerCount;

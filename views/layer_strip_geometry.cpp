@@ -22,13 +22,14 @@ LayerStripGeometry ComputeLayerStrip(const Model& model) {
         g.OptLayerTop[i] = kTwipsPerPixel * y;
         g.StripBottomY[i] = RoundToInt16(y + 10);
     }
-    const int current = model.CurrentLayer;
-    if (current == 0) {
-        g.PointerTop = kHeatSourcePointerTwips * g.TopRow;
-    } else if (current > 0 && current <= n) {
-        g.PointerTop = g.OptLayerTop[current];
-    }
     return g;
+}
+
+std::optional<int> LayerPointerTop(const LayerStripGeometry& strip, int currentLayer) {
+    if (currentLayer == 0) return kHeatSourcePointerTwips * strip.TopRow;
+    if (currentLayer > 0 && currentLayer <= strip.LayerCount)
+        return strip.OptLayerTop[currentLayer];
+    return std::nullopt;
 }
 
 std::optional<int> LayerStripRecordAt(const ClickLimits& stripBottomY, int layerCount, int x,

@@ -17,13 +17,15 @@ struct LayerStripGeometry {
     std::array<int, kRecordCount> RowY{};  // front top edge of records 0..LayerCount
     std::array<int, kRecordCount> OptLayerTop{};
     static constexpr int kOptLayerLeft = 60;
-    // Nothing when the current record is not in the stack; the pointer then stays put.
-    std::optional<int> PointerTop;
     static constexpr int kPointerLeft = 3600;
     ClickLimits StripBottomY{};
 };
 
 LayerStripGeometry ComputeLayerStrip(const Model& model);
+
+// The top of the pointer beside the selected record, in twips; nothing when that record is not
+// in the stack, and the pointer then stays put.
+std::optional<int> LayerPointerTop(const LayerStripGeometry& strip, int currentLayer);
 
 // The record a click at (x, y) pixels on the strip selects, if any.
 std::optional<int> LayerStripRecordAt(const ClickLimits& stripBottomY, int layerCount, int x,

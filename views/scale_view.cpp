@@ -17,7 +17,7 @@ void DrawSlabs(DrawingSurface& surface, const ScaleViewGeometry& g, const ViewIn
     for (int i = 0; i <= g.LayerCount + 1; ++i) {
         surface.SetCurrent(SlabLeft(g, i), g.Top[i]);
         surface.SetForeColor(SlabColor(inputs, g.LayerCount, i));
-        surface.FilledBoxTo(surface.CurrentX() + g.PW[i], g.Top[i + 1] - 1);
+        surface.FilledBoxTo(surface.CurrentX() + g.SlabWidth[i], g.Top[i + 1] - 1);
     }
 }
 
@@ -33,8 +33,8 @@ void DrawCones(DrawingSurface& surface, const ScaleViewGeometry& g, const ViewIn
         const QColor fill = SlabColor(inputs, g.LayerCount, i);
         surface.SetForeColor(fill == QColor(Qt::black) ? kGrey : QColor(Qt::black));
         const ConeEdge& edge = g.Cone[i];
-        DrawConeSide(surface, edge, g.CX + edge.H0, 1, g.Top[i], g.Top[i + 1]);
-        DrawConeSide(surface, edge, g.CX - edge.H0, -1, g.Top[i], g.Top[i + 1]);
+        DrawConeSide(surface, edge, g.CentreX + edge.EntryHalfWidth, 1, g.Top[i], g.Top[i + 1]);
+        DrawConeSide(surface, edge, g.CentreX - edge.EntryHalfWidth, -1, g.Top[i], g.Top[i + 1]);
     }
 }
 
@@ -42,7 +42,6 @@ void DrawCones(DrawingSurface& surface, const ScaleViewGeometry& g, const ViewIn
 
 std::optional<ScaleClickLimits> DrawScaleView(DrawingSurface& surface, bool previewMode,
                                               const ViewInputs& inputs) {
-    if (inputs.model.SuspendUpdates) return std::nullopt;
     const ViewLayout layout = LayoutFor(surface, previewMode);
     const ScaleViewGeometry g =
         ComputeScaleView(inputs.model, surface.ScaleWidth(), surface.ScaleHeight(), layout);
@@ -52,7 +51,8 @@ std::optional<ScaleClickLimits> DrawScaleView(DrawingSurface& surface, bool prev
         surface.SetDrawWidth(surface.IsPrinter() ? 5 : 2);
         DrawCones(surface, g, inputs);
         surface.SetDrawWidth(1);
-        if (layout == ViewLayout::Page) surface.BoxOutline(g.X0, g.Y0, g.VW, g.VH);
+        if (layout == ViewLayout::Page)
+            surface.BoxOutline(g.OriginX, g.OriginY, g.ViewWidth, g.ViewHeight);
     }
     if (layout == ViewLayout::Screen) return g.ClickLimits;
     return std::nullopt;

@@ -12,38 +12,38 @@ namespace {
 
 void PlaceView(ScaleViewGeometry& g, double scaleWidth, double scaleHeight, ViewLayout layout) {
     if (layout == ViewLayout::Screen) {
-        g.VW = RoundToInt16(scaleWidth);
-        g.VH = RoundToInt16(scaleHeight);
+        g.ViewWidth = RoundToInt16(scaleWidth);
+        g.ViewHeight = RoundToInt16(scaleHeight);
     } else {
-        g.VW = RoundToInt16(scaleWidth * 0.4);
-        g.VH = RoundToInt16(scaleHeight * 0.41);
-        g.X0 = RoundToInt16(scaleWidth * 0.05);
-        g.Y0 = RoundToInt16(scaleHeight * 0.065);
+        g.ViewWidth = RoundToInt16(scaleWidth * 0.4);
+        g.ViewHeight = RoundToInt16(scaleHeight * 0.41);
+        g.OriginX = RoundToInt16(scaleWidth * 0.05);
+        g.OriginY = RoundToInt16(scaleHeight * 0.065);
     }
-    g.CX = RoundToInt16(g.VW / 2.0 + g.X0);
+    g.CentreX = RoundToInt16(g.ViewWidth / 2.0 + g.OriginX);
 }
 
 void ComputeWidths(ScaleViewGeometry& g, const Model& model, int n, float widest) {
-    g.SX = static_cast<float>(g.VW * 0.85 / widest);
-    g.PW[0] = RoundToInt16(g.SX * model.Layers[0].Width);
+    g.ScaleX = static_cast<float>(g.ViewWidth * 0.85 / widest);
+    g.SlabWidth[0] = RoundToInt16(g.ScaleX * model.Layers[0].Width);
     for (int i = 1; i <= n; ++i) {
         const float width = model.Layers[i].Width;
-        g.PW[i] = width == 0.0f ? g.VW : RoundToInt16(g.SX * width);
+        g.SlabWidth[i] = width == 0.0f ? g.ViewWidth : RoundToInt16(g.ScaleX * width);
     }
-    g.PW[n + 1] = g.VW;
+    g.SlabWidth[n + 1] = g.ViewWidth;
 }
 
 void ComputeTops(ScaleViewGeometry& g, const Model& model, int n, float total) {
-    g.SY = static_cast<float>(g.VH * 0.85 / total);
-    g.MinH = RoundToInt16(std::max(2.0, g.VH / 100.0));
-    g.Top[0] = RoundToInt16(g.VH * 0.05 + g.Y0);
+    g.ScaleY = static_cast<float>(g.ViewHeight * 0.85 / total);
+    g.MinSlabHeight = RoundToInt16(std::max(2.0, g.ViewHeight / 100.0));
+    g.Top[0] = RoundToInt16(g.ViewHeight * 0.05 + g.OriginY);
     float depth = 0.0f;
     for (int i = 1; i <= n + 1; ++i) {
         depth += model.Layers[i - 1].Thickness;
-        const float scaled = static_cast<float>(g.Top[0]) + g.SY * depth;
-        g.Top[i] = std::max(g.Top[i - 1] + g.MinH, static_cast<int>(RoundToInt16(scaled)));
+        const float scaled = static_cast<float>(g.Top[0]) + g.ScaleY * depth;
+        g.Top[i] = std::max(g.Top[i - 1] + g.MinSlabHeight, static_cast<int>(RoundToInt16(scaled)));
     }
-    g.Top[n + 2] = g.Y0 + g.VH;
+    g.Top[n + 2] = g.OriginY + g.ViewHeight;
 }
 
 // The footprint's edge over layer i, and the half width it leaves for the next layer.
@@ -52,8 +52,8 @@ ConeEdge ConeOver(const ScaleViewGeometry& g, const Model& model, int i, int& fo
     double height = g.Top[i + 1] - g.Top[i];
     const double tangent =
         std::tan(static_cast<double>(model.Layers[i].SpreadAngle) * kDegreesToRadians);
-    int growth = RoundToInt16(height * tangent * g.SX / g.SY);
-    const double halfSlab = g.PW[i] / 2.0;
+    int growth = RoundToInt16(height * tangent * g.ScaleX / g.ScaleY);
+    const double halfSlab = g.SlabWidth[i] / 2.0;
     footprint = RoundToInt16(std::min<double>(footprint, halfSlab));
     // A zero growth never clips: the footprint may exceed an odd slab's half width by half a
     // unit through rounding, and the fraction below would divide by zero.
@@ -63,7 +63,7 @@ ConeEdge ConeOver(const ScaleViewGeometry& g, const Model& model, int i, int& fo
         height = RoundToInt16((1.0 - outside) * height);
         edge.Clipped = true;
     }
-    edge.H0 = footprint;
+    edge.EntryHalfWidth = footprint;
     edge.Growth = growth;
     edge.Height = static_cast<int>(height);
     footprint += growth;
@@ -72,8 +72,8 @@ ConeEdge ConeOver(const ScaleViewGeometry& g, const Model& model, int i, int& fo
 
 void RecordClickLimits(ScaleViewGeometry& g, int n) {
     for (int i = 0; i <= n + 1; ++i) {
-        const double farX = SlabLeft(g, i) + g.PW[i];
-        g.ClickLimits.ScaleHalfWidth[i] = RoundToInt16(std::fabs(farX - g.CX));
+        const double farX = SlabLeft(g, i) + g.SlabWidth[i];
+        g.ClickLimits.ScaleHalfWidth[i] = RoundToInt16(std::fabs(farX - g.CentreX));
         g.ClickLimits.ScaleBottomY[i] = RoundToInt16(g.Top[i + 1] - 1);
     }
 }
@@ -97,14 +97,14 @@ ScaleViewGeometry ComputeScaleView(const Model& model, double scaleWidth, double
     if (!g.HasSlabs) return g;
     ComputeWidths(g, model, n, widest);
     ComputeTops(g, model, n, total);
-    int footprint = RoundToInt16((g.PW[0] + 1) / 2.0);
+    int footprint = RoundToInt16((g.SlabWidth[0] + 1) / 2.0);
     for (int i = 1; i <= n; ++i) g.Cone[i] = ConeOver(g, model, i, footprint);
     RecordClickLimits(g, n);
     return g;
 }
 
 double SlabLeft(const ScaleViewGeometry& geometry, int record) {
-    return geometry.CX - geometry.PW[record] / 2.0;
+    return geometry.CentreX - geometry.SlabWidth[record] / 2.0;
 }
 
 std::optional<int> ScaleViewRecordAt(const ScaleClickLimits& limits, int layerCount,
