@@ -4,7 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/units.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

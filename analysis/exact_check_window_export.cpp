@@ -7,8 +7,8 @@
 #include "analysis/exact_check_window.h"
 #include "persistence/safe_write.h"
 #include "platform/native_path.h"
-#include "views/exact_picture_export.h"
-#include "views/model_text.h"
+#include "views/exact_check/exact_picture_export.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "views/exact_profile_painter.h"
-#include "views/exact_section_painter.h"
-#include "views/plot_style.h"
+#include "views/exact_check/exact_profile_painter.h"
+#include "views/exact_check/exact_section_painter.h"
+#include "views/plot/plot_style.h"
 
 namespace strativex {
 namespace {

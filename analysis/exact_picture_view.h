@@ -8,7 +8,7 @@
 #include "core/model.h"
 #include "core/number_format.h"
 #include "exact/exact_result.h"
-#include "views/exact_picture_inputs.h"
+#include "views/exact_check/exact_picture_inputs.h"
 
 namespace strativex {
 

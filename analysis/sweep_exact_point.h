@@ -8,7 +8,7 @@
 #include "core/model.h"
 #include "core/sweep.h"
 #include "exact/exact_check.h"
-#include "views/plot_inputs.h"
+#include "views/plot/plot_inputs.h"
 
 // The 3-D check beside a sweep: at a few of its points, each a model of its own.
 namespace strativex {

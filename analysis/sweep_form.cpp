@@ -15,8 +15,8 @@
 #include "core/number_format.h"
 #include "core/sweep_check.h"
 #include "dialogs/named_widget.h"
-#include "views/model_text.h"
-#include "views/plot_texts.h"
+#include "views/plot/plot_texts.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "views/plot_painter.h"
-#include "views/plot_readout.h"
+#include "views/plot/plot_painter.h"
+#include "views/plot/plot_readout.h"
 
 namespace strativex {
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "views/plot_geometry.h"
-#include "views/plot_inputs.h"
+#include "views/plot/plot_geometry.h"
+#include "views/plot/plot_inputs.h"
 
 namespace strativex {
 

@@ -6,7 +6,7 @@
 #include "analysis/sweep_exact_point.h"
 #include "core/material_table.h"
 #include "core/sweep.h"
-#include "views/plot_inputs.h"
+#include "views/plot/plot_inputs.h"
 
 namespace strativex {
 

@@ -1,7 +1,7 @@
 #include "analysis/sweep_table_model.h"
 
-#include "views/model_text.h"
-#include "views/plot_texts.h"
+#include "views/plot/plot_texts.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -8,7 +8,7 @@
 #include "analysis/sweep_shown.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
-#include "views/plot_inputs.h"
+#include "views/plot/plot_inputs.h"
 
 class QCheckBox;
 class QLabel;

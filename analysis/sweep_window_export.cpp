@@ -9,8 +9,8 @@
 #include "analysis/sweep_window.h"
 #include "persistence/safe_write.h"
 #include "platform/native_path.h"
-#include "views/model_text.h"
-#include "views/plot_export.h"
+#include "views/plot/plot_export.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -13,8 +13,8 @@
 #include "analysis/sweep_table_model.h"
 #include "analysis/sweep_window.h"
 #include "core/sweep_check.h"
-#include "views/model_text.h"
-#include "views/plot_texts.h"
+#include "views/plot/plot_texts.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "views/plot_curves.h"
+#include "views/plot/plot_curves.h"
 
 namespace strativex {
 

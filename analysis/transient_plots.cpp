@@ -3,7 +3,7 @@
 #include <QObject>
 
 #include "exact/pulse_response.h"
-#include "views/plot_style.h"
+#include "views/plot/plot_style.h"
 
 namespace strativex {
 namespace {

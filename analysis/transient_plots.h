@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "exact/transient_report.h"
-#include "views/plot_curves.h"
+#include "views/plot/plot_curves.h"
 
 // What the Transient window's plots show of a result; null or without a curve, empty frames.
 namespace strativex {

@@ -12,7 +12,7 @@
 #include "exact/transient_report.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
-#include "views/transient_summary.h"
+#include "views/report/transient_summary.h"
 
 class QLabel;
 class QProgressBar;

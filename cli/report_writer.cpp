@@ -9,10 +9,10 @@
 
 #include "persistence/app_state.h"
 #include "persistence/safe_write.h"
-#include "views/exact_summary_of.h"
-#include "views/layer_palette.h"
-#include "views/report_pdf.h"
-#include "views/today_date.h"
+#include "views/exact_check/exact_summary_of.h"
+#include "views/report/report_pdf.h"
+#include "views/report/today_date.h"
+#include "views/stack/layer_palette.h"
 
 namespace strativex {
 namespace {

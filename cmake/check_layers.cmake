@@ -37,7 +37,7 @@ set(folder_of_strativex_cli_output cli_output)
 
 set(failures "")
 foreach(layer core persistence exact views platform document dialogs analysis mainwindow cli)
-    file(GLOB sources ${SOURCE_DIR}/${layer}/*.cpp ${SOURCE_DIR}/${layer}/*.h)
+    file(GLOB_RECURSE sources ${SOURCE_DIR}/${layer}/*.cpp ${SOURCE_DIR}/${layer}/*.h)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include [<\"]")
         foreach(line IN LISTS includes)

@@ -9,8 +9,8 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/program_logo.h"
-#include "views/program_version.h"
-#include "views/twips.h"
+#include "views/report/program_version.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -11,9 +11,9 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "views/integer16.h"
-#include "views/model_text.h"
-#include "views/twips.h"
+#include "views/surface/integer16.h"
+#include "views/surface/model_text.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

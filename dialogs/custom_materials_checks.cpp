@@ -15,7 +15,7 @@
 #include "dialogs/storable_text.h"
 #include "platform/leaving_field.h"
 #include "platform/typed_number_text.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

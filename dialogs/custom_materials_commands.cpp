@@ -5,7 +5,7 @@
 
 #include "dialogs/custom_materials_dialog.h"
 #include "platform/native_path.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -10,7 +10,7 @@
 #include <initializer_list>
 
 #include "core/number_format.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -12,7 +12,7 @@
 #include "dialogs/custom_materials_dialog.h"
 #include "persistence/program_folders.h"
 #include "platform/native_path.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

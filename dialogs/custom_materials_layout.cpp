@@ -9,7 +9,7 @@
 
 #include "dialogs/custom_materials_dialog.h"
 #include "dialogs/named_widget.h"
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

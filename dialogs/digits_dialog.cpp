@@ -13,7 +13,7 @@
 
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -11,7 +11,7 @@
 #include "dialogs/named_widget.h"
 #include "dialogs/path_picture.h"
 #include "persistence/paths.h"
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

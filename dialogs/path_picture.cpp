@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "persistence/paths.h"
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "dialogs/named_widget.h"
 #include "dialogs/state_inputs.h"
-#include "views/drawing_surface.h"
-#include "views/report_output.h"
-#include "views/twips.h"
+#include "views/report/report_output.h"
+#include "views/surface/drawing_surface.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "persistence/app_state.h"
-#include "views/layer_palette.h"
-#include "views/view_inputs.h"
+#include "views/stack/layer_palette.h"
+#include "views/stack/view_inputs.h"
 
 namespace strativex {
 

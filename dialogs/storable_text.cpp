@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 

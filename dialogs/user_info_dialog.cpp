@@ -12,10 +12,10 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/named_widget.h"
 #include "dialogs/storable_text.h"
-#include "views/model_text.h"
-#include "views/today_date.h"
-#include "views/twips.h"
-#include "views/user_info_labels.h"
+#include "views/report/today_date.h"
+#include "views/report/user_info_labels.h"
+#include "views/surface/model_text.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -10,7 +10,7 @@
 #include "exact/exact_result.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
-#include "views/transient_summary.h"
+#include "views/report/transient_summary.h"
 
 class QMenuBar;
 class QWidget;

@@ -11,7 +11,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/view_boxes.h"
 #include "mainwindow/window_places.h"
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -16,7 +16,7 @@
 #include "mainwindow/main_window.h"
 #include "platform/leaving_field.h"
 #include "platform/typed_number_text.h"
-#include "views/model_text.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

@@ -11,8 +11,8 @@
 #include "persistence/model_file.h"
 #include "persistence/paths.h"
 #include "platform/native_path.h"
-#include "views/model_text.h"
-#include "views/twips.h"
+#include "views/surface/model_text.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/window_layout.h"
-#include "views/integer16.h"
-#include "views/twips.h"
+#include "views/surface/integer16.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

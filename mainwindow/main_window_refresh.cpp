@@ -8,9 +8,9 @@
 #include "core/thermal_calc.h"
 #include "core/units.h"
 #include "mainwindow/main_window.h"
-#include "views/layer_strip_geometry.h"
-#include "views/model_text.h"
-#include "views/twips.h"
+#include "views/stack/layer_strip_geometry.h"
+#include "views/surface/model_text.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 

@@ -9,10 +9,10 @@
 #include "mainwindow/main_window.h"
 #include "persistence/safe_write.h"
 #include "platform/native_path.h"
-#include "views/exact_summary_of.h"
-#include "views/model_text.h"
-#include "views/report_output.h"
-#include "views/report_pdf.h"
+#include "views/exact_check/exact_summary_of.h"
+#include "views/report/report_output.h"
+#include "views/report/report_pdf.h"
+#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {

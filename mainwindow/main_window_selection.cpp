@@ -12,7 +12,7 @@
 #include "mainwindow/color_swatch.h"
 #include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
-#include "views/layer_palette.h"
+#include "views/stack/layer_palette.h"
 
 namespace strativex {
 namespace {

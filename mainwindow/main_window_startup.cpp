@@ -12,7 +12,7 @@
 #include "mainwindow/main_window.h"
 #include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
-#include "views/today_date.h"
+#include "views/report/today_date.h"
 
 namespace strativex {
 

@@ -4,13 +4,13 @@
 #include <QPainter>
 
 #include "dialogs/state_inputs.h"
-#include "views/data_table.h"
-#include "views/data_table_geometry.h"
-#include "views/drawing_surface.h"
-#include "views/layer_strip.h"
-#include "views/layer_strip_geometry.h"
-#include "views/scale_view.h"
-#include "views/twips.h"
+#include "views/stack/data_table.h"
+#include "views/stack/data_table_geometry.h"
+#include "views/stack/layer_strip.h"
+#include "views/stack/layer_strip_geometry.h"
+#include "views/stack/scale_view.h"
+#include "views/surface/drawing_surface.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -3,9 +3,9 @@
 #include <QFrame>
 
 #include "persistence/app_state.h"
-#include "views/click_limits.h"
-#include "views/layer_palette.h"
-#include "views/scale_view_geometry.h"
+#include "views/stack/click_limits.h"
+#include "views/stack/layer_palette.h"
+#include "views/stack/scale_view_geometry.h"
 
 namespace strativex {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "views/twips.h"
+#include "views/surface/twips.h"
 
 namespace strativex {
 namespace {

@@ -17,7 +17,7 @@
 #include "dialogs/user_info_dialog.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
-#include "views/today_date.h"
+#include "views/report/today_date.h"
 
 using namespace strativex;
 

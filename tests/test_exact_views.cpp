@@ -5,13 +5,13 @@
 
 #include "exact/exact_check.h"
 #include "support/exact_stacks.h"
-#include "views/exact_colour_scale.h"
-#include "views/exact_picture_export.h"
-#include "views/exact_profile_geometry.h"
-#include "views/exact_section_field.h"
-#include "views/exact_section_geometry.h"
-#include "views/exact_section_painter.h"
-#include "views/exact_summary_of.h"
+#include "views/exact_check/exact_colour_scale.h"
+#include "views/exact_check/exact_picture_export.h"
+#include "views/exact_check/exact_profile_geometry.h"
+#include "views/exact_check/exact_section_field.h"
+#include "views/exact_check/exact_section_geometry.h"
+#include "views/exact_check/exact_section_painter.h"
+#include "views/exact_check/exact_summary_of.h"
 
 using namespace strativex;
 

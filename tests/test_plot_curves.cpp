@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "views/plot_axis.h"
-#include "views/plot_curves.h"
+#include "views/plot/plot_axis.h"
+#include "views/plot/plot_curves.h"
 
 using namespace strativex;
 

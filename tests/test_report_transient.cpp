@@ -5,9 +5,9 @@
 #include "core/thermal_calc.h"
 #include "support/pdf_text.h"
 #include "support/views_fixtures.h"
-#include "views/layer_palette.h"
-#include "views/report_paper.h"
-#include "views/report_pdf.h"
+#include "views/report/report_paper.h"
+#include "views/report/report_pdf.h"
+#include "views/stack/layer_palette.h"
 
 using namespace strativex;
 using namespace strativex::testing;

@@ -10,11 +10,11 @@
 #include "support/file_bytes.h"
 #include "support/pdf_text.h"
 #include "support/sweep_fixtures.h"
-#include "views/plot_axis.h"
-#include "views/plot_export.h"
-#include "views/plot_geometry.h"
-#include "views/plot_readout.h"
-#include "views/plot_texts.h"
+#include "views/plot/plot_axis.h"
+#include "views/plot/plot_export.h"
+#include "views/plot/plot_geometry.h"
+#include "views/plot/plot_readout.h"
+#include "views/plot/plot_texts.h"
 
 using namespace strativex;
 using namespace strativex::testing;

@@ -29,7 +29,7 @@
 #include "support/scripted_desktop.h"
 #include "support/sweep_fixtures.h"
 #include "support/widget_lookup.h"
-#include "views/plot_texts.h"
+#include "views/plot/plot_texts.h"
 
 using namespace strativex;
 using namespace strativex::testing;

@@ -8,7 +8,7 @@
 #include "dialogs/print_preview_dialog.h"
 #include "mainwindow/view_boxes.h"
 #include "support/views_fixtures.h"
-#include "views/report_paper.h"
+#include "views/report/report_paper.h"
 
 using namespace strativex;
 using namespace strativex::testing;

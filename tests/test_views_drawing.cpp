@@ -4,13 +4,13 @@
 
 #include "core/thermal_calc.h"
 #include "support/views_fixtures.h"
-#include "views/cut_to_width.h"
-#include "views/data_table.h"
-#include "views/data_table_texts.h"
-#include "views/fit_text_break.h"
-#include "views/layer_strip.h"
-#include "views/report_output.h"
-#include "views/scale_view.h"
+#include "views/report/report_output.h"
+#include "views/stack/data_table.h"
+#include "views/stack/data_table_texts.h"
+#include "views/stack/layer_strip.h"
+#include "views/stack/scale_view.h"
+#include "views/surface/cut_to_width.h"
+#include "views/surface/fit_text_break.h"
 
 using namespace strativex;
 using namespace strativex::testing;

@@ -4,9 +4,9 @@
 
 #include "core/model.h"
 #include "support/views_fixtures.h"
-#include "views/data_table_geometry.h"
-#include "views/layer_strip_geometry.h"
-#include "views/scale_view_geometry.h"
+#include "views/stack/data_table_geometry.h"
+#include "views/stack/layer_strip_geometry.h"
+#include "views/stack/scale_view_geometry.h"
 
 using namespace strativex;
 using namespace strativex::testing;

@@ -11,12 +11,12 @@
 #include "support/pdf_text.h"
 #include "support/run_program.h"
 #include "support/views_fixtures.h"
-#include "views/program_version.h"
-#include "views/report_output.h"
-#include "views/report_paper.h"
-#include "views/report_pdf.h"
-#include "views/today_date.h"
-#include "views/view_fonts.h"
+#include "views/report/program_version.h"
+#include "views/report/report_output.h"
+#include "views/report/report_paper.h"
+#include "views/report/report_pdf.h"
+#include "views/report/today_date.h"
+#include "views/surface/view_fonts.h"
 
 using namespace strativex;
 using namespace strativex::testing;

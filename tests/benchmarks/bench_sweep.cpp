@@ -13,7 +13,7 @@
 #include "core/thermal_calc.h"
 #include "support/scripted_desktop.h"
 #include "support/sweep_fixtures.h"
-#include "views/plot_painter.h"
+#include "views/plot/plot_painter.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include "dialogs/state_inputs.h"
 #include "persistence/app_state.h"
 #include "persistence/safe_write.h"
-#include "views/data_table.h"
-#include "views/layer_strip.h"
-#include "views/report_pdf.h"
-#include "views/scale_view.h"
+#include "views/report/report_pdf.h"
+#include "views/stack/data_table.h"
+#include "views/stack/layer_strip.h"
+#include "views/stack/scale_view.h"
 
 namespace {
 

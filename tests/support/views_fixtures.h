@@ -6,7 +6,7 @@
 #include "core/material_table.h"
 #include "core/model.h"
 #include "persistence/app_state.h"
-#include "views/drawing_surface.h"
+#include "views/surface/drawing_surface.h"
 
 namespace strativex::testing {
 

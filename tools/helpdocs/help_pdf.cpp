@@ -6,7 +6,7 @@
 
 #include "tools/helpdocs/help_contents.h"
 #include "tools/helpdocs/help_layout.h"
-#include "views/pdf_document.h"
+#include "views/report/pdf_document.h"
 
 namespace strativex::helpdocs {
 namespace {

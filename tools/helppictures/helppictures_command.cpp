@@ -11,9 +11,9 @@
 #include "mainwindow/main_window.h"
 #include "tools/helppictures/quiet_desktop.h"
 #include "tools/helppictures/view_pictures.h"
-#include "views/layer_palette.h"
-#include "views/today_date.h"
-#include "views/user_info_labels.h"
+#include "views/report/today_date.h"
+#include "views/report/user_info_labels.h"
+#include "views/stack/layer_palette.h"
 
 namespace strativex::helppictures {
 namespace {

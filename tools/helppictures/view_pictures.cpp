@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
-#include "views/drawing_surface.h"
-#include "views/report_output.h"
-#include "views/report_paper.h"
-#include "views/scale_view.h"
-#include "views/twips.h"
+#include "views/report/report_output.h"
+#include "views/report/report_paper.h"
+#include "views/stack/scale_view.h"
+#include "views/surface/drawing_surface.h"
+#include "views/surface/twips.h"
 
 namespace strativex::helppictures {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "views/view_inputs.h"
+#include "views/stack/view_inputs.h"
 
 namespace strativex::helppictures {
 

@@ -1,9 +1,0 @@
-#include "views/program_version.h"
-
-namespace strativex {
-
-QString ProgramVersionText() {
-    return QStringLiteral(STRATIVEX_VERSION);
-}
-
-}  // namespace strativex
