@@ -100,11 +100,17 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
     const std::size_t nz = static_cast<std::size_t>(g.Nz);
     const std::size_t steps[3] = {StepX(g), nz, 1};
     const std::size_t step = steps[Axis];
-    const std::vector<double>& along = *StridesOf(g).Along[Axis];
-    const std::vector<double>& upper = level.Upper[Axis];
-    const std::vector<double>& inversePivot = level.InversePivot[Axis];
-    std::vector<double>& x = level.Solution;
-    std::vector<double>& right = level.Scratch;
+    // Raw pointers: through the vectors, every store into the solution would make the compiler
+    // fetch every array's address again, on the critical path of each line's recurrence.
+    const double* along = StridesOf(g).Along[Axis]->data();
+    const double* upper = level.Upper[Axis].data();
+    const double* inversePivot = level.InversePivot[Axis].data();
+    const double* rhs = level.Rhs.data();
+    const double* gx = g.Gx.data();
+    const double* gy = g.Gy.data();
+    const double* gz = g.Gz.data();
+    double* x = level.Solution.data();
+    double* right = level.Scratch.data();
     // Lines of one colour: whole columns for z, every other cell of a column for x and y.
     // Only the rows of a column that lie in the body are visited: under narrow top layers
     // most of a wide grid's cells are outside it.
@@ -123,25 +129,36 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
         for (int j = 0; j < g.Ny; ++j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
             const int stop = end(i, j);
+            // Along a column the previous cell's value stays in a register instead of making
+            // a round trip through memory on each step of the recurrence.
+            double previous = 0.0;
             for (int l = first(i, j); l < stop; l += kStride) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) continue;
-                double sum = level.Rhs[c];
+                if (inversePivot[c] == 0.0) {
+                    previous = 0.0;
+                    continue;
+                }
+                double sum = rhs[c];
                 if constexpr (Axis != 0) {
-                    if (i > 0) sum += g.Gx[c - steps[0]] * x[c - steps[0]];
-                    if (i + 1 < g.Nx) sum += g.Gx[c] * x[c + steps[0]];
+                    if (i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
+                    if (i + 1 < g.Nx) sum += gx[c] * x[c + steps[0]];
                 }
                 if constexpr (Axis != 1) {
-                    if (j > 0) sum += g.Gy[c - nz] * x[c - nz];
-                    if (j + 1 < g.Ny) sum += g.Gy[c] * x[c + nz];
+                    if (j > 0) sum += gy[c - nz] * x[c - nz];
+                    if (j + 1 < g.Ny) sum += gy[c] * x[c + nz];
                 }
                 if constexpr (Axis != 2) {
-                    if (l > 0) sum += g.Gz[c - 1] * x[c - 1];
-                    if (l + 1 < g.Nz) sum += g.Gz[c] * x[c + 1];
+                    if (l > 0) sum += gz[c - 1] * x[c - 1];
+                    if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
                 }
-                const int at[3] = {i, j, l};
-                if (at[Axis] > 0) sum += along[c - step] * right[c - step];
+                if constexpr (Axis == 2) {
+                    if (l > 0) sum += along[c - 1] * previous;
+                } else {
+                    const int at[3] = {i, j, l};
+                    if (at[Axis] > 0) sum += along[c - step] * right[c - step];
+                }
                 right[c] = sum * inversePivot[c];
+                previous = right[c];
             }
         }
     }
@@ -152,13 +169,22 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
             const int stop = end(i, j);
             if (start >= stop) continue;
             const int last = start + (stop - 1 - start) / kStride * kStride;
+            // Below a column's last cell in the body there is nothing: its link to it is 0.
+            double following = 0.0;
             for (int l = last; l >= start; l -= kStride) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) continue;
-                const int at[3] = {i, j, l};
-                const int count[3] = {g.Nx, g.Ny, g.Nz};
-                const double next = at[Axis] + 1 < count[Axis] ? x[c + step] : 0.0;
+                if (inversePivot[c] == 0.0) {
+                    following = 0.0;
+                    continue;
+                }
+                double next = following;
+                if constexpr (Axis != 2) {
+                    const int at[3] = {i, j, l};
+                    const int count[3] = {g.Nx, g.Ny, g.Nz};
+                    next = at[Axis] + 1 < count[Axis] ? x[c + step] : 0.0;
+                }
                 x[c] = right[c] - upper[c] * next;
+                following = x[c];
             }
         }
     }
@@ -184,19 +210,27 @@ void Residual(const Conductances& g, const std::vector<double>& rhs, const std::
     const std::size_t cells = g.CellCount();
     const std::size_t stepX = StepX(g);
     const std::size_t stepY = static_cast<std::size_t>(g.Nz);
-    for (std::size_t c = 0; c < cells; ++c) residual[c] = rhs[c] - g.Diagonal[c] * x[c];
+    // Raw pointers, as in the sweeps: stores into the residual would otherwise make the
+    // compiler fetch every array's address again.
+    const double* gx = g.Gx.data();
+    const double* gy = g.Gy.data();
+    const double* gz = g.Gz.data();
+    const double* diagonal = g.Diagonal.data();
+    const double* from = x.data();
+    double* out = residual.data();
+    for (std::size_t c = 0; c < cells; ++c) out[c] = rhs[c] - diagonal[c] * from[c];
     for (std::size_t c = 0; c < cells; ++c) {
-        if (g.Gx[c] > 0.0) {
-            residual[c] += g.Gx[c] * x[c + stepX];
-            residual[c + stepX] += g.Gx[c] * x[c];
+        if (gx[c] > 0.0) {
+            out[c] += gx[c] * from[c + stepX];
+            out[c + stepX] += gx[c] * from[c];
         }
-        if (g.Gy[c] > 0.0) {
-            residual[c] += g.Gy[c] * x[c + stepY];
-            residual[c + stepY] += g.Gy[c] * x[c];
+        if (gy[c] > 0.0) {
+            out[c] += gy[c] * from[c + stepY];
+            out[c + stepY] += gy[c] * from[c];
         }
-        if (g.Gz[c] > 0.0) {
-            residual[c] += g.Gz[c] * x[c + 1];
-            residual[c + 1] += g.Gz[c] * x[c];
+        if (gz[c] > 0.0) {
+            out[c] += gz[c] * from[c + 1];
+            out[c + 1] += gz[c] * from[c];
         }
     }
 }
