@@ -35,6 +35,7 @@ namespace strativex {
 class ColorSwatch;
 class CommentsDialog;
 class ExactCheckWindow;
+class LiveExactReadout;
 class SweepWindow;
 class TransientWindow;
 
@@ -225,6 +226,7 @@ private:
     QPointer<ExactCheckWindow> exactCheck_;
     QPointer<SweepWindow> sweep_;
     QPointer<TransientWindow> transient_;
+    LiveExactReadout* liveReadout_ = nullptr;
     bool committing_ = false;
     std::uint64_t modelRevision_ = 0;
     bool swallowPress_ = false;

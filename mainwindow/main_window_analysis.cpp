@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "analysis/exact_check_window.h"
+#include "analysis/live_exact_readout.h"
 #include "analysis/sweep_window.h"
 #include "analysis/transient_window.h"
 #include "mainwindow/main_window.h"
@@ -19,6 +20,10 @@ void MainWindow::BuildAnalysisMenu() {
     sweepAction_->setObjectName(QStringLiteral("mnuSweep"));
     transientAction_ = analysis->addAction(tr("&Transient..."));
     transientAction_->setObjectName(QStringLiteral("mnuTransient"));
+    analysis->addSeparator();
+    liveReadout_ = new LiveExactReadout(state_, *dataTable_, this);
+    analysis->addAction(liveReadout_->ToggleAction());
+    connect(this, &MainWindow::modelChanged, liveReadout_, &LiveExactReadout::ModelChanged);
 }
 
 // What an analysis window calls before it reads the model: the value typed in this window's

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "analysis/live_exact_readout.h"
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/main_window.h"
@@ -44,6 +45,7 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     if (!LoadMaterialsAtStartUp()) return false;
     logo_->setPixmap(ProgramLogo(logo_->height()));
     SetUpNewModel();
+    liveReadout_->RestoreToggle();
     return true;
 }
 
