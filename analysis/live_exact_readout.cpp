@@ -1,10 +1,9 @@
 #include "analysis/live_exact_readout.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSettings>
-#include <QWidget>
 
 #include "analysis/exact_check_texts.h"
 #include "analysis/job_runner.h"
@@ -21,9 +20,8 @@ const QString kToggleKey = QStringLiteral("Analysis/Live3DCheck");
 const QString kPrefix = QStringLiteral("3-D check: ");
 const QString kRunning = QStringLiteral(" \u2026");
 const QString kNone = QStringLiteral("\u2014");
-// Room for the line and the one it wraps to in a narrow window.
-constexpr int kLines = 2;
-constexpr int kGap = 2;
+// Clear of the window's right edge, as the menus are of its left one.
+constexpr int kRightMargin = 8;
 
 // A few words: the line is narrow, and the tool tip carries the whole sentence.
 QString ShortReason(exact::UnavailableReason reason) {
@@ -55,20 +53,20 @@ QString Degrees(double value, const DecimalDigitsTable& digits) {
 
 }  // namespace
 
-LiveExactReadout::LiveExactReadout(const AppState& state, QWidget& anchor, QObject* parent)
+LiveExactReadout::LiveExactReadout(const AppState& state, QMenuBar& bar, QObject* parent)
     : QObject(parent),
       state_(state),
-      anchor_(anchor),
-      label_(new QLabel(anchor.parentWidget())),
+      bar_(bar),
+      label_(new QLabel(&bar)),
       toggle_(new QAction(tr("&Live 3-D Check"), this)),
       run_(new JobRunner(this)) {
     label_->setObjectName(QStringLiteral("LblLiveCheck"));
-    label_->setWordWrap(true);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label_->setContentsMargins(0, 0, kRightMargin, 0);
     label_->hide();
+    bar_.setCornerWidget(label_, Qt::TopRightCorner);
     toggle_->setObjectName(QStringLiteral("mnuLiveCheck"));
     toggle_->setCheckable(true);
-    anchor_.installEventFilter(this);
     connect(toggle_, &QAction::toggled, this, &LiveExactReadout::Switch);
     connect(toggle_, &QAction::triggered, this, &LiveExactReadout::SaveToggle);
     connect(run_, &JobRunner::finished, this, &LiveExactReadout::TakeResult);
@@ -102,7 +100,6 @@ void LiveExactReadout::Switch(bool on) {
         label_->hide();
         return;
     }
-    Place();
     label_->show();
     Compute();
 }
@@ -144,6 +141,9 @@ void LiveExactReadout::ShowState() {
     label_->setText(text);
     label_->setToolTip(shown_ ? DetailsText() : QString());
     label_->setEnabled(upToDate);
+    // The menu bar makes room for its corner only when the corner is set or shown, not when
+    // what it holds grows.
+    if (label_->isVisible()) bar_.setCornerWidget(label_, Qt::TopRightCorner);
 }
 
 QString LiveExactReadout::ResultText() const {
@@ -174,20 +174,6 @@ QString LiveExactReadout::DetailsText() const {
         if (row.Value != kNone) lines << row.Caption + QStringLiteral(": ") + row.Value;
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-bool LiveExactReadout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &anchor_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-        Place();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void LiveExactReadout::Place() {
-    if (!label_) return;
-    const int height = label_->fontMetrics().lineSpacing() * kLines;
-    label_->setGeometry(anchor_.x(), anchor_.geometry().bottom() + 1 + kGap, anchor_.width(),
-                        height);
 }
 
 }  // namespace strativex

@@ -9,7 +9,7 @@
 
 class QAction;
 class QLabel;
-class QWidget;
+class QMenuBar;
 
 namespace strativex {
 
@@ -20,17 +20,17 @@ namespace exact {
 struct ExactResult;
 }
 
-// The 3-D check's average and peak source temperature on a line under the results table,
-// computed again off the interface thread after every change while the user has it switched on.
-// It checks the model as the estimate sees it, on its isothermal base with one source: the 3-D
-// check window's own base and array stay in that window.
+// The 3-D check's average and peak source temperature at the right end of the menu bar, where
+// no control of the window's arrangement has to move for it, computed again off the interface
+// thread after every change while the user has it switched on. It checks the model as the estimate
+// sees it, on its isothermal base with one source: the 3-D check window's own base and array stay
+// in that window.
 class LiveExactReadout : public QObject {
     Q_OBJECT
 
 public:
-    // The line stands just below anchor, in the same parent, and follows it when the window is
-    // resized. Off until RestoreToggle finds it remembered on.
-    LiveExactReadout(const AppState& state, QWidget& anchor, QObject* parent = nullptr);
+    // Off until RestoreToggle finds it remembered on.
+    LiveExactReadout(const AppState& state, QMenuBar& bar, QObject* parent = nullptr);
     ~LiveExactReadout() override;
 
     // The checkable entry for the Analysis menu.
@@ -39,14 +39,11 @@ public:
     void RestoreToggle();
 
     bool IsComputing() const;
-    // The result on the line, and the model revision it was computed for; null before the first.
+    // The result on show, and the model revision it was computed for; null before the first.
     std::shared_ptr<const exact::ExactResult> ShownResult() const { return shown_; }
     std::uint64_t ShownRevision() const { return shownRevision_; }
 
     void ModelChanged(std::uint64_t revision);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Switch(bool on);
@@ -57,10 +54,9 @@ private:
     void ShowState();
     QString ResultText() const;
     QString DetailsText() const;
-    void Place();
 
     const AppState& state_;
-    QWidget& anchor_;
+    QMenuBar& bar_;
     QPointer<QLabel> label_;
     QAction* toggle_ = nullptr;
     JobRunner* run_ = nullptr;

@@ -21,7 +21,7 @@ void MainWindow::BuildAnalysisMenu() {
     transientAction_ = analysis->addAction(tr("&Transient..."));
     transientAction_->setObjectName(QStringLiteral("mnuTransient"));
     analysis->addSeparator();
-    liveReadout_ = new LiveExactReadout(state_, *dataTable_, this);
+    liveReadout_ = new LiveExactReadout(state_, *menuBar(), this);
     analysis->addAction(liveReadout_->ToggleAction());
     connect(this, &MainWindow::modelChanged, liveReadout_, &LiveExactReadout::ModelChanged);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -33,12 +34,12 @@ QString Degrees(double value) {
            QStringLiteral(" \u00B0C");
 }
 
-// The read-out under a stand-in for the results table, fed revisions as the main window does.
+// The read-out in a window's menu bar, fed revisions as the main window does.
 struct Fixture {
     QTemporaryDir dir;
     AppState state;
     QWidget window;
-    QWidget* table = new QWidget(&window);
+    QMenuBar* bar = new QMenuBar(&window);
     std::unique_ptr<LiveExactReadout> readout;
     std::uint64_t revision = 0;
 
@@ -46,9 +47,9 @@ struct Fixture {
         state.model = std::move(c.Model);
         state.materials = std::move(c.Table);
         state.folders = ProgramFoldersFor(NativePath(dir.path()));
-        table->setGeometry(10, 10, 200, 300);
-        window.resize(240, 400);
-        readout = std::make_unique<LiveExactReadout>(state, *table);
+        bar->addMenu(QStringLiteral("&Analysis"));
+        window.resize(600, 200);
+        readout = std::make_unique<LiveExactReadout>(state, *bar);
         window.show();
     }
     LiveExactReadout& R() const { return *readout; }
@@ -202,15 +203,15 @@ private slots:
                  QFileInfo(PathText(f.state.folders.PreferencesPath)).path());
         if (clicks > 0) QVERIFY(SettingsBytes(f.state).contains(on ? "true" : "false"));
         QVERIFY(!QFileInfo::exists(PathText(f.state.folders.PreferencesPath)));
-        LiveExactReadout again(f.state, *f.table);
+        LiveExactReadout again(f.state, *f.bar);
         again.RestoreToggle();
         QCOMPARE(again.ToggleAction()->isChecked(), on);
         QCOMPARE(again.IsComputing(), on);
     }
 
-    // From the main window: the entry in the Analysis menu, the line under the results table
-    // clear of the drawings, an edit typed in the window followed, and the choice kept for the
-    // next start.
+    // From the main window: the entry in the Analysis menu, the read-out in the menu bar with
+    // every control where it was, an edit typed in the window followed, and the choice kept for
+    // the next start.
     void mainWindowShowsTheReadout() {
         QTemporaryDir dir;
         QVERIFY(CopyStandardMaterials(dir.filePath("Materials")));
@@ -225,14 +226,22 @@ private slots:
         QVERIFY(Child<QMenu>(*main, "mnuAnalysis")->actions().contains(toggle));
         auto* label = Child<QLabel>(*main, "LblLiveCheck");
         QVERIFY(!label->isVisible());
+        QWidget* client = main->centralWidget();
+        QList<QRect> arrangement;
+        for (const QWidget* control : client->findChildren<QWidget*>()) {
+            arrangement << control->geometry();
+        }
+        const QRect clientPlace = client->geometry();
         toggle->trigger();
         QVERIFY(label->isVisible());
-        const QRect table = Child<QWidget>(*main, "PicDisplayData")->geometry();
-        const QRect scale = Child<QWidget>(*main, "PicScaleView")->geometry();
-        QVERIFY(label->geometry().top() > table.bottom());
-        QVERIFY(!label->geometry().intersects(scale));
-        QCOMPARE(label->geometry().left(), table.left());
-        QVERIFY(label->geometry().bottom() < label->parentWidget()->height());
+        QCOMPARE(main->menuBar()->cornerWidget(Qt::TopRightCorner), label);
+        QTRY_VERIFY(label->geometry().right() < main->menuBar()->width());
+        QCOMPARE(client->geometry(), clientPlace);
+        QList<QRect> withReadout;
+        for (const QWidget* control : client->findChildren<QWidget*>()) {
+            withReadout << control->geometry();
+        }
+        QCOMPARE(withReadout, arrangement);
 
         auto* power = Child<QLineEdit>(*main, "TextThermOutput");
         power->setFocus(Qt::TabFocusReason);
@@ -247,6 +256,7 @@ private slots:
         const exact::ExactResult expected = exact::RunExactCheck(state.model, state.materials);
         QVERIFY2(label->text().contains(Degrees(expected.AverageSourceTempC)),
                  qPrintable(label->text()));
+        QTRY_VERIFY(label->width() >= label->sizeHint().width());
 
         main.reset();
         AppState next;
