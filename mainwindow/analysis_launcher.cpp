@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analysis/exact_check_window.h"
+#include "analysis/live_exact_readout.h"
 #include "analysis/sweep_window.h"
 #include "analysis/transient_window.h"
 #include "platform/window_placement.h"
@@ -35,6 +36,14 @@ void AnalysisLauncher::BuildMenu(QMenuBar& bar) {
     add(tr("&3-D Check..."), "mnuExactCheck", &AnalysisLauncher::OpenExactCheck);
     add(tr("&Sweep..."), "mnuSweep", &AnalysisLauncher::OpenSweep);
     add(tr("&Transient..."), "mnuTransient", &AnalysisLauncher::OpenTransient);
+    analysis->addSeparator();
+    live_ = new LiveExactReadout(state_, bar, this);
+    analysis->addAction(live_->ToggleAction());
+    connect(&document_, &ModelDocument::changed, live_, &LiveExactReadout::ModelChanged);
+}
+
+void AnalysisLauncher::RestoreSettings() {
+    if (live_) live_->RestoreToggle();
 }
 
 // The windows read the model when their work starts, so a typed value is committed first, as

@@ -18,6 +18,7 @@ class QWidget;
 namespace strativex {
 
 class ExactCheckWindow;
+class LiveExactReadout;
 class SweepWindow;
 class TransientWindow;
 
@@ -34,8 +35,11 @@ public:
     AnalysisLauncher(const AppState& state, Desktop& desktop, const ModelDocument& document,
                      std::function<bool()> commitEdits, QWidget& mainWindow);
 
-    // Adds the Analysis menu at the end of the bar.
+    // Adds the Analysis menu at the end of the bar, with the live read-out's toggle; the
+    // read-out shows in the bar's corner.
     void BuildMenu(QMenuBar& bar);
+    // Takes the remembered toggles from the settings file; the program's folders must be known.
+    void RestoreSettings();
 
     void OpenExactCheck();
     void OpenSweep();
@@ -58,6 +62,7 @@ private:
     QPointer<ExactCheckWindow> exactCheck_;
     QPointer<SweepWindow> sweep_;
     QPointer<TransientWindow> transient_;
+    LiveExactReadout* live_ = nullptr;
 };
 
 }  // namespace strativex

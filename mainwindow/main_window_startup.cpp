@@ -54,6 +54,7 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     if (!LoadMaterialsAtStartUp()) return false;
     logo_->setPixmap(ProgramLogo(logo_->height()));
     SetUpNewModel();
+    analysis_->RestoreSettings();
     return true;
 }
 

@@ -47,6 +47,10 @@ ProgramFolders ProgramFoldersFor(const std::string& programFolder) {
             programFolder + "/" + kPreferencesFileName, programFolder};
 }
 
+std::string SettingsPathOf(const ProgramFolders& folders) {
+    return Clean(fs::path(folders.PreferencesPath).parent_path() / kSettingsFileName);
+}
+
 SystemView TheSystem() {
     return {[](const char* name) -> std::optional<std::string> {
                 const char* value = std::getenv(name);

@@ -13,6 +13,7 @@
 namespace strativex {
 
 inline constexpr const char* kPreferencesFileName = "prefs.txt";
+inline constexpr const char* kSettingsFileName = "settings.ini";
 
 struct ProgramFolders {
     std::string ProgramFolder;  // the working folder: the program's own, or the user's data
@@ -21,6 +22,10 @@ struct ProgramFolders {
     std::string PreferencesPath;
     std::string HelpFolder;  // the shipped data: help documents and the standard materials
 };
+
+// The settings prefs.txt cannot hold (toggles of the analyses) go in a file of their own beside
+// it, since older copies and peers read prefs.txt as it is.
+std::string SettingsPathOf(const ProgramFolders& folders);
 
 // Everything in one folder, as a copy run from its own folder has it.
 ProgramFolders ProgramFoldersFor(const std::string& programFolder);
