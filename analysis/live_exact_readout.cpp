@@ -110,6 +110,10 @@ void LiveExactReadout::ModelChanged(std::uint64_t revision) {
     if (toggle_->isChecked()) Compute();
 }
 
+void LiveExactReadout::DigitsChanged() {
+    ShowState();
+}
+
 void LiveExactReadout::Compute() {
     ranResult_.reset();
     run_->Start(revision_,

@@ -44,6 +44,8 @@ public:
     std::uint64_t ShownRevision() const { return shownRevision_; }
 
     void ModelChanged(std::uint64_t revision);
+    // Shows the result again with the digits now in use; the result itself still holds.
+    void DigitsChanged();
 
 private:
     void Switch(bool on);

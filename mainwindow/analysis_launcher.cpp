@@ -46,6 +46,10 @@ void AnalysisLauncher::RestoreSettings() {
     if (live_) live_->RestoreToggle();
 }
 
+void AnalysisLauncher::DigitsChanged() {
+    if (live_) live_->DigitsChanged();
+}
+
 // The windows read the model when their work starts, so a typed value is committed first, as
 // every command that uses the model does. A closed window is kept, so that it opens again with
 // what it showed.

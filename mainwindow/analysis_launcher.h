@@ -40,6 +40,8 @@ public:
     void BuildMenu(QMenuBar& bar);
     // Takes the remembered toggles from the settings file; the program's folders must be known.
     void RestoreSettings();
+    // The numbers on show take the digits now in use.
+    void DigitsChanged();
 
     void OpenExactCheck();
     void OpenSweep();

@@ -10,6 +10,7 @@
 #include "dialogs/digits_dialog.h"
 #include "dialogs/file_locations_dialog.h"
 #include "dialogs/user_info_dialog.h"
+#include "mainwindow/analysis_launcher.h"
 #include "mainwindow/main_window.h"
 #include "platform/native_path.h"
 #include "platform/window_placement.h"
@@ -46,6 +47,7 @@ void MainWindow::DecimalDigitsCommand() {
     digits.exec();
     ShowVisibleFields();
     Refresh(Change::Table);
+    analysis_->DigitsChanged();
 }
 
 void MainWindow::SelectUnitCommand(LengthUnit unit) {

@@ -105,6 +105,22 @@ private slots:
         QVERIFY(f.Label()->isVisible());
     }
 
+    // New digits show the same result again at once, without computing it anew.
+    void takesNewDigitsWithoutComputing() {
+        Fixture f(exact_stacks::ThreeLayerCase());
+        f.Toggle();
+        QVERIFY(f.Finished());
+        const auto shown = f.R().ShownResult();
+        QVERIFY(shown);
+        f.state.prefs.DecimalDigits[kTemperatureSlot] = 4;
+        f.R().DigitsChanged();
+        QVERIFY(!f.R().IsComputing());
+        QCOMPARE(f.R().ShownResult(), shown);
+        const QString average = QString::fromStdString(
+            FormatValue(shown->AverageSourceTempC, kTemperatureSlot, f.state.prefs.DecimalDigits));
+        QVERIFY2(f.Label()->text().contains(average), qPrintable(f.Label()->text()));
+    }
+
     // Models the check cannot take say so in a few words, and why in full on the tool tip.
     void saysWhenTheCheckIsNotAvailable_data() {
         QTest::addColumn<int>("layers");
