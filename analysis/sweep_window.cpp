@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/job_runner.h"
+#include "analysis/run_controls.h"
 #include "analysis/sweep_form.h"
 #include "analysis/sweep_plot_view.h"
 #include "analysis/sweep_table_model.h"
@@ -27,7 +28,6 @@ constexpr int kDefaultExactPoints = 5;
 // Each check takes up to a few tenths of a second; more points than this are a long wait for
 // little more insight.
 constexpr int kMostExactPoints = 50;
-constexpr int kProgressRange = 1000;
 const QSize kWindowSize{1360, 680};
 constexpr int kSidePanelWidth = 290;
 constexpr int kPlotWidth = 620;
@@ -89,18 +89,12 @@ QWidget* SweepWindow::BuildSidePanel() {
     show->addLayout(exactRow);
     column->addWidget(showBox);
 
-    calculate_ = NamedWidget<QPushButton>(QStringLiteral("CmdCalculate"), tr("C&alculate"));
-    calculate_->setDefault(true);
-    column->addWidget(calculate_);
-    progress_ = NamedWidget<QProgressBar>(QStringLiteral("ProgressExact"));
-    progress_->setRange(0, kProgressRange);
-    cancel_ = NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), tr("Cancel"));
-    auto* progressRow = new QHBoxLayout;
-    progressRow->addWidget(progress_, 1);
-    progressRow->addWidget(cancel_);
-    column->addLayout(progressRow);
-    status_ = NamedWidget<QLabel>(QStringLiteral("LblStatus"));
-    status_->setWordWrap(true);
+    const RunControls run = AddRunControls(*column, QStringLiteral("CmdCalculate"),
+                                           tr("C&alculate"), QStringLiteral("ProgressExact"));
+    calculate_ = run.start;
+    progress_ = run.progress;
+    cancel_ = run.cancel;
+    status_ = run.status;
     outOfDateLabel_ = NamedWidget<QLabel>(
         QStringLiteral("LblOutOfDate"),
         tr("<b>Out of date:</b> the model has changed since this sweep. Click Calculate to "

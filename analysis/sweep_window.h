@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "analysis/export_file.h"
 #include "analysis/sweep_shown.h"
 #include "persistence/app_state.h"
 #include "platform/desktop.h"
@@ -68,12 +69,6 @@ private:
     void ShowReadout(int index);
 
     // Output.
-    struct ExportFormat {
-        QString Title;
-        QString Filter;
-        QString Suffix;
-        std::function<QByteArray()> Bytes;  // empty when it could not be made
-    };
     void Export(const ExportFormat& format);
     void ExportCsv();
     void ExportPng();

@@ -7,10 +7,7 @@
 #include "analysis/sweep_csv.h"
 #include "analysis/sweep_plot_view.h"
 #include "analysis/sweep_window.h"
-#include "persistence/safe_write.h"
-#include "platform/native_path.h"
 #include "views/plot/plot_export.h"
-#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {
@@ -54,28 +51,11 @@ void SweepWindow::CopyPicture() {
 // The file is named after the model; it is written in full or not at all, and a failure is
 // said, never passed over.
 void SweepWindow::Export(const ExportFormat& format) {
-    FileDialogRequest request;
-    request.DialogMode = FileDialogRequest::Mode::Save;
-    request.Title = format.Title;
-    request.Folder = PathText(state_.prefs.ModelsFolder);
-    QString name = FromModelText(state_.model.ModelFileName);
-    if (name.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive)) name.chop(4);
-    request.FileName = name + QStringLiteral("-sweep.") + format.Suffix;
-    request.Filters = {format.Filter, tr("All Files (*)")};
-    request.DefaultSuffix = format.Suffix;
-    const auto chosen = desktop_.ChooseFile(this, request);
-    if (!chosen) return;
-    const QByteArray bytes = format.Bytes();
-    const SafeWriteResult written =
-        bytes.isEmpty()
-            ? SafeWriteResult{false, SafeWriteStep::Write, "the picture could not be drawn"}
-            : SafeWriteFile(NativePath(*chosen), bytes.toStdString());
-    if (written.Ok) return;
-    Message(*chosen + QStringLiteral("\r\n") +
-                tr("The file could not be written: %1")
-                    .arg(QString::fromStdString(written.SystemError)) +
-                QStringLiteral("\r\n") + tr("Sweep not exported."),
-            tr("Error Exporting Sweep"));
+    const auto failure =
+        ExportToChosenFile(*this, desktop_, state_, QStringLiteral("sweep"), format);
+    if (failure)
+        Message(*failure + QStringLiteral("\r\n") + tr("Sweep not exported."),
+                tr("Error Exporting Sweep"));
 }
 
 }  // namespace strativex

@@ -16,6 +16,7 @@
 #include "analysis/base_condition_editor.h"
 #include "analysis/job_runner.h"
 #include "analysis/pulse_calculator.h"
+#include "analysis/run_controls.h"
 #include "analysis/transient_plot_view.h"
 #include "analysis/transient_plots.h"
 #include "dialogs/named_widget.h"
@@ -25,7 +26,6 @@
 namespace strativex {
 namespace {
 
-constexpr int kProgressRange = 1000;
 const QSize kWindowSize{1440, 900};
 constexpr int kSidePanelWidth = 300;
 constexpr int kPlotColumns = 2;
@@ -73,18 +73,12 @@ QWidget* TransientWindow::BuildSidePanel() {
     base_ = new BaseConditionEditor(BaseConditionEditor::Arrangement::Stacked, panel);
     column->addWidget(base_);
 
-    compute_ = NamedWidget<QPushButton>(QStringLiteral("CmdCompute"), tr("C&ompute"));
-    compute_->setDefault(true);
-    column->addWidget(compute_);
-    progress_ = NamedWidget<QProgressBar>(QStringLiteral("ProgressTransient"));
-    progress_->setRange(0, kProgressRange);
-    cancel_ = NamedWidget<QPushButton>(QStringLiteral("CmdCancel"), tr("Cancel"));
-    auto* progressRow = new QHBoxLayout;
-    progressRow->addWidget(progress_, 1);
-    progressRow->addWidget(cancel_);
-    column->addLayout(progressRow);
-    status_ = NamedWidget<QLabel>(QStringLiteral("LblStatus"));
-    status_->setWordWrap(true);
+    const RunControls run = AddRunControls(*column, QStringLiteral("CmdCompute"), tr("C&ompute"),
+                                           QStringLiteral("ProgressTransient"));
+    compute_ = run.start;
+    progress_ = run.progress;
+    cancel_ = run.cancel;
+    status_ = run.status;
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outOfDateLabel_ = NamedWidget<QLabel>(
         QStringLiteral("LblOutOfDate"),

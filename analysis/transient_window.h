@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/export_file.h"
 #include "core/heat_capacity_table.h"
 #include "exact/base_condition.h"
 #include "exact/transient_report.h"
@@ -76,12 +77,6 @@ private:
     QString Summary() const;
 
     // Output.
-    struct ExportFormat {
-        QString Title;
-        QString Filter;
-        QString Suffix;
-        std::function<QByteArray()> Bytes;
-    };
     void Export(const ExportFormat& format);
     void ExportCsv();
     void ExportSpice();

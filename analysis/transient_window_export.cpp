@@ -11,10 +11,7 @@
 #include "analysis/transient_window.h"
 #include "cli/transient_report.h"
 #include "exact/spice_subcircuit.h"
-#include "persistence/safe_write.h"
-#include "platform/native_path.h"
 #include "views/plot/plot_export.h"
-#include "views/surface/model_text.h"
 
 namespace strativex {
 namespace {
@@ -28,14 +25,6 @@ constexpr double kReportPictureWidth = 400.0;
 QPageLayout PdfPage() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
                        QPageLayout::Millimeter);
-}
-
-// The model's file name without its extension, or the model's name for one never saved.
-QString ModelStem(const Model& model) {
-    QString name = FromModelText(model.ModelFileName);
-    if (name.isEmpty()) name = FromModelText(model.ModelName);
-    if (name.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive)) name.chop(4);
-    return name.isEmpty() ? QStringLiteral("model") : name;
 }
 
 QByteArray Bytes(const std::string& text) {
@@ -90,26 +79,10 @@ void TransientWindow::Copy() {
 
 // Written in full or not at all; a failure is said, never passed over.
 void TransientWindow::Export(const ExportFormat& format) {
-    FileDialogRequest request;
-    request.DialogMode = FileDialogRequest::Mode::Save;
-    request.Title = format.Title;
-    request.Folder = PathText(state_.prefs.ModelsFolder);
-    request.FileName = ModelStem(state_.model) + QStringLiteral("-transient.") + format.Suffix;
-    request.Filters = {format.Filter, tr("All Files (*)")};
-    request.DefaultSuffix = format.Suffix;
-    const auto chosen = desktop_.ChooseFile(this, request);
-    if (!chosen) return;
-    const QByteArray bytes = format.Bytes();
-    const SafeWriteResult written =
-        bytes.isEmpty()
-            ? SafeWriteResult{false, SafeWriteStep::Write, "the picture could not be drawn"}
-            : SafeWriteFile(NativePath(*chosen), bytes.toStdString());
-    if (written.Ok) return;
-    desktop_.ShowMessage(this,
-                         *chosen + QStringLiteral("\r\n") +
-                             tr("The file could not be written: %1")
-                                 .arg(QString::fromStdString(written.SystemError)) +
-                             QStringLiteral("\r\n") + tr("Nothing exported."),
+    const auto failure =
+        ExportToChosenFile(*this, desktop_, state_, QStringLiteral("transient"), format);
+    if (!failure) return;
+    desktop_.ShowMessage(this, *failure + QStringLiteral("\r\n") + tr("Nothing exported."),
                          tr("Error Exporting Transient"), MessageIcon::Exclamation,
                          MessageButtons::Ok);
 }
