@@ -79,4 +79,41 @@ void BM_IndependentPow(benchmark::State& state) {
 }
 BENCHMARK(BM_IndependentPow);
 
+// The arithmetic every pass of the calculation needs for its results, and nothing else: the
+// float trial temperature, K rounded to float, the exact product K * area, the division and
+// the float rise, passes grouped per layer as the stack's are. What the calculation takes
+// beyond this is its own overhead; what this takes beyond the chained pow calls is the price
+// of the results' single-precision rounding and cannot be removed without changing them.
+void BM_PassArithmetic(benchmark::State& state) {
+    const Stack stack = TemperatureDependentStack();
+    const int calls = TotalPasses(stack);
+    const int passesPerLayer = calls / stack.model.LayerCount;
+    state.counters["pow_calls"] = calls;
+    const Material& silicon = stack.table.Materials[1];
+    float thickness = 0.05f;
+    float meanArea = 0.3f;
+    float power = stack.model.PowerDissipation;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(thickness);
+        benchmark::DoNotOptimize(meanArea);
+        benchmark::DoNotOptimize(power);
+        float base = 298.16f;
+        float rise = 0.0f;
+        for (int i = 1; i <= calls; ++i) {
+            const float trial = rise + base;
+            const auto k = static_cast<float>(
+                std::pow(static_cast<double>(trial), static_cast<double>(silicon.B)) * silicon.A);
+            const auto resistance = static_cast<float>(static_cast<double>(thickness) /
+                                                       (static_cast<double>(k) * meanArea));
+            rise = power * resistance;
+            if (i % passesPerLayer == 0) {
+                base += rise;
+                rise = 0.0f;
+            }
+        }
+        benchmark::DoNotOptimize(rise);
+    }
+}
+BENCHMARK(BM_PassArithmetic);
+
 }  // namespace
