@@ -22,13 +22,8 @@ using namespace strativex::testing;
 namespace {
 
 SweepRequest PowerSweep(double from, double to, int count, bool log = false) {
-    return {QuantityId::Power,
-            0,
-            from,
-            to,
-            count,
-            log ? SweepSpacing::Logarithmic : SweepSpacing::Linear,
-            {}};
+    const SweepSpacing spacing = log ? SweepSpacing::Logarithmic : SweepSpacing::Linear;
+    return {QuantityId::Power, 0, from, to, count, spacing, {}};
 }
 
 // The die stack whose middle layer diverges above some power, swept over a power range that
@@ -244,11 +239,9 @@ private slots:
         QTest::addColumn<int>("point");
         QTest::addColumn<QString>("text");
         QTest::newRow("first") << 0
-                               << QString::fromUtf8(
-                                      "Power 1 W \u2014 heat source %1 \u00B0C, "
-                                      "total resistance %2 \u00B0C/W");
-        QTest::newRow("last, a gap")
-            << 24 << QString::fromUtf8("Power 20 W \u2014 layer 2: no result");
+                               << "Power 1 W \u2014 heat source %1 \u00B0C, total resistance %2 "
+                                  "\u00B0C/W";
+        QTest::newRow("last, a gap") << 24 << "Power 20 W \u2014 layer 2: no result";
     }
 
     // The cursor over a point's column reads that point, inside the area only.
