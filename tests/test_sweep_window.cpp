@@ -272,13 +272,7 @@ private slots:
         row("Layer spreading angle", 1, {"0", "45"}, "Layer 1 spreading angle (\u00B0)",
             numeric(QuantityId::SpreadAngle, 1, 0, 45));
         row("Layer material", 2, {"Copper", "Solder", "Falling"}, "Layer 2 material",
-            {QuantityId::Material,
-             2,
-             0,
-             0,
-             0,
-             SweepSpacing::Linear,
-             {kCopperId, kSolderId, kFallingId}});
+            SweepRequest{QuantityId::Material, 2, 0, 0, 0, {}, {kCopperId, kSolderId, kFallingId}});
     }
 
     // Each kind runs as typed (the table equals the engine's sweep of that request) and the
@@ -428,20 +422,15 @@ private slots:
         QVERIFY(!label->isVisibleTo(&s.W()));
     }
 
-    // The main window commits the value being typed before the model is read; a refused
-    // value stops the calculation.
-    void commitsBeforeReading() {
+    // A value the main window refuses to commit stops the calculation. That the value typed
+    // is committed before the model is read is the menu test's.
+    void refusedCommitStopsTheCalculation() {
         Session s(DieOnCopper());
-        s.commit = [&s] {
-            s.state.model.PowerDissipation = 33.0f;
-            return true;
-        };
         s.Calculate();
-        QCOMPARE(s.commits, 1);
-        QCOMPARE(s.W().PlotInputs().sweep.ModelValue, 33.0f);
         s.commit = [] { return false; };
         s.Range("5", "10", 3);
         s.Calculate();
+        QCOMPARE(s.commits, 2);
         QCOMPARE(s.W().PlotInputs().sweep.Points.size(), std::size_t{21});
         QCOMPARE(s.desktop.messages.size(), std::size_t{0});
     }
