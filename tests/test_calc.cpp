@@ -174,19 +174,19 @@ private slots:
         QTest::addColumn<std::int16_t>("materialId");
         QTest::addColumn<ResultStatus>("status");
         QTest::addColumn<int>("passes");
-        QTest::newRow("material deleted from the table")
-            << 1.0f << 0.0f << 1.0f << std::int16_t{77} << ResultStatus::MissingMaterial << 0;
-        QTest::newRow("zero conductivity")
-            << 0.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
-        QTest::newRow("negative conductivity")
-            << -2.0f << 0.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
-        QTest::newRow("conductivity beyond a float")
-            << 3e38f << 1.0f << 1.0f << std::int16_t{5} << ResultStatus::InvalidInput << 0;
-        QTest::newRow("diverging to overflow, strongly negative B")
-            << 1e6f << -3.0f << 1000.0f << std::int16_t{5} << ResultStatus::NoConvergence << 4;
-        QTest::newRow("oscillating, strongly positive B")
-            << 1e-13f << 5.0f << 1000.0f << std::int16_t{5} << ResultStatus::NoConvergence
-            << kMaxIterationPasses;
+        const auto row = [](const char* name, float a, float b, float power, std::int16_t id,
+                            ResultStatus status, int passes) {
+            QTest::newRow(name) << a << b << power << id << status << passes;
+        };
+        const auto invalid = ResultStatus::InvalidInput;
+        row("material deleted from the table", 1, 0, 1, 77, ResultStatus::MissingMaterial, 0);
+        row("zero conductivity", 0, 0, 1, 5, invalid, 0);
+        row("negative conductivity", -2, 0, 1, 5, invalid, 0);
+        row("conductivity beyond a float", 3e38f, 1, 1, 5, invalid, 0);
+        row("diverging to overflow, strongly negative B", 1e6f, -3, 1000, 5,
+            ResultStatus::NoConvergence, 4);
+        row("oscillating, strongly positive B", 1e-13f, 5, 1000, 5, ResultStatus::NoConvergence,
+            kMaxIterationPasses);
     }
 
     void layersWithoutResult() {
@@ -268,22 +268,19 @@ private slots:
         const auto na = ResultStatus::DependsOnFailedLayer;
         const QList<ResultStatus> all{invalid, invalid, invalid};
         const QList<ResultStatus> second{na, invalid, na};
-        QTest::newRow("negative power") << "power" << -1.0f << all << 0 << InputField::Power;
-        QTest::newRow("base below absolute zero")
-            << "isothermal" << -300.0f << all << 0 << InputField::IsothermalTemp;
-        QTest::newRow("device width 0")
-            << "device width" << 0.0f << all << 0 << InputField::DeviceSize;
-        QTest::newRow("negative device width")
-            << "device width" << -10.0f << all << 0 << InputField::DeviceSize;
-        QTest::newRow("negative thickness")
-            << "thickness" << -1.0f << second << 2 << InputField::Thickness;
-        QTest::newRow("negative angle")
-            << "angle" << -10.0f << second << 2 << InputField::SpreadAngle;
-        QTest::newRow("angle of 90 degrees")
-            << "angle" << 90.0f << second << 2 << InputField::SpreadAngle;
-        QTest::newRow("footprint too small for a float")
-            << "device width" << 1e-30f << QList<ResultStatus>{na, na, invalid} << 3
-            << InputField::Footprint;
+        const auto row = [](const char* name, const char* input, float value,
+                            const QList<ResultStatus>& statuses, int layer, InputField field) {
+            QTest::newRow(name) << QString(input) << value << statuses << layer << field;
+        };
+        row("negative power", "power", -1, all, 0, InputField::Power);
+        row("base below absolute zero", "isothermal", -300, all, 0, InputField::IsothermalTemp);
+        row("device width 0", "device width", 0, all, 0, InputField::DeviceSize);
+        row("negative device width", "device width", -10, all, 0, InputField::DeviceSize);
+        row("negative thickness", "thickness", -1, second, 2, InputField::Thickness);
+        row("negative angle", "angle", -10, second, 2, InputField::SpreadAngle);
+        row("angle of 90 degrees", "angle", 90, second, 2, InputField::SpreadAngle);
+        row("footprint too small for a float", "device width", 1e-30f, {na, na, invalid}, 3,
+            InputField::Footprint);
     }
 
     void impossibleInputs() {

@@ -213,15 +213,15 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("largest id deleted: taken again")
-            << 3 << MessageAnswer::Ok
-            << QByteArray::fromStdString(Records(2) + "3,\"New\",1,0\r\n");
-        QTest::newRow("smallest id deleted: not taken again")
-            << 1 << MessageAnswer::Ok
-            << QByteArray::fromStdString(Records(2, 2) + "4,\"New\",1,0\r\n");
-        QTest::newRow("delete cancelled")
-            << 2 << MessageAnswer::Cancel
-            << QByteArray::fromStdString(Records(3) + "4,\"New\",1,0\r\n");
+        const auto row = [](const char* name, int row, MessageAnswer answer,
+                            const std::string& kept, int newId) {
+            QTest::newRow(name) << row << answer
+                                << QByteArray::fromStdString(kept + std::to_string(newId) +
+                                                             ",\"New\",1,0\r\n");
+        };
+        row("largest id deleted: taken again", 3, MessageAnswer::Ok, Records(2), 3);
+        row("smallest id deleted: not taken again", 1, MessageAnswer::Ok, Records(2, 2), 4);
+        row("delete cancelled", 2, MessageAnswer::Cancel, Records(3), 4);
     }
 
     void deleteThenCreate() {
@@ -383,24 +383,19 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("emptied name") << QString("txtMatName") << QString()
-                                      << QString("Material must have a name.") << QString();
-        QTest::newRow("quoted name") << QString("txtMatName") << QString("a\"b")
-                                     << CannotStore("a double quote (\")") << QString("Alpha");
-        QTest::newRow("A of zero")
-            << QString("txtMatProp_0") << QString("0") << kLeaveANotPositive << QString("Alpha");
-        QTest::newRow("negative density")
-            << QString("txtMatDensity") << QString("-1")
-            << QString(
-                   "The density '-1' is not a number greater than zero.\r\nLeave it blank "
-                   "for a material without heat capacity.")
-            << QString("Alpha");
-        QTest::newRow("specific heat not a number")
-            << QString("txtMatSpecificHeat") << QString("8OO")
-            << QString(
-                   "The specific heat '8OO' is not a number greater than zero.\r\nLeave it "
-                   "blank for a material without heat capacity.")
-            << QString("Alpha");
+        const auto row = [](const char* name, const char* field, const char* typed,
+                            const QString& text, const char* listed) {
+            QTest::newRow(name) << QString(field) << QString(typed) << text << QString(listed);
+        };
+        const QString blank =
+            "is not a number greater than zero.\r\nLeave it blank for a "
+            "material without heat capacity.";
+        row("emptied name", "txtMatName", "", "Material must have a name.", "");
+        row("quoted name", "txtMatName", "a\"b", CannotStore("a double quote (\")"), "Alpha");
+        row("A of zero", "txtMatProp_0", "0", kLeaveANotPositive, "Alpha");
+        row("negative density", "txtMatDensity", "-1", "The density '-1' " + blank, "Alpha");
+        row("specific heat not a number", "txtMatSpecificHeat", "8OO",
+            "The specific heat '8OO' " + blank, "Alpha");
     }
 
     void leavingRefusedField() {

@@ -125,14 +125,10 @@ private slots:
         QVERIFY(
             WriteBytes(folder.path() + "/matheat.csv",
                        "\xEF\xBB\xBF" + QByteArray::fromStdString(kHeader) + "1,Si,2330,712,s\n"));
-        const HeatCapacityTable read =
-            LoadHeatCapacities(folder.path().toStdString() + "/matheat.csv");
-        QCOMPARE(read.Rows.size(), std::size_t{1});
-        const HeatCapacityTable absent =
-            LoadHeatCapacities(folder.path().toStdString() + "/none.csv");
-        QCOMPARE(absent.FileProblem, std::string("no such file"));
-        const HeatCapacityTable folderItself = LoadHeatCapacities(folder.path().toStdString());
-        QCOMPARE(folderItself.FileProblem, std::string("is a directory"));
+        const std::string path = folder.path().toStdString();
+        QCOMPARE(LoadHeatCapacities(path + "/matheat.csv").Rows.size(), std::size_t{1});
+        QCOMPARE(LoadHeatCapacities(path + "/none.csv").FileProblem, std::string("no such file"));
+        QCOMPARE(LoadHeatCapacities(path).FileProblem, std::string("is a directory"));
     }
 
     // The editor's rows replace theirs in place, deleted ones go, new ones follow; every

@@ -45,16 +45,12 @@ void Write(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-class MaterialsFolder {
-public:
+struct MaterialsFolder {
+    QTemporaryDir dir;
+    const MaterialPaths paths = MaterialPathsIn(dir.path().toStdString());
+
     void Standard(const std::string& content) const { Write(paths.Standard, content); }
     void Custom(const std::string& content) const { Write(paths.Custom, content); }
-
-private:
-    QTemporaryDir dir_;
-
-public:
-    const MaterialPaths paths = MaterialPathsIn(dir_.path().toStdString());
 };
 
 QStringList Names(const MaterialTable& table) {

@@ -84,12 +84,9 @@ private slots:
         Model model = ModelWithLayers(0);
         QCOMPARE(AddLayer(model, TestDefaults()), std::optional<int>(1));
         const Layer& layer = model.Layers[1];
-        QCOMPARE(layer.MaterialId, 0);
-        QCOMPARE(layer.ColorIndex, 0);
-        COMPARE_FLOAT(layer.Thickness, 0.02f);
-        COMPARE_FLOAT(layer.Width, 4.0f);
-        COMPARE_FLOAT(layer.Length, 5.0f);
-        COMPARE_FLOAT(layer.SpreadAngle, 30.0f);
+        QCOMPARE((QList<int>{layer.MaterialId, layer.ColorIndex}), (QList<int>{0, 0}));
+        QCOMPARE((QList<float>{layer.Thickness, layer.Width, layer.Length, layer.SpreadAngle}),
+                 (QList<float>{0.02f, 4.0f, 5.0f, 30.0f}));
     }
 
     void tenLayersUseEveryColourOnce() {
@@ -159,10 +156,8 @@ private slots:
         QCOMPARE(model.LayerCount, 4);
         const Layer& copy = model.Layers[4];
         QCOMPARE(copy.Description, std::string("L1"));
-        QCOMPARE(copy.MaterialId, 11);
-        QCOMPARE(copy.ColorIndex, 0);
-        COMPARE_FLOAT(copy.Width, 9.0f);
-        COMPARE_FLOAT(copy.SpreadAngle, 12.0f);
+        QCOMPARE((QList<int>{copy.MaterialId, copy.ColorIndex}), (QList<int>{11, 0}));
+        QCOMPARE((QList<float>{copy.Width, copy.SpreadAngle}), (QList<float>{9.0f, 12.0f}));
     }
 
     void moveExchangesNeighbours() {

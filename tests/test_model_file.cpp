@@ -100,20 +100,16 @@ private slots:
     void roundTrip_data() {
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("comments");
-        QTest::newRow("plain") << "Die attach"
-                               << "one line";
-        QTest::newRow("commas and quotes") << "a, \"b\", c"
-                                           << "x";
-        QTest::newRow("leading blanks") << "   indented"
-                                        << "  ";
-        QTest::newRow("empty description") << ""
-                                           << "";
-        QTest::newRow("comments with line breaks") << "d"
-                                                   << "first\r\nsecond\r\n\r\nlast";
-        QTest::newRow("comments ending in a line break") << "d"
-                                                         << "ends\r\n";
-        QTest::newRow("description reading like a tag") << "COMMENTS"
-                                                        << "LAYER 2 ";
+        const auto row = [](const char* name, const char* description, const char* comments) {
+            QTest::newRow(name) << QString(description) << QString(comments);
+        };
+        row("plain", "Die attach", "one line");
+        row("commas and quotes", "a, \"b\", c", "x");
+        row("leading blanks", "   indented", "  ");
+        row("empty description", "", "");
+        row("comments with line breaks", "d", "first\r\nsecond\r\n\r\nlast");
+        row("comments ending in a line break", "d", "ends\r\n");
+        row("description reading like a tag", "COMMENTS", "LAYER 2 ");
     }
 
     void roundTrip() {
@@ -135,32 +131,23 @@ private slots:
         }
     }
 
-    void heatSourceMaterialBecomesNone() {
+    // The heat source's -1 reads back as "none" without a word; a layer's unknown id is
+    // replaced, and said so. 1 is the smallest id a material can have; the table has none.
+    void materialIdsAreCheckedOnLoad() {
         QTemporaryDir dir;
         const std::string path = dir.filePath("m.mdl").toStdString();
         Model model = OneLayerModel();
         QCOMPARE(model.Layers[0].MaterialId, -1);
-        SaveModelFile(model, path);
-        Model loaded;
-        const auto outcome = Load(loaded, path);
-        QCOMPARE(loaded.Layers[0].MaterialId, 0);
-        QVERIFY(outcome.ReplacedIds.empty());
-    }
-
-    void unknownMaterialIsReplaced() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath("m.mdl").toStdString();
-        Model model = OneLayerModel();
-        // 1 is the smallest id a material can have; the table here has no such material.
         model.Layers[1].MaterialId = 1;
-        SaveModelFile(model, path);
+        QVERIFY(SaveModelFile(model, path).Ok);
         Model loaded;
         const auto outcome = Load(loaded, path);
         QVERIFY(outcome.Ok);
-        QCOMPARE(loaded.Layers[1].MaterialId, 0);
+        QCOMPARE((QList<int>{loaded.Layers[0].MaterialId, loaded.Layers[1].MaterialId}),
+                 (QList<int>{0, 0}));
         QCOMPARE(outcome.ReplacedIds.size(), std::size_t{1});
-        QCOMPARE(outcome.ReplacedIds[0].Layer, 1);
-        QCOMPARE(outcome.ReplacedIds[0].Id, 1);
+        QCOMPARE((QList<int>{outcome.ReplacedIds[0].Layer, outcome.ReplacedIds[0].Id}),
+                 (QList<int>{1, 1}));
     }
 
     void readsOtherWritersForms() {
@@ -175,52 +162,45 @@ private slots:
         QCOMPARE(model.ModelComments, std::string("a\nb"));
     }
 
+    // Each holds no layer and is metric, whatever the unit the model had before.
     void acceptedOddFiles_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("layers");
         QTest::addColumn<QString>("comments");
-        QTest::addColumn<bool>("inches");
         QTest::newRow("COMMENTS right after line 5")
-            << "comments_after_line5.mdl" << 0 << "only comments" << false;
-        QTest::newRow("COMMENTS as the last line")
-            << "comments_is_last_line.mdl" << 0 << "" << false;
-        QTest::newRow("english in lower case is metric")
-            << "english_lower_case.mdl" << 0 << "" << false;
+            << QString("comments_after_line5.mdl") << "only comments";
+        QTest::newRow("COMMENTS as the last line") << QString("comments_is_last_line.mdl") << "";
+        QTest::newRow("english in lower case is metric") << QString("english_lower_case.mdl") << "";
     }
 
     void acceptedOddFiles() {
         QFETCH(QString, file);
-        QFETCH(int, layers);
         QFETCH(QString, comments);
-        QFETCH(bool, inches);
         Model model;
         model.UnitSystem = LengthUnit::Inches;
         QVERIFY(Load(model, DataFile(file.toUtf8().constData())).Ok);
-        QCOMPARE(model.LayerCount, layers);
+        QCOMPARE(model.LayerCount, 0);
         QCOMPARE(QString::fromStdString(model.ModelComments), comments);
-        QCOMPARE(model.UnitSystem == LengthUnit::Inches, inches);
+        QCOMPARE(model.UnitSystem, LengthUnit::Millimeters);
     }
 
     void brokenFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("LAYER 1 where 2 expected") << "layer1_where_2_expected.mdl"
-                                                  << "Unexpected data 'LAYER 1' found in file.";
-        QTest::newRow("twelve records") << "twelve_records.mdl"
-                                        << "Length of 'LAYER 11' description may not be correct.";
-        QTest::newRow("ends after line 5") << "ends_after_line5.mdl"
-                                           << "File format may be invalid.";
-        QTest::newRow("no COMMENTS line") << "no_comments_line.mdl"
-                                          << "Length of 'LAYER 1' description may not be correct.";
-        QTest::newRow("description length past the end")
-            << "description_too_long.mdl"
-            << "Length of 'LAYER 1' description may not be correct.";
-        QTest::newRow("thickness not a number") << "thickness_not_a_number.mdl"
-                                                << "Format of record 'LAYER 1' may be invalid.";
-        QTest::newRow("power not a number") << "power_not_a_number.mdl"
-                                            << "File format may be invalid.";
-        QTest::newRow("missing file") << "does_not_exist.mdl"
-                                      << "Cannot open specified file.";
+        const QString description = "Length of 'LAYER %1' description may not be correct.";
+        const QString format = "File format may be invalid.";
+        const auto row = [](const char* name, const char* file, const QString& failure) {
+            QTest::newRow(name) << QString(file) << failure;
+        };
+        row("LAYER 1 where 2 expected", "layer1_where_2_expected.mdl",
+            "Unexpected data 'LAYER 1' found in file.");
+        row("twelve records", "twelve_records.mdl", description.arg(11));
+        row("ends after line 5", "ends_after_line5.mdl", format);
+        row("no COMMENTS line", "no_comments_line.mdl", description.arg(1));
+        row("description length past the end", "description_too_long.mdl", description.arg(1));
+        row("thickness not a number", "thickness_not_a_number.mdl",
+            "Format of record 'LAYER 1' may be invalid.");
+        row("power not a number", "power_not_a_number.mdl", format);
+        row("missing file", "does_not_exist.mdl", "Cannot open specified file.");
     }
 
     void brokenFiles() {
@@ -239,10 +219,8 @@ private slots:
     void failedSaveNamesTheStep_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("folder missing") << "none/m.mdl"
-                                        << "Error opening file for output";
-        QTest::newRow("write fails") << "m.mdl"
-                                     << "Error writing file for output";
+        QTest::newRow("folder missing") << QString("none/m.mdl") << "Error opening file for output";
+        QTest::newRow("write fails") << QString("m.mdl") << "Error writing file for output";
     }
 
     void failedSaveNamesTheStep() {

@@ -162,13 +162,13 @@ private slots:
     void unreadableFile_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("missing") << "/nonexistent-folder/prefs.txt"
-                                 << "Preferences file '/nonexistent-folder/prefs.txt' not found.";
-        QTest::newRow("a folder") << "/"
-                                  << "Preferences file '/' cannot be read: is a directory.";
-        QTest::newRow("a device")
-            << "/dev/zero"
-            << "Preferences file '/dev/zero' cannot be read: is not a regular file.";
+        const auto row = [](const char* name, const char* path, const char* problem) {
+            QTest::newRow(name) << QString(path)
+                                << QString("Preferences file '%1' %2").arg(path, problem);
+        };
+        row("missing", "/nonexistent-folder/prefs.txt", "not found.");
+        row("a folder", "/", "cannot be read: is a directory.");
+        row("a device", "/dev/zero", "cannot be read: is not a regular file.");
     }
 
     void unreadableFile() {
@@ -233,14 +233,11 @@ private slots:
     void outOfRangeValueResetsAlone_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("digit count of 6") << "0,1,2,3,4,5,3"
-                                          << "0,1,2,3,4,6,3";
-        QTest::newRow("negative digit count") << "0,1,2,3,4,5,3"
-                                              << "0,1,2,3,4,-1,3";
-        QTest::newRow("window state 3") << "2,12000"
-                                        << "3,12000";
-        QTest::newRow("window state -1") << "2,12000"
-                                         << "-1,12000";
+        QTest::newRow("digit count of 6") << QString("0,1,2,3,4,5,3") << QString("0,1,2,3,4,6,3");
+        QTest::newRow("negative digit count")
+            << QString("0,1,2,3,4,5,3") << QString("0,1,2,3,4,-1,3");
+        QTest::newRow("window state 3") << QString("2,12000") << QString("3,12000");
+        QTest::newRow("window state -1") << QString("2,12000") << QString("-1,12000");
     }
 
     void outOfRangeValueResetsAlone() {

@@ -134,18 +134,17 @@ private slots:
     void values_data() {
         QTest::addColumn<SweepRequest>("request");
         QTest::addColumn<QList<double>>("expected");
-        using Q = QuantityId;
-        const auto log = SweepSpacing::Logarithmic;
-        QTest::newRow("linear") << Numeric(Q::Power, 0, 1, 2, 5)
-                                << QList<double>{1, 1.25, 1.5, 1.75, 2};
-        QTest::newRow("linear, falling")
-            << Numeric(Q::Power, 0, 10, -10, 3) << QList<double>{10, 0, -10};
-        QTest::newRow("decades") << Numeric(Q::Power, 0, 0.001, 1000, 7, log)
-                                 << QList<double>{0.001, 0.01, 0.1, 1, 10, 100, 1000};
-        QTest::newRow("octaves, falling")
-            << Numeric(Q::Power, 0, 8, 0.5, 5, log) << QList<double>{8, 4, 2, 1, 0.5};
-        QTest::newRow("thirds of a decade")
-            << Numeric(Q::Power, 0, 1, 10, 4, log) << QList<double>{1, 2.15443469, 4.64158883, 10};
+        const auto row = [](const char* name, double from, double to, int count, bool log,
+                            const QList<double>& expected) {
+            QTest::newRow(name) << Numeric(QuantityId::Power, 0, from, to, count,
+                                           log ? SweepSpacing::Logarithmic : SweepSpacing::Linear)
+                                << expected;
+        };
+        row("linear", 1, 2, 5, false, {1, 1.25, 1.5, 1.75, 2});
+        row("linear, falling", 10, -10, 3, false, {10, 0, -10});
+        row("decades", 0.001, 1000, 7, true, {0.001, 0.01, 0.1, 1, 10, 100, 1000});
+        row("octaves, falling", 8, 0.5, 5, true, {8, 4, 2, 1, 0.5});
+        row("thirds of a decade", 1, 10, 4, true, {1, 2.15443469, 4.64158883, 10});
     }
 
     // Ends exactly as asked; inner points within a float's rounding of the exact spacing.

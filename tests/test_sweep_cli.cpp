@@ -76,12 +76,11 @@ private slots:
         const MaterialLoadOutcome loaded =
             LoadMaterials(table_, MaterialPathsIn(Fixture("mats").toStdString()), std::nullopt);
         QCOMPARE(loaded.Result, MaterialLoadOutcome::Kind::Loaded);
-        QVERIFY(WriteBytes(Fixture("die.mdl"),
-                           QByteArray::fromStdString(ModelFileText(CustomIds(DieOnCopper())))));
-        QVERIFY(WriteBytes(Fixture("diverging.mdl"),
-                           QByteArray::fromStdString(ModelFileText(Diverging()))));
-        QVERIFY(WriteBytes(Fixture("no-solder.mdl"),
-                           QByteArray::fromStdString(ModelFileText(WithoutSolder()))));
+        for (const auto& [name, model] : {std::pair("die.mdl", CustomIds(DieOnCopper())),
+                                          std::pair("diverging.mdl", Diverging()),
+                                          std::pair("no-solder.mdl", WithoutSolder())}) {
+            QVERIFY(WriteBytes(Fixture(name), QByteArray::fromStdString(ModelFileText(model))));
+        }
     }
 
     void jsonPointsAreTheEngines_data() {
@@ -222,30 +221,20 @@ private slots:
         row("two of three", {"--sweep", "power=1:2"},
             "--sweep power needs FROM:TO:STEPS, not '1:2'");
         row("not a number", {"--sweep", "power=1:x:3"}, "'x' is not a number");
-        row("one step", {"--sweep", "power=1:2:1"}, "a sweep needs at least 2 points");
         row("fractional steps", {"--sweep", "power=1:2:2.5"},
             "STEPS is a whole number of points, not '2.5'");
         row("a billion steps", {"--sweep", "power=1:2:1e9"}, "a sweep takes at most 10000 points");
-        row("from is to", {"--sweep", "isothermal=5:5.0:3"},
-            "the sweep starts and ends at the same value, 5");
         row("layer missing", {"--sweep", "thickness=1:2:3"}, "--sweep thickness needs --layer N");
         row("layer not taken", {"--sweep", "power=1:2:3", "--layer", "1"},
             "--sweep power takes no --layer");
         row("layer not a number", {"--sweep", "angle=1:2:3", "--layer", "top"},
             "--layer takes a layer number, not 'top'");
-        row("layer 0", {"--sweep", "angle=1:2:3", "--layer", "0"}, "there is no layer 0");
         row("layer past the stack", {"--sweep", "angle=1:2:3", "--layer", "9"},
             "die.mdl: layer 9 does not exist: the model has 3 layers");
         row("power out of range", {"--sweep", "power=10:2000:3"},
             "power 2000 W is outside the accepted 0.0001 to 1000 W");
-        row("width too narrow", {"--sweep", "device_width=0.01:1:3"},
-            "device width 0.01 mm is outside the accepted 0.025 to 250 mm");
-        row("material not in the table", {"--sweep", "material=901,77", "--layer", "1"},
-            "material id 77 is not in the materials table");
         row("material not a number", {"--sweep", "material=901,Cu", "--layer", "1"},
             "a material id is a whole number, not 'Cu'");
-        row("logarithmic through 0", {"--sweep", "isothermal=-10:100:5", "--log"},
-            "a logarithmic sweep needs a start and an end above 0");
         row("log without a sweep", {"--log"}, "--layer and --log are only used with --sweep");
         row("with the report", {"--sweep", "power=1:2:3", "--report-pdf", "r.pdf"},
             "--sweep and --report-pdf cannot be combined");
@@ -254,7 +243,8 @@ private slots:
         row("missing model", {"--sweep", "power=1:2:3"}, "Model not loaded.", "absent.mdl", 1);
     }
 
-    // A bad sweep is refused with its reason before anything is printed as a result.
+    // A bad sweep is refused with its reason before anything is printed as a result. The
+    // engine's own refusals are its test's; one row shows they reach the user.
     void usageErrors() {
         QFETCH(QStringList, args);
         QFETCH(QString, model);

@@ -22,13 +22,8 @@ using namespace strativex::testing;
 namespace {
 
 SweepRequest PowerSweep(double from, double to, int count, bool log = false) {
-    return {QuantityId::Power,
-            0,
-            from,
-            to,
-            count,
-            log ? SweepSpacing::Logarithmic : SweepSpacing::Linear,
-            {}};
+    const SweepSpacing spacing = log ? SweepSpacing::Logarithmic : SweepSpacing::Linear;
+    return {QuantityId::Power, 0, from, to, count, spacing, {}};
 }
 
 // The die stack whose middle layer diverges above some power, swept over a power range that
@@ -244,11 +239,9 @@ private slots:
         QTest::addColumn<int>("point");
         QTest::addColumn<QString>("text");
         QTest::newRow("first") << 0
-                               << QString::fromUtf8(
-                                      "Power 1 W \u2014 heat source %1 \u00B0C, "
-                                      "total resistance %2 \u00B0C/W");
-        QTest::newRow("last, a gap")
-            << 24 << QString::fromUtf8("Power 20 W \u2014 layer 2: no result");
+                               << "Power 1 W \u2014 heat source %1 \u00B0C, total resistance %2 "
+                                  "\u00B0C/W";
+        QTest::newRow("last, a gap") << 24 << "Power 20 W \u2014 layer 2: no result";
     }
 
     // The cursor over a point's column reads that point, inside the area only.
@@ -373,12 +366,9 @@ private slots:
         const QPageLayout page(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                QMarginsF(10, 10, 10, 10));
         const QString text = PlotPdfText(SweepPlotPdf(plot.inputs(), page));
-        QStringList expected{"Die on copper",
-                             "Power (W)",
-                             "Heat source temperature",
-                             "Total resistance (right axis)",
-                             "Layer 3 top",
-                             "layer 2: no result"};
+        QStringList expected{"Die on copper", "Power (W)", "Heat source temperature"};
+        expected << QStringLiteral("Total resistance (right axis)") << QStringLiteral("Layer 3 top")
+                 << QStringLiteral("layer 2: no result");
         const QSizeF pageSize = page.paintRectPoints().size() * (96.0 / 72.0);
         const SweepPlotGeometry g = plot.geometry(pageSize);
         for (const PlotLabel& label : g.Labels) {

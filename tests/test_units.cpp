@@ -52,7 +52,6 @@ private slots:
         QTest::newRow("0.0001") << 0.0001f << "0.0001";
         QTest::newRow("1000") << 1000.0f << "1000";
         QTest::newRow("-50") << -50.0f << "-50";
-        QTest::newRow("0.025") << 0.025f << "0.025";
         QTest::newRow("1E-06") << 0.000001f << "1E-06";
         QTest::newRow("2.5E-05") << 0.000025f << "2.5E-05";
         QTest::newRow("zero") << 0.0f << "0";

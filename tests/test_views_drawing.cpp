@@ -38,22 +38,18 @@ private slots:
         QTest::addColumn<int>("materialId");  // of layer 2
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("heat source")
-            << kAlumina << 0 << QStringList{"1.00 W", "Heat Source", "2.00", "2.00", ""};
-        QTest::newRow("unlimited layer")
-            << kAlumina << 1
-            << QStringList{"Copper", "(1)", "(infinite)", "(infinite)", "1.00", "45"};
-        QTest::newRow("no material") << 0 << 2 << QStringList{"-----", "(2)", "4.00"};
-        QTest::newRow("isothermal")
-            << kAlumina << 3 << QStringList{"Isothermal", "Layer", "", "", "", "", "25.00"};
-        QTest::newRow("material not in the table")
-            << 77 << 2 << QStringList{"(none selected)", "(2)",      "4.00", "4.00", "1.00", "45",
-                                      "material?",       "material?"};
-        QTest::newRow("above the failed layer")
-            << 77 << 1
-            << QStringList{"Copper", "(1)", "(infinite)", "(infinite)", "1.00", "45", "n/a", "n/a"};
-        QTest::newRow("no total") << 77 << 3 << QStringList{"Isothermal", "Layer", "",      "",
-                                                            "",           "",      "25.00", "n/a"};
+        // The row's texts from the left, separated by "|".
+        const auto row = [](const char* name, int materialId, int row, const QString& texts) {
+            QTest::newRow(name) << materialId << row << texts.split('|');
+        };
+        row("heat source", kAlumina, 0, "1.00 W|Heat Source|2.00|2.00|");
+        row("unlimited layer", kAlumina, 1, "Copper|(1)|(infinite)|(infinite)|1.00|45");
+        row("no material", 0, 2, "-----|(2)|4.00");
+        row("isothermal", kAlumina, 3, "Isothermal|Layer|||||25.00");
+        row("material not in the table", 77, 2,
+            "(none selected)|(2)|4.00|4.00|1.00|45|material?|material?");
+        row("above the failed layer", 77, 1, "Copper|(1)|(infinite)|(infinite)|1.00|45|n/a|n/a");
+        row("no total", 77, 3, "Isothermal|Layer|||||25.00|n/a");
     }
 
     void rowTexts() {

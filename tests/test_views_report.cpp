@@ -113,13 +113,15 @@ QList<Word> PdfWords(const QByteArray& pdf) {
     return words;
 }
 
-QByteArray PrintedPdf(const ReportInputs& inputs) {
+// What draw(writer) leaves in an A4 PDF; nothing when it fails.
+template <typename Draw>
+QByteArray A4Pdf(Draw draw) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(A4());
-        if (!PrintReport(writer, inputs)) return {};
+        if (!draw(writer)) return {};
     }
     return buffer.data();
 }
@@ -163,22 +165,18 @@ private slots:
         // Too wide for the material column: cut, never wrapped.
         report.materials.Materials[2].Name = "Alumina 96% ceramic substrate TAIL";
         const QByteArray pdf =
-            printed ? PrintedPdf(report.inputs()) : ReportPdf(report.inputs(), A4());
+            printed
+                ? A4Pdf([&](QPdfWriter& writer) { return PrintReport(writer, report.inputs()); })
+                : ReportPdf(report.inputs(), A4());
         const QStringList pages = PdfPages(pdf);
         QCOMPARE(pages.size() - 1, printed ? 1 : 2);  // a form feed ends every page
         const QString text = pages[0];
         const Model& m = report.model;
         // "(infinite)" and "Amplifier flange" would lose their "fi" and "fl" to ligatures.
-        QStringList present{"JOR",
-                            "Strativex",
-                            "Copper",
-                            "Alumina",
-                            "(infinite)",
-                            "10.00 W",
-                            "Top Temp",
-                            report.celsius(1),
-                            report.value(m.Layers[2].Resistance, kResistanceSlot),
-                            report.value(*TotalResistance(m), kResistanceSlot)};
+        QStringList present{"JOR",        "Strativex", "Copper",  "Alumina",
+                            "(infinite)", "10.00 W",   "Top Temp"};
+        present << report.celsius(1) << report.value(m.Layers[2].Resistance, kResistanceSlot)
+                << report.value(*TotalResistance(m), kResistanceSlot);
         const QStringList lines{
             "Amplifier flange study", "spreader.mdl",    "Created by:", "Ann Example", "Company:",
             "Example Devices",        "Model Comments:", "fluid loop"};
@@ -194,17 +192,13 @@ private slots:
     // The preview shows where the table's texts go, not the texts.
     void previewShowsPlaceholders() {
         const Report report;
-        QByteArray pdf;
-        {
-            QBuffer buffer(&pdf);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter writer(&buffer);
-            writer.setPageLayout(A4());
+        const QByteArray pdf = A4Pdf([&](QPdfWriter& writer) {
             QPainter painter(&writer);
             DrawingSurface surface(painter, QRectF(0, 0, writer.width(), writer.height()),
                                    PageTwips(writer), SurfaceKind::Picture);
             DrawReport(surface, true, report.inputs());
-        }
+            return true;
+        });
         const QString text = PdfPages(pdf).value(0);
         QVERIFY(text.contains("-----") && text.contains("Strativex"));
         QVERIFY(!text.contains("Copper") && !text.contains("Material"));
@@ -404,7 +398,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("English") << QLocale(QLocale::English) << "5 March 2026";
         QTest::newRow("German") << QLocale(QLocale::German) << "5 März 2026";
-        QTest::newRow("French") << QLocale(QLocale::French) << "5 mars 2026";
         QTest::newRow("Russian, in English") << QLocale(QLocale::Russian) << "5 March 2026";
         QTest::newRow("Greek, in English") << QLocale(QLocale::Greek) << "5 March 2026";
     }

@@ -82,36 +82,29 @@ private slots:
         QTest::addColumn<float>("noLimitBefore");
         QTest::addColumn<QString>("said");  // empty: accepted
         QTest::addColumn<float>("expected");
+        const auto row = [](const QByteArray& name, const char* field, const char* typed,
+                            float noLimitBefore, const QString& said, float expected) {
+            QTest::newRow(name) << QString(field) << QString(typed) << noLimitBefore << said
+                                << expected;
+        };
         const QString comma = ": use a point as the decimal separator.";
         for (const char* field : {"TextThermOutput", "TextIsotherm", "TextDevWidth",
                                   "TextDevLength", "TextThickness"}) {
             const QByteArray name(field);
-            QTest::newRow(name + " abc")
-                << field << "abc" << 1.0f << "\u2018abc\u2019 is not a number." << 0.0f;
-            QTest::newRow(name + " 12abc")
-                << field << "12abc" << 1.0f << "\u201812abc\u2019 is not a number." << 0.0f;
-            QTest::newRow(name + " 1,5")
-                << field << "1,5" << 1.0f << "\u20181,5\u2019 is not a number" + comma << 0.0f;
+            row(name + " abc", field, "abc", 1.0f, "\u2018abc\u2019 is not a number.", 0.0f);
+            row(name + " 12abc", field, "12abc", 1.0f, "\u201812abc\u2019 is not a number.", 0.0f);
+            row(name + " 1,5", field, "1,5", 1.0f, "\u20181,5\u2019 is not a number" + comma, 0.0f);
         }
-        QTest::newRow("power with its unit") << "TextThermOutput"
-                                             << " 2.5 W" << 1.0f << "" << 2.5f;
-        QTest::newRow("temperature with its unit") << "TextIsotherm"
-                                                   << " 2.5 \u00B0C" << 1.0f << "" << 2.5f;
+        row("power with its unit", "TextThermOutput", " 2.5 W", 1.0f, "", 2.5f);
+        row("temperature with its unit", "TextIsotherm", " 2.5 \u00B0C", 1.0f, "", 2.5f);
         // A new user starts in inches.
-        QTest::newRow("width with its unit") << "TextDevWidth"
-                                             << " 2.5 in." << 1.0f << "" << 2.5f;
-        QTest::newRow("length unit unspaced") << "TextDevLength"
-                                              << "2.5in " << 1.0f << "" << 2.5f;
-        QTest::newRow("thickness with its unit") << "TextThickness"
-                                                 << " 0.5 in." << 1.0f << "" << 0.5f;
-        QTest::newRow("millimetres while in inches")
-            << "TextDevWidth"
-            << " 2.5 mm" << 1.0f << "\u20182.5 mm\u2019 is not a number." << 0.0f;
-
-        QTest::newRow("emptied limit") << "TextDevWidth"
-                                       << "" << 1.0f << "Type 0 or (infinite)" << 0.0f;
-        QTest::newRow("emptied (infinite)") << "TextDevLength"
-                                            << "" << 0.0f << "" << 0.0f;
+        row("width with its unit", "TextDevWidth", " 2.5 in.", 1.0f, "", 2.5f);
+        row("length unit unspaced", "TextDevLength", "2.5in ", 1.0f, "", 2.5f);
+        row("thickness with its unit", "TextThickness", " 0.5 in.", 1.0f, "", 0.5f);
+        row("millimetres while in inches", "TextDevWidth", " 2.5 mm", 1.0f,
+            "\u20182.5 mm\u2019 is not a number.", 0.0f);
+        row("emptied limit", "TextDevWidth", "", 1.0f, "Type 0 or (infinite)", 0.0f);
+        row("emptied (infinite)", "TextDevLength", "", 0.0f, "", 0.0f);
     }
 
     void fieldReadsOnlyAWholeNumber() {
@@ -256,10 +249,8 @@ private slots:
     void analysisWindowOnTheScreenAndClosedByEscape_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("window");
-        QTest::newRow("3-D check") << "mnuExactCheck"
-                                   << "FrmExactCheck";
-        QTest::newRow("sweep") << "mnuSweep"
-                               << "FrmSweep";
+        QTest::newRow("3-D check") << QString("mnuExactCheck") << QString("FrmExactCheck");
+        QTest::newRow("sweep") << QString("mnuSweep") << QString("FrmSweep");
     }
 
     void analysisWindowOnTheScreenAndClosedByEscape() {
