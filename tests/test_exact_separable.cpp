@@ -6,12 +6,14 @@
 
 #include "exact/conductances.h"
 #include "exact/conduction_solve.h"
+#include "exact/exact_check.h"
 #include "exact/grid.h"
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
 #include "exact/separable_preconditioner.h"
 #include "exact/separable_solve.h"
 #include "exact/stack.h"
+#include "support/cancel_at_stage.h"
 #include "support/exact_channel.h"
 #include "support/exact_stacks.h"
 
@@ -167,6 +169,24 @@ private slots:
         qInfo("%d conjugate-gradient iterations; largest rise %.6g K, difference %.3g K",
               step.Iterations, largest, difference);
         QVERIFY2(difference <= kSameField * largest, qPrintable(QString::number(difference)));
+    }
+
+    // The direct solve takes the place of the multigrid's cycles, so it must answer a cancel
+    // as promptly: at the start and on the fine grid.
+    void cancelStopsTheDirectSolve_data() {
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("before it starts") << QString();
+        QTest::newRow("on the fine grid") << QStringLiteral("Solving on the fine grid");
+    }
+
+    void cancelStopsTheDirectSolve() {
+        QFETCH(QString, stage);
+        const exact_stacks::Case c = exact_stacks::FilmOnInsulatorCase();
+        CancelAtStage cancel(stage);
+        const exact::ExactResult result =
+            exact::RunExactCheck(c.Model, c.Table, {}, cancel.Hooks());
+        QCOMPARE(result.Status, exact::ExactStatus::Cancelled);
+        QVERIFY(result.LayerTopTempC.empty());
     }
 };
 
