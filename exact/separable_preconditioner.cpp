@@ -122,6 +122,7 @@ std::size_t SeparablePreconditioner::MemoryBytes() const {
 
 Eigen::VectorXd SeparablePreconditioner::solve(const Eigen::VectorXd& residual) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
+    ++applications_;
     ToModes(residual);
     SolveThickness();
     return FromModes();

@@ -31,6 +31,9 @@ public:
 
     // The dense mode matrices and the factorised systems, bytes.
     std::size_t MemoryBytes() const;
+    // How often `solve` ran: once per step of the conjugate gradients, the first included,
+    // which Eigen's own count leaves out.
+    int Applications() const { return applications_; }
 
     // Eigen's preconditioner interface: the operator comes from SetConductivity, not from the
     // matrix, whose unknowns are the grid's cells in grid order.
@@ -64,6 +67,7 @@ private:
     std::vector<double> down_, lateral_, inversePivot_;
     mutable Eigen::MatrixXd alongX_, alongY_;
     const std::atomic<bool>* cancel_ = nullptr;
+    mutable int applications_ = 0;
 };
 
 }  // namespace strativex::exact

@@ -24,13 +24,16 @@ SeparableStep SeparableSolves::Solve(const Grid& grid, const std::vector<double>
     solver_.preconditioner().SetConductivity(grid, conductivity);
     solver_.setTolerance(tolerance);
     solver_.compute(system_.Matrix);
+    const int applied = solver_.preconditioner().Applications();
     Eigen::VectorXd solution;
     try {
         solution = solver_.solveWithGuess(Gather(system_, heat), Gather(system_, rise));
     } catch (const SolveCancelled&) {
-        return {SolveStatus::Cancelled, static_cast<int>(solver_.iterations())};
+        return {SolveStatus::Cancelled, solver_.preconditioner().Applications() - applied};
     }
-    const auto iterations = static_cast<int>(solver_.iterations());
+    // A direct solve converges in the step Eigen counts as none; a count of 0 would tell the
+    // user that nothing was solved.
+    const int iterations = solver_.preconditioner().Applications() - applied;
     if (solver_.info() != Eigen::Success || !solution.allFinite()) {
         return {SolveStatus::NotConverged, iterations};
     }
