@@ -115,11 +115,6 @@ void SeparablePreconditioner::SetConductivity(const Grid& grid,
     }
 }
 
-std::size_t SeparablePreconditioner::MemoryBytes() const {
-    const auto entries = modesX_.size() + modesY_.size() + alongX_.size() + alongY_.size();
-    return sizeof(double) * (static_cast<std::size_t>(entries) + inversePivot_.size());
-}
-
 Eigen::VectorXd SeparablePreconditioner::solve(const Eigen::VectorXd& residual) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
     ++applications_;

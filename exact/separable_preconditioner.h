@@ -29,8 +29,6 @@ public:
     void SetConductivity(const Grid& grid, const std::vector<double>& conductivity);
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
 
-    // The dense mode matrices and the factorised systems, bytes.
-    std::size_t MemoryBytes() const;
     // How often `solve` ran: once per step of the conjugate gradients, the first included,
     // which Eigen's own count leaves out.
     int Applications() const { return applications_; }
