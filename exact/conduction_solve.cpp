@@ -7,6 +7,7 @@
 #include "exact/conductances.h"
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
+#include "exact/separable_solve.h"
 
 namespace strativex::exact {
 namespace {
@@ -44,7 +45,8 @@ struct LinearStep {
 // tens of percent at most, which the preconditioner tolerates.
 class LinearSolves {
 public:
-    LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel) {
+    LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel)
+        : separable_(options, cancel) {
         solver_.preconditioner().SetCancelFlag(cancel);
         solver_.setMaxIterations(options.MaxSolverIterations);
     }
@@ -52,6 +54,7 @@ public:
     // One linear solve at fixed conductivities, from `rise` and into it.
     LinearStep Solve(const Grid& grid, const std::vector<double>& conductivity,
                      const std::vector<double>& heat, double tolerance, std::vector<double>& rise) {
+        if (IsSeparable(grid)) return SolveSeparably(grid, conductivity, heat, tolerance, rise);
         AssembleConductances(grid, conductivity, conductances_);
         if (system_.Cells.empty()) {
             system_ = AssembleSystem(conductances_);
@@ -76,6 +79,16 @@ public:
     }
 
 private:
+    // Where every layer covers the same lateral domain, the operator with one conductivity per
+    // row has a direct solve, which preconditions far better than the multigrid.
+    LinearStep SolveSeparably(const Grid& grid, const std::vector<double>& conductivity,
+                              const std::vector<double>& heat, double tolerance,
+                              std::vector<double>& rise) {
+        const SeparableStep step = separable_.Solve(grid, conductivity, heat, tolerance, rise);
+        return {step.Status, step.Iterations};
+    }
+
+    SeparableSolves separable_;
     // Numbers the unknowns for the preconditioner as long as it lives; the cells in the body
     // stay the same whatever their conductivities.
     LinearSystem system_;

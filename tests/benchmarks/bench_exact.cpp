@@ -39,6 +39,24 @@ void BM_ExactTinySourceOnUnlimitedLayers(benchmark::State& state) {
 }
 BENCHMARK(BM_ExactTinySourceOnUnlimitedLayers)->Unit(benchmark::kMillisecond);
 
+// Stacks whose layers all cover one lateral domain, where the direct solve through the
+// lateral modes replaces the multigrid: the power die with every layer the plate's size (K(T)
+// in the silicon), and a copper film on an unlimited board (constant K).
+void BM_ExactEqualSizeLayers(benchmark::State& state) {
+    exact_stacks::Case c = exact_stacks::ThreeLayerCase();
+    for (int n = 1; n <= c.Model.LayerCount; ++n) {
+        c.Model.Layers[n].Width = 30.0f;
+        c.Model.Layers[n].Length = 30.0f;
+    }
+    RunCheck(state, c);
+}
+BENCHMARK(BM_ExactEqualSizeLayers)->Unit(benchmark::kMillisecond);
+
+void BM_ExactFilmOnInsulator(benchmark::State& state) {
+    RunCheck(state, exact_stacks::FilmOnInsulatorCase());
+}
+BENCHMARK(BM_ExactFilmOnInsulator)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <Eigen/Core>
+#include <atomic>
+#include <cstddef>
+#include <vector>
+
+#include "exact/grid.h"
+
+namespace strativex::exact {
+
+// Whether every layer covers the grid's whole lateral extent (all of them unlimited, or all of
+// one size), so that every cell is in the body and the grid is a product of its three axes.
+bool IsSeparable(const Grid& grid);
+
+// The direct solve of a separable grid's operator with one conductivity per row of cells, used
+// as the preconditioner of Eigen's conjugate gradients. With one conductivity per row the
+// operator is a sum of products of one-dimensional operators, so the lateral eigenmodes of each
+// axis (the 1-D conductances against the cell widths: adiabatic sides and symmetry planes
+// alike) turn it into one tridiagonal system through the thickness per pair of lateral modes;
+// the base condition enters those systems only. Exact where every layer has a constant
+// conductivity; where K(T) makes the cells of a row differ, it solves for each row's mean.
+class SeparablePreconditioner {
+public:
+    // The lateral modes, once per grid: they depend on the cell widths only.
+    void Build(const Grid& grid);
+    // Factorises the tridiagonal systems for the cells' conductivities, per row their
+    // volume-weighted mean.
+    void SetConductivity(const Grid& grid, const std::vector<double>& conductivity);
+    void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+
+    // How often `solve` ran: once per step of the conjugate gradients, the first included,
+    // which Eigen's own count leaves out.
+    int Applications() const { return applications_; }
+
+    // Eigen's preconditioner interface: the operator comes from SetConductivity, not from the
+    // matrix, whose unknowns are the grid's cells in grid order.
+    template <typename MatrixType>
+    SeparablePreconditioner& analyzePattern(const MatrixType&) {
+        return *this;
+    }
+    template <typename MatrixType>
+    SeparablePreconditioner& factorize(const MatrixType&) {
+        return *this;
+    }
+    template <typename MatrixType>
+    SeparablePreconditioner& compute(const MatrixType&) {
+        return *this;
+    }
+    Eigen::ComputationInfo info() const { return Eigen::Success; }
+    Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
+
+private:
+    void ToModes(const Eigen::VectorXd& residual) const;
+    void SolveThickness() const;
+    Eigen::VectorXd FromModes() const;
+
+    int nx_ = 0, ny_ = 0, nz_ = 0;
+    // Columns are the modes, normalised so that modes' * widths * modes = 1; rates are the
+    // eigenvalues, 1/cm2.
+    Eigen::MatrixXd modesX_, modesY_;
+    Eigen::VectorXd ratesX_, ratesY_;
+    // Through the thickness: per row the conductance to the row below (the base for the last
+    // row) and the lateral weight k * dz; per mode pair and row the inverse pivot.
+    std::vector<double> down_, lateral_, inversePivot_;
+    mutable Eigen::MatrixXd alongX_, alongY_;
+    const std::atomic<bool>* cancel_ = nullptr;
+    mutable int applications_ = 0;
+};
+
+}  // namespace strativex::exact

@@ -1,0 +1,189 @@
+#include <QtTest>
+
+#include <Eigen/IterativeLinearSolvers>
+#include <algorithm>
+#include <cmath>
+
+#include "exact/conductances.h"
+#include "exact/conduction_solve.h"
+#include "exact/exact_check.h"
+#include "exact/grid.h"
+#include "exact/line_multigrid.h"
+#include "exact/linear_system.h"
+#include "exact/separable_preconditioner.h"
+#include "exact/separable_solve.h"
+#include "exact/stack.h"
+#include "support/cancel_at_stage.h"
+#include "support/exact_channel.h"
+#include "support/exact_stacks.h"
+
+using namespace strativex;
+
+namespace {
+
+// Small enough grids that the reference solve takes moments.
+constexpr std::size_t kCells = 30000;
+// Against the reference solved to a residual of 1e-12; what is left is the reference's own
+// error and rounding in the dense mode matrices.
+constexpr double kSameField = 1e-7;
+
+exact::Stack StackOf(const Laws& laws, const Layers& layers, float deviceMm, float power,
+                     double h) {
+    const Model model = exact_stacks::StackModel(deviceMm, deviceMm, layers, power);
+    const exact::BaseCondition base =
+        h > 0.0 ? exact::BaseCondition{exact::BaseKind::HeatTransfer, h} : exact::BaseCondition{};
+    return exact::StackOf(model, exact_stacks::TableOf(laws), base);
+}
+
+exact::Grid SmallGrid(const exact::Stack& stack) {
+    exact::ExactOptions options;
+    options.MaxCells = kCells;
+    return exact::BuildGrid(stack, options);
+}
+
+// The rise at fixed conductivities by conjugate gradients and the line multigrid, far below
+// the check's own tolerance.
+std::vector<double> MultigridRise(const exact::Grid& grid, const std::vector<double>& conductivity,
+                                  const std::vector<double>& heat) {
+    const exact::Conductances g = exact::AssembleConductances(grid, conductivity);
+    const exact::LinearSystem system = exact::AssembleSystem(g);
+    Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
+                             exact::LineMultigrid>
+        solver;
+    solver.preconditioner().Build(g, system);
+    solver.setTolerance(1e-12);
+    solver.compute(system.Matrix);
+    std::vector<double> rise(grid.CellCount(), 0.0);
+    exact::Scatter(system, solver.solve(exact::Gather(system, heat)), rise);
+    return rise;
+}
+
+// At the base temperature every layer has one conductivity, whatever its law.
+std::vector<double> AtBase(const exact::Grid& grid, const exact::Stack& stack) {
+    return exact::CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
+}
+
+bool SameField(const std::vector<double>& rise, const std::vector<double>& reference) {
+    double largest = 0.0, difference = 0.0;
+    for (std::size_t c = 0; c < rise.size(); ++c) {
+        largest = std::max(largest, reference[c]);
+        difference = std::max(difference, std::fabs(rise[c] - reference[c]));
+    }
+    qInfo("largest rise %.6g K, difference %.3g K", largest, difference);
+    return difference <= kSameField * largest;
+}
+
+void AddStacks() {
+    QTest::addColumn<Laws>("laws");
+    QTest::addColumn<Layers>("layers");
+    QTest::addColumn<float>("deviceMm");
+    QTest::addColumn<double>("h");  // W/m2-K; 0 for the isothermal base
+    const Laws constant{{4.0f, 0.0f}, {0.01f, 0.0f}, {1.5f, 0.0f}};
+    const Laws falling{{3268.703f, -1.35f}, {0.5f, 0.0f}, {3.9f, 0.0f}};
+    const Layers unlimited{{0.05f, 0, 0, 1}, {5.0f, 0, 0, 2}};
+    const Layers channel{{0.3f, 10, 10, 3}, {0.05f, 10, 10, 2}, {2.0f, 10, 10, 1}};
+    QTest::newRow("copper film on insulator, unlimited") << constant << unlimited << 1.0f << 0.0;
+    QTest::newRow("three layers of one size") << constant << channel << 2.0f << 0.0;
+    QTest::newRow("three layers of one size on h") << constant << channel << 2.0f << 3000.0;
+    QTest::newRow("source covering the layers") << constant << channel << 12.0f << 0.0;
+    QTest::newRow("K falling with T, unlimited") << falling << unlimited << 0.5f << 0.0;
+    QTest::newRow("K falling with T, one size") << falling << channel << 2.0f << 1e4;
+}
+
+}  // namespace
+
+class TestExactSeparable : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The direct solve needs every cell of every row in the body; any layer smaller than
+    // another leaves cells out and the multigrid must stay.
+    void chosenOnlyWhereLayersCoverOneDomain_data() {
+        QTest::addColumn<Layers>("layers");
+        QTest::addColumn<bool>("separable");
+        QTest::newRow("every layer unlimited") << Layers{{0.5f}, {2.0f}} << true;
+        QTest::newRow("every layer 10 x 8 mm") << Layers{{0.5f, 10, 8}, {2.0f, 10, 8}} << true;
+        QTest::newRow("one layer") << Layers{{1.0f, 6, 6}} << true;
+        QTest::newRow("narrow die on a plate") << Layers{{0.5f, 5, 5}, {2.0f, 10, 10}} << false;
+        QTest::newRow("plate on an unlimited floor") << Layers{{0.5f, 10, 10}, {2.0f}} << false;
+        QTest::newRow("one length differs")
+            << Layers{{0.5f, 10, 10}, {0.1f, 10, 9}, {2.0f, 10, 10}} << false;
+        QTest::newRow("wider plate under a die") << Layers{{0.5f, 10, 10}, {2.0f, 12, 10}} << false;
+    }
+
+    void chosenOnlyWhereLayersCoverOneDomain() {
+        QFETCH(Layers, layers);
+        QFETCH(bool, separable);
+        const exact::Stack stack = StackOf({{1.5f, 0.0f}}, layers, 2.0f, 1.0f, 0.0);
+        const exact::Grid fine = exact::BuildGrid(stack, exact::ExactOptions{});
+        QCOMPARE(exact::IsSeparable(fine), separable);
+        QCOMPARE(exact::IsSeparable(exact::HalvedGrid(fine)), separable);
+    }
+
+    // With one conductivity per layer the separable solve is the grid's exact solution: one
+    // application must give the field that the multigrid converges to.
+    void directSolveIsTheGridSolution_data() { AddStacks(); }
+
+    void directSolveIsTheGridSolution() {
+        QFETCH(Laws, laws);
+        QFETCH(Layers, layers);
+        QFETCH(float, deviceMm);
+        QFETCH(double, h);
+        const exact::Stack stack = StackOf(laws, layers, deviceMm, 1.0f, h);
+        const exact::Grid grid = SmallGrid(stack);
+        QVERIFY(exact::IsSeparable(grid));
+        const std::vector<double> k = AtBase(grid, stack);
+        const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
+        exact::SeparablePreconditioner direct;
+        direct.Build(grid);
+        direct.SetConductivity(grid, k);
+        const Eigen::VectorXd solved =
+            direct.solve(Eigen::Map<const Eigen::VectorXd>(heat.data(), heat.size()));
+        QVERIFY(SameField({solved.begin(), solved.end()}, MultigridRise(grid, k, heat)));
+    }
+
+    // Where K(T) makes the cells of a row differ, the direct solve for the rows' means only
+    // preconditions: the conjugate gradients must still reach the grid's own solution.
+    void conductivitiesVaryingInARowConverge_data() { AddStacks(); }
+
+    void conductivitiesVaryingInARowConverge() {
+        QFETCH(Laws, laws);
+        QFETCH(Layers, layers);
+        QFETCH(float, deviceMm);
+        QFETCH(double, h);
+        // Enough power that K differs by tens of percent between the source and the far field.
+        const exact::Stack stack = StackOf(laws, layers, deviceMm, 20.0f, h);
+        const exact::Grid grid = SmallGrid(stack);
+        const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
+        const std::vector<double> k =
+            exact::CellConductivity(grid, stack, MultigridRise(grid, AtBase(grid, stack), heat));
+        exact::ExactOptions options;
+        exact::SeparableSolves solves(options, nullptr);
+        std::vector<double> rise(grid.CellCount(), 0.0);
+        const exact::SeparableStep step = solves.Solve(grid, k, heat, 1e-12, rise);
+        QCOMPARE(step.Status, exact::SolveStatus::Converged);
+        qInfo("%d conjugate-gradient iterations", step.Iterations);
+        QVERIFY(SameField(rise, MultigridRise(grid, k, heat)));
+    }
+
+    // The direct solve takes the place of the multigrid's cycles, so it must answer a cancel
+    // as promptly: at the start and on the fine grid.
+    void cancelStopsTheDirectSolve_data() {
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("before it starts") << QString();
+        QTest::newRow("on the fine grid") << QStringLiteral("Solving on the fine grid");
+    }
+
+    void cancelStopsTheDirectSolve() {
+        QFETCH(QString, stage);
+        const exact_stacks::Case c = exact_stacks::FilmOnInsulatorCase();
+        CancelAtStage cancel(stage);
+        const exact::ExactResult result =
+            exact::RunExactCheck(c.Model, c.Table, {}, cancel.Hooks());
+        QCOMPARE(result.Status, exact::ExactStatus::Cancelled);
+        QVERIFY(result.LayerTopTempC.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExactSeparable)
+#include "test_exact_separable.moc"
