@@ -19,8 +19,8 @@ constexpr std::string_view kSynopsis =
     "                      [--base-h W_PER_M2K | --sink-r K_PER_W]\n"
     "                      [--sources NXxNY --pitch PX,PY]\n"
     "                      [--transient [--stages N] [--spice OUT.cir]] MODEL.mdl...\n"
-    "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] --report-pdf OUT.pdf\n"
-    "                      MODEL.mdl\n"
+    "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] [--transient]\n"
+    "                      --report-pdf OUT.pdf MODEL.mdl\n"
     "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
     "                      [--layer N] [--log] MODEL.mdl\n";
 
@@ -184,7 +184,9 @@ constexpr std::string_view kAfterSweep =
     "                     table: file, series (zth, foster, cauer or structure_function),\n"
     "                     index, time_s, zth_avg_k_per_w, zth_peak_k_per_w, r_k_per_w,\n"
     "                     c_j_per_k and tau_s, each line filling the columns of its series.\n"
-    "                   table: the Zth at each decade of time and the two networks.\n"
+    "                   table: the Zth at each decade of time and the two networks. With\n"
+    "                   --report-pdf, the report's details page shows the transient: Zth\n"
+    "                   at steady state, the network table and the Zth curve.\n"
     "  --stages N       the Foster network's number of stages, 1 to 12. Default: the fewest\n"
     "                   whose fit error is under 1 % of Zth at steady state. Stages whose\n"
     "                   time constants come within a factor 1.5 are merged, so the network\n"
