@@ -18,10 +18,10 @@
 #include "analysis/pulse_calculator.h"
 #include "analysis/run_controls.h"
 #include "analysis/transient_plot_view.h"
-#include "analysis/transient_plots.h"
 #include "dialogs/named_widget.h"
 #include "exact/rc_network.h"
 #include "platform/window_placement.h"
+#include "views/plot/transient_plots.h"
 
 namespace strativex {
 namespace {

@@ -4,23 +4,19 @@
 #include <QPageLayout>
 #include <QPageSize>
 
-#include <memory>
-
 #include "analysis/transient_copy.h"
-#include "analysis/transient_plots.h"
 #include "analysis/transient_window.h"
 #include "cli/transient_report.h"
 #include "exact/spice_subcircuit.h"
 #include "views/plot/plot_export.h"
+#include "views/plot/transient_plots.h"
+#include "views/report/transient_summary_of.h"
 
 namespace strativex {
 namespace {
 
 // Pictures have the plots' layout on the screen at twice its pixels, sharp on any display.
 constexpr qreal kPictureScale = 2.0;
-// The report's picture is laid out this wide in layout pixels, then scaled to its place, so
-// that its text keeps to the page's small print.
-constexpr double kReportPictureWidth = 400.0;
 
 QPageLayout PdfPage() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
@@ -88,21 +84,8 @@ void TransientWindow::Export(const ExportFormat& format) {
 }
 
 std::optional<TransientSummary> TransientWindow::ReportSummary() const {
-    if (!shown_ || IsOutOfDate() || !shown_->HasNetworks()) return std::nullopt;
-    auto report = std::make_shared<const exact::TransientReport>(*shown_);
-    TransientSummary summary;
-    summary.SteadyZthAverage = report->Curve.SteadyZthAverage;
-    summary.SteadyZthPeak = report->Curve.SteadyZthPeak;
-    summary.FitErrorPercent = report->Foster.ErrorPercent;
-    summary.Base = QString::fromStdString(exact::BaseConditionText(shownSetting_.Base));
-    summary.Foster = report->Foster.Network;
-    summary.Cauer = report->Cauer;
-    summary.DrawZth = [report](QPainter& painter, const QRectF& target) {
-        CurvePlotInputs plot = ZthPlot(report.get());
-        plot.Title.clear();
-        PaintCurvePlot(painter, target, target.width() / kReportPictureWidth, plot);
-    };
-    return summary;
+    if (!shown_ || IsOutOfDate()) return std::nullopt;
+    return TransientSummaryOf(*shown_, shownSetting_.Base);
 }
 
 }  // namespace strativex

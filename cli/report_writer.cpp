@@ -12,6 +12,7 @@
 #include "views/exact_check/exact_summary_of.h"
 #include "views/report/report_pdf.h"
 #include "views/report/today_date.h"
+#include "views/report/transient_summary_of.h"
 #include "views/stack/layer_palette.h"
 
 namespace strativex {
@@ -49,6 +50,9 @@ bool WriteReport(const CalcOptions& options, const LoadedModel& model, const Mat
     std::optional<ExactCheckSummary> summary;
     if (model.Exact) summary = SummaryOf(*model.Exact, model.Data.UnitSystem);
     inputs.exact = summary ? &*summary : nullptr;
+    std::optional<TransientSummary> transient;
+    if (model.Transient) transient = TransientSummaryOf(*model.Transient, options.Base);
+    inputs.transient = transient ? &*transient : nullptr;
     const std::string& path = *options.ReportPdfPath;
     const QByteArray pdf = ReportPdf(inputs);
     const SafeWriteResult written =

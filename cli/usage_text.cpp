@@ -1,9 +1,17 @@
 #include "cli/usage_text.h"
 
 #include <string>
+#include <vector>
+
+#include "cli/wrapped_text.h"
+#include "core/quantity.h"
 
 namespace strativex {
 namespace {
+
+// The options' explanations start in this column and keep within this width.
+constexpr int kExplanationIndent = 19;
+constexpr int kTextWidth = 88;
 
 // The forms of the command, shown alike after a usage error and atop --help.
 constexpr std::string_view kSynopsis =
@@ -11,14 +19,14 @@ constexpr std::string_view kSynopsis =
     "                      [--base-h W_PER_M2K | --sink-r K_PER_W]\n"
     "                      [--sources NXxNY --pitch PX,PY]\n"
     "                      [--transient [--stages N] [--spice OUT.cir]] MODEL.mdl...\n"
-    "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] --report-pdf OUT.pdf\n"
-    "                      MODEL.mdl\n"
+    "       strativex-calc [--materials DIR] [--prefs FILE] [--exact] [--transient]\n"
+    "                      --report-pdf OUT.pdf MODEL.mdl\n"
     "       strativex-calc [--materials DIR] [--format FORMAT] --sweep QUANTITY=FROM:TO:STEPS\n"
     "                      [--layer N] [--log] MODEL.mdl\n";
 
 constexpr std::string_view kHelpReminder = "       strativex-calc --help\n";
 
-constexpr std::string_view kExplanation =
+constexpr std::string_view kBeforeSweep =
     "\n"
     "Reads each model file, computes the thermal resistance and the top temperature of every\n"
     "layer and the temperature of the heat source, and prints the results. It finds your files\n"
@@ -66,15 +74,10 @@ constexpr std::string_view kExplanation =
     "                   PDF... does: the page the program prints and the page of calculation\n"
     "                   details (A4, or Letter where the locale measures in inches).\n"
     "                   Needs no display. OUT.pdf may not be a file this run reads.\n"
-    "  --sweep QUANTITY=FROM:TO:STEPS\n"
-    "                   instead of the results, the model recalculated at STEPS values of\n"
-    "                   one quantity from FROM to TO, both included (STEPS 2 to 10000); the\n"
-    "                   model file is not changed. QUANTITY is power (W), isothermal (C),\n"
-    "                   device_width or device_length (the model's unit) or, of the layer\n"
-    "                   --layer N names, thickness, width, length (0: no limit), angle\n"
-    "                   (degrees) or material=ID,ID,... (ids of the materials table in\n"
-    "                   place of FROM:TO:STEPS). Every value must be one the program\n"
-    "                   accepts in that field.\n"
+    "  --sweep QUANTITY=FROM:TO:STEPS\n";
+
+// After the sweep's paragraph, which names the quantities it takes.
+constexpr std::string_view kAfterSweep =
     "                   table: one row per point with the swept value, the heat source\n"
     "                     temperature, the total resistance, the status and each layer's\n"
     "                     top temperature. csv: the same, one line per point, in the\n"
@@ -181,7 +184,9 @@ constexpr std::string_view kExplanation =
     "                     table: file, series (zth, foster, cauer or structure_function),\n"
     "                     index, time_s, zth_avg_k_per_w, zth_peak_k_per_w, r_k_per_w,\n"
     "                     c_j_per_k and tau_s, each line filling the columns of its series.\n"
-    "                   table: the Zth at each decade of time and the two networks.\n"
+    "                   table: the Zth at each decade of time and the two networks. With\n"
+    "                   --report-pdf, the report's details page shows the transient: Zth\n"
+    "                   at steady state, the network table and the Zth curve.\n"
     "  --stages N       the Foster network's number of stages, 1 to 12. Default: the fewest\n"
     "                   whose fit error is under 1 % of Zth at steady state. Stages whose\n"
     "                   time constants come within a factor 1.5 are merged, so the network\n"
@@ -215,6 +220,66 @@ constexpr std::string_view kExplanation =
     "     not converge, or the transient (--transient) of a model has no networks (1 and 2\n"
     "     take precedence)\n";
 
+// The unit a swept value is given in on the command line.
+std::string SweepUnitNote(const QuantityDescriptor& quantity) {
+    std::string note;
+    switch (quantity.Unit) {
+        case UnitFamily::Power:
+            note = "W";
+            break;
+        case UnitFamily::Temperature:
+            note = "C";
+            break;
+        case UnitFamily::Length:
+            note = "the model's unit";
+            break;
+        case UnitFamily::Angle:
+            note = "degrees";
+            break;
+        case UnitFamily::MaterialId:
+            return "=ID,ID,... (ids of the materials table in place of FROM:TO:STEPS)";
+    }
+    if (quantity.ZeroMeansNoLimit) note += "; 0: no limit";
+    return " (" + note + ")";
+}
+
+// Neighbours given alike share their note: "device_width or device_length (the model's unit)".
+std::vector<std::string> SweepChoices(bool ofLayer) {
+    std::vector<std::string> choices;
+    std::string keys;
+    std::string note;
+    for (const QuantityDescriptor& quantity : Quantities()) {
+        if (!quantity.Sweepable || quantity.OfLayer != ofLayer) continue;
+        const std::string next = SweepUnitNote(quantity);
+        if (!keys.empty() && next != note) {
+            choices.push_back(keys + note);
+            keys.clear();
+        }
+        keys += (keys.empty() ? "" : " or ") + std::string(quantity.Key);
+        note = next;
+    }
+    if (!keys.empty()) choices.push_back(keys + note);
+    return choices;
+}
+
+std::string Joined(const std::vector<std::string>& items, std::string_view last) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? last : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+std::string SweepParagraph() {
+    return "instead of the results, the model recalculated at STEPS values of one quantity from "
+           "FROM to TO, both included (STEPS 2 to 10000); the model file is not changed. "
+           "QUANTITY is " +
+           Joined(SweepChoices(false), ", ") + " or, of the layer --layer N names, " +
+           Joined(SweepChoices(true), " or ") +
+           ". Every value must be one the program accepts in that field.";
+}
+
 }  // namespace
 
 std::string_view UsageText() {
@@ -223,7 +288,9 @@ std::string_view UsageText() {
 }
 
 std::string_view HelpText() {
-    static const std::string text = std::string(kSynopsis) + std::string(kExplanation);
+    static const std::string text = std::string(kSynopsis) + std::string(kBeforeSweep) +
+                                    WrappedText(SweepParagraph(), kExplanationIndent, kTextWidth) +
+                                    std::string(kAfterSweep);
     return text;
 }
 

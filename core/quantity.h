@@ -47,6 +47,10 @@ struct QuantityDescriptor {
     std::string_view Heading;
     std::string_view Key;     // on the command line: "thickness"
     std::string_view Column;  // a CSV/JSON column before its unit: "thickness"
+    // The caption of its field in the window and the record it is given on, as the help's
+    // table of the fields names them: "Thickness", "layer".
+    std::string_view Label;
+    std::string_view AppliesTo;
     UnitFamily Unit = UnitFamily::Power;
     bool OfLayer = false;
     bool Sweepable = true;
@@ -55,6 +59,7 @@ struct QuantityDescriptor {
     int DigitsSlot = -1;
     Bounds Accepted;
     bool ZeroMeansNoLimit = false;  // a layer's width or length: 0 is "no limit of its own"
+    bool WholeSteps = false;        // the window takes whole units only: the angle's scroll bar
     // The refusal, {low}, {high} and {unit} filled in, and its title; empty for no bounds.
     std::string_view RangeMessage;
     std::string_view RangeTitle;

@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "cli/exact_progress.h"
+#include "cli/sweep_names.h"
+#include "cli/usage_text.h"
 #include "core/material_loader.h"
+#include "core/quantity.h"
 #include "core/thermal_calc.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
@@ -82,6 +85,13 @@ MaterialTable StandardTable() {
     MaterialTable table;
     LoadMaterials(table, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
     return table;
+}
+
+// What --help says QUANTITY is, on one line.
+QString SweptInHelp() {
+    const QString help = QString::fromUtf8(HelpText()).simplified();
+    return help.section(QStringLiteral("QUANTITY is "), 1)
+        .section(QStringLiteral(". Every value"), 0, 0);
 }
 
 }  // namespace
@@ -180,6 +190,39 @@ private slots:
     }
 
     // The installed program as a script runs it: options, exit status and messages.
+    // --help lists the quantities --sweep takes, each key as the command line spells it.
+    void helpListsEverySweptQuantity_data() {
+        QTest::addColumn<QString>("key");
+        for (const QuantityDescriptor& quantity : Quantities()) {
+            if (quantity.Sweepable)
+                QTest::newRow(quantity.Key.data()) << QString(quantity.Key.data());
+        }
+    }
+
+    void helpListsEverySweptQuantity() {
+        QFETCH(QString, key);
+        const QRegularExpression named(QStringLiteral("(^|, | or )%1( \\(|=| or )").arg(key));
+        QVERIFY2(named.match(SweptInHelp()).hasMatch(), qPrintable(SweptInHelp()));
+    }
+
+    // And names none that it would refuse.
+    void helpListsOnlySweptQuantities() {
+        static const QRegularExpression key(QStringLiteral("([a-z_]+)( \\(|=| or )"));
+        const QString list = SweptInHelp();
+        int keys = 0;
+        for (auto match = key.globalMatch(list); match.hasNext(); ++keys) {
+            const QString name = match.next().captured(1);
+            QVERIFY2(SweepQuantityNamed(name.toStdString()), qPrintable(name));
+        }
+        QVERIFY(keys > 0);
+    }
+
+    // The generated paragraphs keep to the width of the text written by hand.
+    void helpKeepsItsWidth() {
+        const QStringList lines = QString::fromUtf8(HelpText()).split('\n');
+        for (const QString& line : lines) QVERIFY2(line.size() <= 90, qPrintable(line));
+    }
+
     void commandLine_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");

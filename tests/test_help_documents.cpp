@@ -13,6 +13,7 @@
 
 #include "core/material_loader.h"
 #include "core/number_format.h"
+#include "core/quantity.h"
 #include "core/thermal_calc.h"
 #include "exact/exact_check.h"
 #include "exact/transient_check.h"
@@ -22,6 +23,7 @@
 #include "support/flux_channel_series.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
+#include "tools/helpdocs/help_field_table.h"
 
 using namespace strativex;
 
@@ -175,6 +177,29 @@ double AtTime(const std::vector<double>& times, const std::vector<double>& value
 void AddRefusal(const char* name, const std::optional<QByteArray>& source, const QString& output,
                 const QString& message) {
     QTest::newRow(name) << source.has_value() << source.value_or(QByteArray()) << output << message;
+}
+
+// The row of the fields table naming a quantity: its caption among the row's fields, on the
+// record it applies to.
+std::optional<helpdocs::FieldRangeRow> RowOf(const QuantityDescriptor& quantity) {
+    for (const helpdocs::FieldRangeRow& row : helpdocs::FieldRangeRows()) {
+        if (row.Field.split(QStringLiteral(", ")).contains(QString::fromUtf8(quantity.Label)) &&
+            row.AppliesTo == QString::fromUtf8(quantity.AppliesTo)) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+// The bounds a reader takes from "0.025 to 250 mm, or 0 for no limit" or "0° to 45°".
+std::optional<AcceptedRange> BoundsRead(const QString& text) {
+    static const QRegularExpression range(QStringLiteral("^(\\S+?)°? to (\\S+?)°?( |,|$)"));
+    const QRegularExpressionMatch match = range.match(QString(text).replace(QChar(0x2212), '-'));
+    bool lowOk = false;
+    bool highOk = false;
+    const AcceptedRange read{match.captured(1).toFloat(&lowOk), match.captured(2).toFloat(&highOk)};
+    if (!match.hasMatch() || !lowOk || !highOk) return std::nullopt;
+    return read;
 }
 
 // Headings of varied spacing, so that many of them are moved to the next page. Qt once left
@@ -379,6 +404,88 @@ private slots:
         VERIFY_NEAR(peak, exact, 0.01 * exact);
     }
 
+    // The table as the topics have always printed it, for a few of its rows.
+    void fieldTableGivesTheRanges_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("appliesTo");
+        QTest::addColumn<QString>("inches");
+        QTest::addColumn<QString>("millimetres");
+        QTest::newRow("thickness") << "Thickness"
+                                   << "layer"
+                                   << "1E-06 to 1 in."
+                                   << "2.5E-05 to 25 mm";
+        QTest::newRow("base") << "Isothermal Temperature"
+                              << "heat source (the base)"
+                              << "−50 to 500 °C"
+                              << "−50 to 500 °C";
+        QTest::newRow("layer size") << "Width, Length"
+                                    << "layer"
+                                    << "0.001 to 10 in., or 0 for no limit"
+                                    << "0.025 to 250 mm, or 0 for no limit";
+        QTest::newRow("angle") << "Thermal Spreading Angle"
+                               << "layer"
+                               << "0° to 45°, whole degrees"
+                               << "0° to 45°, whole degrees";
+    }
+
+    void fieldTableGivesTheRanges() {
+        QFETCH(QString, field);
+        QFETCH(QString, appliesTo);
+        QFETCH(QString, inches);
+        QFETCH(QString, millimetres);
+        const std::vector<helpdocs::FieldRangeRow> rows = helpdocs::FieldRangeRows();
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) {
+            return r.Field == field && r.AppliesTo == appliesTo;
+        });
+        QVERIFY2(row != rows.end(), qPrintable(field + " of " + appliesTo));
+        QCOMPARE(row->Inches, inches);
+        QCOMPARE(row->Millimetres, millimetres);
+    }
+
+    // Whatever quantity is added, the help names it and the bounds it prints read back to the
+    // ones the window holds to, in either unit.
+    void everyQuantityIsInTheFieldTable_data() {
+        QTest::addColumn<int>("quantity");
+        for (const QuantityDescriptor& quantity : Quantities()) {
+            QTest::newRow(quantity.Key.data()) << static_cast<int>(quantity.Id);
+        }
+    }
+
+    void everyQuantityIsInTheFieldTable() {
+        QFETCH(int, quantity);
+        const QuantityDescriptor& described = QuantityOf(static_cast<QuantityId>(quantity));
+        const std::optional<helpdocs::FieldRangeRow> row = RowOf(described);
+        QVERIFY(row);
+        if (!HasBounds(described)) {
+            QCOMPARE(row->Millimetres, QStringLiteral("one from the list"));
+            return;
+        }
+        for (const LengthUnit unit : {LengthUnit::Inches, LengthUnit::Millimeters}) {
+            const QString text = unit == LengthUnit::Inches ? row->Inches : row->Millimetres;
+            const std::optional<AcceptedRange> read = BoundsRead(text);
+            QVERIFY2(read, qPrintable(text));
+            QCOMPARE(read->Low, AcceptedRangeOf(described, unit).Low);
+            QCOMPARE(read->High, AcceptedRangeOf(described, unit).High);
+            QCOMPARE(text.contains(QStringLiteral("or 0 for no limit")),
+                     described.ZeroMeansNoLimit);
+        }
+    }
+
+    // The topics print the table the tool makes from the quantities, not a copy kept by hand.
+    void topicsPrintEveryFieldRow_data() {
+        QTest::addColumn<QString>("row");
+        for (const helpdocs::FieldRangeRow& row : helpdocs::FieldRangeRows()) {
+            QTest::newRow(qPrintable(row.Field + " of " + row.AppliesTo))
+                << QStringList{row.Field, row.AppliesTo, row.Inches, row.Millimetres}.join(' ');
+        }
+    }
+
+    void topicsPrintEveryFieldRow() {
+        QFETCH(QString, row);
+        if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY2(PdfText(kBinDir + '/' + kTopics).contains(row), qPrintable(row));
+    }
+
     void longDocumentKeepsEveryParagraph() {
         if (!HasPopplerTools()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         constexpr int kSections = 60;
@@ -414,6 +521,8 @@ private slots:
         AddRefusal("only blanks", QByteArray(" \n\t\n\n"), "out.pdf", "holds no text");
         AddRefusal("no title", QByteArray("## A section\n\nText.\n"), "out.pdf", "has no title");
         AddRefusal("output folder missing", valid, "missing/out.pdf", "cannot write");
+        AddRefusal("unknown generated table", QByteArray("# Title\n\n<!-- generated: prices -->\n"),
+                   "out.pdf", "no table is made for 'prices'");
         AddRefusal("picture missing", QByteArray("# Title\n\n![A picture](absent.png)\n"),
                    "out.pdf", "the picture 'absent.png' is not in");
     }

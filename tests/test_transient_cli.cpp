@@ -16,6 +16,8 @@
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
 #include "support/material_folders.h"
+#include "support/pdf_text.h"
+#include "support/run_program.h"
 
 using namespace strativex;
 
@@ -358,6 +360,35 @@ private slots:
         QVERIFY(transient["reason"].toString().contains("No heat"));
         QVERIFY(transient["fit_error_pct"].isNull());
         QVERIFY(transient["foster"].toArray().isEmpty());
+    }
+
+    // The report's details page gains the transient with --transient, its networks as the JSON
+    // of the same run has them at the digits printed; without it, the page has no transient.
+    void reportPdfCarriesTheTransient() {
+        if (!HasPopplerTools()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString calc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
+        const QString pdf = Fixture("report.pdf");
+        const QStringList args{"--materials", Fixture("mats"), "--report-pdf", pdf};
+        const Run run = RunProgram(
+            calc, args + QStringList{"--transient", "--format", "json", Fixture("column.mdl")});
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(run.Err, QString());
+        const QJsonObject transient =
+            QJsonDocument::fromJson(run.Out).array().at(0)["transient"].toObject();
+        const QJsonObject foster = transient["foster"].toArray().at(0).toObject();
+        const QJsonObject cauer = transient["cauer"].toArray().at(0).toObject();
+        QStringList cells{"1"};
+        for (const QJsonValue& value : {foster["r_k_per_w"], foster["c_j_per_k"], foster["tau_s"],
+                                        cauer["r_k_per_w"], cauer["c_j_per_k"]}) {
+            cells << QRegularExpression::escape(QString::number(value.toDouble(), 'g', 4));
+        }
+        const QRegularExpression firstStage("\\n\\s*" + cells.join("\\s+") + "\\s*\\n");
+        const QString text = QString::fromUtf8(RunProgram("pdftotext", {"-layout", pdf, "-"}).Out);
+        QVERIFY2(text.contains(QRegularExpression("\\n\\s*Transient\\s*\\n")), qPrintable(text));
+        QVERIFY2(text.contains(firstStage), qPrintable(firstStage.pattern() + "\n" + text));
+
+        QCOMPARE(RunProgram(calc, args + QStringList{Fixture("column.mdl")}).ExitCode, 0);
+        QVERIFY(!PdfText(pdf).contains(QStringLiteral("Foster")));
     }
 
     // The networks are never written over a file the run reads.

@@ -10,6 +10,7 @@
 
 #include "persistence/safe_write.h"
 #include "tools/helpdocs/help_contents.h"
+#include "tools/helpdocs/help_generated.h"
 #include "tools/helpdocs/help_images.h"
 #include "tools/helpdocs/help_layout.h"
 #include "tools/helpdocs/help_pdf.h"
@@ -54,8 +55,10 @@ int RunHelpdocs(const QStringList& args) {
         std::cerr << kUsage;
         return kUsageError;
     }
-    const HelpSource source = ReadHelpSource(args[0]);
-    if (!source.Error.isEmpty()) return Fail(source.Error);
+    const HelpSource read = ReadHelpSource(args[0]);
+    if (!read.Error.isEmpty()) return Fail(read.Error);
+    const HelpSource source = ExpandGenerated(read);
+    if (!source.Error.isEmpty()) return Fail(QStringLiteral("'%1': %2").arg(args[0], source.Error));
 
     QTextDocument document;
     document.setMarkdown(source.Text, QTextDocument::MarkdownDialectGitHub);

@@ -1,4 +1,4 @@
-#include "analysis/transient_plots.h"
+#include "views/plot/transient_plots.h"
 
 #include <QObject>
 
