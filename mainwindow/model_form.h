@@ -140,7 +140,9 @@ private:
     Desktop& desktop_;
     Fields fields_;
     QWidget& window_;
+    // A commit is under way: the focus its message moves starts no second one.
     bool committing_ = false;
+    // The click that left a refused field does nothing else.
     bool swallowPress_ = false;
 };
 
