@@ -1,6 +1,7 @@
 #include "analysis/exact_check_window.h"
 
 #include "analysis/base_condition_editor.h"
+#include "analysis/source_array_editor.h"
 
 #include <utility>
 
@@ -11,10 +12,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -77,7 +76,8 @@ void ExactCheckWindow::BuildControls() {
     layout->addLayout(top);
     base_ = new BaseConditionEditor;
     layout->addWidget(base_);
-    layout->addWidget(BuildArray());
+    array_ = new SourceArrayEditor;
+    layout->addWidget(array_);
     layout->addWidget(status_);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
@@ -158,12 +158,7 @@ void ExactCheckWindow::Wire() {
         section_->SetExtent(static_cast<SectionExtent>(extent_->currentData().toInt()));
     });
     connect(base_, &BaseConditionEditor::changed, this, &ExactCheckWindow::ChangeBase);
-    for (QSpinBox* count : {sourcesX_, sourcesY_}) {
-        connect(count, &QSpinBox::valueChanged, this, &ExactCheckWindow::ChangeArray);
-    }
-    for (QLineEdit* pitch : {pitchX_, pitchY_}) {
-        connect(pitch, &QLineEdit::textEdited, this, &ExactCheckWindow::ChangeArray);
-    }
+    connect(array_, &SourceArrayEditor::changed, this, &ExactCheckWindow::ChangeArray);
     connect(run_, &JobRunner::progressed, this, &ExactCheckWindow::ShowProgress);
     connect(run_, &JobRunner::finished, this, &ExactCheckWindow::TakeResult);
 }

@@ -18,19 +18,17 @@
 
 class QComboBox;
 class QGroupBox;
-class QLineEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 
 namespace strativex {
 
 class BaseConditionEditor;
-
-class JobRunner;
 class ExactPictureView;
+class JobRunner;
+class SourceArrayEditor;
 
 // "Analysis -> 3-D Check": the exact steady temperature of the model's stack beside the
 // spreading-angle estimate, with the cross-section map and the profile across the heated face.
@@ -73,18 +71,12 @@ private:
     QWidget* BuildNumbers();
     QWidget* BuildPictures();
     QWidget* BuildButtons();
-    QWidget* BuildArray();
     QWidget* BuildSourceTable();
     void Wire();
 
-    // The base condition as typed; nothing, with baseError_ saying why, when the value is no
-    // positive number.
-    std::optional<exact::BaseCondition> ReadBase();
+    // The base and the sources are read when the check starts; a change of either makes the
+    // result shown out of date.
     void ChangeBase();
-    // The sources as given; nothing, with arrayError_ saying why, when a pitch that counts is
-    // no positive length. Whether they fit the model is the check's to say.
-    std::optional<exact::SourceArray> ReadArray();
-    void ShowArrayChoice();
     void ChangeArray();
 
     // The check.
@@ -139,11 +131,7 @@ private:
     std::vector<QLabel*> values_;
     QTableWidget* layers_ = nullptr;
     BaseConditionEditor* base_ = nullptr;
-    QSpinBox* sourcesX_ = nullptr;
-    QSpinBox* sourcesY_ = nullptr;
-    QLineEdit* pitchX_ = nullptr;
-    QLineEdit* pitchY_ = nullptr;
-    QLabel* pitchUnit_ = nullptr;
+    SourceArrayEditor* array_ = nullptr;
     QLabel* sourcesCaption_ = nullptr;
     QTableWidget* sources_ = nullptr;
     QComboBox* extent_ = nullptr;

@@ -1,4 +1,3 @@
-#include "analysis/base_condition_editor.h"
 #include "analysis/exact_check_window.h"
 
 namespace strativex {
@@ -12,8 +11,13 @@ void ExactCheckWindow::ChangeBase() {
     if (wasUpToDate) emit resultChanged();
 }
 
-std::optional<exact::BaseCondition> ExactCheckWindow::ReadBase() {
-    return base_->Read(baseError_);
+// Nor is one computed for other sources.
+void ExactCheckWindow::ChangeArray() {
+    const bool wasUpToDate = ShownUpToDate();
+    arrayError_.clear();
+    ++baseChoice_;
+    ShowState();
+    if (wasUpToDate) emit resultChanged();
 }
 
 }  // namespace strativex

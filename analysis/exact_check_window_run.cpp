@@ -2,16 +2,18 @@
 
 #include <cmath>
 
+#include "analysis/base_condition_editor.h"
 #include "analysis/exact_check_window.h"
 #include "analysis/job_runner.h"
+#include "analysis/source_array_editor.h"
 #include "exact/exact_check.h"
 
 namespace strativex {
 
 void ExactCheckWindow::Compute() {
     if (run_->IsRunning() || !commitEdits_()) return;
-    const std::optional<exact::BaseCondition> base = ReadBase();
-    const std::optional<exact::SourceArray> sources = ReadArray();
+    const std::optional<exact::BaseCondition> base = base_->Read(baseError_);
+    const std::optional<exact::SourceArray> sources = array_->Read(arrayError_);
     if (!base || !sources) {
         ShowState();
         return;

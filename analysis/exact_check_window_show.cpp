@@ -8,6 +8,7 @@
 #include "analysis/exact_check_window.h"
 #include "analysis/exact_picture_view.h"
 #include "analysis/job_runner.h"
+#include "analysis/source_array_editor.h"
 
 namespace strativex {
 namespace {
@@ -71,7 +72,7 @@ void ExactCheckWindow::ShowState() {
     status_->setStyleSheet(warning ? kWarningStyle : QString());
     copyButton_->setEnabled(HasPictures() && fresh);
     saveButton_->setEnabled(HasPictures() && fresh);
-    ShowArrayChoice();
+    array_->ShowUnit(state_.model.UnitSystem);
     ShowNumbers();
     ShowSources();
     ShowPictures();

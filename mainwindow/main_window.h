@@ -1,56 +1,38 @@
 #pragma once
 
-#include <QFlags>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <optional>
-#include <vector>
 
-#include "core/custom_material_line.h"
-#include "core/quantity.h"
-#include "core/typed_number.h"
+#include "core/units.h"
 #include "document/model_document.h"
+#include "mainwindow/layer_editor.h"
+#include "mainwindow/model_form.h"
 #include "persistence/app_state.h"
-#include "persistence/model_file.h"
-#include "persistence/preferences.h"
 #include "platform/desktop.h"
 
 class QAction;
 class QButtonGroup;
-class QComboBox;
 class QFrame;
-class QKeyEvent;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace strativex {
 
 class AnalysisLauncher;
-class ColorSwatch;
 class CommentsDialog;
-class LayerEditor;
+class FileCommands;
+class MaterialFiles;
+class ReportCommands;
 
-// What a change of the window, not of the model, asks to be drawn again. The views paint
-// later, from the state, so the order in which they are asked does not show.
-enum class Change {
-    ScaleView = 0x1,
-    Strip = 0x2,
-    Table = 0x4,
-};
-Q_DECLARE_FLAGS(Changes, Change)
-Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
-
-// The program's main window and model editor. Controls carry the names of the window design
-// as object names; everything else reaches them through the commands.
+// The program's main window: it builds the controls in their design places and the menus,
+// hands them to its parts and shows the document whenever it changes. The parts: the form (the
+// fields and what is typed in them), the file, report and layer commands, the materials' files
+// and the analysis launcher. Left here: start-up and end, the window's placement and layout, the
+// record selection and the other menus' commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -65,7 +47,6 @@ public:
 
     // Opens a model given on the command line, as Open does after its dialog.
     void OpenModelFromPath(const QString& path);
-
     // The model being edited, with its history.
     ModelDocument& Document() { return document_; }
     const ModelDocument& Document() const { return document_; }
@@ -74,58 +55,31 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    enum class Field {
-        ModelName,
-        Description,
-        Width,
-        Length,
-        Thickness,
-        Power,
-        Isotherm,
-        Material
-    };
-    // What a refused value does: commands that use the model say why and stop; commands that
-    // discard the model drop the typed text without a word.
-    enum class Refusal { Tell, Drop };
-
     // Construction.
     void BuildControls();
-    void BuildHeader(QWidget* client);
+    void BuildHeader(QWidget* client, ModelForm::Fields& fields, LayerEditor::Buttons& buttons);
     void BuildLayerSelect(QWidget* client);
-    void BuildLayerFrame(QWidget* client);
-    void BuildDeviceFrame(QWidget* client);
+    void BuildLayerFrame(QWidget* client, ModelForm::Fields& fields);
+    void BuildDeviceFrame(QWidget* client, ModelForm::Fields& fields);
     void BuildViews(QWidget* client);
-    void FitLabels();
-    void SetTabOrder();
+    void FitLabels(const ModelForm::Fields& fields);
+    void SetTabOrder(const ModelForm::Fields& fields, const LayerEditor::Buttons& buttons);
     void BuildMenus();
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildMaterialsMenu();
     void BuildPreferencesMenu();
     void BuildHelpMenu();
-
-    // Wiring: every connection and event filter of the window.
     void Wire();
-    void WireMenus();
-    void WireCommands();
-    void WireFields();
-    void WireViews();
 
     // Start-up and end.
     void ApplyWindowPlacement();
     void ReportPreferencesProblem(const PreferencesLoadOutcome& outcome);
-    enum class MaterialReload { Loaded, LookedElsewhere, Ended };
-    bool LoadMaterialsAtStartUp();
-    MaterialReload ReloadMaterials(std::optional<int> customLimit);
-    void ReportCustomFileProblem(const std::string& problem);
-    void ReportSkippedCustomLines(const std::vector<SkippedCustomLine>& skipped);
-    void ReportOutOfRangeValues(const QString& path);
-    void SetUpNewModel();
+    void ExitProgram();
     void ShutDown();
 
     // Layout.
@@ -133,67 +87,13 @@ private:
     void RecordPlacement();
     QFont TitleFont(int pointSize) const;
 
-    // Refresh.
+    // Showing the document.
     void ShowDocument();
-    void Refresh(Changes changes);
-    void RedrawLayerStrip();
-    void ShowUnitLabels();
-    void ShowLayerMaterial();
-    void FillMaterialList();
-    void UpdateCaption();
-
-    // Selection.
     void SelectRecord(int index);
-    void ShowRecord(int index);
-    void KeepFocusInRecordFrame(const QWidget* hiding);
-    void ShowAngle(float angle);
-    void ShowSwatch();
-
-    // Fields.
-    std::optional<Field> FieldOf(const QObject* widget) const;
-    std::optional<Field> ActiveField() const;
-    bool CommitActiveField();
-    void SettleActiveFieldToDiscard();
-    bool CommitField(Field field, Refusal refusal);
-    bool CommitNumber(Field field, Refusal refusal);
-    std::optional<QuantityId> QuantityFor(Field field) const;
-    TypedNumber ReadField(const QuantityDescriptor& quantity, const QString& text) const;
-    QString RefusalText(const QuantityDescriptor& quantity, const QString& typed,
-                        TypedNumberFault fault) const;
-    QString NumberShown(const QuantityDescriptor& quantity, double value) const;
-    bool CommitText(Field field, Refusal refusal);
-    QString StepText(Field field) const;
-    bool CommitMaterial(Refusal refusal);
-    QLineEdit* EditFor(Field field) const;
-    void ShowField(Field field);
-    void ShowVisibleFields();
-    bool RefusesPress(const QObject* target);
-    bool StepAngleByKey(int key);
-    void MaterialPicked(int entry);
-    void AngleChanged(int value);
-
-    // Edit menu.
-    void UndoCommand();
-    void RedoCommand();
+    void RedrawViews();
+    void RedrawLayerStrip();
+    void ShowUnitChoice();
     void ShowHistory();
-    bool PassUndoKeyOn(const QObject* watched, const QKeyEvent& key);
-
-    // Files.
-    MessageAnswer ConfirmDiscardChanges();
-    bool ReadyToDiscard();
-    void NewModel();
-    void OpenModel();
-    void OpenRecent(int k);
-    void OpenDroppedFile(const QString& path);
-    void SaveModel();
-    void SaveModelAs();
-    bool LoadModelAndReport(const QString& path);
-    QString ModelsDialogFolder() const;
-    void ReportReplacedMaterials(const QString& path,
-                                 const std::vector<ReplacedMaterialId>& replaced);
-    void RefreshAfterLoad();
-    void RefreshRecentMenu();
-    void ExitProgram();
 
     // Commands of the other menus.
     void SelectUnitCommand(LengthUnit unit);
@@ -205,10 +105,6 @@ private:
     void CommentsCommand();
     void CustomMaterialsCommand();
     void OpenHelpDocument(const QString& fileName);
-    void PrintCommand();
-    void PrintPreviewCommand();
-    void ExportPdfCommand();
-    std::function<bool()> EditsCommitter();
 
     MessageAnswer Message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons);
@@ -216,75 +112,39 @@ private:
     AppState& state_;
     Desktop& desktop_;
     ModelDocument document_;
-    AnalysisLauncher* analysis_ = nullptr;
+
+    // The parts.
+    ModelForm* form_ = nullptr;
+    FileCommands* files_ = nullptr;
+    MaterialFiles* materials_ = nullptr;
+    ReportCommands* reports_ = nullptr;
     LayerEditor* layers_ = nullptr;
+    AnalysisLauncher* analysis_ = nullptr;
     QPointer<CommentsDialog> comments_;
-    bool committing_ = false;
-    bool swallowPress_ = false;
+
+    // The placement asked for, and how far the window system moved the window from there.
     std::optional<QPoint> requestedPlace_;
     QPoint systemShift_;
-    bool shutDown_ = false;
     bool placing_ = false;  // the stored placement is being applied: nothing to lay out or record
+    bool shutDown_ = false;
 
+    // The controls the window itself lays out or shows.
     QLabel* titleLabel_ = nullptr;
     QLabel* logo_ = nullptr;
-    QLabel* modelNameLabel_ = nullptr;
-    QLineEdit* modelNameEdit_ = nullptr;
     QPushButton* commentsButton_ = nullptr;
-    QPushButton* addLayerButton_ = nullptr;
-    QPushButton* copyLayerButton_ = nullptr;
-    QPushButton* deleteLayerButton_ = nullptr;
-    QLabel* moveLayerLabel_ = nullptr;
-    QPushButton* moveUpButton_ = nullptr;
-    QPushButton* moveDownButton_ = nullptr;
     QFrame* recordOptionFrame_ = nullptr;
     std::array<QRadioButton*, kRecordCount> recordOptions_{};
     QButtonGroup* recordOptionGroup_ = nullptr;
     QWidget* layerStrip_ = nullptr;
     QLabel* stripPointer_ = nullptr;
-    QGroupBox* recordFrame_ = nullptr;
-    QLineEdit* descriptionEdit_ = nullptr;
-    QLineEdit* widthEdit_ = nullptr;
-    QLabel* widthUnitLabel_ = nullptr;
-    QLineEdit* lengthEdit_ = nullptr;
-    QLabel* lengthUnitLabel_ = nullptr;
-    QFrame* layerOnlyFrame_ = nullptr;
-    QComboBox* materialList_ = nullptr;
-    QLineEdit* thicknessEdit_ = nullptr;
-    QLabel* thicknessUnitLabel_ = nullptr;
-    QScrollBar* angleBar_ = nullptr;
-    QLabel* angleValueLabel_ = nullptr;
-    ColorSwatch* colorSwatch_ = nullptr;
-    QFrame* deviceOnlyFrame_ = nullptr;
-    QLineEdit* powerEdit_ = nullptr;
-    QLabel* powerUnitLabel_ = nullptr;
-    QLineEdit* isothermEdit_ = nullptr;
-    QLabel* isothermUnitLabel_ = nullptr;
     QWidget* scaleView_ = nullptr;
     QWidget* dataTable_ = nullptr;
 
-    QAction* newAction_ = nullptr;
-    QAction* openAction_ = nullptr;
-    QAction* saveAction_ = nullptr;
-    QAction* saveAsAction_ = nullptr;
-    QAction* printAction_ = nullptr;
-    QAction* previewAction_ = nullptr;
-    QAction* exportPdfAction_ = nullptr;
-    std::array<QAction*, 5> recentActions_{};  // 1..4 used
-    QAction* exitAction_ = nullptr;
+    // The menu entries whose text or check mark follows the document.
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
-    QAction* customMaterialsAction_ = nullptr;
     QAction* inchesAction_ = nullptr;
     QAction* millimetersAction_ = nullptr;
-    QAction* digitsAction_ = nullptr;
-    QAction* locationsAction_ = nullptr;
-    QAction* userInfoAction_ = nullptr;
-    QAction* topicsAction_ = nullptr;
-    QAction* howToAction_ = nullptr;
-    QAction* glossaryAction_ = nullptr;
-    QAction* contactAction_ = nullptr;
-    QAction* aboutAction_ = nullptr;
 };
 
 }  // namespace strativex

@@ -8,7 +8,9 @@
 #include <QScrollBar>
 
 #include "mainwindow/color_swatch.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/model_form.h"
 #include "mainwindow/view_boxes.h"
 #include "mainwindow/window_places.h"
 #include "views/surface/twips.h"
@@ -61,20 +63,31 @@ void FitAbove(QLabel* label) {
 
 }  // namespace
 
+// The window builds every control in its design place and hands the fields to the form and the
+// layer buttons to the layer commands; it keeps only what it lays out or shows itself.
 void MainWindow::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(client);
-    BuildHeader(client);
+    ModelForm::Fields fields{};
+    LayerEditor::Buttons buttons{};
+    BuildHeader(client, fields, buttons);
     BuildLayerSelect(client);
-    BuildLayerFrame(client);
-    BuildDeviceFrame(client);
+    BuildLayerFrame(client, fields);
+    BuildDeviceFrame(client, fields);
     BuildViews(client);
-    FitLabels();
-    SetTabOrder();
+    FitLabels(fields);
+    SetTabOrder(fields, buttons);
+    form_ = new ModelForm(document_, state_, desktop_, fields, *this);
+    form_->GuardPresses({commentsButton_, buttons.Add, buttons.Copy, buttons.Delete, buttons.MoveUp,
+                         buttons.MoveDown});
+    layers_ =
+        new LayerEditor(document_, state_.prefs.Defaults, form_->EditsCommitter(), buttons, this);
+    connect(fields.Swatch, &ColorSwatch::stepped, layers_, &LayerEditor::StepColor);
 }
 
-void MainWindow::BuildHeader(QWidget* client) {
+void MainWindow::BuildHeader(QWidget* client, ModelForm::Fields& fields,
+                             LayerEditor::Buttons& buttons) {
     logo_ = Make<QLabel>(client, "PicLogo");
     titleLabel_ =
         MakeLabel(client, "LabelTitle", tr("Thermal Resistance & Temperature Calculator"));
@@ -84,17 +97,17 @@ void MainWindow::BuildHeader(QWidget* client) {
     titleFont.setBold(true);
     titleLabel_->setFont(titleFont);
 
-    modelNameLabel_ = MakeLabel(client, "LabelModel", tr("Model Name:"));
-    modelNameEdit_ = Make<QLineEdit>(client, "TextModelName");
+    MakeLabel(client, "LabelModel", tr("Model Name:"));
+    fields.ModelName = Make<QLineEdit>(client, "TextModelName");
     commentsButton_ = MakeButton(client, "CmdComments", tr("Model Comments"));
-    addLayerButton_ = MakeButton(client, "CmdAddLayer", tr("Add a Layer"));
-    copyLayerButton_ = MakeButton(client, "CmdCopyLayer", tr("Copy Layer"));
-    deleteLayerButton_ = MakeButton(client, "CmdDeleteLayer", tr("Delete Layer"));
-    moveUpButton_ = MakeButton(client, "CmdMoveLayerUp", QStringLiteral("\u25B2"));
-    moveLayerLabel_ = MakeLabel(client, "LabelMoveLayer", tr("Move Layer"));
-    moveLayerLabel_->setWordWrap(true);
-    moveLayerLabel_->setAlignment(Qt::AlignCenter);
-    moveDownButton_ = MakeButton(client, "CmdMoveLayerDown", QStringLiteral("\u25BC"));
+    buttons.Add = MakeButton(client, "CmdAddLayer", tr("Add a Layer"));
+    buttons.Copy = MakeButton(client, "CmdCopyLayer", tr("Copy Layer"));
+    buttons.Delete = MakeButton(client, "CmdDeleteLayer", tr("Delete Layer"));
+    buttons.MoveUp = MakeButton(client, "CmdMoveLayerUp", QStringLiteral("\u25B2"));
+    buttons.MoveLabel = MakeLabel(client, "LabelMoveLayer", tr("Move Layer"));
+    buttons.MoveLabel->setWordWrap(true);
+    buttons.MoveLabel->setAlignment(Qt::AlignCenter);
+    buttons.MoveDown = MakeButton(client, "CmdMoveLayerDown", QStringLiteral("\u25BC"));
 }
 
 void MainWindow::BuildLayerSelect(QWidget* client) {
@@ -116,36 +129,39 @@ void MainWindow::BuildLayerSelect(QWidget* client) {
     stripPointer_ = MakeLabel(client, "LabelLayerPointer", QStringLiteral("\u25C6"));
 }
 
-void MainWindow::BuildLayerFrame(QWidget* client) {
-    recordFrame_ = Make<QGroupBox>(client, "FrameLayerData");
-    recordFrame_->setTitle(tr("Layer X Properties"));
+void MainWindow::BuildLayerFrame(QWidget* client, ModelForm::Fields& fields) {
+    QGroupBox* frame = Make<QGroupBox>(client, "FrameLayerData");
+    frame->setTitle(tr("Layer X Properties"));
+    fields.RecordFrame = frame;
 
-    MakeLabel(recordFrame_, "LabelDescription", tr("Description"));
-    descriptionEdit_ = Make<QLineEdit>(recordFrame_, "TextLayerDescrip");
-    MakeLabel(recordFrame_, "LabelWidth", tr("Width"));
-    widthEdit_ = Make<QLineEdit>(recordFrame_, "TextDevWidth");
-    widthUnitLabel_ = MakeLabel(recordFrame_, "LabelWidthUnit", tr("unit"));
-    MakeLabel(recordFrame_, "LabelLength", tr("Length"));
-    lengthEdit_ = Make<QLineEdit>(recordFrame_, "TextDevLength");
-    lengthUnitLabel_ = MakeLabel(recordFrame_, "LabelLengthUnit", tr("unit"));
+    MakeLabel(frame, "LabelDescription", tr("Description"));
+    fields.Description = Make<QLineEdit>(frame, "TextLayerDescrip");
+    MakeLabel(frame, "LabelWidth", tr("Width"));
+    fields.Width = Make<QLineEdit>(frame, "TextDevWidth");
+    fields.WidthUnit = MakeLabel(frame, "LabelWidthUnit", tr("unit"));
+    MakeLabel(frame, "LabelLength", tr("Length"));
+    fields.Length = Make<QLineEdit>(frame, "TextDevLength");
+    fields.LengthUnit = MakeLabel(frame, "LabelLengthUnit", tr("unit"));
 
-    layerOnlyFrame_ = Make<QFrame>(recordFrame_, "FrameLayersOnly");
-    MakeLabel(layerOnlyFrame_, "LabelMaterial", tr("Material"));
-    materialList_ = Make<QComboBox>(layerOnlyFrame_, "ComboMaterials");
-    MakeLabel(layerOnlyFrame_, "LabelThickness", tr("Thickness"));
-    thicknessEdit_ = Make<QLineEdit>(layerOnlyFrame_, "TextThickness");
-    thicknessUnitLabel_ = MakeLabel(layerOnlyFrame_, "LabelThickUnit", tr("unit"));
-    MakeLabel(layerOnlyFrame_, "LabelThermAng", tr("Thermal Spreading Angle"));
-    angleBar_ = Make<QScrollBar>(layerOnlyFrame_, "HScrAngle");
-    angleBar_->setOrientation(Qt::Horizontal);
-    angleBar_->setRange(0, 45);
-    angleBar_->setSingleStep(1);
-    angleBar_->setPageStep(5);
-    angleBar_->setFocusPolicy(Qt::TabFocus);
-    angleValueLabel_ = MakeLabel(layerOnlyFrame_, "LabelThermAngValue", QStringLiteral("45"));
-    MakeLabel(layerOnlyFrame_, "LabelColor", tr("Color"));
-    colorSwatch_ = Make<ColorSwatch>(layerOnlyFrame_, "PicColor");
-    colorSwatch_->setToolTip(tr("Left click: next colour; right click: previous colour"));
+    QFrame* layerOnly = Make<QFrame>(frame, "FrameLayersOnly");
+    fields.LayerOnly = layerOnly;
+    MakeLabel(layerOnly, "LabelMaterial", tr("Material"));
+    fields.Material = Make<QComboBox>(layerOnly, "ComboMaterials");
+    MakeLabel(layerOnly, "LabelThickness", tr("Thickness"));
+    fields.Thickness = Make<QLineEdit>(layerOnly, "TextThickness");
+    fields.ThicknessUnit = MakeLabel(layerOnly, "LabelThickUnit", tr("unit"));
+    MakeLabel(layerOnly, "LabelThermAng", tr("Thermal Spreading Angle"));
+    QScrollBar* angle = Make<QScrollBar>(layerOnly, "HScrAngle");
+    angle->setOrientation(Qt::Horizontal);
+    angle->setRange(0, 45);
+    angle->setSingleStep(1);
+    angle->setPageStep(5);
+    angle->setFocusPolicy(Qt::TabFocus);
+    fields.Angle = angle;
+    fields.AngleValue = MakeLabel(layerOnly, "LabelThermAngValue", QStringLiteral("45"));
+    MakeLabel(layerOnly, "LabelColor", tr("Color"));
+    fields.Swatch = Make<ColorSwatch>(layerOnly, "PicColor");
+    fields.Swatch->setToolTip(tr("Left click: next colour; right click: previous colour"));
 
     // Only the frame's caption is bold; the weight is set on the children explicitly so that
     // they do not inherit the caption's.
@@ -153,18 +169,21 @@ void MainWindow::BuildLayerFrame(QWidget* client) {
     plain.setBold(false);
     QFont bold = plain;
     bold.setBold(true);
-    recordFrame_->setFont(bold);
-    for (QWidget* child : recordFrame_->findChildren<QWidget*>()) child->setFont(plain);
+    frame->setFont(bold);
+    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(plain);
 }
 
-void MainWindow::BuildDeviceFrame(QWidget* client) {
-    deviceOnlyFrame_ = Make<QFrame>(client, "FrameDeviceOnly");
-    MakeLabel(deviceOnlyFrame_, "LabelThermOutput", tr("Power Dissipation"));
-    powerEdit_ = Make<QLineEdit>(deviceOnlyFrame_, "TextThermOutput");
-    powerUnitLabel_ = MakeLabel(deviceOnlyFrame_, "LabelThermOutUnit", QStringLiteral("W"));
-    MakeLabel(deviceOnlyFrame_, "LabelIsotherm", tr("Isothermal Temperature"));
-    isothermEdit_ = Make<QLineEdit>(deviceOnlyFrame_, "TextIsotherm");
-    isothermUnitLabel_ = MakeLabel(deviceOnlyFrame_, "LabelIsothermUnit", QStringLiteral("C"));
+// What only the heat source has stands where what only a layer has does, and shows instead.
+void MainWindow::BuildDeviceFrame(QWidget* client, ModelForm::Fields& fields) {
+    QFrame* frame = Make<QFrame>(client, "FrameDeviceOnly");
+    fields.DeviceOnly = frame;
+    MakeLabel(frame, "LabelThermOutput", tr("Power Dissipation"));
+    fields.Power = Make<QLineEdit>(frame, "TextThermOutput");
+    MakeLabel(frame, "LabelThermOutUnit", QStringLiteral("W"));
+    MakeLabel(frame, "LabelIsotherm", tr("Isothermal Temperature"));
+    fields.Isotherm = Make<QLineEdit>(frame, "TextIsotherm");
+    MakeLabel(frame, "LabelIsothermUnit", QStringLiteral("\u00B0C"));
+    frame->move(fields.RecordFrame->pos() + fields.LayerOnly->pos());
 }
 
 void MainWindow::BuildViews(QWidget* client) {
@@ -175,30 +194,29 @@ void MainWindow::BuildViews(QWidget* client) {
     stripPointer_->raise();
 }
 
-void MainWindow::FitLabels() {
+void MainWindow::FitLabels(const ModelForm::Fields& fields) {
     const auto label = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
-    FitBeside(label("LabelDescription"), descriptionEdit_);
-    FitBeside(label("LabelWidth"), widthEdit_);
-    FitBeside(label("LabelLength"), lengthEdit_);
-    FitBeside(label("LabelThickness"), thicknessEdit_);
-    FitBeside(widthUnitLabel_, nullptr);
-    FitBeside(lengthUnitLabel_, nullptr);
-    FitBeside(thicknessUnitLabel_, nullptr);
+    FitBeside(label("LabelDescription"), fields.Description);
+    FitBeside(label("LabelWidth"), fields.Width);
+    FitBeside(label("LabelLength"), fields.Length);
+    FitBeside(label("LabelThickness"), fields.Thickness);
+    FitBeside(fields.WidthUnit, nullptr);
+    FitBeside(fields.LengthUnit, nullptr);
+    FitBeside(fields.ThicknessUnit, nullptr);
     for (const char* name : {"LabelModel", "LabelMaterial", "LabelThermAng", "LabelColor",
                              "LabelThermOutput", "LabelIsotherm"}) {
         FitAbove(label(name));
     }
 }
 
-void MainWindow::SetTabOrder() {
-    const std::array<QWidget*, 16> order{
-        modelNameEdit_,     commentsButton_, addLayerButton_, copyLayerButton_,
-        deleteLayerButton_, moveUpButton_,   moveDownButton_, recordOptions_[0],
-        descriptionEdit_,   widthEdit_,      lengthEdit_,     materialList_,
-        thicknessEdit_,     angleBar_,       colorSwatch_,    powerEdit_,
+void MainWindow::SetTabOrder(const ModelForm::Fields& fields, const LayerEditor::Buttons& buttons) {
+    const std::array<QWidget*, 17> order{
+        fields.ModelName, commentsButton_,  buttons.Add,       buttons.Copy,       buttons.Delete,
+        buttons.MoveUp,   buttons.MoveDown, recordOptions_[0], fields.Description, fields.Width,
+        fields.Length,    fields.Material,  fields.Thickness,  fields.Angle,       fields.Swatch,
+        fields.Power,     fields.Isotherm,
     };
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    setTabOrder(powerEdit_, isothermEdit_);
 }
 
 }  // namespace strativex

@@ -12,23 +12,25 @@
 #include "dialogs/user_info_dialog.h"
 #include "mainwindow/analysis_launcher.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/material_files.h"
+#include "mainwindow/model_form.h"
 #include "platform/native_path.h"
 #include "platform/window_placement.h"
 
 namespace strativex {
 
 void MainWindow::CustomMaterialsCommand() {
-    if (!CommitActiveField()) return;
+    if (!form_->CommitActiveField()) return;
     CustomMaterialsDialog editor(state_, desktop_, this);
     editor.exec();
-    if (ReloadMaterials(std::nullopt) == MaterialReload::Ended) return;
+    if (!materials_->Reload()) return;
     // A material the editor deleted must not leave its old results on the screen. The materials
     // file is written at once, so this is no step of the model's history.
     document_.Recalculate();
 }
 
 void MainWindow::CommentsCommand() {
-    if (!CommitActiveField()) return;
+    if (!form_->CommitActiveField()) return;
     if (comments_) {
         comments_->raise();
         comments_->activateWindow();
@@ -42,19 +44,19 @@ void MainWindow::CommentsCommand() {
 // The fields show the stored values again in the digits now set; nothing is read back from
 // them, so a value shown with fewer digits than it has keeps all of them.
 void MainWindow::DecimalDigitsCommand() {
-    if (!CommitActiveField()) return;
+    if (!form_->CommitActiveField()) return;
     DigitsDialog digits(state_, this);
     digits.exec();
-    ShowVisibleFields();
-    Refresh(Change::Table);
+    form_->ShowVisibleFields();
+    dataTable_->update();
     analysis_->DigitsChanged();
 }
 
 void MainWindow::SelectUnitCommand(LengthUnit unit) {
     // The check mark follows the model's unit, also when the chosen one was already current.
-    if (!CommitActiveField() ||
+    if (!form_->CommitActiveField() ||
         !document_.Change(tr("Units"), [unit](Model& model) { SelectUnit(model, unit); })) {
-        ShowUnitLabels();
+        ShowUnitChoice();
         return;
     }
     state_.prefs.UnitSystem = unit;

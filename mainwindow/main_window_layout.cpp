@@ -120,7 +120,7 @@ void MainWindow::LayOutControls() {
     logo_->move(Px(layout.LogoLeft), logo_->y());
     titleLabel_->resize(Px(layout.TitleWidth), titleLabel_->height());
     titleLabel_->setFont(TitleFont(layout.TitlePointSize));
-    Refresh(Change::ScaleView | Change::Table);
+    RedrawViews();
 }
 
 // The normal-state placement, outer size and position, as the preferences keep it.

@@ -2,7 +2,10 @@
 #include <QMenuBar>
 
 #include "mainwindow/analysis_launcher.h"
+#include "mainwindow/file_commands.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/model_form.h"
+#include "mainwindow/report_commands.h"
 
 namespace strativex {
 namespace {
@@ -39,24 +42,24 @@ void MainWindow::BuildMenus() {
 // Beside the access keys of the captions, the desktop's standard shortcuts.
 void MainWindow::BuildFileMenu() {
     QMenu* file = AddMenu(menuBar(), "mnuFile", tr("&File"));
-    newAction_ = AddAction(file, "mnuNew", tr("&New Model"), QKeySequence::New);
-    openAction_ = AddAction(file, "mnuOpen", tr("&Open Existing Model"), QKeySequence::Open);
-    saveAction_ = AddAction(file, "mnuSave", tr("&Save"), QKeySequence::Save);
+    const auto add = [this, file](const char* name, const QString& caption, auto* target,
+                                  auto command, const QKeySequence& shortcut = {}) {
+        connect(AddAction(file, name, caption, shortcut), &QAction::triggered, target, command);
+    };
+    add("mnuNew", tr("&New Model"), files_, &FileCommands::New, QKeySequence::New);
+    add("mnuOpen", tr("&Open Existing Model"), files_, &FileCommands::Open, QKeySequence::Open);
+    add("mnuSave", tr("&Save"), files_, &FileCommands::Save, QKeySequence::Save);
     // Not every desktop binds Save As to a key; this one is the usual.
-    saveAsAction_ = AddAction(file, "mnuSaveAs", tr("Save &As..."),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    add("mnuSaveAs", tr("Save &As..."), files_, &FileCommands::SaveAs,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddSeparator(file, "mnuSeparator1");
-    printAction_ = AddAction(file, "mnuPrint", tr("&Print"), QKeySequence::Print);
-    previewAction_ = AddAction(file, "mnuPrintPreview", tr("Print Pre&view"));
-    exportPdfAction_ = AddAction(file, "mnuExportPdf", tr("Export P&DF..."));
+    add("mnuPrint", tr("&Print"), reports_, &ReportCommands::Print, QKeySequence::Print);
+    add("mnuPrintPreview", tr("Print Pre&view"), reports_, &ReportCommands::PrintPreview);
+    add("mnuExportPdf", tr("Export P&DF..."), reports_, &ReportCommands::ExportPdf);
     AddSeparator(file, "mnuSeparator4");
-    for (int k = 1; k <= 4; ++k) {
-        recentActions_[k] = file->addAction(QString());
-        recentActions_[k]->setObjectName(QStringLiteral("mnuRecent_%1").arg(k));
-        recentActions_[k]->setVisible(false);
-    }
+    files_->AddRecentEntries(*file);
     AddSeparator(file, "mnuSeparator2");
-    exitAction_ = AddAction(file, "mnuExit", tr("&Exit"), QKeySequence::Quit);
+    add("mnuExit", tr("&Exit"), this, &MainWindow::ExitProgram, QKeySequence::Quit);
 }
 
 // The texts name the step ("Undo Thickness of layer 3"); ShowHistory keeps them so.
@@ -66,11 +69,14 @@ void MainWindow::BuildEditMenu() {
     redoAction_ = AddAction(edit, "mnuRedo", tr("&Redo"));
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undoAction_, &QAction::triggered, form_, &ModelForm::Undo);
+    connect(redoAction_, &QAction::triggered, form_, &ModelForm::Redo);
 }
 
 void MainWindow::BuildMaterialsMenu() {
     QMenu* materials = AddMenu(menuBar(), "mnuMaterials", tr("&Materials"));
-    customMaterialsAction_ = AddAction(materials, "mnuCustomMat", tr("&Custom Materials..."));
+    connect(AddAction(materials, "mnuCustomMat", tr("&Custom Materials...")), &QAction::triggered,
+            this, &MainWindow::CustomMaterialsCommand);
 }
 
 void MainWindow::BuildPreferencesMenu() {
@@ -81,19 +87,35 @@ void MainWindow::BuildPreferencesMenu() {
     millimetersAction_ = AddAction(units, "mnuMillimeters", tr("&Millimeters"));
     inchesAction_->setCheckable(true);
     millimetersAction_->setCheckable(true);
+    connect(inchesAction_, &QAction::triggered, this,
+            [this] { SelectUnitCommand(LengthUnit::Inches); });
+    connect(millimetersAction_, &QAction::triggered, this,
+            [this] { SelectUnitCommand(LengthUnit::Millimeters); });
     AddSeparator(prefs, "mnuSeparator3");
-    digitsAction_ = AddAction(prefs, "mnuDigits", tr("Decimal &Digits"));
-    locationsAction_ = AddAction(prefs, "mnuLocations", tr("&File Locations"));
-    userInfoAction_ = AddAction(prefs, "mnuUserInfo", tr("User &Info"));
+    const auto add = [this, prefs](const char* name, const QString& caption,
+                                   void (MainWindow::*command)()) {
+        connect(AddAction(prefs, name, caption), &QAction::triggered, this, command);
+    };
+    add("mnuDigits", tr("Decimal &Digits"), &MainWindow::DecimalDigitsCommand);
+    add("mnuLocations", tr("&File Locations"), &MainWindow::FileLocationsCommand);
+    add("mnuUserInfo", tr("User &Info"), &MainWindow::UserInfoCommand);
 }
 
 void MainWindow::BuildHelpMenu() {
     QMenu* help = AddMenu(menuBar(), "mnuHelp", tr("&Help"));
-    topicsAction_ = AddAction(help, "mnuTopics", tr("&Topics"), QKeySequence(Qt::Key_F1));
-    howToAction_ = AddAction(help, "mnuHowTo", tr("&How to..."));
-    glossaryAction_ = AddAction(help, "mnuGlossary", tr("&Glossary"));
-    contactAction_ = AddAction(help, "mnuContact", tr("&Contact JOR"));
-    aboutAction_ = AddAction(help, "mnuAbout", tr("&About Strativex..."));
+    const auto document = [this, help](const char* name, const QString& caption,
+                                       const QString& fileName, const QKeySequence& shortcut) {
+        connect(AddAction(help, name, caption, shortcut), &QAction::triggered, this,
+                [this, fileName] { OpenHelpDocument(fileName); });
+    };
+    document("mnuTopics", tr("&Topics"), QStringLiteral("/SX-Topics.pdf"),
+             QKeySequence(Qt::Key_F1));
+    document("mnuHowTo", tr("&How to..."), QStringLiteral("/SX-How To.pdf"), {});
+    document("mnuGlossary", tr("&Glossary"), QStringLiteral("/SX-Glossary.pdf"), {});
+    connect(AddAction(help, "mnuContact", tr("&Contact JOR")), &QAction::triggered, this,
+            &MainWindow::ContactCommand);
+    connect(AddAction(help, "mnuAbout", tr("&About Strativex...")), &QAction::triggered, this,
+            &MainWindow::AboutCommand);
 }
 
 }  // namespace strativex

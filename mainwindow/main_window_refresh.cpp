@@ -1,15 +1,11 @@
 #include <QAction>
-#include <QComboBox>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/thermal_calc.h"
-#include "core/units.h"
+#include "mainwindow/layer_editor.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/model_form.h"
 #include "views/stack/layer_strip_geometry.h"
-#include "views/surface/model_text.h"
 #include "views/surface/twips.h"
 
 namespace strativex {
@@ -17,19 +13,29 @@ namespace strativex {
 // The one way the window brings itself up to date after the document changed, whatever the
 // change: an edit, an undo, a new or opened model. The results are already computed.
 void MainWindow::ShowDocument() {
-    ShowUnitLabels();
+    form_->ShowUnitLabels();
+    ShowUnitChoice();
     for (int i = 0; i < kRecordCount; ++i) {
         recordOptions_[i]->setVisible(i <= state_.model.LayerCount);
     }
-    if (!modelNameEdit_->isModified()) ShowField(Field::ModelName);
+    form_->ShowModelName();
     SelectRecord(document_.CurrentLayer());
-    Refresh(Change::ScaleView | Change::Table);
+    RedrawViews();
 }
 
-void MainWindow::Refresh(Changes changes) {
-    if (changes.testFlag(Change::ScaleView)) scaleView_->update();
-    if (changes.testFlag(Change::Strip)) RedrawLayerStrip();
-    if (changes.testFlag(Change::Table)) dataTable_->update();
+// Selecting a record is no edit: its stored values are shown, nothing is read back.
+void MainWindow::SelectRecord(int index) {
+    recordOptions_[index]->setChecked(true);
+    document_.SelectLayer(index);
+    form_->ShowRecord();
+    layers_->ShowAvailability();
+    RedrawLayerStrip();
+}
+
+// The views paint later, from the state, so the order in which they are asked does not show.
+void MainWindow::RedrawViews() {
+    scaleView_->update();
+    dataTable_->update();
 }
 
 void MainWindow::RedrawLayerStrip() {
@@ -43,30 +49,18 @@ void MainWindow::RedrawLayerStrip() {
     layerStrip_->update();
 }
 
-void MainWindow::ShowUnitLabels() {
-    const std::string_view unit = UnitLabel(state_.model.UnitSystem);
-    const QString label = QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size()));
-    thicknessUnitLabel_->setText(label);
-    lengthUnitLabel_->setText(label);
-    widthUnitLabel_->setText(label);
+void MainWindow::ShowUnitChoice() {
     const bool inches = state_.model.UnitSystem == LengthUnit::Inches;
     inchesAction_->setChecked(inches);
     millimetersAction_->setChecked(!inches);
 }
 
-void MainWindow::FillMaterialList() {
-    const QSignalBlocker quiet(materialList_);
-    materialList_->clear();
-    for (const MaterialListEntry& entry : MaterialListEntries(state_.materials)) {
-        materialList_->addItem(FromModelText(entry.Name), QVariant(static_cast<int>(entry.Id)));
-    }
-    materialList_->setCurrentIndex(-1);
-}
-
-void MainWindow::UpdateCaption() {
-    // The mark shows while the model differs from the file; Qt puts it in place of "[*]".
-    setWindowTitle(QString::fromStdString(state_.ProgramName) + QStringLiteral(" -- ") +
-                   FromModelText(state_.model.ModelFileName) + QStringLiteral("[*]"));
+void MainWindow::ShowHistory() {
+    const QUndoStack& history = document_.History();
+    undoAction_->setEnabled(history.canUndo());
+    redoAction_->setEnabled(history.canRedo());
+    undoAction_->setText(history.canUndo() ? tr("&Undo %1").arg(history.undoText()) : tr("&Undo"));
+    redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(history.redoText()) : tr("&Redo"));
 }
 
 }  // namespace strativex

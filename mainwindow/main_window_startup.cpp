@@ -1,18 +1,17 @@
 #include <QCloseEvent>
 #include <QDir>
-#include <QGroupBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 
-#include "dialogs/file_locations_dialog.h"
 #include "dialogs/program_logo.h"
 #include "mainwindow/analysis_launcher.h"
-#include "mainwindow/layer_editor.h"
+#include "mainwindow/file_commands.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/material_files.h"
+#include "mainwindow/report_commands.h"
 #include "platform/native_path.h"
 #include "platform/seed_user_materials.h"
-#include "views/report/today_date.h"
 
 namespace strativex {
 
@@ -24,11 +23,10 @@ MainWindow::MainWindow(AppState& state, Desktop& desktop, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildControls();
-    layers_ = new LayerEditor(document_, state_.prefs.Defaults, EditsCommitter(),
-                              {addLayerButton_, copyLayerButton_, deleteLayerButton_, moveUpButton_,
-                               moveDownButton_, moveLayerLabel_},
-                              this);
-    analysis_ = new AnalysisLauncher(state_, desktop_, document_, EditsCommitter(), *this);
+    analysis_ = new AnalysisLauncher(state_, desktop_, document_, form_->EditsCommitter(), *this);
+    files_ = new FileCommands(state_, desktop_, document_, *form_, *this);
+    reports_ = new ReportCommands(state_, desktop_, *form_, *analysis_, *this);
+    materials_ = new MaterialFiles(state_, desktop_, *this);
     BuildMenus();
     Wire();
 }
@@ -40,7 +38,6 @@ bool MainWindow::Start(const QString& programFolder) {
 }
 
 bool MainWindow::Start(const ProgramFolders& folders) {
-    isothermUnitLabel_->setText(QStringLiteral("\u00B0C"));
     state_.folders = folders;
     QDir::setCurrent(PathText(folders.ProgramFolder));
 
@@ -49,11 +46,11 @@ bool MainWindow::Start(const ProgramFolders& folders) {
     SeedUserMaterials(state_.folders, state_.prefs);
     state_.model.UnitSystem = state_.prefs.UnitSystem;
     ApplyWindowPlacement();
-    RefreshRecentMenu();
+    files_->ShowRecentFiles();
 
-    if (!LoadMaterialsAtStartUp()) return false;
+    if (!materials_->LoadAtStartUp()) return false;
     logo_->setPixmap(ProgramLogo(logo_->height()));
-    SetUpNewModel();
+    files_->SetUpNewModel();
     analysis_->RestoreSettings();
     return true;
 }
@@ -66,84 +63,24 @@ void MainWindow::ReportPreferencesProblem(const PreferencesLoadOutcome& outcome)
             MessageIcon::None, MessageButtons::Ok);
 }
 
-bool MainWindow::LoadMaterialsAtStartUp() {
-    for (;;) {
-        state_.materialPaths = MaterialPathsIn(state_.prefs.MaterialsFolder);
-        switch (ReloadMaterials(kStartupCustomLimit)) {
-            case MaterialReload::Loaded:
-                return true;
-            case MaterialReload::Ended:
-                return false;
-            case MaterialReload::LookedElsewhere:
-                break;
-        }
-    }
+void MainWindow::OpenModelFromPath(const QString& path) {
+    files_->OpenModelFromPath(path);
 }
 
-MainWindow::MaterialReload MainWindow::ReloadMaterials(std::optional<int> customLimit) {
-    const MaterialLoadOutcome outcome =
-        LoadMaterials(state_.materials, state_.materialPaths, customLimit);
-    FillMaterialList();
-    switch (outcome.Result) {
-        case MaterialLoadOutcome::Kind::Loaded:
-            ReportCustomFileProblem(outcome.CustomFileProblem);
-            ReportSkippedCustomLines(outcome.SkippedCustomLines);
-            return MaterialReload::Loaded;
-        case MaterialLoadOutcome::Kind::Fatal:
-            Message(QString::fromStdString(outcome.FatalText),
-                    QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Critical,
-                    MessageButtons::Ok);
-            desktop_.EndProgram(1);
-            return MaterialReload::Ended;
-        case MaterialLoadOutcome::Kind::StandardFileMissing:
-            break;
-    }
-    const MessageAnswer answer = Message(
-        QString::fromStdString(StandardFileMissingText(state_.materialPaths.Standard)),
-        QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::None, MessageButtons::OkCancel);
-    if (answer != MessageAnswer::Ok) {
-        desktop_.EndProgram(1);
-        return MaterialReload::Ended;
-    }
-    FileLocationsDialog locations(state_, desktop_, this);
-    locations.exec();
-    return MaterialReload::LookedElsewhere;
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (FileCommands::CarriesModel(event->mimeData())) event->acceptProposedAction();
 }
 
-// A custom materials file that is there but cannot be read adds no materials; the user is
-// told, since the models that use them then lose them.
-void MainWindow::ReportCustomFileProblem(const std::string& problem) {
-    if (problem.empty()) return;
-    Message(
-        PathText(state_.materialPaths.Custom) + QStringLiteral("\r\n") +
-            tr("The custom materials could not be read: %1.").arg(QString::fromStdString(problem)),
-        QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok);
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (!FileCommands::CarriesModel(event->mimeData())) return;
+    event->acceptProposedAction();
+    files_->OpenDropped(*event->mimeData());
 }
 
-// Each line of the custom file left out is named once, at the load, so the user can mend it in
-// the file or the editor before a model misses the material.
-void MainWindow::ReportSkippedCustomLines(const std::vector<SkippedCustomLine>& skipped) {
-    if (skipped.empty()) return;
-    QString text = PathText(state_.materialPaths.Custom) + QStringLiteral("\r\n") +
-                   tr("These lines hold no custom material the program can use and were skipped:");
-    for (const SkippedCustomLine& line : skipped) {
-        text += QStringLiteral("\r\n") + QString::fromStdString(SkippedLineText(line));
-    }
-    Message(text, QString::fromLatin1(kMaterialsErrorTitle), MessageIcon::Exclamation,
-            MessageButtons::Ok);
-}
-
-void MainWindow::SetUpNewModel() {
-    ResetToNewModel(state_.model, state_.prefs.Defaults);
-    ShowUnitLabels();
-    if (state_.prefs.UseCurrentDate) {
-        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
-    }
-    deviceOnlyFrame_->move(recordFrame_->pos() + layerOnlyFrame_->pos());
-    deviceOnlyFrame_->raise();
-    UpdateCaption();
-    modelNameEdit_->setModified(false);
-    document_.Restart();
+void MainWindow::ExitProgram() {
+    if (!files_->ReadyToDiscard()) return;
+    ShutDown();
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -151,7 +88,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!ReadyToDiscard()) {
+    if (!files_->ReadyToDiscard()) {
         event->ignore();
         return;
     }
@@ -170,6 +107,11 @@ void MainWindow::ShutDown() {
         Message(QString::fromStdString(saved.Message), QString::fromLatin1(kSavePreferencesTitle),
                 MessageIcon::None, MessageButtons::Ok);
     }
+}
+
+MessageAnswer MainWindow::Message(const QString& text, const QString& title, MessageIcon icon,
+                                  MessageButtons buttons) {
+    return desktop_.ShowMessage(this, text, title, icon, buttons);
 }
 
 }  // namespace strativex

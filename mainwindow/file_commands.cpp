@@ -1,16 +1,19 @@
+#include "mainwindow/file_commands.h"
+
 #include <QAction>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
-#include <QRadioButton>
+#include <QUrl>
+#include <QWidget>
+
+#include <optional>
 
 #include "core/model_range_check.h"
-#include "mainwindow/main_window.h"
-#include "persistence/model_file.h"
+#include "mainwindow/model_form.h"
 #include "persistence/paths.h"
 #include "platform/native_path.h"
+#include "views/report/today_date.h"
 #include "views/surface/model_text.h"
 #include "views/surface/twips.h"
 
@@ -35,81 +38,115 @@ std::optional<QString> DroppedModel(const QMimeData* data) {
 
 }  // namespace
 
-MessageAnswer MainWindow::Message(const QString& text, const QString& title, MessageIcon icon,
-                                  MessageButtons buttons) {
-    return desktop_.ShowMessage(this, text, title, icon, buttons);
+// A first start has no Models folder yet, and a chosen folder may have gone since; the dialog
+// opens on one that is there, so that Enter does not answer "not found".
+QString ModelsDialogFolder(const AppState& state) {
+    return PathText(ExistingFolderFor(state.prefs.ModelsFolder, state.folders));
 }
 
-MessageAnswer MainWindow::ConfirmDiscardChanges() {
+FileCommands::FileCommands(AppState& state, Desktop& desktop, ModelDocument& document,
+                           ModelForm& form, QWidget& window)
+    : QObject(&window),
+      state_(state),
+      desktop_(desktop),
+      document_(document),
+      form_(form),
+      window_(window) {}
+
+MessageAnswer FileCommands::Message(const QString& text, const QString& title, MessageIcon icon,
+                                    MessageButtons buttons) {
+    return desktop_.ShowMessage(&window_, text, title, icon, buttons);
+}
+
+void FileCommands::AddRecentEntries(QMenu& menu) {
+    for (int k = 1; k <= 4; ++k) {
+        recentActions_[k] = menu.addAction(QString());
+        recentActions_[k]->setObjectName(QStringLiteral("mnuRecent_%1").arg(k));
+        recentActions_[k]->setVisible(false);
+        connect(recentActions_[k], &QAction::triggered, this, [this, k] { OpenRecent(k); });
+    }
+}
+
+void FileCommands::ShowRecentFiles() {
+    const QFontMetrics metrics(window_.font());
+    const auto width = [&metrics](const std::string& text) {
+        return static_cast<double>(Twips(metrics.horizontalAdvance(PathText(text))));
+    };
+    for (int k = 1; k <= 4; ++k) {
+        const std::string& path = state_.prefs.RecentFiles[k];
+        QString shown = PathText(ShortenPath(path, width, 2500));
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        recentActions_[k]->setText(QStringLiteral("&%1  ").arg(k) + shown);
+        recentActions_[k]->setVisible(!path.empty());
+    }
+}
+
+MessageAnswer FileCommands::ConfirmDiscardChanges() {
     if (!document_.IsModified()) return MessageAnswer::No;
     const MessageAnswer answer =
         Message(QStringLiteral("Current model has been changed.  Save these changes?"),
                 QStringLiteral("Save Changes?"), MessageIcon::None, MessageButtons::YesNoCancel);
     if (answer != MessageAnswer::Yes) return answer;
-    SaveModel();
+    WriteModel();
     // A save that was cancelled or failed must not let the command discard the changes.
     return document_.IsModified() ? MessageAnswer::Cancel : MessageAnswer::Yes;
 }
 
-// Commands that discard the model keep what the user typed when it is valid, drop it silently
-// when it is not, and ask about unsaved changes; false when the user cancels.
-bool MainWindow::ReadyToDiscard() {
-    SettleActiveFieldToDiscard();
+bool FileCommands::ReadyToDiscard() {
+    form_.SettleActiveFieldToDiscard();
     return ConfirmDiscardChanges() != MessageAnswer::Cancel;
 }
 
-void MainWindow::NewModel() {
+void FileCommands::New() {
     if (ReadyToDiscard()) SetUpNewModel();
 }
 
-void MainWindow::OpenModel() {
+void FileCommands::SetUpNewModel() {
+    ResetToNewModel(state_.model, state_.prefs.Defaults);
+    if (state_.prefs.UseCurrentDate) {
+        state_.prefs.UserInfoText[kUserInfoDateSlot] = TodayModelText();
+    }
+    ShowFileName();
+    form_.ForgetTypedName();
+    document_.Restart();
+}
+
+void FileCommands::Open() {
     if (!ReadyToDiscard()) return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open Existing Model");
-    request.Folder = ModelsDialogFolder();
+    request.Folder = ModelsDialogFolder(state_);
     request.Filters = ModelFilters();
-    const auto chosen = desktop_.ChooseFile(this, request);
+    const auto chosen = desktop_.ChooseFile(&window_, request);
     if (chosen) OpenModelFromPath(*chosen);
 }
 
-// A first start has no Models folder yet, and a chosen folder may have gone since; the dialog
-// opens on one that is there, so that Enter does not answer "not found".
-QString MainWindow::ModelsDialogFolder() const {
-    return PathText(ExistingFolderFor(state_.prefs.ModelsFolder, state_.folders));
-}
-
-void MainWindow::OpenRecent(int k) {
+void FileCommands::OpenRecent(int k) {
     if (ReadyToDiscard()) OpenModelFromPath(PathText(state_.prefs.RecentFiles[k]));
 }
 
-void MainWindow::OpenDroppedFile(const QString& path) {
-    if (ReadyToDiscard()) OpenModelFromPath(path);
+bool FileCommands::CarriesModel(const QMimeData* data) {
+    return DroppedModel(data).has_value();
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (DroppedModel(event->mimeData())) event->acceptProposedAction();
+void FileCommands::OpenDropped(const QMimeData& data) {
+    const auto path = DroppedModel(&data);
+    if (path && ReadyToDiscard()) OpenModelFromPath(QFileInfo(*path).absoluteFilePath());
 }
 
-void MainWindow::dropEvent(QDropEvent* event) {
-    const auto path = DroppedModel(event->mimeData());
-    if (!path) return;
-    event->acceptProposedAction();
-    OpenDroppedFile(QFileInfo(*path).absoluteFilePath());
-}
-
-void MainWindow::OpenModelFromPath(const QString& path) {
+void FileCommands::OpenModelFromPath(const QString& path) {
     if (!LoadModelAndReport(path)) {
         SetUpNewModel();
         return;
     }
     state_.CurrentModelPath = NativePath(path);
     AddRecentFile(state_.prefs.RecentFiles, state_.CurrentModelPath);
-    RefreshRecentMenu();
+    ShowRecentFiles();
     state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
-    UpdateCaption();
+    ShowFileName();
 }
 
-bool MainWindow::LoadModelAndReport(const QString& path) {
+bool FileCommands::LoadModelAndReport(const QString& path) {
     const ModelFileOutcome outcome =
         LoadModelFile(state_.model, state_.materials, state_.prefs.Defaults, NativePath(path));
     if (!outcome.Ok) {
@@ -117,7 +154,8 @@ bool MainWindow::LoadModelAndReport(const QString& path) {
                 MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
-    RefreshAfterLoad();
+    form_.ForgetTypedName();
+    document_.Restart();
     ReportReplacedMaterials(path, outcome.ReplacedIds);
     ReportOutOfRangeValues(path);
     return true;
@@ -125,8 +163,8 @@ bool MainWindow::LoadModelAndReport(const QString& path) {
 
 // A layer without a material the table holds is read without one, as the file format has it;
 // the user is told, since the layer then adds practically no resistance.
-void MainWindow::ReportReplacedMaterials(const QString& path,
-                                         const std::vector<ReplacedMaterialId>& replaced) {
+void FileCommands::ReportReplacedMaterials(const QString& path,
+                                           const std::vector<ReplacedMaterialId>& replaced) {
     if (replaced.empty()) return;
     QString text = path + QStringLiteral("\r\n") +
                    tr("These layers have no material, or name one that is not in the materials "
@@ -140,7 +178,7 @@ void MainWindow::ReportReplacedMaterials(const QString& path,
 
 // A file may hold values the fields would refuse; they are calculated as they stand, and the
 // user is told which, so that no result rests on a value nobody meant.
-void MainWindow::ReportOutOfRangeValues(const QString& path) {
+void FileCommands::ReportOutOfRangeValues(const QString& path) {
     const std::vector<OutOfRangeValue> values = OutOfRangeValues(state_.model);
     if (values.empty()) return;
     QString text = path + QStringLiteral("\r\n") +
@@ -152,14 +190,17 @@ void MainWindow::ReportOutOfRangeValues(const QString& path) {
     Message(text, tr("Values Out of Range"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
-void MainWindow::RefreshAfterLoad() {
-    modelNameEdit_->setModified(false);
-    document_.Restart();
+void FileCommands::Save() {
+    if (form_.CommitActiveField()) WriteModel();
 }
 
-void MainWindow::SaveModel() {
+void FileCommands::SaveAs() {
+    if (form_.CommitActiveField()) WriteModelAs();
+}
+
+void FileCommands::WriteModel() {
     if (state_.model.ModelFileName == kUntitled) {
-        SaveModelAs();
+        WriteModelAs();
         return;
     }
     const ModelFileOutcome outcome = SaveModelFile(state_.model, state_.CurrentModelPath);
@@ -170,10 +211,10 @@ void MainWindow::SaveModel() {
     }
     document_.MarkSaved();
     state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
-    UpdateCaption();
+    ShowFileName();
 }
 
-void MainWindow::SaveModelAs() {
+void FileCommands::WriteModelAs() {
     FileDialogRequest request;
     request.DialogMode = FileDialogRequest::Mode::Save;
     request.Title =
@@ -182,37 +223,23 @@ void MainWindow::SaveModelAs() {
         FromModelText(state_.model.ModelFileName == kUntitled ? state_.model.ModelName
                                                               : state_.model.ModelFileName);
     request.Folder = state_.CurrentModelPath.empty()
-                         ? ModelsDialogFolder()
+                         ? ModelsDialogFolder(state_)
                          : PathText(FolderPart(state_.CurrentModelPath));
     request.Filters = ModelFilters();
     request.DefaultSuffix = QStringLiteral("mdl");
-    const auto chosen = desktop_.ChooseFile(this, request);
+    const auto chosen = desktop_.ChooseFile(&window_, request);
     if (!chosen) return;
     state_.CurrentModelPath = NativePath(*chosen);
     state_.model.ModelFileName = ToModelTextLossy(PathText(FileNamePart(state_.CurrentModelPath)));
     AddRecentFile(state_.prefs.RecentFiles, state_.CurrentModelPath);
-    RefreshRecentMenu();
-    SaveModel();
+    ShowRecentFiles();
+    WriteModel();
 }
 
-void MainWindow::RefreshRecentMenu() {
-    const QFontMetrics metrics(font());
-    const auto width = [&metrics](const std::string& text) {
-        return static_cast<double>(Twips(metrics.horizontalAdvance(PathText(text))));
-    };
-    for (int k = 1; k <= 4; ++k) {
-        const std::string& path = state_.prefs.RecentFiles[k];
-        QString shown = PathText(ShortenPath(path, width, 2500));
-        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        recentActions_[k]->setText(QStringLiteral("&%1  ").arg(k) + shown);
-        recentActions_[k]->setVisible(!path.empty());
-    }
-}
-
-void MainWindow::ExitProgram() {
-    if (!ReadyToDiscard()) return;
-    ShutDown();
-    close();
+void FileCommands::ShowFileName() {
+    // The mark shows while the model differs from the file; Qt puts it in place of "[*]".
+    window_.setWindowTitle(QString::fromStdString(state_.ProgramName) + QStringLiteral(" -- ") +
+                           FromModelText(state_.model.ModelFileName) + QStringLiteral("[*]"));
 }
 
 }  // namespace strativex
