@@ -34,17 +34,6 @@ void ForEachCellBackwards(const Conductances& g, Visit visit) {
     }
 }
 
-struct Strides {
-    std::size_t Step[3];
-    int Count[3];
-    const std::vector<double>* Along[3];
-};
-
-Strides StridesOf(const Conductances& g) {
-    return {
-        {StepX(g), static_cast<std::size_t>(g.Nz), 1}, {g.Nx, g.Ny, g.Nz}, {&g.Gx, &g.Gy, &g.Gz}};
-}
-
 }  // namespace
 
 // Per column, the rows from the first to the last cell in the body; an empty column has
@@ -71,23 +60,46 @@ void LineMultigrid::FindRowsInBody(Level& level) {
 // The forward elimination of every line's tridiagonal system depends on the operator only, so
 // it is done once per level: what each cell passes on to the next along the line.
 void LineMultigrid::Factorize(Level& level) {
-    const Conductances& g = level.Operator;
     FindRowsInBody(level);
-    const Strides strides = StridesOf(g);
+    const Conductances& g = level.Operator;
+    const std::size_t steps[3] = {StepX(g), static_cast<std::size_t>(g.Nz), 1};
+    const std::vector<Link>* alongs[3] = {&level.Gx, &level.Gy, &level.Gz};
     for (int axis = 0; axis < 3; ++axis) {
-        std::vector<double>& upper = level.Upper[axis];
         std::vector<double>& inversePivot = level.InversePivot[axis];
-        upper.assign(g.CellCount(), 0.0);
         inversePivot.assign(g.CellCount(), 0.0);
-        const std::size_t step = strides.Step[axis];
-        const std::vector<double>& along = *strides.Along[axis];
+        const std::size_t step = steps[axis];
+        const std::vector<Link>& along = *alongs[axis];
         ForEachCell(g, [&](std::size_t c, const int(&at)[3]) {
-            if (g.Diagonal[c] <= 0.0) return;
-            const double before = at[axis] > 0 ? along[c - step] : 0.0;
-            const double pivot = g.Diagonal[c] + (at[axis] > 0 ? before * upper[c - step] : 0.0);
+            if (level.Diagonal[c] <= 0) return;
+            double pivot = level.Diagonal[c];
+            if (at[axis] > 0) {
+                const double before = along[c - step];
+                pivot -= before * before * inversePivot[c - step];
+            }
             inversePivot[c] = 1.0 / pivot;
-            upper[c] = -along[c] / pivot;
         });
+    }
+}
+
+// The conductances in the cycle's precision, and the diagonal summed from them: rounded
+// on its own, a cell's diagonal could fall below the sum of its rounded conductances and
+// leave the cycle's operator short of positive definite.
+void LineMultigrid::Narrow(Level& level) {
+    const Conductances& g = level.Operator;
+    level.Gx.assign(g.Gx.begin(), g.Gx.end());
+    level.Gy.assign(g.Gy.begin(), g.Gy.end());
+    level.Gz.assign(g.Gz.begin(), g.Gz.end());
+    const std::size_t cells = g.CellCount();
+    const std::size_t stepX = StepX(g);
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    std::vector<double>& diagonal = level.Diagonal;
+    diagonal = g.Base;
+    for (std::size_t c = 0; c < cells; ++c) {
+        const double gx = level.Gx[c], gy = level.Gy[c], gz = level.Gz[c];
+        diagonal[c] += gx + gy + gz;
+        if (gx > 0.0) diagonal[c + stepX] += gx;
+        if (gy > 0.0) diagonal[c + stepY] += gy;
+        if (gz > 0.0) diagonal[c + 1] += gz;
     }
 }
 
@@ -102,13 +114,12 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
     const std::size_t step = steps[Axis];
     // Raw pointers: through the vectors, every store into the solution would make the compiler
     // fetch every array's address again, on the critical path of each line's recurrence.
-    const double* along = StridesOf(g).Along[Axis]->data();
-    const double* upper = level.Upper[Axis].data();
+    const Link* gx = level.Gx.data();
+    const Link* gy = level.Gy.data();
+    const Link* gz = level.Gz.data();
+    const Link* along = Axis == 0 ? gx : Axis == 1 ? gy : gz;
     const double* inversePivot = level.InversePivot[Axis].data();
     const double* rhs = level.Rhs.data();
-    const double* gx = g.Gx.data();
-    const double* gy = g.Gy.data();
-    const double* gz = g.Gz.data();
     double* x = level.Solution.data();
     double* right = level.Scratch.data();
     // Lines of one colour: whole columns for z, every other cell of a column for x and y.
@@ -183,7 +194,9 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
                     const int count[3] = {g.Nx, g.Ny, g.Nz};
                     next = at[Axis] + 1 < count[Axis] ? x[c + step] : 0.0;
                 }
-                x[c] = right[c] - upper[c] * next;
+                // The elimination's upper diagonal, -along / pivot, is formed here rather
+                // than stored: one array less to stream.
+                x[c] = right[c] + along[c] * inversePivot[c] * next;
                 following = x[c];
             }
         }
@@ -204,36 +217,6 @@ void LineMultigrid::Smooth(const Level& level, bool forward) {
 }
 
 namespace {
-
-void Residual(const Conductances& g, const std::vector<double>& rhs, const std::vector<double>& x,
-              std::vector<double>& residual) {
-    const std::size_t cells = g.CellCount();
-    const std::size_t stepX = StepX(g);
-    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
-    // Raw pointers, as in the sweeps: stores into the residual would otherwise make the
-    // compiler fetch every array's address again.
-    const double* gx = g.Gx.data();
-    const double* gy = g.Gy.data();
-    const double* gz = g.Gz.data();
-    const double* diagonal = g.Diagonal.data();
-    const double* from = x.data();
-    double* out = residual.data();
-    for (std::size_t c = 0; c < cells; ++c) out[c] = rhs[c] - diagonal[c] * from[c];
-    for (std::size_t c = 0; c < cells; ++c) {
-        if (gx[c] > 0.0) {
-            out[c] += gx[c] * from[c + stepX];
-            out[c + stepX] += gx[c] * from[c];
-        }
-        if (gy[c] > 0.0) {
-            out[c] += gy[c] * from[c + stepY];
-            out[c + stepY] += gy[c] * from[c];
-        }
-        if (gz[c] > 0.0) {
-            out[c] += gz[c] * from[c + 1];
-            out[c + 1] += gz[c] * from[c];
-        }
-    }
-}
 
 // The coarse column that holds fine column (i, j).
 std::size_t ParentColumn(const Conductances& coarse, int i, int j) {
@@ -299,13 +282,45 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
 
 }  // namespace
 
+// The residual of the level's current solution, into its Residual.
+void LineMultigrid::Residual(const Level& level) {
+    const Conductances& g = level.Operator;
+    const std::size_t cells = g.CellCount();
+    const std::size_t stepX = StepX(g);
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    // Raw pointers, as in the sweeps: stores into the residual would otherwise make the
+    // compiler fetch every array's address again.
+    const Link* gx = level.Gx.data();
+    const Link* gy = level.Gy.data();
+    const Link* gz = level.Gz.data();
+    const double* diagonal = level.Diagonal.data();
+    const double* rhs = level.Rhs.data();
+    const double* from = level.Solution.data();
+    double* out = level.Residual.data();
+    for (std::size_t c = 0; c < cells; ++c) out[c] = rhs[c] - diagonal[c] * from[c];
+    for (std::size_t c = 0; c < cells; ++c) {
+        if (gx[c] > 0) {
+            out[c] += gx[c] * from[c + stepX];
+            out[c + stepX] += gx[c] * from[c];
+        }
+        if (gy[c] > 0) {
+            out[c] += gy[c] * from[c + stepY];
+            out[c + stepY] += gy[c] * from[c];
+        }
+        if (gz[c] > 0) {
+            out[c] += gz[c] * from[c + 1];
+            out[c + 1] += gz[c] * from[c];
+        }
+    }
+}
+
 void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) {
     system_ = &system;
     levels_.clear();
-    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}});
+    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
         levels_.push_back(
-            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}});
+            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     }
     for (Level& level : levels_) {
         const std::size_t cells = level.Operator.CellCount();
@@ -313,6 +328,7 @@ void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) 
         level.Rhs.assign(cells, 0.0);
         level.Residual.assign(cells, 0.0);
         level.Scratch.assign(cells, 0.0);
+        Narrow(level);
         Factorize(level);
     }
     coarsestSystem_ = AssembleSystem(levels_.back().Operator);
@@ -343,7 +359,7 @@ void LineMultigrid::Cycle(std::size_t index) const {
     const Level& coarse = levels_[index + 1];
     std::fill(level.Solution.begin(), level.Solution.end(), 0.0);
     Smooth(level, true);
-    Residual(level.Operator, level.Rhs, level.Solution, level.Residual);
+    Residual(level);
     Restrict(level.Operator, level.Residual, coarse.Operator, coarse.Rhs);
     Cycle(index + 1);
     ProlongAdd(level.Operator, coarse.Operator, coarse.Solution, level.Solution);

@@ -46,20 +46,30 @@ public:
     Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
 
 private:
+    // The conductances as the cycle reads them: the sweeps stream their arrays from memory,
+    // and single precision halves the bytes. The cycle stays a fixed symmetric operator, as
+    // conjugate gradients require, because its vectors and line eliminations stay in double
+    // precision and every part of it reads the same rounded conductances.
+    using Link = float;
+
     struct Level {
         Conductances Operator;
-        // Per axis, the factorised tridiagonal systems of the lines along it.
-        std::vector<double> Upper[3], InversePivot[3];
+        std::vector<Link> Gx, Gy, Gz;
+        std::vector<double> Diagonal;
+        // Per axis, the pivots of the lines' tridiagonal eliminations, inverted.
+        std::vector<double> InversePivot[3];
         // Per column, the rows [FirstRow, EndRow) that hold its cells in the body.
         std::vector<int> FirstRow, EndRow;
         mutable std::vector<double> Solution, Rhs, Residual, Scratch;
     };
 
     static void FindRowsInBody(Level& level);
+    static void Narrow(Level& level);
     static void Factorize(Level& level);
     template <int Axis>
     static void RelaxLines(const Level& level, int colour);
     static void Smooth(const Level& level, bool forward);
+    static void Residual(const Level& level);
     void Cycle(std::size_t level) const;
     void SolveCoarsest() const;
 
