@@ -6,6 +6,7 @@
 
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
+#include "exact/transient_guess.h"
 
 namespace strativex::exact {
 namespace {
@@ -16,6 +17,9 @@ namespace {
 constexpr int kWarmUpDoublings = 3;
 // The steps double this many times at most (2^64 times the first step) before giving up.
 constexpr int kMaxDoublings = 64;
+// Solutions the first guess of a step is combined from: beyond six, the residual it leaves
+// hardly shrinks further.
+constexpr std::size_t kRememberedSolutions = 6;
 
 using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
                                         LineMultigrid>;
@@ -52,6 +56,7 @@ public:
           heat_(Gather(system_, balance.Heat)),
           current_(Eigen::VectorXd::Zero(heat_.size())),
           previous_(current_),
+          guess_(system_.Matrix, capacity_, kRememberedSolutions),
           rise_(balance.Capacity.size(), 0.0),
           cancel_(cancel) {
         solver_.setTolerance(options.SolverTolerance);
@@ -74,7 +79,7 @@ public:
         matrix_.diagonal() = stiffnessDiagonal_ + (k.A0 / dt) * capacity_;
         const Eigen::VectorXd rhs =
             heat_ - capacity_.cwiseProduct(k.A1 * current_ + k.A2 * previous_) / dt;
-        const Eigen::VectorXd guess = current_ + ratio * (current_ - previous_);
+        const Eigen::VectorXd guess = guess_.For(rhs, k.A0 / dt);
         solver_.compute(matrix_);
         Eigen::VectorXd next;
         try {
@@ -89,6 +94,7 @@ public:
         previous_ = current_;
         current_ = next;
         lastStep_ = dt;
+        guess_.Remember(current_);
         Scatter(system_, current_, rise_);
         return SolveStatus::Converged;
     }
@@ -101,6 +107,7 @@ private:
     LinearSystem system_;
     Eigen::SparseMatrix<double> matrix_;
     Eigen::VectorXd stiffnessDiagonal_, capacity_, heat_, current_, previous_;
+    StepGuess guess_;
     Solver solver_;
     std::vector<double> rise_;
     double lastStep_ = 0.0;
