@@ -3,7 +3,6 @@
 #include <Eigen/Dense>
 #include <Eigen/SparseCore>
 #include <cstddef>
-#include <deque>
 
 namespace strativex::exact {
 
@@ -17,7 +16,7 @@ namespace strativex::exact {
 class StepGuess {
 public:
     StepGuess(const Eigen::SparseMatrix<double>& stiffness, const Eigen::VectorXd& capacity,
-              std::size_t remembered);
+              Eigen::Index remembered);
 
     void Remember(const Eigen::VectorXd& solution);
     // Zero until a solution is remembered.
@@ -26,8 +25,9 @@ public:
 private:
     const Eigen::SparseMatrix<double>& stiffness_;
     const Eigen::VectorXd& capacity_;
-    std::size_t remembered_;
-    std::deque<Eigen::VectorXd> solutions_;
+    // One column per solution; the newest overwrites the oldest.
+    Eigen::MatrixXd solutions_;
+    Eigen::Index stored_ = 0, next_ = 0;
     // Between every two remembered solutions, x_i' G x_j and x_i' C x_j.
     Eigen::MatrixXd stiffnessGram_, capacityGram_;
 };

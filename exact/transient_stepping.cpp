@@ -19,7 +19,7 @@ constexpr int kWarmUpDoublings = 3;
 constexpr int kMaxDoublings = 64;
 // Solutions the first guess of a step is combined from: beyond six, the residual it leaves
 // hardly shrinks further.
-constexpr std::size_t kRememberedSolutions = 6;
+constexpr Eigen::Index kRememberedSolutions = 6;
 
 using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
                                         LineMultigrid>;
