@@ -11,10 +11,6 @@
 namespace strativex::exact {
 namespace {
 
-// Runs of steps before the start time; each doubles the time reached. They take one step more
-// than the later runs, so that the first step after the start lengthens the time reached by no
-// more than a later run's first step does (for up to 2^runs - 1 steps per run).
-constexpr int kWarmUpDoublings = 3;
 // The steps double this many times at most (2^64 times the first step) before giving up.
 constexpr int kMaxDoublings = 64;
 // Solutions the first guess of a step is combined from: beyond six, the residual it leaves
@@ -126,14 +122,17 @@ SteppingOutcome StepThrough(const std::vector<HeatBalance>& balances,
     }
     std::vector<std::vector<double>> rises(balances.size());
     const int perRun = options.StepsPerDoubling;
-    const int perWarmUpRun = perRun + 1;
-    // The warm-up runs end on the start time: perWarmUpRun * dt0 * (2^runs - 1).
-    double dt = options.StartTime / (perWarmUpRun * (std::ldexp(1.0, kWarmUpDoublings) - 1.0));
+    // The first run ends on the start time with twice the steps of the others: the first doubled
+    // step then lengthens the time reached by the same share as every later run's first step does.
+    // Starting with equal steps instead of a few doublings also leaves the early curve closer to
+    // the series solutions.
+    const int warmUpSteps = 2 * perRun;
+    double dt = options.StartTime / warmUpSteps;
     double time = 0.0;
     SteppingOutcome outcome;
     for (int run = 0; run < kMaxDoublings; ++run, dt *= 2.0) {
         for (auto& integrator : integrators) integrator->Prepare(dt);
-        const int steps = run < kWarmUpDoublings ? perWarmUpRun : perRun;
+        const int steps = run == 0 ? warmUpSteps : perRun;
         for (int step = 0; step < steps; ++step) {
             for (std::size_t n = 0; n < integrators.size(); ++n) {
                 outcome.Status = integrators[n]->Step(dt);
