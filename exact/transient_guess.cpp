@@ -19,27 +19,28 @@ void SetProducts(Eigen::MatrixXd& gram, Eigen::Index slot, const Eigen::VectorXd
 
 }  // namespace
 
-StepGuess::StepGuess(const Eigen::SparseMatrix<double>& stiffness, const Eigen::VectorXd& capacity,
-                     Eigen::Index remembered)
-    : stiffness_(stiffness),
-      capacity_(capacity),
+StepGuess::StepGuess(const Eigen::VectorXd& capacity, Eigen::Index remembered)
+    : capacity_(capacity),
       solutions_(capacity.size(), remembered),
+      conducted_(capacity.size(), remembered),
       stiffnessGram_(remembered, remembered),
       capacityGram_(remembered, remembered) {}
 
-void StepGuess::Remember(const Eigen::VectorXd& solution) {
+void StepGuess::Remember(const Eigen::VectorXd& solution, const Eigen::VectorXd& conducted) {
     if (solutions_.cols() == 0) return;
     solutions_.col(next_) = solution;
+    conducted_.col(next_) = conducted;
     stored_ = std::max(stored_, next_ + 1);
     const auto stored = solutions_.leftCols(stored_);
-    const Eigen::VectorXd conducted = stiffness_ * solution;
     SetProducts(stiffnessGram_, next_, stored.transpose() * conducted);
     SetProducts(capacityGram_, next_, stored.transpose() * capacity_.cwiseProduct(solution));
     next_ = (next_ + 1) % solutions_.cols();
 }
 
-Eigen::VectorXd StepGuess::For(const Eigen::VectorXd& rhs, double shift) const {
-    if (stored_ == 0) return Eigen::VectorXd::Zero(rhs.size());
+StepGuess::Guess StepGuess::For(const Eigen::VectorXd& rhs, double shift) const {
+    if (stored_ == 0) {
+        return {Eigen::VectorXd::Zero(rhs.size()), Eigen::VectorXd::Zero(rhs.size())};
+    }
     const auto stored = solutions_.leftCols(stored_);
     const Eigen::MatrixXd projected = stiffnessGram_.topLeftCorner(stored_, stored_) +
                                       shift * capacityGram_.topLeftCorner(stored_, stored_);
@@ -55,7 +56,9 @@ Eigen::VectorXd StepGuess::For(const Eigen::VectorXd& rhs, double shift) const {
     }
     const Eigen::VectorXd weights = scale.cwiseProduct(modes.eigenvectors() * inverse.asDiagonal() *
                                                        modes.eigenvectors().transpose() * load);
-    return stored * weights;
+    Guess guess{stored * weights, conducted_.leftCols(stored_) * weights};
+    guess.Product += shift * capacity_.cwiseProduct(guess.Solution);
+    return guess;
 }
 
 }  // namespace strativex::exact

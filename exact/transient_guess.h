@@ -2,7 +2,6 @@
 
 #include <Eigen/Dense>
 #include <Eigen/SparseCore>
-#include <cstddef>
 
 namespace strativex::exact {
 
@@ -15,18 +14,22 @@ namespace strativex::exact {
 // matrices kept up to date one solution at a time, whatever the step s belongs to.
 class StepGuess {
 public:
-    StepGuess(const Eigen::SparseMatrix<double>& stiffness, const Eigen::VectorXd& capacity,
-              Eigen::Index remembered);
+    struct Guess {
+        Eigen::VectorXd Solution;
+        Eigen::VectorXd Product;  // (G + s C) times the solution
+    };
 
-    void Remember(const Eigen::VectorXd& solution);
+    StepGuess(const Eigen::VectorXd& capacity, Eigen::Index remembered);
+
+    // A solution x with G x, which its solve yields without a product with G.
+    void Remember(const Eigen::VectorXd& solution, const Eigen::VectorXd& conducted);
     // Zero until a solution is remembered.
-    Eigen::VectorXd For(const Eigen::VectorXd& rhs, double shift) const;
+    Guess For(const Eigen::VectorXd& rhs, double shift) const;
 
 private:
-    const Eigen::SparseMatrix<double>& stiffness_;
     const Eigen::VectorXd& capacity_;
-    // One column per solution; the newest overwrites the oldest.
-    Eigen::MatrixXd solutions_;
+    // One column per solution and per its G x; the newest overwrites the oldest.
+    Eigen::MatrixXd solutions_, conducted_;
     Eigen::Index stored_ = 0, next_ = 0;
     // Between every two remembered solutions, x_i' G x_j and x_i' C x_j.
     Eigen::MatrixXd stiffnessGram_, capacityGram_;

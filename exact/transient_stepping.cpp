@@ -1,11 +1,11 @@
 #include "exact/transient_stepping.h"
 
-#include <Eigen/IterativeLinearSolvers>
 #include <cmath>
 #include <memory>
 
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
+#include "exact/transient_conjugate_gradients.h"
 #include "exact/transient_guess.h"
 
 namespace strativex::exact {
@@ -16,9 +16,6 @@ constexpr int kMaxDoublings = 64;
 // Solutions the first guess of a step is combined from: beyond six, the residual it leaves
 // hardly shrinks further.
 constexpr Eigen::Index kRememberedSolutions = 6;
-
-using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
-                                        LineMultigrid>;
 
 // Variable-step BDF2: a0 y(n+1) + a1 y(n) + a2 y(n-1) = dt y'(n+1), with ratio the new step
 // over the last; ratio 0 is the first step, by backward Euler.
@@ -52,18 +49,17 @@ public:
           heat_(Gather(system_, balance.Heat)),
           current_(Eigen::VectorXd::Zero(heat_.size())),
           previous_(current_),
-          guess_(system_.Matrix, capacity_, kRememberedSolutions),
+          guess_(capacity_, kRememberedSolutions),
           rise_(balance.Capacity.size(), 0.0),
+          tolerance_(options.SolverTolerance),
+          maxIterations_(options.Steady.MaxSolverIterations),
           cancel_(cancel) {
-        solver_.setTolerance(options.SolverTolerance);
-        solver_.setMaxIterations(options.Steady.MaxSolverIterations);
-        solver_.preconditioner().SetCancelFlag(cancel);
+        preconditioner_.SetCancelFlag(cancel);
     }
 
     // Prepares the preconditioner for steps of `dt`.
     void Prepare(double dt) {
-        solver_.preconditioner().Build(Shifted(balance_, BackwardDifferences(1.0).A0 / dt),
-                                       system_);
+        preconditioner_.Build(Shifted(balance_, BackwardDifferences(1.0).A0 / dt), system_);
     }
 
     SolveStatus Step(double dt) {
@@ -72,25 +68,26 @@ public:
         }
         const double ratio = lastStep_ > 0.0 ? dt / lastStep_ : 0.0;
         const Coefficients k = BackwardDifferences(ratio);
-        matrix_.diagonal() = stiffnessDiagonal_ + (k.A0 / dt) * capacity_;
+        const double shift = k.A0 / dt;
+        matrix_.diagonal() = stiffnessDiagonal_ + shift * capacity_;
         const Eigen::VectorXd rhs =
             heat_ - capacity_.cwiseProduct(k.A1 * current_ + k.A2 * previous_) / dt;
-        const Eigen::VectorXd guess = guess_.For(rhs, k.A0 / dt);
-        solver_.compute(matrix_);
-        Eigen::VectorXd next;
+        StepGuess::Guess guess = guess_.For(rhs, shift);
+        Eigen::VectorXd residual = rhs - guess.Product;
+        GradientsOutcome solved;
         try {
-            next = solver_.solveWithGuess(rhs, guess);
+            solved = ConjugateGradients(matrix_, preconditioner_, rhs, guess.Solution, residual,
+                                        tolerance_, maxIterations_);
         } catch (const SolveCancelled&) {
             return SolveStatus::Cancelled;
         }
-        lastIterations_ = static_cast<int>(solver_.iterations());
-        if (solver_.info() != Eigen::Success || !next.allFinite()) {
-            return SolveStatus::NotConverged;
-        }
-        previous_ = current_;
-        current_ = next;
+        lastIterations_ = solved.Iterations;
+        if (!solved.Converged) return SolveStatus::NotConverged;
+        previous_ = std::move(current_);
+        current_ = std::move(guess.Solution);
         lastStep_ = dt;
-        guess_.Remember(current_);
+        // (G + s C) x = b - r.
+        guess_.Remember(current_, rhs - residual - shift * capacity_.cwiseProduct(current_));
         Scatter(system_, current_, rise_);
         return SolveStatus::Converged;
     }
@@ -104,8 +101,10 @@ private:
     Eigen::SparseMatrix<double> matrix_;
     Eigen::VectorXd stiffnessDiagonal_, capacity_, heat_, current_, previous_;
     StepGuess guess_;
-    Solver solver_;
     std::vector<double> rise_;
+    LineMultigrid preconditioner_;
+    double tolerance_;
+    int maxIterations_;
     double lastStep_ = 0.0;
     int lastIterations_ = 0;
     const std::atomic<bool>* cancel_;
