@@ -50,7 +50,6 @@ public:
           current_(Eigen::VectorXd::Zero(heat_.size())),
           previous_(current_),
           guess_(capacity_, kRememberedSolutions),
-          rise_(balance.Capacity.size(), 0.0),
           tolerance_(options.SolverTolerance),
           maxIterations_(options.Steady.MaxSolverIterations),
           cancel_(cancel) {
@@ -88,11 +87,11 @@ public:
         lastStep_ = dt;
         // (G + s C) x = b - r.
         guess_.Remember(current_, rhs - residual - shift * capacity_.cwiseProduct(current_));
-        Scatter(system_, current_, rise_);
         return SolveStatus::Converged;
     }
 
-    const std::vector<double>& Rise() const { return rise_; }
+    // Every cell's rise; `rise` is zero outside the body.
+    void RiseInto(std::vector<double>& rise) const { Scatter(system_, current_, rise); }
     int LastIterations() const { return lastIterations_; }
 
 private:
@@ -101,7 +100,6 @@ private:
     Eigen::SparseMatrix<double> matrix_;
     Eigen::VectorXd stiffnessDiagonal_, capacity_, heat_, current_, previous_;
     StepGuess guess_;
-    std::vector<double> rise_;
     LineMultigrid preconditioner_;
     double tolerance_;
     int maxIterations_;
@@ -119,7 +117,8 @@ SteppingOutcome StepThrough(const std::vector<HeatBalance>& balances,
     for (const HeatBalance& balance : balances) {
         integrators.push_back(std::make_unique<Integrator>(balance, options, cancel));
     }
-    std::vector<std::vector<double>> rises(balances.size());
+    std::vector<std::vector<double>> rises;
+    for (const HeatBalance& balance : balances) rises.emplace_back(balance.Capacity.size(), 0.0);
     const int perRun = options.StepsPerDoubling;
     // The first run ends on the start time with twice the steps of the others: the first doubled
     // step then lengthens the time reached by the same share as every later run's first step does.
@@ -137,7 +136,7 @@ SteppingOutcome StepThrough(const std::vector<HeatBalance>& balances,
                 outcome.Status = integrators[n]->Step(dt);
                 outcome.SolverIterations += integrators[n]->LastIterations();
                 if (outcome.Status != SolveStatus::Converged) return outcome;
-                rises[n] = integrators[n]->Rise();
+                integrators[n]->RiseInto(rises[n]);
             }
             ++outcome.Steps;
             time += dt;
