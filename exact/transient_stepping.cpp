@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
