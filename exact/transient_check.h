@@ -29,11 +29,11 @@ using HeatCapacityLookup = std::function<std::optional<double>(int materialId)>;
 //
 // Method: finite volumes on the 3-D check's grid (coarser: see TransientOptions), refined at
 // the heated face through the thickness and sideways at the source's edge (TransientGrid),
-// integrated in time by variable-step BDF2 (StepThrough) with about 17 steps per decade, on
+// integrated in time by variable-step BDF2 (StepThrough) with about 13 steps per decade, on
 // that grid and on the grid twice as coarse side by side; every point of the curve is
 // extrapolated from the two (Richardson), and ErrorPercent gives the largest correction that
 // took. Against the series solutions in the tests the curve stays within 0.8 % from 10 us on
-// (0.3 % for the slab), its steady end within 0.5 % of the steady check.
+// (0.4 % for the slab), its steady end within 0.5 % of the steady check.
 //
 // Not available when the model fails the steady check's input check, or when a layer's
 // material has no usable heat capacity (the message names the layer, the material and the

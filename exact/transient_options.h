@@ -26,8 +26,8 @@ struct TransientOptions {
     // 3 would leave gaps of an eighth).
     int StepsPerDoubling = 4;
     // Conjugate gradients stop at this residual relative to the right-hand side of a step:
-    // each step starts from the last two, and the curve moves by about 1e-4 of itself from
-    // 1e-5, far below the steps' and the grid's errors.
+    // each step starts from the best combination of the last few, and the curve moves by about
+    // 1e-4 of itself from 1e-5, far below the steps' and the grid's errors.
     double SolverTolerance = 1e-4;
 };
 

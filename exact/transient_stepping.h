@@ -34,8 +34,8 @@ struct SteppingOutcome {
 // held for options.StepsPerDoubling steps and then doubled, so that each run of steps shares one
 // preconditioner: LineMultigrid built on G with C times the BDF2 coefficient
 // over the step added as a conductance to the base (the shift is a diagonal term, so the
-// multigrid's coarsening sums it as it sums the base). A few doublings before options.StartTime
-// start the integration so that the start time falls on a step. Stops when the observer says so
+// multigrid's coarsening sums it as it sums the base). A first run of equal steps ends on
+// options.StartTime. Stops when the observer says so
 // (Converged), when cancelled, or NotConverged when a solve fails or the steps run out.
 SteppingOutcome StepThrough(const std::vector<HeatBalance>& balances,
                             const TransientOptions& options, const std::atomic<bool>* cancel,

@@ -1,10 +1,16 @@
 #include <QtTest>
 
+#include <Eigen/SparseCholesky>
 #include <cmath>
 #include <map>
 
+#include "exact/conduction_solve.h"
 #include "exact/exact_check.h"
+#include "exact/grid.h"
+#include "exact/line_multigrid.h"
 #include "exact/transient_check.h"
+#include "exact/transient_conjugate_gradients.h"
+#include "exact/transient_guess.h"
 #include "support/cancel_at_stage.h"
 #include "support/exact_stacks.h"
 #include "support/float_compare.h"
@@ -23,6 +29,9 @@ Q_DECLARE_METATYPE(Solid)
 Q_DECLARE_METATYPE(Solids)
 using HeatCapacityMap = std::map<int, double>;
 Q_DECLARE_METATYPE(HeatCapacityMap)
+// What a time step's solve remembers of earlier ones before it starts.
+enum class Remembered { Nothing, EarlierSteps, ItsOwnSolution, ParallelSolutions };
+Q_DECLARE_METATYPE(Remembered)
 
 namespace {
 
@@ -111,6 +120,54 @@ std::vector<std::size_t> SpreadTimes(const std::vector<double>& times, double fr
         }
     }
     return picked;
+}
+
+// One time step's system (G + s C) x = b on a small grid of silicon on copper, with the
+// multigrid built for it and the direct solution to compare with.
+struct StepSystem {
+    exact::LinearSystem System;
+    Eigen::VectorXd Capacity, Rhs, Expected;
+    Eigen::SparseMatrix<double> Matrix;
+    exact::LineMultigrid Multigrid;
+    double Shift = 0.0;
+
+    Eigen::VectorXd SolvedAt(double shift) const {
+        Eigen::SparseMatrix<double> shifted = System.Matrix;
+        shifted.diagonal() += shift * Capacity;
+        return Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>>(shifted).solve(Rhs);
+    }
+};
+
+void BuildStepSystem(StepSystem& step, double shift) {
+    const Solids layers{{kSiliconK, kSiliconC, 0.05}, {kCopperK, kCopperC, 0.2}};
+    const exact::Stack stack = ChannelStack(1.0, 1.0, 0.2, 0.2, layers);
+    exact::ExactOptions options;
+    options.Fineness = 0.4;
+    const exact::Grid grid = exact::BuildGrid(stack, options);
+    const exact::Conductances g = exact::AssembleConductances(
+        grid, exact::CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0)));
+    std::vector<double> capacity(grid.CellCount(), 0.0);
+    for (int i = 0; i < grid.Nx(); ++i) {
+        for (int j = 0; j < grid.Ny(); ++j) {
+            for (int l = 0; l < grid.Nz(); ++l) {
+                capacity[grid.Index(i, j, l)] =
+                    layers[static_cast<std::size_t>(grid.LayerOfRow[l])].HeatCapacity * kJPerCm3 *
+                    (grid.X[i + 1] - grid.X[i]) * (grid.Y[j + 1] - grid.Y[j]) *
+                    (grid.Z[l + 1] - grid.Z[l]);
+            }
+        }
+    }
+    exact::Conductances shifted = g;
+    for (std::size_t c = 0; c < capacity.size(); ++c) shifted.Base[c] += shift * capacity[c];
+    exact::SumDiagonal(shifted);
+    step.System = exact::AssembleSystem(g);
+    step.Capacity = exact::Gather(step.System, capacity);
+    step.Rhs = exact::Gather(step.System, exact::SourceHeat(grid, stack.Power));
+    step.Shift = shift;
+    step.Matrix = step.System.Matrix;
+    step.Matrix.diagonal() += shift * step.Capacity;
+    step.Multigrid.Build(shifted, step.System);
+    step.Expected = step.SolvedAt(shift);
 }
 
 exact::HeatCapacityLookup LookupOf(const HeatCapacityMap& values) {
@@ -341,6 +398,45 @@ private slots:
             const double injected = power * result.TimeS[n];
             VERIFY_NEAR(result.StoredJ[n] + conducted, injected, 0.005 * injected);
         }
+    }
+
+    // A time step's solve starts from the combination of remembered solutions and must end on
+    // the direct solution whatever they are: none, earlier steps', the answer itself (no cycle
+    // needed) or one solution remembered more than once, which leaves the combination undetermined.
+    void stepSolveMatchesDirectSolve_data() {
+        QTest::addColumn<Remembered>("remembered");
+        QTest::newRow("nothing") << Remembered::Nothing;
+        QTest::newRow("earlier steps") << Remembered::EarlierSteps;
+        QTest::newRow("its own solution") << Remembered::ItsOwnSolution;
+        QTest::newRow("parallel solutions") << Remembered::ParallelSolutions;
+    }
+    void stepSolveMatchesDirectSolve() {
+        QFETCH(Remembered, remembered);
+        StepSystem step;
+        BuildStepSystem(step, 1e4);
+        exact::StepGuess guess(step.Capacity, 6);
+        const auto remember = [&](const Eigen::VectorXd& x) {
+            guess.Remember(x, step.System.Matrix * x);
+        };
+        if (remembered == Remembered::EarlierSteps) {
+            for (const double earlier : {8.0, 4.0, 2.0}) remember(step.SolvedAt(earlier * 1e4));
+        } else if (remembered == Remembered::ItsOwnSolution) {
+            remember(step.Expected);
+        } else if (remembered == Remembered::ParallelSolutions) {
+            const Eigen::VectorXd earlier = step.SolvedAt(2e4);
+            for (const double scale : {1.0, 1.0, 2.0}) remember(scale * earlier);
+        }
+        exact::StepGuess::Guess start = guess.For(step.Rhs, step.Shift);
+        Eigen::VectorXd residual = step.Rhs - start.Product;
+        const exact::GradientsOutcome outcome = exact::ConjugateGradients(
+            step.Matrix, step.Multigrid, step.Rhs, start.Solution, residual, 1e-6, 100);
+        QVERIFY(outcome.Converged);
+        const double scale = step.Expected.cwiseAbs().maxCoeff();
+        QVERIFY((start.Solution - step.Expected).cwiseAbs().maxCoeff() < 1e-4 * scale);
+        // The residual handed back is the solution's own: the next step's guess is built on it.
+        const Eigen::VectorXd actual = step.Rhs - step.Matrix * start.Solution;
+        QVERIFY((residual - actual).norm() < 1e-9 * step.Rhs.norm());
+        if (remembered == Remembered::ItsOwnSolution) QCOMPARE(outcome.Iterations, 0);
     }
 
     // A layer whose material has no usable heat capacity stops the transient with the layer,

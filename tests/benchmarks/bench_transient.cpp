@@ -27,6 +27,7 @@ void RunTransient(benchmark::State& state, const exact_stacks::Case& c,
     state.counters["cells"] = static_cast<double>(result.Cells);
     state.counters["points"] = static_cast<double>(result.TimeS.size());
     state.counters["end_s"] = result.TimeS.empty() ? 0.0 : result.TimeS.back();
+    state.counters["steps"] = result.Steps;
     state.counters["cg_iterations"] = result.SolverIterations;
     state.counters["error_pct"] = result.ErrorPercent;
 }
