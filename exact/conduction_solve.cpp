@@ -67,13 +67,15 @@ public:
         }
         solver_.setTolerance(tolerance);
         solver_.compute(system_.Matrix);
+        const int applied = solver_.preconditioner().Applications();
         Eigen::VectorXd solution;
         try {
             solution = solver_.solveWithGuess(Gather(system_, heat), Gather(system_, rise));
         } catch (const SolveCancelled&) {
-            return {SolveStatus::Cancelled, static_cast<int>(solver_.iterations())};
+            return {SolveStatus::Cancelled, solver_.preconditioner().Applications() - applied};
         }
-        const auto iterations = static_cast<int>(solver_.iterations());
+        // Eigen counts a solve that converges within its first step as none.
+        const int iterations = solver_.preconditioner().Applications() - applied;
         if (solver_.info() != Eigen::Success || !solution.allFinite()) {
             return {SolveStatus::NotConverged, iterations};
         }

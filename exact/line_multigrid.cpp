@@ -337,6 +337,7 @@ void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) 
 
 Eigen::VectorXd LineMultigrid::solve(const Eigen::VectorXd& residual) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
+    ++applications_;
     const Level& finest = levels_.front();
     std::fill(finest.Rhs.begin(), finest.Rhs.end(), 0.0);
     for (std::size_t u = 0; u < system_->Cells.size(); ++u) {

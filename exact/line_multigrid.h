@@ -44,6 +44,9 @@ public:
     }
     Eigen::ComputationInfo info() const { return Eigen::Success; }
     Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
+    // Cycles run so far: the steps a solve took, where Eigen counts one fewer for a solve
+    // that converges within its first step.
+    int Applications() const { return applications_; }
 
 private:
     // The conductances as the cycle reads them: the sweeps stream their arrays from memory,
@@ -78,6 +81,7 @@ private:
     LinearSystem coarsestSystem_;
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> coarsestSolver_;
     const std::atomic<bool>* cancel_ = nullptr;
+    mutable int applications_ = 0;
 };
 
 }  // namespace strativex::exact

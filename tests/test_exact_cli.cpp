@@ -117,7 +117,7 @@ private slots:
         VERIFY_NEAR(Number(layers.at(1)["top_temp_c"]), 25.0 + lowRise, 1e-3 * rise);
         QVERIFY(Number(layers.at(1)["top_error_k"]) >= 0.0);
         QVERIFY(exact["cells"].toInt() > 0);
-        QVERIFY(exact["iterations"].toInt() > 0);
+        QVERIFY(exact["iterations"].toInt() >= 3);  // a step on each of the three grids
         QVERIFY(Number(exact["seconds"]) > 0.0);
         QVERIFY(Number(exact["avg_error_percent"]) < 0.1);
     }
