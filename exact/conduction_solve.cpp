@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "exact/conductances.h"
+#include "exact/counted_solve.h"
 #include "exact/line_multigrid.h"
 #include "exact/linear_system.h"
 #include "exact/separable_solve.h"
@@ -37,11 +38,6 @@ bool AllUsable(const std::vector<double>& conductivity, const std::vector<double
     return true;
 }
 
-struct LinearStep {
-    SolveStatus Status = SolveStatus::Converged;
-    int Iterations = 0;
-};
-
 // The linear solves of one grid's conductivity iterations. Rebuilding the multigrid levels
 // for every new set of conductivities costs more than the few extra conjugate-gradient
 // iterations that the levels of the first set cost later on: K(T) moves the conductances by
@@ -66,21 +62,7 @@ public:
             RefreshSystem(conductances_, system_);
         }
         solver_.setTolerance(tolerance);
-        solver_.compute(system_.Matrix);
-        const int applied = solver_.preconditioner().Applications();
-        Eigen::VectorXd solution;
-        try {
-            solution = solver_.solveWithGuess(Gather(system_, heat), Gather(system_, rise));
-        } catch (const SolveCancelled&) {
-            return {SolveStatus::Cancelled, solver_.preconditioner().Applications() - applied};
-        }
-        // Eigen counts a solve that converges within its first step as none.
-        const int iterations = solver_.preconditioner().Applications() - applied;
-        if (solver_.info() != Eigen::Success || !solution.allFinite()) {
-            return {SolveStatus::NotConverged, iterations};
-        }
-        Scatter(system_, solution, rise);
-        return {SolveStatus::Converged, iterations};
+        return SolveCounted(solver_, system_, heat, rise);
     }
 
 private:
@@ -89,8 +71,7 @@ private:
     LinearStep SolveSeparably(const Grid& grid, const std::vector<double>& conductivity,
                               const std::vector<double>& heat, double tolerance,
                               std::vector<double>& rise) {
-        const SeparableStep step = separable_.Solve(grid, conductivity, heat, tolerance, rise);
-        return {step.Status, step.Iterations};
+        return separable_.Solve(grid, conductivity, heat, tolerance, rise);
     }
 
     SeparableSolves separable_;

@@ -9,9 +9,9 @@ SeparableSolves::SeparableSolves(const ExactOptions& options, const std::atomic<
     solver_.setMaxIterations(options.MaxSolverIterations);
 }
 
-SeparableStep SeparableSolves::Solve(const Grid& grid, const std::vector<double>& conductivity,
-                                     const std::vector<double>& heat, double tolerance,
-                                     std::vector<double>& rise) {
+LinearStep SeparableSolves::Solve(const Grid& grid, const std::vector<double>& conductivity,
+                                  const std::vector<double>& heat, double tolerance,
+                                  std::vector<double>& rise) {
     AssembleConductances(grid, conductivity, conductances_);
     if (system_.Cells.empty()) {
         system_ = AssembleSystem(conductances_);
@@ -23,22 +23,7 @@ SeparableStep SeparableSolves::Solve(const Grid& grid, const std::vector<double>
     // over the modes: far less than the iterations a stale one would add.
     solver_.preconditioner().SetConductivity(grid, conductivity);
     solver_.setTolerance(tolerance);
-    solver_.compute(system_.Matrix);
-    const int applied = solver_.preconditioner().Applications();
-    Eigen::VectorXd solution;
-    try {
-        solution = solver_.solveWithGuess(Gather(system_, heat), Gather(system_, rise));
-    } catch (const SolveCancelled&) {
-        return {SolveStatus::Cancelled, solver_.preconditioner().Applications() - applied};
-    }
-    // A direct solve converges in the step Eigen counts as none; a count of 0 would tell the
-    // user that nothing was solved.
-    const int iterations = solver_.preconditioner().Applications() - applied;
-    if (solver_.info() != Eigen::Success || !solution.allFinite()) {
-        return {SolveStatus::NotConverged, iterations};
-    }
-    Scatter(system_, solution, rise);
-    return {SolveStatus::Converged, iterations};
+    return SolveCounted(solver_, system_, heat, rise);
 }
 
 }  // namespace strativex::exact

@@ -7,17 +7,13 @@
 
 #include "exact/conductances.h"
 #include "exact/conduction_solve.h"
+#include "exact/counted_solve.h"
 #include "exact/exact_options.h"
 #include "exact/grid.h"
 #include "exact/linear_system.h"
 #include "exact/separable_preconditioner.h"
 
 namespace strativex::exact {
-
-struct SeparableStep {
-    SolveStatus Status = SolveStatus::Converged;
-    int Iterations = 0;
-};
 
 // The linear solves of one separable grid's conductivity iterations: conjugate gradients
 // preconditioned by the direct solve for each row's mean conductivity. With constant
@@ -30,9 +26,8 @@ public:
 
     // One linear solve at fixed conductivities on a grid where IsSeparable holds, from `rise`
     // and into it.
-    SeparableStep Solve(const Grid& grid, const std::vector<double>& conductivity,
-                        const std::vector<double>& heat, double tolerance,
-                        std::vector<double>& rise);
+    LinearStep Solve(const Grid& grid, const std::vector<double>& conductivity,
+                     const std::vector<double>& heat, double tolerance, std::vector<double>& rise);
 
 private:
     using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>,

@@ -160,7 +160,7 @@ private slots:
         exact::ExactOptions options;
         exact::SeparableSolves solves(options, nullptr);
         std::vector<double> rise(grid.CellCount(), 0.0);
-        const exact::SeparableStep step = solves.Solve(grid, k, heat, 1e-12, rise);
+        const exact::LinearStep step = solves.Solve(grid, k, heat, 1e-12, rise);
         QCOMPARE(step.Status, exact::SolveStatus::Converged);
         qInfo("%d conjugate-gradient iterations", step.Iterations);
         QVERIFY(SameField(rise, MultigridRise(grid, k, heat)));
