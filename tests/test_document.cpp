@@ -12,7 +12,7 @@
 
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
-#include "support/material_folders.h"
+#include "support/program_folder.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -67,12 +67,7 @@ struct Session {
 // The window on the three-layer model, opened from a file, with layer 2 selected.
 std::unique_ptr<Session> Start() {
     auto s = std::make_unique<Session>();
-    CopyStandardMaterials(s->dir.path() + "/Materials");
-    Preferences prefs;
-    prefs.UnitSystem = LengthUnit::Millimeters;
-    prefs.MaterialsFolder = (s->dir.path() + "/Materials").toStdString();
-    prefs.ModelsFolder = s->dir.path().toStdString();
-    SavePreferences(prefs, (s->dir.path() + "/prefs.txt").toStdString());
+    if (!PlantProgramFolder(s->dir.path(), LengthUnit::Millimeters)) return nullptr;
     s->window = std::make_unique<MainWindow>(s->state, s->desktop);
     if (!s->window->Start(s->dir.path()) || !ShownActive(*s->window)) return nullptr;
     const QString path = s->Path("stack.mdl");
@@ -125,8 +120,8 @@ void Perform(const Session& s, const QString& kind) {
     if (kind == "add") s.Click("CmdAddLayer");
     if (kind == "copy") s.Click("CmdCopyLayer");
     if (kind == "delete") s.Click("CmdDeleteLayer");
-    if (kind == "up") s.Click("CmdMoveLayerUp");
-    if (kind == "down") s.Click("CmdMoveLayerDown");
+    if (kind == "move up") s.Click("CmdMoveLayerUp");
+    if (kind == "move down") s.Click("CmdMoveLayerDown");
     if (kind == "units") s.Action("mnuInches")->trigger();
     if (kind == "comments") WriteComments(s, "cooled from below");
     if (kind == "source width" || kind == "power" || kind == "isotherm") {
@@ -148,42 +143,30 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("thickness") << "thickness"
-                                   << "Thickness of layer 2" << 2;
-        QTest::newRow("layer width") << "layer width"
-                                     << "Width of layer 2" << 2;
-        QTest::newRow("layer length") << "layer length"
-                                      << "Length of layer 2" << 2;
-        QTest::newRow("description") << "description"
-                                     << "Description of layer 2" << 2;
-        QTest::newRow("material") << "material"
-                                  << "Material of layer 2" << 2;
-        QTest::newRow("angle") << "angle"
-                               << "Spreading angle of layer 2" << 2;
-        QTest::newRow("colour") << "colour"
-                                << "Colour of layer 2" << 2;
-        QTest::newRow("add") << "add"
-                             << "Add layer" << 4;
-        QTest::newRow("copy") << "copy"
-                              << "Copy layer 2" << 4;
-        QTest::newRow("delete") << "delete"
-                                << "Delete layer 2" << 2;
-        QTest::newRow("move up") << "up"
-                                 << "Move layer 2 up" << 1;
-        QTest::newRow("move down") << "down"
-                                   << "Move layer 2 down" << 3;
-        QTest::newRow("model name") << "model name"
-                                    << "Model name" << 2;
-        QTest::newRow("units") << "units"
-                               << "Units" << 2;
-        QTest::newRow("comments") << "comments"
-                                  << "Comments" << 2;
-        QTest::newRow("source width") << "source width"
-                                      << "Width of heat source" << 0;
-        QTest::newRow("power") << "power"
-                               << "Thermal output" << 0;
-        QTest::newRow("isotherm") << "isotherm"
-                                  << "Isothermal temperature" << 0;
+        const struct {
+            const char* kind;
+            const char* step;
+            int selectedAfter;
+        } rows[] = {{"thickness", "Thickness of layer 2", 2},
+                    {"layer width", "Width of layer 2", 2},
+                    {"layer length", "Length of layer 2", 2},
+                    {"description", "Description of layer 2", 2},
+                    {"material", "Material of layer 2", 2},
+                    {"angle", "Spreading angle of layer 2", 2},
+                    {"colour", "Colour of layer 2", 2},
+                    {"add", "Add layer", 4},
+                    {"copy", "Copy layer 2", 4},
+                    {"delete", "Delete layer 2", 2},
+                    {"move up", "Move layer 2 up", 1},
+                    {"move down", "Move layer 2 down", 3},
+                    {"model name", "Model name", 2},
+                    {"units", "Units", 2},
+                    {"comments", "Comments", 2},
+                    {"source width", "Width of heat source", 0},
+                    {"power", "Thermal output", 0},
+                    {"isotherm", "Isothermal temperature", 0}};
+        for (const auto& row : rows)
+            QTest::newRow(row.kind) << row.kind << row.step << row.selectedAfter;
     }
 
     // Undo gives back the very bytes the file held before the change, redo those after it, and

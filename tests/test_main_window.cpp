@@ -25,8 +25,8 @@
 #include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
-#include "support/material_folders.h"
 #include "support/pdf_text.h"
+#include "support/program_folder.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
@@ -60,30 +60,28 @@ struct Session {
     }
 };
 
-void InstallMaterials(const QString& folder) {
-    CopyStandardMaterials(folder + "/Materials");
+// Starts the window on the folder as the test has laid it out.
+bool StartIn(Session& s) {
+    s.window = std::make_unique<MainWindow>(s.state, s.desktop);
+    return s.window->Start(s.dir.path());
 }
 
-Preferences PrefsFor(const QString& folder, LengthUnit unit) {
-    Preferences prefs;
-    prefs.UnitSystem = unit;
-    prefs.MaterialsFolder = (folder + "/Materials").toStdString();
-    prefs.ModelsFolder = folder.toStdString();
-    return prefs;
-}
-
-std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Millimeters,
-                               bool materials = true) {
+// Without a unit the folder has no prefs.txt.
+std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Millimeters) {
     auto session = std::make_unique<Session>();
     const QString folder = session->dir.path();
-    if (materials) InstallMaterials(folder);
-    if (unit) SavePreferences(PrefsFor(folder, *unit), (folder + "/prefs.txt").toStdString());
-    session->window = std::make_unique<MainWindow>(session->state, session->desktop);
-    session->started = session->window->Start(folder);
-    if (session->started) {
-        if (!ShownActive(*session->window)) return nullptr;
-    }
+    CopyStandardMaterials(folder + "/Materials");
+    if (unit) SaveFolderPreferences(folder, FolderPreferences(folder, *unit));
+    session->started = StartIn(*session);
+    if (session->started && !ShownActive(*session->window)) return nullptr;
     return session;
+}
+
+Model NewModel(const char* name = nullptr) {
+    Model model;
+    ResetToNewModel(model, ModelDefaults{});
+    if (name != nullptr) model.ModelName = name;
+    return model;
 }
 
 void Type(QLineEdit* field, const QString& text) {
@@ -182,59 +180,51 @@ private slots:
         QFETCH(QByteArray, standardFile);
         QFETCH(QString, message);
         QFETCH(MessageIcon, icon);
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        const QString standard = folder + "/Materials/matprops.dat";
+        Session s;
+        const QString standard = s.Path("Materials/matprops.dat");
         if (!standardFile.isEmpty()) QVERIFY(WriteBytes(standard, standardFile));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(!window.Start(folder));
-        QCOMPARE(session->desktop.messages.back().Icon, icon);
-        QCOMPARE(session->desktop.messages.back().Title,
-                 QStringLiteral("Error Loading Materials File"));
+        QVERIFY(SaveFolderPreferences(s.dir.path(),
+                                      FolderPreferences(s.dir.path(), LengthUnit::Inches)));
+        QVERIFY(!StartIn(s));
+        QCOMPARE(s.desktop.messages.back().Icon, icon);
+        QCOMPARE(s.desktop.messages.back().Title, QStringLiteral("Error Loading Materials File"));
         if (message.isEmpty()) {
-            QVERIFY(session->LastMessage().endsWith("' line 0"));
+            QVERIFY(s.LastMessage().endsWith("' line 0"));
         } else {
-            QCOMPARE(session->LastMessage(), message.arg(standard));
+            QCOMPARE(s.LastMessage(), message.arg(standard));
         }
-        QCOMPARE(session->desktop.exitCode, std::optional<int>(1));
+        QCOMPARE(s.desktop.exitCode, std::optional<int>(1));
     }
 
-    void unreadableCustomMaterialsAreReported() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        QVERIFY(QDir().mkpath(folder + "/Materials/matcust.dat"));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->LastMessage(),
-                 folder +
-                     "/Materials/matcust.dat\r\nThe custom materials could not be read: is a "
-                     "directory.");
+    // A custom file the program cannot use in full is named, with every line it skipped, in
+    // one message.
+    void customMaterialsProblemsAreReported_data() {
+        QTest::addColumn<QByteArray>("custom");  // empty: a folder in its place
+        QTest::addColumn<QString>("message");    // after the file's path
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("a folder") << QByteArray()
+                                  << "The custom materials could not be read: is a directory." << 0;
+        QTest::newRow("skipped lines")
+            << QByteArray(
+                   "9001,\"Good\",1,0\r\n9002,\"Bad\",1,nan\r\n9001,\"Twin\",1,0\r\n"
+                   "9003,\"Also good\",1,0\r\n")
+            << "These lines hold no custom material the program can use and were skipped:\r\n"
+               "line 2: B 'nan' is not a number\r\nline 3: id 9001 already used on line 1"
+            << 2;
     }
 
-    // Every line of the custom file that holds no usable material is named, all in one message.
-    void skippedCustomLinesAreReported() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        QVERIFY(WriteBytes(folder + "/Materials/matcust.dat",
-                           "9001,\"Good\",1,0\r\n9002,\"Bad\",1,nan\r\n9001,\"Twin\",1,0\r\n"
-                           "9003,\"Also good\",1,0\r\n"));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->desktop.messages.size(), std::size_t{1});
-        QCOMPARE(session->LastMessage(),
-                 folder +
-                     "/Materials/matcust.dat\r\nThese lines hold no custom material the "
-                     "program can use and were skipped:\r\nline 2: B 'nan' is not a "
-                     "number\r\nline 3: id 9001 already used on line 1");
-        QCOMPARE(session->state.materials.CustomCount, 2);
+    void customMaterialsProblemsAreReported() {
+        QFETCH(QByteArray, custom);
+        QFETCH(QString, message);
+        QFETCH(int, loaded);
+        Session s;
+        const QString file = s.Path("Materials/matcust.dat");
+        QVERIFY(PlantProgramFolder(s.dir.path(), LengthUnit::Inches));
+        QVERIFY(custom.isEmpty() ? QDir().mkpath(file) : WriteBytes(file, custom));
+        QVERIFY(StartIn(s));
+        QCOMPARE(s.desktop.messages.size(), std::size_t{1});
+        QCOMPARE(s.LastMessage(), file + "\r\n" + message);
+        QCOMPARE(s.state.materials.CustomCount, loaded);
     }
 
     void layerCommands() {
@@ -287,51 +277,37 @@ private slots:
         const QString powerTitle = "Thermal Output Value Out of Range";
         const QString thickTitle = "Layer Thickness Value Out of Range";
         const QString chars = "Character Not Supported";
-        const auto accepted = [](const char* name, bool in, int record, const char* field,
-                                 const char* typed) {
-            QTest::newRow(name) << in << record << field << typed << QString() << QString();
+        const auto row = [](const char* name, bool in, int record, const char* field,
+                            const QString& typed, const QString& message = {},
+                            const QString& title = {}) {
+            QTest::newRow(name) << in << record << field << typed << message << title;
         };
-        accepted("power 1000", false, 0, "TextThermOutput", "1000");
-        accepted("isotherm -50", false, 0, "TextIsotherm", "-50");
-        accepted("isotherm 500", false, 0, "TextIsotherm", "500");
-        accepted("layer width 0 in.", true, 1, "TextDevWidth", "0");
-        accepted("layer width (infinite)", true, 1, "TextDevWidth", "(infinite)");
-        accepted("thickness 25 mm", false, 1, "TextThickness", "25");
-        QTest::newRow("power 1000.1") << false << 0 << "TextThermOutput"
-                                      << "1000.1" << power << powerTitle;
-        QTest::newRow("power text")
-            << false << 0 << "TextThermOutput"
-            << "abc" << power + "\r\n\u2018abc\u2019 is not a number." << powerTitle;
-        QTest::newRow("isotherm -50.5")
-            << false << 0 << "TextIsotherm"
-            << "-50.5"
-            << "Isothermal temperature must be between -50 and 500 deg C."
-            << "Isothermal Temperature Value Out of Range";
-        QTest::newRow("device width 0 in.") << true << 0 << "TextDevWidth"
-                                            << "0"
-                                            << "Width must be between 0.001 and 10 in."
-                                            << "Width Value Out of Range";
-        QTest::newRow("device length 300 mm") << false << 0 << "TextDevLength"
-                                              << "300"
-                                              << "Length must be between 0.025 and 250 mm"
-                                              << "Length Value Out of Range";
-        QTest::newRow("thickness 25.01 mm")
-            << false << 1 << "TextThickness"
-            << "25.01"
-            << "Layer thickness must be between 2.5E-05 and 25 mm" << thickTitle;
-        QTest::newRow("thickness 0 in.")
-            << true << 1 << "TextThickness"
-            << "0"
-            << "Layer thickness must be between 1E-06 and 1 in." << thickTitle;
-        QTest::newRow("name outside Windows-1252")
-            << false << 0 << "TextModelName" << QStringLiteral("Chip \u4E2D")
-            << "The text holds a character that a model file cannot store.\r\n"
-               "Please use only Western European characters."
-            << chars;
-        QTest::newRow("name with a double quote")
-            << false << 0 << "TextModelName"
-            << "Die \"A\""
-            << "A model name cannot contain a double quote (\")." << chars;
+        row("power 1000", false, 0, "TextThermOutput", "1000");
+        row("isotherm -50", false, 0, "TextIsotherm", "-50");
+        row("isotherm 500", false, 0, "TextIsotherm", "500");
+        row("layer width 0 in.", true, 1, "TextDevWidth", "0");
+        row("layer width (infinite)", true, 1, "TextDevWidth", "(infinite)");
+        row("thickness 25 mm", false, 1, "TextThickness", "25");
+        row("power 1000.1", false, 0, "TextThermOutput", "1000.1", power, powerTitle);
+        row("power text", false, 0, "TextThermOutput", "abc",
+            power + "\r\n\u2018abc\u2019 is not a number.", powerTitle);
+        row("isotherm -50.5", false, 0, "TextIsotherm", "-50.5",
+            "Isothermal temperature must be between -50 and 500 deg C.",
+            "Isothermal Temperature Value Out of Range");
+        row("device width 0 in.", true, 0, "TextDevWidth", "0",
+            "Width must be between 0.001 and 10 in.", "Width Value Out of Range");
+        row("device length 300 mm", false, 0, "TextDevLength", "300",
+            "Length must be between 0.025 and 250 mm", "Length Value Out of Range");
+        row("thickness 25.01 mm", false, 1, "TextThickness", "25.01",
+            "Layer thickness must be between 2.5E-05 and 25 mm", thickTitle);
+        row("thickness 0 in.", true, 1, "TextThickness", "0",
+            "Layer thickness must be between 1E-06 and 1 in.", thickTitle);
+        row("name outside Windows-1252", false, 0, "TextModelName", QStringLiteral("Chip \u4E2D"),
+            "The text holds a character that a model file cannot store.\r\n"
+            "Please use only Western European characters.",
+            chars);
+        row("name with a double quote", false, 0, "TextModelName", "Die \"A\"",
+            "A model name cannot contain a double quote (\").", chars);
     }
 
     void fieldRanges() {
@@ -458,8 +434,7 @@ private slots:
         QFETCH(float, angle);
         auto s = Start(LengthUnit::Inches);
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.UnitSystem = LengthUnit::Inches;
         AddLayer(model, ModelDefaults{});
         model.Layers[1].Thickness = thickness;
@@ -583,10 +558,7 @@ private slots:
         QFETCH(bool, materialFocused);
         auto s = Start();
         QVERIFY(s);
-        Model other;
-        ResetToNewModel(other, ModelDefaults{});
-        other.ModelName = "Other";
-        const QString path = SaveModelNamed(*s, "other.mdl", other);
+        const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         s->state.prefs.RecentFiles[1] = path.toStdString();
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         if (materialFocused) {
@@ -691,10 +663,7 @@ private slots:
     void yesThenSaveGoesOnToOpen() {
         auto s = Start();
         QVERIFY(s);
-        Model other;
-        ResetToNewModel(other, ModelDefaults{});
-        other.ModelName = "Other";
-        const QString path = SaveModelNamed(*s, "other.mdl", other);
+        const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(s->Path("mine.mdl"));
@@ -722,8 +691,7 @@ private slots:
         QFETCH(int, id);
         auto s = Start();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = static_cast<std::int16_t>(id);
         s->desktop.files.push_back(SaveModelNamed(*s, "unknown.mdl", model));
@@ -739,8 +707,7 @@ private slots:
     void valuesOutOfRangeAreReportedOnOpening() {
         auto s = Start();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.UnitSystem = LengthUnit::Millimeters;
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = static_cast<std::int16_t>(MaterialId(*s, "Si"));
@@ -775,8 +742,7 @@ private slots:
         auto s = Start();
         QVERIFY(s);
         QStringList paths;
-        Model m;
-        ResetToNewModel(m, ModelDefaults{});
+        const Model m = NewModel();
         for (const char* name : {"a.mdl", "b.mdl", "c.mdl"}) {
             paths << SaveModelNamed(*s, name, m);
             s->desktop.files.push_back(paths.back());
@@ -794,22 +760,20 @@ private slots:
     }
 
     void preferencesEndingAfterLine17() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        Preferences prefs = PrefsFor(folder, LengthUnit::Millimeters);
+        Session s;
+        QVERIFY(CopyStandardMaterials(s.Path("Materials")));
+        Preferences prefs = FolderPreferences(s.dir.path(), LengthUnit::Millimeters);
         prefs.RecentFiles[1] = "/x/a.mdl";
         const std::string text = PreferencesText(prefs);
         std::size_t cut = 0;
         for (int line = 0; line < 17; ++line) cut = text.find("\r\n", cut) + 2;
-        QVERIFY(WriteBytes(folder + "/prefs.txt", QByteArray::fromStdString(text.substr(0, cut))));
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->desktop.messages[0].Text,
-                 "Unknown error loading preferences from " + folder +
-                     "/prefs.txt\r\nDefault preference settings will be restored.");
-        QVERIFY(!Child<QAction>(window, "mnuRecent_1")->isVisible());
-        QCOMPARE(session->state.model.UnitSystem, LengthUnit::Inches);
+        QVERIFY(WriteBytes(s.Path("prefs.txt"), QByteArray::fromStdString(text.substr(0, cut))));
+        QVERIFY(StartIn(s));
+        QCOMPARE(s.desktop.messages[0].Text,
+                 "Unknown error loading preferences from " + s.Path("prefs.txt") +
+                     "\r\nDefault preference settings will be restored.");
+        QVERIFY(!s.Action("mnuRecent_1")->isVisible());
+        QCOMPARE(s.state.model.UnitSystem, LengthUnit::Inches);
     }
 
     void preferencesWrittenAtExitReadBack() {
@@ -921,25 +885,24 @@ private slots:
         QFETCH(int, left);
         QFETCH(WindowState, state);
         QFETCH(bool, kept);
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        Preferences prefs = PrefsFor(folder, LengthUnit::Inches);
+        Session s;
+        QVERIFY(CopyStandardMaterials(s.Path("Materials")));
+        Preferences prefs = FolderPreferences(s.dir.path(), LengthUnit::Inches);
         prefs.MainWindowLeft = static_cast<std::int16_t>(left);
         prefs.MainWindowTop = 300;
         prefs.MainWindowWidth = 10005;
         prefs.MainWindowState = state;
-        SavePreferences(prefs, (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
+        QVERIFY(SaveFolderPreferences(s.dir.path(), prefs));
+        QVERIFY(StartIn(s));
+        MainWindow& window = s.W();
         window.show();
         QVERIFY(!window.isMinimized());
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // A placement on the screen comes back as stored, run after run.
         if (kept) {
-            QCOMPARE(session->state.prefs.MainWindowLeft, left);
-            QCOMPARE(session->state.prefs.MainWindowTop, 300);
-            QCOMPARE(session->state.prefs.MainWindowWidth, 10005);
+            QCOMPARE(s.state.prefs.MainWindowLeft, left);
+            QCOMPARE(s.state.prefs.MainWindowTop, 300);
+            QCOMPARE(s.state.prefs.MainWindowWidth, 10005);
         } else {
             // Centred on the screen, up to the frame the window system adds.
             QVERIFY(screen.contains(window.frameGeometry()));
@@ -998,8 +961,7 @@ private slots:
     void longModelNameShowsItsBeginning() {
         auto s = Start();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.ModelName = "Begins here " + std::string(120, 'x') + " ends here";
         s->desktop.files.push_back(SaveModelNamed(*s, "long.mdl", model));
         s->Action("mnuOpen")->trigger();

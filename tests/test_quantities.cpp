@@ -19,8 +19,7 @@
 #include "core/quantity.h"
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
-#include "persistence/preferences.h"
-#include "support/material_folders.h"
+#include "support/program_folder.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
@@ -77,12 +76,7 @@ struct Session {
 std::unique_ptr<Session> Start() {
     auto session = std::make_unique<Session>();
     const QString folder = session->dir.path();
-    Preferences prefs;
-    prefs.UnitSystem = LengthUnit::Millimeters;
-    prefs.MaterialsFolder = (folder + "/Materials").toStdString();
-    prefs.ModelsFolder = folder.toStdString();
-    if (!CopyStandardMaterials(folder + "/Materials")) return nullptr;
-    SavePreferences(prefs, (folder + "/prefs.txt").toStdString());
+    if (!PlantProgramFolder(folder, LengthUnit::Millimeters)) return nullptr;
     session->window = std::make_unique<MainWindow>(session->state, session->desktop);
     if (!session->window->Start(folder) || !ShownActive(*session->window)) return nullptr;
     auto* add = Child<QPushButton>(*session->window, "CmdAddLayer");
