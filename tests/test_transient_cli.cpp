@@ -12,39 +12,20 @@
 #include "persistence/model_file.h"
 #include "persistence/program_folders.h"
 #include "support/calc_in_process.h"
-#include "support/exact_stacks.h"
+#include "support/column_stack.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
-#include "support/material_folders.h"
 #include "support/pdf_text.h"
 #include "support/run_program.h"
 
 using namespace strativex;
+using namespace column_stack;
 
 namespace {
 
-// K = A * T^B of the fixtures' custom materials, W/cm-K; the third has no heat capacity.
-constexpr double kHighK = 1.5;
-constexpr double kLowK = 0.58;
-constexpr const char* kMatcust =
-    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n904,\"No heat\",1,0\r\n";
-constexpr std::int16_t kHigh = 901, kLow = 902, kNoHeat = 904;
 constexpr double kHighDensity = 2330.0;
 constexpr double kHighSpecificHeat = 712.0;
-constexpr const char* kMatheat =
-    "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
-    "901,Const high,2330,712,test\n902,Const low,8960,385,test\n";
-
-// A 10 x 10 mm column heated over its whole top: the heat flows straight down through 1 mm of
-// the high and 0.5 mm of the low conductivity, and settles within about a second.
-constexpr float kPower = 20.0f;
 constexpr double kAreaCm2 = 1.0;
-constexpr double kSteadyZth = (0.1 / kHighK + 0.05 / kLowK) / kAreaCm2;
-
-Model Column(std::int16_t bottomMaterial = kLow) {
-    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
-                                    kPower);
-}
 
 std::vector<double> Numbers(const QJsonValue& array) {
     std::vector<double> values;
@@ -102,11 +83,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         folders_ = ProgramFoldersFor(dir_.path().toStdString());
-        for (const char* folder : {"mats", "badheat"})
-            QVERIFY(PlantMaterials(Fixture(folder), kMatcust));
-        QVERIFY(WriteBytes(Fixture("mats/matheat.csv"), kMatheat));
-        QVERIFY(WriteBytes(Fixture("badheat/matheat.csv"),
-                           QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));
+        QVERIFY(PlantColumnMaterials(Fixture("mats")));
+        QVERIFY(PlantColumnMaterials(Fixture("badheat"), true));
         QVERIFY(Plant("column.mdl", Column()));
         QVERIFY(Plant("noheat.mdl", Column(kNoHeat)));
         columnRun_ = Calc({"--transient", "--exact", "--format", "json", "--spice",
