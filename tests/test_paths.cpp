@@ -28,21 +28,13 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("absolute") << "/home/ann/a.mdl"
-                                  << "a.mdl"
-                                  << "/home/ann";
-        QTest::newRow("at the root") << "/a.mdl"
-                                     << "a.mdl"
-                                     << "";
-        QTest::newRow("no separator") << "a.mdl"
-                                      << "Error"
-                                      << "Error";
-        QTest::newRow("empty") << ""
-                               << "Error"
-                               << "Error";
-        QTest::newRow("trailing separator") << "/home/"
-                                            << ""
-                                            << "/home";
+        const auto row = [](const char* name, const char* path, const char* file,
+                            const char* folder) { QTest::newRow(name) << path << file << folder; };
+        row("absolute", "/home/ann/a.mdl", "a.mdl", "/home/ann");
+        row("at the root", "/a.mdl", "a.mdl", "");
+        row("no separator", "a.mdl", "Error", "Error");
+        row("empty", "", "Error", "Error");
+        row("trailing separator", "/home/", "", "/home");
     }
 
     void pathParts() {
