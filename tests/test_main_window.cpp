@@ -55,6 +55,10 @@ struct Session {
         return Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(i));
     }
     QComboBox* Materials() const { return Child<QComboBox>(*window, "ComboMaterials"); }
+    void Open(const QString& path) {
+        desktop.files.push_back(path);
+        Action("mnuOpen")->trigger();
+    }
     QString LastMessage() const {
         return desktop.messages.empty() ? QString() : desktop.messages.back().Text;
     }
@@ -394,8 +398,7 @@ private slots:
         const QString copy = s->Path("copy.mdl");
         QVERIFY(QFile::copy(file, copy));
         const QByteArray original = ReadBytes(copy);
-        s->desktop.files.push_back(copy);
-        s->Action("mnuOpen")->trigger();
+        s->Open(copy);
         for (int i = s->state.model.LayerCount; i >= 0; --i) {
             QTest::mouseClick(s->Option(i), Qt::LeftButton);
             for (const char* name : {"TextDevWidth", "TextDevLength", "TextThickness"}) {
@@ -439,8 +442,7 @@ private slots:
         AddLayer(model, ModelDefaults{});
         model.Layers[1].Thickness = thickness;
         model.Layers[1].SpreadAngle = angle;
-        s->desktop.files.push_back(SaveModelNamed(*s, "tiny.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "tiny.mdl", model));
         const std::size_t messages = s->desktop.messages.size();
         QTest::mouseClick(s->Option(1), Qt::LeftButton);
         s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
@@ -646,7 +648,7 @@ private slots:
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
-        s->desktop.files.push_back(std::nullopt);
+        s->desktop.files.push_back(std::nullopt);  // the Save As dialog, cancelled
         s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::YesNoCancel);
         QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
@@ -667,8 +669,7 @@ private slots:
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(s->Path("mine.mdl"));
-        s->desktop.files.push_back(path);
-        s->Action("mnuOpen")->trigger();
+        s->Open(path);
         QCOMPARE(s->desktop.fileRequests[1].Title, QStringLiteral("Open Existing Model"));
         QCOMPARE(s->state.model.ModelName, std::string("Other"));
         QVERIFY(!s->W().isWindowModified());
@@ -694,8 +695,7 @@ private slots:
         Model model = NewModel();
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = static_cast<std::int16_t>(id);
-        s->desktop.files.push_back(SaveModelNamed(*s, "unknown.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "unknown.mdl", model));
         QCOMPARE(s->desktop.messages.size(), std::size_t{1});
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
         QVERIFY(s->LastMessage().endsWith(QStringLiteral("Layer 1: material id %1").arg(id)));
@@ -713,8 +713,7 @@ private slots:
         model.Layers[1].MaterialId = static_cast<std::int16_t>(MaterialId(*s, "Si"));
         model.PowerDissipation = 1e9f;
         model.Layers[1].SpreadAngle = 89.9f;
-        s->desktop.files.push_back(SaveModelNamed(*s, "outside.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "outside.mdl", model));
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Values Out of Range"));
         QVERIFY2(s->LastMessage().endsWith(
                      "as the file holds them:\r\npower 1E+09 W is outside the accepted 0.0001 "
@@ -730,8 +729,7 @@ private slots:
         QVERIFY(s);
         const QString path = s->Path("gone.mdl");
         s->state.prefs.RecentFiles[1] = path.toStdString();
-        s->desktop.files.push_back(path);
-        s->Action("mnuOpen")->trigger();
+        s->Open(path);
         QCOMPARE(s->LastMessage(), path + "\r\nCannot open specified file.\r\nModel not loaded.");
         QCOMPARE(s->desktop.messages.back().Icon, MessageIcon::Exclamation);
         QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
@@ -745,8 +743,7 @@ private slots:
         const Model m = NewModel();
         for (const char* name : {"a.mdl", "b.mdl", "c.mdl"}) {
             paths << SaveModelNamed(*s, name, m);
-            s->desktop.files.push_back(paths.back());
-            s->Action("mnuOpen")->trigger();
+            s->Open(paths.back());
         }
         // The menu shows the path shortened to fit its width, the file name always whole.
         QVERIFY(s->Action("mnuRecent_1")->text().startsWith("&1  /"));
@@ -818,8 +815,7 @@ private slots:
         if (!HasPopplerTools()) QSKIP("pdftotext is not installed");
         auto s = Start();
         QVERIFY(s);
-        s->desktop.files.push_back(kExamples + "/igbt_on_al2o3_dbc.mdl");
-        s->Action("mnuOpen")->trigger();
+        s->Open(kExamples + "/igbt_on_al2o3_dbc.mdl");
         s->Action("mnuExactCheck")->trigger();
         auto* check = s->W().findChild<QWidget*>("FrmExactCheck");
         QVERIFY(check);
@@ -963,8 +959,7 @@ private slots:
         QVERIFY(s);
         Model model = NewModel();
         model.ModelName = "Begins here " + std::string(120, 'x') + " ends here";
-        s->desktop.files.push_back(SaveModelNamed(*s, "long.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "long.mdl", model));
         QCOMPARE(s->Edit("TextModelName")->cursorPosition(), 0);
     }
 
