@@ -77,13 +77,6 @@ std::unique_ptr<Session> Start() {
     return s;
 }
 
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 // Types into a field and leaves it, as Tab would.
 void Enter(const Session& s, const char* name, const QString& text) {
     QLineEdit* field = s.Edit(name);

@@ -88,20 +88,6 @@ Model NewModel(const char* name = nullptr) {
     return model;
 }
 
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    // QTest types only what a US keyboard has; other characters arrive as an input method would.
-    bool ascii = true;
-    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(field, text);
-    } else {
-        field->insert(text);
-    }
-}
-
 // Leaves the field for the model name (or the description when the field is the name).
 void Leave(const Session& s, QLineEdit* field) {
     QLineEdit* next =

@@ -91,13 +91,6 @@ std::vector<int> MaterialIds(const Session& s) {
     return ids;
 }
 
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 void Leave(const Session& s) {
     Child<QLineEdit>(*s.window, "TextModelName")->setFocus(Qt::TabFocusReason);
 }
