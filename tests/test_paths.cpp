@@ -53,8 +53,6 @@ private slots:
         QTest::newRow("exactly as wide is cut") << "/abcdef/c.mdl" << 13.0 << "/.../c.mdl";
         QTest::newRow("one folder dropped")
             << "/home/ann/models/heat.mdl" << 24.0 << "/.../ann/models/heat.mdl";
-        QTest::newRow("two folders dropped")
-            << "/home/ann/models/heat.mdl" << 20.0 << "/.../models/heat.mdl";
         QTest::newRow("relative path") << "models/x/heat.mdl" << 12.0 << ".../heat.mdl";
         QTest::newRow("drive") << "C:\\Program Files\\Thermal\\Models\\heatsink.mdl" << 34.0
                                << "C:\\...\\Thermal\\Models\\heatsink.mdl";

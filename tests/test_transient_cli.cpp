@@ -290,26 +290,21 @@ private slots:
         QTest::addColumn<QString>("materials");
         QTest::addColumn<QStringList>("named");
         const QString model = Fixture("column.mdl");
-        QTest::newRow("no stages") << QStringList{"--transient", "--stages", "0", model} << "mats"
-                                   << QStringList{"--stages", "'0'", "1 to 12"};
-        QTest::newRow("too many stages")
-            << QStringList{"--transient", "--stages=13", model} << "mats" << QStringList{"'13'"};
-        QTest::newRow("stages not a number")
-            << QStringList{"--transient", "--stages", "four", model} << "mats"
-            << QStringList{"'four'"};
-        QTest::newRow("fractional stages") << QStringList{"--transient", "--stages", "2.5", model}
-                                           << "mats" << QStringList{"'2.5'"};
-        QTest::newRow("spice without transient")
-            << QStringList{"--spice", Fixture("none.cir"), model} << "mats"
-            << QStringList{"--spice needs --transient"};
-        QTest::newRow("stages without transient") << QStringList{"--stages", "3", model} << "mats"
-                                                  << QStringList{"--stages needs --transient"};
-        QTest::newRow("material without heat capacity")
-            << QStringList{"--transient", Fixture("noheat.mdl")} << "mats"
-            << QStringList{"layer 2", "material 904", "No heat", Fixture("mats/matheat.csv")};
-        QTest::newRow("malformed heat capacity file")
-            << QStringList{"--transient", model} << "badheat"
-            << QStringList{"matheat.csv line 4", "specific_heat_j_per_kg_k", "'-460'"};
+        const auto row = [](const char* name, const QStringList& args, const QStringList& named,
+                            const char* materials = "mats") {
+            QTest::newRow(name) << args << materials << named;
+        };
+        row("no stages", {"--transient", "--stages", "0", model}, {"--stages", "'0'", "1 to 12"});
+        row("too many stages", {"--transient", "--stages=13", model}, {"'13'"});
+        row("stages not a number", {"--transient", "--stages", "four", model}, {"'four'"});
+        row("fractional stages", {"--transient", "--stages", "2.5", model}, {"'2.5'"});
+        row("spice without transient", {"--spice", Fixture("none.cir"), model},
+            {"--spice needs --transient"});
+        row("stages without transient", {"--stages", "3", model}, {"--stages needs --transient"});
+        row("material without heat capacity", {"--transient", Fixture("noheat.mdl")},
+            {"layer 2", "material 904", "No heat", Fixture("mats/matheat.csv")});
+        row("malformed heat capacity file", {"--transient", model},
+            {"matheat.csv line 4", "specific_heat_j_per_kg_k", "'-460'"}, "badheat");
     }
 
     // A usage error or a missing heat capacity is named, fails the run as a usage error and
