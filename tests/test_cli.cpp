@@ -81,12 +81,6 @@ QByteArray ModelBytes(const Stack& stack) {
     return QByteArray::fromStdString(ModelFileText(model));
 }
 
-MaterialTable StandardTable() {
-    MaterialTable table;
-    LoadMaterials(table, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
-    return table;
-}
-
 // What --help says QUANTITY is, on one line.
 QString SweptInHelp() {
     const QString help = QString::fromUtf8(HelpText()).simplified();
@@ -144,7 +138,7 @@ private slots:
     // engine's own floats for it; a temperature in C names the very kelvin value it comes from.
     void examples() {
         QFETCH(QString, path);
-        const MaterialTable table = StandardTable();
+        const MaterialTable table = StandardMaterials();
         strativex::Model model;
         const ModelFileOutcome outcome =
             LoadModelFile(model, table, ModelDefaults{}, path.toStdString());

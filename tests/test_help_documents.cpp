@@ -21,6 +21,7 @@
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
 #include "support/flux_channel_series.h"
+#include "support/material_folders.h"
 #include "support/pdf_text.h"
 #include "support/rc_oracles.h"
 #include "support/run_program.h"
@@ -38,12 +39,7 @@ const QString kGlossary = QStringLiteral("SX-Glossary.pdf");
 const QByteArray kPreviousOutput = "the previous document";
 
 const MaterialTable& ShippedMaterials() {
-    static const MaterialTable table = [] {
-        MaterialTable loaded;
-        LoadMaterials(loaded, MaterialPathsIn((kBinDir + "/Materials").toStdString()),
-                      std::nullopt);
-        return loaded;
-    }();
+    static const MaterialTable table = StandardMaterials();
     return table;
 }
 
@@ -144,14 +140,6 @@ const exact::TransientResult& SolvedSlab() {
         return exact::SolveTransient(stack, {kSlab.Density * kSlab.SpecificHeat});
     }();
     return result;
-}
-
-// The curve between its points, linear in log time as the window draws it.
-double AtTime(const std::vector<double>& times, const std::vector<double>& values, double time) {
-    const auto above = std::upper_bound(times.begin(), times.end(), time);
-    const std::size_t n = static_cast<std::size_t>(above - times.begin());
-    const double share = std::log(time / times[n - 1]) / std::log(times[n] / times[n - 1]);
-    return values[n - 1] + share * (values[n] - values[n - 1]);
 }
 
 void AddRefusal(const char* name, const std::optional<QByteArray>& source, const QString& output,
@@ -377,8 +365,8 @@ private slots:
         QCOMPARE(result.Status, exact::TransientStatus::Ok);
         QVERIFY(result.TimeS.front() < time && time < result.TimeS.back());
         const double exact = kSlab.Zth(time);
-        const double average = AtTime(result.TimeS, result.ZthAverage, time);
-        const double peak = AtTime(result.TimeS, result.ZthPeak, time);
+        const double average = rc_oracles::AtLogTime(result.TimeS, result.ZthAverage, time);
+        const double peak = rc_oracles::AtLogTime(result.TimeS, result.ZthPeak, time);
         qInfo("off the series: average %.3f %%, peak %.3f %%", 100.0 * (average / exact - 1.0),
               100.0 * (peak / exact - 1.0));
         VERIFY_NEAR(average, exact, 0.01 * exact);

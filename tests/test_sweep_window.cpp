@@ -40,12 +40,6 @@ const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 // The 3-D check takes up to a few tenths of a second a point on this machine's slowest day.
 constexpr int kExactTimeoutMs = 60000;
 
-MaterialTable StandardMaterials() {
-    MaterialTable table;
-    LoadMaterials(table, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
-    return table;
-}
-
 Model Example(const QString& name, const MaterialTable& table) {
     Model model;
     LoadModelFile(model, table, ModelDefaults{}, (kExamples + "/" + name).toStdString());

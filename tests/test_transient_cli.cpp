@@ -16,6 +16,7 @@
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
 #include "support/pdf_text.h"
+#include "support/rc_oracles.h"
 #include "support/run_program.h"
 
 using namespace strativex;
@@ -37,14 +38,6 @@ double SumOf(const QJsonArray& stages, const char* key) {
     double sum = 0.0;
     for (const QJsonValue& stage : stages) sum += stage[key].toDouble();
     return sum;
-}
-
-// Zth at time t between the samples, linear in log t.
-double Interpolated(const std::vector<double>& times, const std::vector<double>& zth, double t) {
-    std::size_t i = 1;
-    while (i + 1 < times.size() && times[i] < t) ++i;
-    const double share = std::log(t / times[i - 1]) / std::log(times[i] / times[i - 1]);
-    return zth[i - 1] + share * (zth[i] - zth[i - 1]);
 }
 
 // A power step into each exported subcircuit, the base grounded, until the curve's end.
@@ -277,7 +270,7 @@ private slots:
             if (columns.size() < 3) continue;
             const double t = columns[0].toDouble();
             if (t < times.front()) continue;
-            const double expected = kPower * Interpolated(times, peak, t);
+            const double expected = kPower * rc_oracles::AtLogTime(times, peak, t);
             VERIFY_NEAR(columns[1].toDouble(), expected, tolerance);
             VERIFY_NEAR(columns[2].toDouble(), expected, tolerance);
             ++compared;

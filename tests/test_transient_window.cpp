@@ -437,10 +437,8 @@ private slots:
 
     // The seven-layer example takes seconds: long enough to be cancelled on the way.
     void cancelShowsNothingNew() {
-        MaterialTable standard;
-        LoadMaterials(standard, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
         Model example;
-        LoadModelFile(example, standard, ModelDefaults{},
+        LoadModelFile(example, StandardMaterials(), ModelDefaults{},
                       (kExamples + "/igbt_on_al2o3_dbc.mdl").toStdString());
         Session s(kStandardMaterials, example);
         s.C<QPushButton>("CmdCompute")->click();
