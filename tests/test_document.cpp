@@ -12,7 +12,7 @@
 
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
-#include "support/program_folder.h"
+#include "support/main_window_session.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -44,32 +44,16 @@ Model ThreeLayerModel() {
     return model;
 }
 
-struct Session {
-    QTemporaryDir dir;
-    AppState state;
-    ScriptedDesktop desktop;
-    std::unique_ptr<MainWindow> window;
+using Session = MainWindowSession;
 
-    MainWindow& W() const { return *window; }
-    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(*window, name); }
-    QAction* Action(const char* name) const { return Child<QAction>(*window, name); }
-    void Click(const char* name) const {
-        QTest::mouseClick(Child<QPushButton>(*window, name), Qt::LeftButton);
-    }
-    void Select(int record) const {
-        QTest::mouseClick(Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(record)),
-                          Qt::LeftButton);
-    }
-    std::string Bytes() const { return ModelFileText(state.model); }
-    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-};
+std::string Bytes(const Session& s) {
+    return ModelFileText(s.state.model);
+}
 
 // The window on the three-layer model, opened from a file, with layer 2 selected.
 std::unique_ptr<Session> Start() {
-    auto s = std::make_unique<Session>();
-    if (!PlantProgramFolder(s->dir.path(), LengthUnit::Millimeters)) return nullptr;
-    s->window = std::make_unique<MainWindow>(s->state, s->desktop);
-    if (!s->window->Start(s->dir.path()) || !ShownActive(*s->window)) return nullptr;
+    auto s = StartSession();
+    if (!s || !s->started) return nullptr;
     const QString path = s->Path("stack.mdl");
     if (!SaveModelFile(ThreeLayerModel(), path.toStdString()).Ok) return nullptr;
     s->window->OpenModelFromPath(path);
@@ -79,11 +63,8 @@ std::unique_ptr<Session> Start() {
 
 // Types into a field and leaves it, as Tab would.
 void Enter(const Session& s, const char* name, const QString& text) {
-    QLineEdit* field = s.Edit(name);
-    Type(field, text);
-    QLineEdit* next =
-        field == s.Edit("TextModelName") ? s.Edit("TextLayerDescrip") : s.Edit("TextModelName");
-    next->setFocus(Qt::TabFocusReason);
+    Type(s.Edit(name), text);
+    Leave(s, s.Edit(name));
 }
 
 void WriteComments(const Session& s, const QString& text) {
@@ -175,9 +156,9 @@ private slots:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         const int selectedBefore =
             kind == "source width" || kind == "power" || kind == "isotherm" ? 0 : 2;
-        const std::string before = s->Bytes();
+        const std::string before = Bytes(*s);
         Perform(*s, kind);
-        const std::string after = s->Bytes();
+        const std::string after = Bytes(*s);
         QVERIFY(after != before);
         QVERIFY(s->W().isWindowModified());
         QCOMPARE(undo->text(), "&Undo " + step);
@@ -185,14 +166,14 @@ private slots:
         QCOMPARE(s->W().Document().CurrentLayer(), selectedAfter);
 
         undo->trigger();
-        QCOMPARE(s->Bytes(), before);
+        QCOMPARE(Bytes(*s), before);
         QVERIFY(!s->W().isWindowModified());
         QCOMPARE(s->W().Document().CurrentLayer(), selectedBefore);
         QCOMPARE(redo->text(), "&Redo " + step);
         QVERIFY(!undo->isEnabled() && redo->isEnabled());
 
         redo->trigger();
-        QCOMPARE(s->Bytes(), after);
+        QCOMPARE(Bytes(*s), after);
         QCOMPARE(s->W().Document().CurrentLayer(), selectedAfter);
         QVERIFY(s->W().isWindowModified());
     }

@@ -25,6 +25,7 @@
 #include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
+#include "support/main_window_session.h"
 #include "support/pdf_text.h"
 #include "support/program_folder.h"
 #include "support/run_program.h"
@@ -37,62 +38,13 @@ namespace {
 
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 
-// A program folder of its own for every test: the shipped materials, and prefs.txt when the
-// test gives preferences.
-struct Session {
-    QTemporaryDir dir;
-    AppState state;
-    ScriptedDesktop desktop;
-    std::unique_ptr<MainWindow> window;
-    bool started = false;
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    MainWindow& W() const { return *window; }
-    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(*window, name); }
-    QPushButton* Button(const char* name) const { return Child<QPushButton>(*window, name); }
-    QAction* Action(const char* name) const { return Child<QAction>(*window, name); }
-    QRadioButton* Option(int i) const {
-        return Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(i));
-    }
-    QComboBox* Materials() const { return Child<QComboBox>(*window, "ComboMaterials"); }
-    void Open(const QString& path) {
-        desktop.files.push_back(path);
-        Action("mnuOpen")->trigger();
-    }
-    QString LastMessage() const {
-        return desktop.messages.empty() ? QString() : desktop.messages.back().Text;
-    }
-};
-
-// Starts the window on the folder as the test has laid it out.
-bool StartIn(Session& s) {
-    s.window = std::make_unique<MainWindow>(s.state, s.desktop);
-    return s.window->Start(s.dir.path());
-}
-
-// Without a unit the folder has no prefs.txt.
-std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Millimeters) {
-    auto session = std::make_unique<Session>();
-    const QString folder = session->dir.path();
-    CopyStandardMaterials(folder + "/Materials");
-    if (unit) SaveFolderPreferences(folder, FolderPreferences(folder, *unit));
-    session->started = StartIn(*session);
-    if (session->started && !ShownActive(*session->window)) return nullptr;
-    return session;
-}
+using Session = MainWindowSession;
 
 Model NewModel(const char* name = nullptr) {
     Model model;
     ResetToNewModel(model, ModelDefaults{});
     if (name != nullptr) model.ModelName = name;
     return model;
-}
-
-// Leaves the field for the model name (or the description when the field is the name).
-void Leave(const Session& s, QLineEdit* field) {
-    QLineEdit* next =
-        field == s.Edit("TextModelName") ? s.Edit("TextLayerDescrip") : s.Edit("TextModelName");
-    next->setFocus(Qt::TabFocusReason);
 }
 
 int MaterialId(const Session& s, const char* name) {
@@ -132,7 +84,7 @@ class TestMainWindow : public QObject {
 
 private slots:
     void firstStartWithoutPreferences() {
-        auto s = Start(std::nullopt);
+        auto s = StartSession(std::nullopt);
         QVERIFY(s && s->started);
         QVERIFY(s->desktop.messages.empty());
         QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
@@ -175,7 +127,7 @@ private slots:
         if (!standardFile.isEmpty()) QVERIFY(WriteBytes(standard, standardFile));
         QVERIFY(SaveFolderPreferences(s.dir.path(),
                                       FolderPreferences(s.dir.path(), LengthUnit::Inches)));
-        QVERIFY(!StartIn(s));
+        QVERIFY(!s.Start());
         QCOMPARE(s.desktop.messages.back().Icon, icon);
         QCOMPARE(s.desktop.messages.back().Title, QStringLiteral("Error Loading Materials File"));
         if (message.isEmpty()) {
@@ -211,14 +163,14 @@ private slots:
         const QString file = s.Path("Materials/matcust.dat");
         QVERIFY(PlantProgramFolder(s.dir.path(), LengthUnit::Inches));
         QVERIFY(custom.isEmpty() ? QDir().mkpath(file) : WriteBytes(file, custom));
-        QVERIFY(StartIn(s));
+        QVERIFY(s.Start());
         QCOMPARE(s.desktop.messages.size(), std::size_t{1});
         QCOMPARE(s.LastMessage(), file + "\r\n" + message);
         QCOMPARE(s.state.materials.CustomCount, loaded);
     }
 
     void layerCommands() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Model& model = s->state.model;
         for (int i = 1; i <= 10; ++i) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
@@ -307,7 +259,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(QString, title);
-        auto s = Start(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
+        auto s = StartSession(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
         if (record == 1) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->W().Document().MarkSaved();
@@ -334,7 +286,7 @@ private slots:
     // A retyped value changes nothing; a new one recalculates, redraws the views and marks the
     // model changed, and a new thickness also redraws the cross-section.
     void acceptedValueRefreshesOnlyWhenChanged() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QLineEdit* power = s->Edit("TextThermOutput");
         Type(power, "1");
@@ -379,7 +331,7 @@ private slots:
 
     void lookingNeverChangesTheModel() {
         QFETCH(QString, file);
-        auto s = Start(std::nullopt);
+        auto s = StartSession(std::nullopt);
         QVERIFY(s);
         const QString copy = s->Path("copy.mdl");
         QVERIFY(QFile::copy(file, copy));
@@ -421,7 +373,7 @@ private slots:
     void untypedValuesAreNeverReadBack() {
         QFETCH(float, thickness);
         QFETCH(float, angle);
-        auto s = Start(LengthUnit::Inches);
+        auto s = StartSession(LengthUnit::Inches);
         QVERIFY(s);
         Model model = NewModel();
         model.UnitSystem = LengthUnit::Inches;
@@ -445,7 +397,7 @@ private slots:
 
     // A click that the field being edited refuses does nothing else.
     void refusedValueStopsTheClick() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         Type(s->Edit("TextThickness"), "99");
@@ -464,7 +416,7 @@ private slots:
 
     // Save, Print and the other commands that use the model commit the typed value first.
     void commandsThatUseTheModelCommitFirst() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextThermOutput"), "5");
         const QString path = s->Path("typed.mdl");
@@ -483,7 +435,7 @@ private slots:
     }
 
     void materialSelection() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->Materials()->setFocus(Qt::TabFocusReason);
@@ -502,7 +454,7 @@ private slots:
 
     // Any move of the angle by the user marks the model changed, so the save prompt appears.
     void angleMovesMarkTheModelChanged() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->W().Document().MarkSaved();
@@ -513,7 +465,7 @@ private slots:
     }
 
     void unitSwitch() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextDevWidth"), "25.4");
         Leave(*s, s->Edit("TextDevWidth"));
@@ -544,7 +496,7 @@ private slots:
     void discardingCommandsDropARefusedValue() {
         QFETCH(QString, command);
         QFETCH(bool, materialFocused);
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         s->state.prefs.RecentFiles[1] = path.toStdString();
@@ -586,7 +538,7 @@ private slots:
 
     // Alt alone takes the focus to the menu bar; that is not leaving the field.
     void menuBarFocusCommitsNothing() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextThermOutput"), "abc");
         QFocusEvent out(QEvent::FocusOut, Qt::MenuBarFocusReason);
@@ -595,7 +547,7 @@ private slots:
     }
 
     void keyboard() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QLineEdit* name = s->Edit("TextModelName");
         name->setFocus(Qt::TabFocusReason);
@@ -630,7 +582,7 @@ private slots:
 
     // Yes to the prompt and then a cancelled Save As: the changes are kept, nothing opens.
     void yesThenCancelledSaveAsKeepsTheChanges() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Yes);
@@ -649,7 +601,7 @@ private slots:
     }
 
     void yesThenSaveGoesOnToOpen() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
@@ -676,7 +628,7 @@ private slots:
 
     void unknownMaterialIsReported() {
         QFETCH(int, id);
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Model model = NewModel();
         AddLayer(model, ModelDefaults{});
@@ -691,7 +643,7 @@ private slots:
 
     // Values the fields would refuse are kept as the file has them, and named once on opening.
     void valuesOutOfRangeAreReportedOnOpening() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Model model = NewModel();
         model.UnitSystem = LengthUnit::Millimeters;
@@ -711,7 +663,7 @@ private slots:
     }
 
     void failedLoadLeavesANewModelAndTheRecentEntry() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString path = s->Path("gone.mdl");
         s->state.prefs.RecentFiles[1] = path.toStdString();
@@ -723,7 +675,7 @@ private slots:
     }
 
     void recentFilesMoveToTheTop() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QStringList paths;
         const Model m = NewModel();
@@ -751,7 +703,7 @@ private slots:
         std::size_t cut = 0;
         for (int line = 0; line < 17; ++line) cut = text.find("\r\n", cut) + 2;
         QVERIFY(WriteBytes(s.Path("prefs.txt"), QByteArray::fromStdString(text.substr(0, cut))));
-        QVERIFY(StartIn(s));
+        QVERIFY(s.Start());
         QCOMPARE(s.desktop.messages[0].Text,
                  "Unknown error loading preferences from " + s.Path("prefs.txt") +
                      "\r\nDefault preference settings will be restored.");
@@ -760,7 +712,7 @@ private slots:
     }
 
     void preferencesWrittenAtExitReadBack() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         s->Action("mnuInches")->trigger();
         s->state.prefs.DecimalDigits[6] = 4;
@@ -775,7 +727,7 @@ private slots:
     }
 
     void exportAndPrintTheReport() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString pdf = s->Path("report.pdf");
         s->desktop.files.push_back(pdf);
@@ -799,7 +751,7 @@ private slots:
     // the model has changed.
     void exportedReportCarriesTheCurrentCheck() {
         if (!HasPopplerTools()) QSKIP("pdftotext is not installed");
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         s->Open(kExamples + "/igbt_on_al2o3_dbc.mdl");
         s->Action("mnuExactCheck")->trigger();
@@ -821,7 +773,7 @@ private slots:
     }
 
     void helpDocumentsOpenFromTheProgramFolder() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QVERIFY(QFile(s->Path("SX-How To.pdf")).open(QIODevice::WriteOnly));
         s->Action("mnuHowTo")->trigger();
@@ -830,7 +782,7 @@ private slots:
 
     // Whatever the editor did, the materials are read again when it closes, in full.
     void materialsReloadAfterTheEditor() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const int before = s->Materials()->count();
         QByteArray custom;
@@ -843,7 +795,7 @@ private slots:
     }
 
     void closingAsksAndCancelKeepsTheWindow() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         s->desktop.answers.push_back(MessageAnswer::Cancel);
@@ -875,7 +827,7 @@ private slots:
         prefs.MainWindowWidth = 10005;
         prefs.MainWindowState = state;
         QVERIFY(SaveFolderPreferences(s.dir.path(), prefs));
-        QVERIFY(StartIn(s));
+        QVERIFY(s.Start());
         MainWindow& window = s.W();
         window.show();
         QVERIFY(!window.isMinimized());
@@ -919,7 +871,7 @@ private slots:
     // Every caption fits its label, no label runs into the control beside it, and the window
     // does not shrink below its minimum.
     void windowKeepsItsControlsReadable() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         s->W().resize(100, 100);
         QVERIFY(s->W().width() >= 9550 / 15 - 40 && s->W().height() >= 6900 / 15 - 80);
@@ -941,7 +893,7 @@ private slots:
     }
 
     void longModelNameShowsItsBeginning() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Model model = NewModel();
         model.ModelName = "Begins here " + std::string(120, 'x') + " ends here";
@@ -950,7 +902,7 @@ private slots:
     }
 
     void pointerFollowsAClickOnAView() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
         QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
