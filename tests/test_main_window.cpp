@@ -173,7 +173,7 @@ private slots:
         auto s = StartSession();
         QVERIFY(s);
         Model& model = s->state.model;
-        for (int i = 1; i <= 10; ++i) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        for (int i = 1; i <= 10; ++i) s->Click("CmdAddLayer");
         QCOMPARE(model.LayerCount, 10);
         for (int i = 1; i <= 10; ++i) QCOMPARE(model.Layers[i].ColorIndex, i - 1);
         QVERIFY(!s->Button("CmdAddLayer")->isEnabled() && !s->Button("CmdCopyLayer")->isEnabled());
@@ -185,15 +185,15 @@ private slots:
         QVERIFY(s->W().isWindowModified());
 
         for (int i = 1; i <= 10; ++i) model.Layers[i].Description = "L" + std::to_string(i);
-        QTest::mouseClick(s->Option(3), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdDeleteLayer"), Qt::LeftButton);
+        s->Select(3);
+        s->Click("CmdDeleteLayer");
         QCOMPARE(model.LayerCount, 9);
         QCOMPARE(s->W().Document().CurrentLayer(), 3);
         QCOMPARE(s->Edit("TextLayerDescrip")->text(), QStringLiteral("L4"));
         QVERIFY(!s->Option(10)->isVisible());
 
-        QTest::mouseClick(s->Option(2), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdMoveLayerUp"), Qt::LeftButton);
+        s->Select(2);
+        s->Click("CmdMoveLayerUp");
         QCOMPARE(model.Layers[1].Description, std::string("L2"));
         QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
@@ -261,7 +261,7 @@ private slots:
         QFETCH(QString, title);
         auto s = StartSession(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
-        if (record == 1) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        if (record == 1) s->Click("CmdAddLayer");
         s->W().Document().MarkSaved();
         auto* edit = s->W().findChild<QLineEdit*>(field);
         QVERIFY(edit);
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(power->hasFocus());
         QVERIFY(s->W().isWindowModified());
 
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         auto* scale = Child<QWidget>(s->W(), "PicScaleView");
         QTRY_VERIFY(!scale->visibleRegion().isEmpty());
         QCoreApplication::processEvents();
@@ -338,7 +338,7 @@ private slots:
         const QByteArray original = ReadBytes(copy);
         s->Open(copy);
         for (int i = s->state.model.LayerCount; i >= 0; --i) {
-            QTest::mouseClick(s->Option(i), Qt::LeftButton);
+            s->Select(i);
             for (const char* name : {"TextDevWidth", "TextDevLength", "TextThickness"}) {
                 s->Edit(name)->setFocus(Qt::TabFocusReason);
             }
@@ -382,13 +382,13 @@ private slots:
         model.Layers[1].SpreadAngle = angle;
         s->Open(SaveModelNamed(*s, "tiny.mdl", model));
         const std::size_t messages = s->desktop.messages.size();
-        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        s->Select(1);
         s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
         Leave(*s, s->Edit("TextThickness"));
         CancelNextDialog();
         s->Action("mnuDigits")->trigger();
-        QTest::mouseClick(s->Option(0), Qt::LeftButton);
-        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        s->Select(0);
+        s->Select(1);
         QCOMPARE(s->desktop.messages.size(), messages);
         QCOMPARE(s->state.model.Layers[1].Thickness, thickness);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, angle);
@@ -399,15 +399,15 @@ private slots:
     void refusedValueStopsTheClick() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         Type(s->Edit("TextThickness"), "99");
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         QCOMPARE(s->state.model.LayerCount, 1);
         QCOMPARE(s->desktop.messages.back().Title,
                  QStringLiteral("Layer Thickness Value Out of Range"));
         QTest::mouseClick(s->Materials(), Qt::LeftButton);
         QVERIFY(!s->Materials()->view()->isVisible());
-        QTest::mouseClick(s->Option(0), Qt::LeftButton);
+        s->Select(0);
         QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
         QCOMPARE(s->desktop.messages.size(), std::size_t{3});
@@ -437,7 +437,7 @@ private slots:
     void materialSelection() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->Materials()->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(s->Materials()->hasFocus());
         s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
@@ -456,7 +456,7 @@ private slots:
     void angleMovesMarkTheModelChanged() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->W().Document().MarkSaved();
         Child<QScrollBar>(s->W(), "HScrAngle")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, 1.0f);
@@ -500,12 +500,12 @@ private slots:
         QVERIFY(s);
         const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         s->state.prefs.RecentFiles[1] = path.toStdString();
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         if (materialFocused) {
             s->Materials()->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(s->Materials()->hasFocus());
         } else {
-            QTest::mouseClick(s->Option(0), Qt::LeftButton);
+            s->Select(0);
             Type(s->Edit("TextThermOutput"), "abc");
         }
         s->desktop.answers.push_back(MessageAnswer::No);
@@ -584,7 +584,7 @@ private slots:
     void yesThenCancelledSaveAsKeepsTheChanges() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(std::nullopt);  // the Save As dialog, cancelled
         s->Action("mnuOpen")->trigger();
@@ -604,7 +604,7 @@ private slots:
         auto s = StartSession();
         QVERIFY(s);
         const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(s->Path("mine.mdl"));
         s->Open(path);
@@ -797,7 +797,7 @@ private slots:
     void closingAsksAndCancelKeepsTheWindow() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Cancel);
         s->W().close();
         QVERIFY(s->W().isVisible());
@@ -904,8 +904,8 @@ private slots:
     void pointerFollowsAClickOnAView() {
         auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
+        s->Click("CmdAddLayer");
         auto* pointer = Child<QLabel>(s->W(), "LabelLayerPointer");
         const int atLayer2 = pointer->y();
         auto* table = Child<QWidget>(s->W(), "PicDisplayData");
