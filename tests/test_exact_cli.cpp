@@ -77,9 +77,8 @@ private slots:
 
     // The column's exact answer is the sum of t / (K A) of its layers.
     void columnGivesOneDimensionalSum() {
-        const double areaCm2 = 1.0;
-        const double lowRise = kPower * 0.05 / (kLowK * areaCm2);
-        const double rise = kPower * 0.1 / (kHighK * areaCm2) + lowRise;
+        const double lowRise = kPower * 0.05 / kLowK;  // over 1 cm2
+        const double rise = kPower * kSteadyZth;
         const QJsonObject model = JsonModel("column.mdl");
         const QJsonObject exact = model["exact"].toObject();
         QCOMPARE(exact["status"].toString(), "ok");
@@ -130,15 +129,15 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QJsonValue>("layer");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no power") << "powerless.mdl"
-                                  << "not_available" << QJsonValue()
-                                  << "power dissipation must be a positive number";
-        QTest::newRow("layer without thickness")
-            << "flat.mdl"
-            << "not_available" << QJsonValue(2) << "Layer 2 needs a positive";
-        QTest::newRow("runaway conductivity")
-            << "diverging.mdl"
-            << "not_converged" << QJsonValue() << "found no steady temperature";
+        const auto row = [](const char* name, const char* model, const char* status,
+                            const QJsonValue& layer, const char* reason) {
+            QTest::newRow(name) << model << status << layer << reason;
+        };
+        row("no power", "powerless.mdl", "not_available", {},
+            "power dissipation must be a positive number");
+        row("layer without thickness", "flat.mdl", "not_available", 2, "Layer 2 needs a positive");
+        row("runaway conductivity", "diverging.mdl", "not_converged", {},
+            "found no steady temperature");
     }
 
     // A check without numbers says why, leaves every number null and fails the run.
@@ -239,7 +238,7 @@ private slots:
         QFETCH(QStringList, flag);
         QFETCH(QString, kind);
         const double sinkR = 0.5;  // 20000 W/m2-K over 1 cm2
-        const double rise = kPower * (0.1 / kHighK + 0.05 / kLowK + sinkR);
+        const double rise = kPower * (kSteadyZth + sinkR);
         const Run run = Calc(flag + QStringList{"--format", "json", Fixture("column.mdl")});
         QCOMPARE(run.ExitCode, 0);
         const QJsonObject model = QJsonDocument::fromJson(run.Out).array().at(0).toObject();

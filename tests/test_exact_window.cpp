@@ -54,6 +54,11 @@ struct Fixture {
     QString Value(const char* name) const { return Text(*window, name); }
     QString Status() const { return Text(*window, "LblStatus"); }
     bool Enabled(const char* name) const { return Child<QWidget>(*window, name)->isEnabled(); }
+    void SetBase(exact::BaseKind kind, const QString& typed) const {
+        auto* kinds = Child<QComboBox>(*window, "CboBase");
+        kinds->setCurrentIndex(kinds->findData(int(kind)));
+        QTest::keyClicks(Child<QLineEdit>(*window, "TxtBaseValue"), typed);
+    }
     // Compute, and wait until the check has ended one way or the other.
     bool Compute() const {
         Click(*window, "CmdCompute");
@@ -157,9 +162,7 @@ private slots:
     // it, and changing the base makes the result out of date.
     void heatSinkReachesTheCheck() {
         Fixture f;
-        auto* kind = Child<QComboBox>(f.W(), "CboBase");
-        kind->setCurrentIndex(kind->findData(int(exact::BaseKind::SinkResistance)));
-        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtBaseValue"), "0.4");
+        f.SetBase(exact::BaseKind::SinkResistance, "0.4");
         QVERIFY(f.Compute());
         const auto shown = f.W().CurrentResult();
         QVERIFY(shown && shown->Status == exact::ExactStatus::Ok);
@@ -187,9 +190,7 @@ private slots:
     void badBaseValueIsNamed() {
         QFETCH(QString, typed);
         Fixture f;
-        auto* kind = Child<QComboBox>(f.W(), "CboBase");
-        kind->setCurrentIndex(kind->findData(int(exact::BaseKind::HeatTransfer)));
-        QTest::keyClicks(Child<QLineEdit>(f.W(), "TxtBaseValue"), typed);
+        f.SetBase(exact::BaseKind::HeatTransfer, typed);
         Click(f.W(), "CmdCompute");
         QVERIFY(!f.W().IsComputing());
         QCOMPARE(f.Status(), QString::fromUtf8("The heat transfer coefficient h must be a positive "
