@@ -12,7 +12,7 @@
 
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
-#include "support/material_folders.h"
+#include "support/main_window_session.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
@@ -44,37 +44,16 @@ Model ThreeLayerModel() {
     return model;
 }
 
-struct Session {
-    QTemporaryDir dir;
-    AppState state;
-    ScriptedDesktop desktop;
-    std::unique_ptr<MainWindow> window;
+using Session = MainWindowSession;
 
-    MainWindow& W() const { return *window; }
-    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(*window, name); }
-    QAction* Action(const char* name) const { return Child<QAction>(*window, name); }
-    void Click(const char* name) const {
-        QTest::mouseClick(Child<QPushButton>(*window, name), Qt::LeftButton);
-    }
-    void Select(int record) const {
-        QTest::mouseClick(Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(record)),
-                          Qt::LeftButton);
-    }
-    std::string Bytes() const { return ModelFileText(state.model); }
-    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-};
+std::string Bytes(const Session& s) {
+    return ModelFileText(s.state.model);
+}
 
 // The window on the three-layer model, opened from a file, with layer 2 selected.
 std::unique_ptr<Session> Start() {
-    auto s = std::make_unique<Session>();
-    CopyStandardMaterials(s->dir.path() + "/Materials");
-    Preferences prefs;
-    prefs.UnitSystem = LengthUnit::Millimeters;
-    prefs.MaterialsFolder = (s->dir.path() + "/Materials").toStdString();
-    prefs.ModelsFolder = s->dir.path().toStdString();
-    SavePreferences(prefs, (s->dir.path() + "/prefs.txt").toStdString());
-    s->window = std::make_unique<MainWindow>(s->state, s->desktop);
-    if (!s->window->Start(s->dir.path()) || !ShownActive(*s->window)) return nullptr;
+    auto s = StartSession();
+    if (!s || !s->started) return nullptr;
     const QString path = s->Path("stack.mdl");
     if (!SaveModelFile(ThreeLayerModel(), path.toStdString()).Ok) return nullptr;
     s->window->OpenModelFromPath(path);
@@ -82,20 +61,10 @@ std::unique_ptr<Session> Start() {
     return s;
 }
 
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 // Types into a field and leaves it, as Tab would.
 void Enter(const Session& s, const char* name, const QString& text) {
-    QLineEdit* field = s.Edit(name);
-    Type(field, text);
-    QLineEdit* next =
-        field == s.Edit("TextModelName") ? s.Edit("TextLayerDescrip") : s.Edit("TextModelName");
-    next->setFocus(Qt::TabFocusReason);
+    Type(s.Edit(name), text);
+    Leave(s, s.Edit(name));
 }
 
 void WriteComments(const Session& s, const QString& text) {
@@ -125,8 +94,8 @@ void Perform(const Session& s, const QString& kind) {
     if (kind == "add") s.Click("CmdAddLayer");
     if (kind == "copy") s.Click("CmdCopyLayer");
     if (kind == "delete") s.Click("CmdDeleteLayer");
-    if (kind == "up") s.Click("CmdMoveLayerUp");
-    if (kind == "down") s.Click("CmdMoveLayerDown");
+    if (kind == "move up") s.Click("CmdMoveLayerUp");
+    if (kind == "move down") s.Click("CmdMoveLayerDown");
     if (kind == "units") s.Action("mnuInches")->trigger();
     if (kind == "comments") WriteComments(s, "cooled from below");
     if (kind == "source width" || kind == "power" || kind == "isotherm") {
@@ -148,42 +117,30 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("thickness") << "thickness"
-                                   << "Thickness of layer 2" << 2;
-        QTest::newRow("layer width") << "layer width"
-                                     << "Width of layer 2" << 2;
-        QTest::newRow("layer length") << "layer length"
-                                      << "Length of layer 2" << 2;
-        QTest::newRow("description") << "description"
-                                     << "Description of layer 2" << 2;
-        QTest::newRow("material") << "material"
-                                  << "Material of layer 2" << 2;
-        QTest::newRow("angle") << "angle"
-                               << "Spreading angle of layer 2" << 2;
-        QTest::newRow("colour") << "colour"
-                                << "Colour of layer 2" << 2;
-        QTest::newRow("add") << "add"
-                             << "Add layer" << 4;
-        QTest::newRow("copy") << "copy"
-                              << "Copy layer 2" << 4;
-        QTest::newRow("delete") << "delete"
-                                << "Delete layer 2" << 2;
-        QTest::newRow("move up") << "up"
-                                 << "Move layer 2 up" << 1;
-        QTest::newRow("move down") << "down"
-                                   << "Move layer 2 down" << 3;
-        QTest::newRow("model name") << "model name"
-                                    << "Model name" << 2;
-        QTest::newRow("units") << "units"
-                               << "Units" << 2;
-        QTest::newRow("comments") << "comments"
-                                  << "Comments" << 2;
-        QTest::newRow("source width") << "source width"
-                                      << "Width of heat source" << 0;
-        QTest::newRow("power") << "power"
-                               << "Thermal output" << 0;
-        QTest::newRow("isotherm") << "isotherm"
-                                  << "Isothermal temperature" << 0;
+        const struct {
+            const char* kind;
+            const char* step;
+            int selectedAfter;
+        } rows[] = {{"thickness", "Thickness of layer 2", 2},
+                    {"layer width", "Width of layer 2", 2},
+                    {"layer length", "Length of layer 2", 2},
+                    {"description", "Description of layer 2", 2},
+                    {"material", "Material of layer 2", 2},
+                    {"angle", "Spreading angle of layer 2", 2},
+                    {"colour", "Colour of layer 2", 2},
+                    {"add", "Add layer", 4},
+                    {"copy", "Copy layer 2", 4},
+                    {"delete", "Delete layer 2", 2},
+                    {"move up", "Move layer 2 up", 1},
+                    {"move down", "Move layer 2 down", 3},
+                    {"model name", "Model name", 2},
+                    {"units", "Units", 2},
+                    {"comments", "Comments", 2},
+                    {"source width", "Width of heat source", 0},
+                    {"power", "Thermal output", 0},
+                    {"isotherm", "Isothermal temperature", 0}};
+        for (const auto& row : rows)
+            QTest::newRow(row.kind) << row.kind << row.step << row.selectedAfter;
     }
 
     // Undo gives back the very bytes the file held before the change, redo those after it, and
@@ -199,9 +156,9 @@ private slots:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         const int selectedBefore =
             kind == "source width" || kind == "power" || kind == "isotherm" ? 0 : 2;
-        const std::string before = s->Bytes();
+        const std::string before = Bytes(*s);
         Perform(*s, kind);
-        const std::string after = s->Bytes();
+        const std::string after = Bytes(*s);
         QVERIFY(after != before);
         QVERIFY(s->W().isWindowModified());
         QCOMPARE(undo->text(), "&Undo " + step);
@@ -209,14 +166,14 @@ private slots:
         QCOMPARE(s->W().Document().CurrentLayer(), selectedAfter);
 
         undo->trigger();
-        QCOMPARE(s->Bytes(), before);
+        QCOMPARE(Bytes(*s), before);
         QVERIFY(!s->W().isWindowModified());
         QCOMPARE(s->W().Document().CurrentLayer(), selectedBefore);
         QCOMPARE(redo->text(), "&Redo " + step);
         QVERIFY(!undo->isEnabled() && redo->isEnabled());
 
         redo->trigger();
-        QCOMPARE(s->Bytes(), after);
+        QCOMPARE(Bytes(*s), after);
         QCOMPARE(s->W().Document().CurrentLayer(), selectedAfter);
         QVERIFY(s->W().isWindowModified());
     }

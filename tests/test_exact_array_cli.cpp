@@ -118,29 +118,24 @@ private slots:
         QTest::addColumn<QStringList>("flags");
         QTest::addColumn<QString>("message");
         const QString count = "--sources needs NXxNY, whole numbers from 1 to 32 (such as 2x3)";
-        QTest::newRow("no sources")
-            << QStringList{"--sources", "0x2", "--pitch", "3,3"} << count + ", not '0x2'";
-        QTest::newRow("one count") << QStringList{"--sources", "2", "--pitch", "3,3"} << "not '2'";
-        QTest::newRow("not whole")
-            << QStringList{"--sources", "2.5x2", "--pitch", "3,3"} << "not '2.5x2'";
-        QTest::newRow("negative") << QStringList{"--sources=2x-1", "--pitch", "3,3"}
-                                  << "not '2x-1'";
-        QTest::newRow("too many") << QStringList{"--sources", "33x1", "--pitch", "3,3"}
-                                  << "not '33x1'";
-        QTest::newRow("no pitch") << QStringList{"--sources", "2x2"}
-                                  << "--sources needs --pitch PX,PY";
-        QTest::newRow("pitch alone") << QStringList{"--pitch", "3,3"} << "--pitch needs --sources";
-        QTest::newRow("one pitch") << QStringList{"--sources", "2x2", "--pitch", "3"}
-                                   << "--pitch needs PX,PY, two positive lengths";
-        QTest::newRow("zero pitch")
-            << QStringList{"--sources", "2x2", "--pitch", "0,3"} << "not '0,3'";
-        QTest::newRow("pitch not a number")
-            << QStringList{"--sources", "2x2", "--pitch", "abc,3"} << "not 'abc,3'";
-        QTest::newRow("twice") << QStringList{"--sources", "2x2", "--sources", "3x3"}
-                               << "--sources was given twice";
-        QTest::newRow("with a sweep")
-            << QStringList{"--sources", "2x1", "--pitch", "3,3", "--sweep", "power=1:2:2"}
-            << "--sources and --pitch cannot be used with --sweep";
+        const auto row = [](const char* name, const QStringList& flags, const QString& message) {
+            QTest::newRow(name) << flags << message;
+        };
+        const QStringList pitch{"--pitch", "3,3"};
+        row("no sources", QStringList{"--sources", "0x2"} + pitch, count + ", not '0x2'");
+        row("one count", QStringList{"--sources", "2"} + pitch, "not '2'");
+        row("not whole", QStringList{"--sources", "2.5x2"} + pitch, "not '2.5x2'");
+        row("negative", QStringList{"--sources=2x-1"} + pitch, "not '2x-1'");
+        row("too many", QStringList{"--sources", "33x1"} + pitch, "not '33x1'");
+        row("no pitch", {"--sources", "2x2"}, "--sources needs --pitch PX,PY");
+        row("pitch alone", pitch, "--pitch needs --sources");
+        row("one pitch", {"--sources", "2x2", "--pitch", "3"},
+            "--pitch needs PX,PY, two positive lengths");
+        row("zero pitch", {"--sources", "2x2", "--pitch", "0,3"}, "not '0,3'");
+        row("pitch not a number", {"--sources", "2x2", "--pitch", "abc,3"}, "not 'abc,3'");
+        row("twice", {"--sources", "2x2", "--sources", "3x3"}, "--sources was given twice");
+        row("with a sweep", QStringList{"--sources", "2x1", "--sweep", "power=1:2:2"} + pitch,
+            "--sources and --pitch cannot be used with --sweep");
     }
 
     void badArrayIsUsageError() {
@@ -157,13 +152,11 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("pitch");
         QTest::addColumn<QString>("message");
-        QTest::newRow("overlapping") << "2x1"
-                                     << "1.5,3"
+        QTest::newRow("overlapping") << QString("2x1") << QString("1.5,3")
                                      << "The pitch along the width, 1.5 mm, is smaller than the "
                                         "device width, 2 mm: neighbouring sources would overlap.";
         QTest::newRow("larger than layer 1")
-            << "1x4"
-            << "3,3"
+            << QString("1x4") << QString("3,3")
             << "The array is 11 mm along the length, longer than layer 1 (10 mm).";
     }
 

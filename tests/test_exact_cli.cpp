@@ -9,34 +9,19 @@
 #include <cmath>
 
 #include "persistence/model_file.h"
-#include "support/exact_stacks.h"
+#include "support/column_stack.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
-#include "support/material_folders.h"
 #include "support/run_program.h"
 
 using namespace strativex;
+using namespace column_stack;
 using exact_stacks::StackLayer;
 using Layers = std::vector<StackLayer>;
 
 namespace {
 
 const QString kCalc = QStringLiteral(STRATIVEX_BIN_DIR "/strativex-calc");
-
-// K = A * T^B of the fixtures' custom materials, W/cm-K.
-constexpr double kHighK = 1.5;
-constexpr double kLowK = 0.58;
-constexpr const char* kMatcust =
-    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n903,\"Diverging\",1000000,-3\r\n";
-constexpr std::int16_t kHigh = 901, kLow = 902, kDiverging = 903;
-
-// A 10 x 10 mm column heated over its whole top: the heat flows straight down through 1 mm of
-// the high and 0.5 mm of the low conductivity.
-constexpr float kColumnPower = 20.0f;
-Model Column() {
-    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, kLow}},
-                                    kColumnPower);
-}
 
 // A small die on a plate and an unlimited base: heat spreads, and the estimate is off.
 Model Spreading() {
@@ -92,19 +77,16 @@ private slots:
 
     // The column's exact answer is the sum of t / (K A) of its layers.
     void columnGivesOneDimensionalSum() {
-        const double areaCm2 = 1.0;
-        const double lowRise = kColumnPower * 0.05 / (kLowK * areaCm2);
-        const double rise = kColumnPower * 0.1 / (kHighK * areaCm2) + lowRise;
+        const double lowRise = kPower * 0.05 / kLowK;  // over 1 cm2
+        const double rise = kPower * kSteadyZth;
         const QJsonObject model = JsonModel("column.mdl");
         const QJsonObject exact = model["exact"].toObject();
         QCOMPARE(exact["status"].toString(), "ok");
         QVERIFY(exact["reason"].isNull() && exact["reason_layer"].isNull());
         VERIFY_NEAR(Number(exact["avg_source_temp_c"]), 25.0 + rise, 1e-3 * rise);
         VERIFY_NEAR(Number(exact["peak_source_temp_c"]), 25.0 + rise, 1e-3 * rise);
-        VERIFY_NEAR(Number(exact["avg_resistance_c_per_w"]), rise / kColumnPower,
-                    1e-3 * rise / kColumnPower);
-        VERIFY_NEAR(Number(exact["peak_resistance_c_per_w"]), rise / kColumnPower,
-                    1e-3 * rise / kColumnPower);
+        VERIFY_NEAR(Number(exact["avg_resistance_c_per_w"]), rise / kPower, 1e-3 * rise / kPower);
+        VERIFY_NEAR(Number(exact["peak_resistance_c_per_w"]), rise / kPower, 1e-3 * rise / kPower);
         // The estimate of a column is the same sum; the model's own value is printed to the
         // digits that tell its 32-bit kelvin value apart.
         VERIFY_NEAR(Number(exact["estimate_source_temp_c"]), Number(model["heat_source_temp_c"]),
@@ -147,15 +129,15 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QJsonValue>("layer");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no power") << "powerless.mdl"
-                                  << "not_available" << QJsonValue()
-                                  << "power dissipation must be a positive number";
-        QTest::newRow("layer without thickness")
-            << "flat.mdl"
-            << "not_available" << QJsonValue(2) << "Layer 2 needs a positive";
-        QTest::newRow("runaway conductivity")
-            << "diverging.mdl"
-            << "not_converged" << QJsonValue() << "found no steady temperature";
+        const auto row = [](const char* name, const char* model, const char* status,
+                            const QJsonValue& layer, const char* reason) {
+            QTest::newRow(name) << model << status << layer << reason;
+        };
+        row("no power", "powerless.mdl", "not_available", {},
+            "power dissipation must be a positive number");
+        row("layer without thickness", "flat.mdl", "not_available", 2, "Layer 2 needs a positive");
+        row("runaway conductivity", "diverging.mdl", "not_converged", {},
+            "found no steady temperature");
     }
 
     // A check without numbers says why, leaves every number null and fails the run.
@@ -256,7 +238,7 @@ private slots:
         QFETCH(QStringList, flag);
         QFETCH(QString, kind);
         const double sinkR = 0.5;  // 20000 W/m2-K over 1 cm2
-        const double rise = kColumnPower * (0.1 / kHighK + 0.05 / kLowK + sinkR);
+        const double rise = kPower * (kSteadyZth + sinkR);
         const Run run = Calc(flag + QStringList{"--format", "json", Fixture("column.mdl")});
         QCOMPARE(run.ExitCode, 0);
         const QJsonObject model = QJsonDocument::fromJson(run.Out).array().at(0).toObject();
@@ -268,7 +250,7 @@ private slots:
         VERIFY_NEAR(Number(base["sink_r_k_per_w"]), sinkR, 1e-9);
         VERIFY_NEAR(Number(base["h_w_per_m2k"]), 20000.0, 1e-6);
         VERIFY_NEAR(Number(exact["estimate_with_sink_temp_c"]),
-                    Number(model["heat_source_temp_c"]) + kColumnPower * sinkR, 1e-3);
+                    Number(model["heat_source_temp_c"]) + kPower * sinkR, 1e-3);
         VERIFY_NEAR(Number(exact["estimate_error_percent"]), 0.0, 0.1);
         const QString table =
             QString::fromUtf8(Calc(flag + QStringList{Fixture("column.mdl")}).Out);

@@ -25,8 +25,9 @@
 #include "mainwindow/window_layout.h"
 #include "persistence/model_file.h"
 #include "support/file_bytes.h"
-#include "support/material_folders.h"
+#include "support/main_window_session.h"
 #include "support/pdf_text.h"
+#include "support/program_folder.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
@@ -37,74 +38,13 @@ namespace {
 
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 
-// A program folder of its own for every test: the shipped materials, and prefs.txt when the
-// test gives preferences.
-struct Session {
-    QTemporaryDir dir;
-    AppState state;
-    ScriptedDesktop desktop;
-    std::unique_ptr<MainWindow> window;
-    bool started = false;
+using Session = MainWindowSession;
 
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    MainWindow& W() const { return *window; }
-    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(*window, name); }
-    QPushButton* Button(const char* name) const { return Child<QPushButton>(*window, name); }
-    QAction* Action(const char* name) const { return Child<QAction>(*window, name); }
-    QRadioButton* Option(int i) const {
-        return Child<QRadioButton>(*window, QStringLiteral("OptLayer_%1").arg(i));
-    }
-    QComboBox* Materials() const { return Child<QComboBox>(*window, "ComboMaterials"); }
-    QString LastMessage() const {
-        return desktop.messages.empty() ? QString() : desktop.messages.back().Text;
-    }
-};
-
-void InstallMaterials(const QString& folder) {
-    CopyStandardMaterials(folder + "/Materials");
-}
-
-Preferences PrefsFor(const QString& folder, LengthUnit unit) {
-    Preferences prefs;
-    prefs.UnitSystem = unit;
-    prefs.MaterialsFolder = (folder + "/Materials").toStdString();
-    prefs.ModelsFolder = folder.toStdString();
-    return prefs;
-}
-
-std::unique_ptr<Session> Start(std::optional<LengthUnit> unit = LengthUnit::Millimeters,
-                               bool materials = true) {
-    auto session = std::make_unique<Session>();
-    const QString folder = session->dir.path();
-    if (materials) InstallMaterials(folder);
-    if (unit) SavePreferences(PrefsFor(folder, *unit), (folder + "/prefs.txt").toStdString());
-    session->window = std::make_unique<MainWindow>(session->state, session->desktop);
-    session->started = session->window->Start(folder);
-    if (session->started) {
-        if (!ShownActive(*session->window)) return nullptr;
-    }
-    return session;
-}
-
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    // QTest types only what a US keyboard has; other characters arrive as an input method would.
-    bool ascii = true;
-    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(field, text);
-    } else {
-        field->insert(text);
-    }
-}
-
-// Leaves the field for the model name (or the description when the field is the name).
-void Leave(const Session& s, QLineEdit* field) {
-    QLineEdit* next =
-        field == s.Edit("TextModelName") ? s.Edit("TextLayerDescrip") : s.Edit("TextModelName");
-    next->setFocus(Qt::TabFocusReason);
+Model NewModel(const char* name = nullptr) {
+    Model model;
+    ResetToNewModel(model, ModelDefaults{});
+    if (name != nullptr) model.ModelName = name;
+    return model;
 }
 
 int MaterialId(const Session& s, const char* name) {
@@ -144,7 +84,7 @@ class TestMainWindow : public QObject {
 
 private slots:
     void firstStartWithoutPreferences() {
-        auto s = Start(std::nullopt);
+        auto s = StartSession(std::nullopt);
         QVERIFY(s && s->started);
         QVERIFY(s->desktop.messages.empty());
         QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
@@ -182,66 +122,58 @@ private slots:
         QFETCH(QByteArray, standardFile);
         QFETCH(QString, message);
         QFETCH(MessageIcon, icon);
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        const QString standard = folder + "/Materials/matprops.dat";
+        Session s;
+        const QString standard = s.Path("Materials/matprops.dat");
         if (!standardFile.isEmpty()) QVERIFY(WriteBytes(standard, standardFile));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(!window.Start(folder));
-        QCOMPARE(session->desktop.messages.back().Icon, icon);
-        QCOMPARE(session->desktop.messages.back().Title,
-                 QStringLiteral("Error Loading Materials File"));
+        QVERIFY(SaveFolderPreferences(s.dir.path(),
+                                      FolderPreferences(s.dir.path(), LengthUnit::Inches)));
+        QVERIFY(!s.Start());
+        QCOMPARE(s.desktop.messages.back().Icon, icon);
+        QCOMPARE(s.desktop.messages.back().Title, QStringLiteral("Error Loading Materials File"));
         if (message.isEmpty()) {
-            QVERIFY(session->LastMessage().endsWith("' line 0"));
+            QVERIFY(s.LastMessage().endsWith("' line 0"));
         } else {
-            QCOMPARE(session->LastMessage(), message.arg(standard));
+            QCOMPARE(s.LastMessage(), message.arg(standard));
         }
-        QCOMPARE(session->desktop.exitCode, std::optional<int>(1));
+        QCOMPARE(s.desktop.exitCode, std::optional<int>(1));
     }
 
-    void unreadableCustomMaterialsAreReported() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        QVERIFY(QDir().mkpath(folder + "/Materials/matcust.dat"));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->LastMessage(),
-                 folder +
-                     "/Materials/matcust.dat\r\nThe custom materials could not be read: is a "
-                     "directory.");
+    // A custom file the program cannot use in full is named, with every line it skipped, in
+    // one message.
+    void customMaterialsProblemsAreReported_data() {
+        QTest::addColumn<QByteArray>("custom");  // empty: a folder in its place
+        QTest::addColumn<QString>("message");    // after the file's path
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("a folder") << QByteArray()
+                                  << "The custom materials could not be read: is a directory." << 0;
+        QTest::newRow("skipped lines")
+            << QByteArray(
+                   "9001,\"Good\",1,0\r\n9002,\"Bad\",1,nan\r\n9001,\"Twin\",1,0\r\n"
+                   "9003,\"Also good\",1,0\r\n")
+            << "These lines hold no custom material the program can use and were skipped:\r\n"
+               "line 2: B 'nan' is not a number\r\nline 3: id 9001 already used on line 1"
+            << 2;
     }
 
-    // Every line of the custom file that holds no usable material is named, all in one message.
-    void skippedCustomLinesAreReported() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        QVERIFY(WriteBytes(folder + "/Materials/matcust.dat",
-                           "9001,\"Good\",1,0\r\n9002,\"Bad\",1,nan\r\n9001,\"Twin\",1,0\r\n"
-                           "9003,\"Also good\",1,0\r\n"));
-        SavePreferences(PrefsFor(folder, LengthUnit::Inches),
-                        (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->desktop.messages.size(), std::size_t{1});
-        QCOMPARE(session->LastMessage(),
-                 folder +
-                     "/Materials/matcust.dat\r\nThese lines hold no custom material the "
-                     "program can use and were skipped:\r\nline 2: B 'nan' is not a "
-                     "number\r\nline 3: id 9001 already used on line 1");
-        QCOMPARE(session->state.materials.CustomCount, 2);
+    void customMaterialsProblemsAreReported() {
+        QFETCH(QByteArray, custom);
+        QFETCH(QString, message);
+        QFETCH(int, loaded);
+        Session s;
+        const QString file = s.Path("Materials/matcust.dat");
+        QVERIFY(PlantProgramFolder(s.dir.path(), LengthUnit::Inches));
+        QVERIFY(custom.isEmpty() ? QDir().mkpath(file) : WriteBytes(file, custom));
+        QVERIFY(s.Start());
+        QCOMPARE(s.desktop.messages.size(), std::size_t{1});
+        QCOMPARE(s.LastMessage(), file + "\r\n" + message);
+        QCOMPARE(s.state.materials.CustomCount, loaded);
     }
 
     void layerCommands() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Model& model = s->state.model;
-        for (int i = 1; i <= 10; ++i) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        for (int i = 1; i <= 10; ++i) s->Click("CmdAddLayer");
         QCOMPARE(model.LayerCount, 10);
         for (int i = 1; i <= 10; ++i) QCOMPARE(model.Layers[i].ColorIndex, i - 1);
         QVERIFY(!s->Button("CmdAddLayer")->isEnabled() && !s->Button("CmdCopyLayer")->isEnabled());
@@ -253,15 +185,15 @@ private slots:
         QVERIFY(s->W().isWindowModified());
 
         for (int i = 1; i <= 10; ++i) model.Layers[i].Description = "L" + std::to_string(i);
-        QTest::mouseClick(s->Option(3), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdDeleteLayer"), Qt::LeftButton);
+        s->Select(3);
+        s->Click("CmdDeleteLayer");
         QCOMPARE(model.LayerCount, 9);
         QCOMPARE(s->W().Document().CurrentLayer(), 3);
         QCOMPARE(s->Edit("TextLayerDescrip")->text(), QStringLiteral("L4"));
         QVERIFY(!s->Option(10)->isVisible());
 
-        QTest::mouseClick(s->Option(2), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdMoveLayerUp"), Qt::LeftButton);
+        s->Select(2);
+        s->Click("CmdMoveLayerUp");
         QCOMPARE(model.Layers[1].Description, std::string("L2"));
         QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
@@ -287,51 +219,37 @@ private slots:
         const QString powerTitle = "Thermal Output Value Out of Range";
         const QString thickTitle = "Layer Thickness Value Out of Range";
         const QString chars = "Character Not Supported";
-        const auto accepted = [](const char* name, bool in, int record, const char* field,
-                                 const char* typed) {
-            QTest::newRow(name) << in << record << field << typed << QString() << QString();
+        const auto row = [](const char* name, bool in, int record, const char* field,
+                            const QString& typed, const QString& message = {},
+                            const QString& title = {}) {
+            QTest::newRow(name) << in << record << field << typed << message << title;
         };
-        accepted("power 1000", false, 0, "TextThermOutput", "1000");
-        accepted("isotherm -50", false, 0, "TextIsotherm", "-50");
-        accepted("isotherm 500", false, 0, "TextIsotherm", "500");
-        accepted("layer width 0 in.", true, 1, "TextDevWidth", "0");
-        accepted("layer width (infinite)", true, 1, "TextDevWidth", "(infinite)");
-        accepted("thickness 25 mm", false, 1, "TextThickness", "25");
-        QTest::newRow("power 1000.1") << false << 0 << "TextThermOutput"
-                                      << "1000.1" << power << powerTitle;
-        QTest::newRow("power text")
-            << false << 0 << "TextThermOutput"
-            << "abc" << power + "\r\n\u2018abc\u2019 is not a number." << powerTitle;
-        QTest::newRow("isotherm -50.5")
-            << false << 0 << "TextIsotherm"
-            << "-50.5"
-            << "Isothermal temperature must be between -50 and 500 deg C."
-            << "Isothermal Temperature Value Out of Range";
-        QTest::newRow("device width 0 in.") << true << 0 << "TextDevWidth"
-                                            << "0"
-                                            << "Width must be between 0.001 and 10 in."
-                                            << "Width Value Out of Range";
-        QTest::newRow("device length 300 mm") << false << 0 << "TextDevLength"
-                                              << "300"
-                                              << "Length must be between 0.025 and 250 mm"
-                                              << "Length Value Out of Range";
-        QTest::newRow("thickness 25.01 mm")
-            << false << 1 << "TextThickness"
-            << "25.01"
-            << "Layer thickness must be between 2.5E-05 and 25 mm" << thickTitle;
-        QTest::newRow("thickness 0 in.")
-            << true << 1 << "TextThickness"
-            << "0"
-            << "Layer thickness must be between 1E-06 and 1 in." << thickTitle;
-        QTest::newRow("name outside Windows-1252")
-            << false << 0 << "TextModelName" << QStringLiteral("Chip \u4E2D")
-            << "The text holds a character that a model file cannot store.\r\n"
-               "Please use only Western European characters."
-            << chars;
-        QTest::newRow("name with a double quote")
-            << false << 0 << "TextModelName"
-            << "Die \"A\""
-            << "A model name cannot contain a double quote (\")." << chars;
+        row("power 1000", false, 0, "TextThermOutput", "1000");
+        row("isotherm -50", false, 0, "TextIsotherm", "-50");
+        row("isotherm 500", false, 0, "TextIsotherm", "500");
+        row("layer width 0 in.", true, 1, "TextDevWidth", "0");
+        row("layer width (infinite)", true, 1, "TextDevWidth", "(infinite)");
+        row("thickness 25 mm", false, 1, "TextThickness", "25");
+        row("power 1000.1", false, 0, "TextThermOutput", "1000.1", power, powerTitle);
+        row("power text", false, 0, "TextThermOutput", "abc",
+            power + "\r\n\u2018abc\u2019 is not a number.", powerTitle);
+        row("isotherm -50.5", false, 0, "TextIsotherm", "-50.5",
+            "Isothermal temperature must be between -50 and 500 deg C.",
+            "Isothermal Temperature Value Out of Range");
+        row("device width 0 in.", true, 0, "TextDevWidth", "0",
+            "Width must be between 0.001 and 10 in.", "Width Value Out of Range");
+        row("device length 300 mm", false, 0, "TextDevLength", "300",
+            "Length must be between 0.025 and 250 mm", "Length Value Out of Range");
+        row("thickness 25.01 mm", false, 1, "TextThickness", "25.01",
+            "Layer thickness must be between 2.5E-05 and 25 mm", thickTitle);
+        row("thickness 0 in.", true, 1, "TextThickness", "0",
+            "Layer thickness must be between 1E-06 and 1 in.", thickTitle);
+        row("name outside Windows-1252", false, 0, "TextModelName", QStringLiteral("Chip \u4E2D"),
+            "The text holds a character that a model file cannot store.\r\n"
+            "Please use only Western European characters.",
+            chars);
+        row("name with a double quote", false, 0, "TextModelName", "Die \"A\"",
+            "A model name cannot contain a double quote (\").", chars);
     }
 
     void fieldRanges() {
@@ -341,9 +259,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(QString, title);
-        auto s = Start(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
+        auto s = StartSession(inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         QVERIFY(s);
-        if (record == 1) QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        if (record == 1) s->Click("CmdAddLayer");
         s->W().Document().MarkSaved();
         auto* edit = s->W().findChild<QLineEdit*>(field);
         QVERIFY(edit);
@@ -368,7 +286,7 @@ private slots:
     // A retyped value changes nothing; a new one recalculates, redraws the views and marks the
     // model changed, and a new thickness also redraws the cross-section.
     void acceptedValueRefreshesOnlyWhenChanged() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QLineEdit* power = s->Edit("TextThermOutput");
         Type(power, "1");
@@ -381,7 +299,7 @@ private slots:
         QVERIFY(power->hasFocus());
         QVERIFY(s->W().isWindowModified());
 
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         auto* scale = Child<QWidget>(s->W(), "PicScaleView");
         QTRY_VERIFY(!scale->visibleRegion().isEmpty());
         QCoreApplication::processEvents();
@@ -413,15 +331,14 @@ private slots:
 
     void lookingNeverChangesTheModel() {
         QFETCH(QString, file);
-        auto s = Start(std::nullopt);
+        auto s = StartSession(std::nullopt);
         QVERIFY(s);
         const QString copy = s->Path("copy.mdl");
         QVERIFY(QFile::copy(file, copy));
         const QByteArray original = ReadBytes(copy);
-        s->desktop.files.push_back(copy);
-        s->Action("mnuOpen")->trigger();
+        s->Open(copy);
         for (int i = s->state.model.LayerCount; i >= 0; --i) {
-            QTest::mouseClick(s->Option(i), Qt::LeftButton);
+            s->Select(i);
             for (const char* name : {"TextDevWidth", "TextDevLength", "TextThickness"}) {
                 s->Edit(name)->setFocus(Qt::TabFocusReason);
             }
@@ -456,24 +373,22 @@ private slots:
     void untypedValuesAreNeverReadBack() {
         QFETCH(float, thickness);
         QFETCH(float, angle);
-        auto s = Start(LengthUnit::Inches);
+        auto s = StartSession(LengthUnit::Inches);
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.UnitSystem = LengthUnit::Inches;
         AddLayer(model, ModelDefaults{});
         model.Layers[1].Thickness = thickness;
         model.Layers[1].SpreadAngle = angle;
-        s->desktop.files.push_back(SaveModelNamed(*s, "tiny.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "tiny.mdl", model));
         const std::size_t messages = s->desktop.messages.size();
-        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        s->Select(1);
         s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
         Leave(*s, s->Edit("TextThickness"));
         CancelNextDialog();
         s->Action("mnuDigits")->trigger();
-        QTest::mouseClick(s->Option(0), Qt::LeftButton);
-        QTest::mouseClick(s->Option(1), Qt::LeftButton);
+        s->Select(0);
+        s->Select(1);
         QCOMPARE(s->desktop.messages.size(), messages);
         QCOMPARE(s->state.model.Layers[1].Thickness, thickness);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, angle);
@@ -482,17 +397,17 @@ private slots:
 
     // A click that the field being edited refuses does nothing else.
     void refusedValueStopsTheClick() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         Type(s->Edit("TextThickness"), "99");
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         QCOMPARE(s->state.model.LayerCount, 1);
         QCOMPARE(s->desktop.messages.back().Title,
                  QStringLiteral("Layer Thickness Value Out of Range"));
         QTest::mouseClick(s->Materials(), Qt::LeftButton);
         QVERIFY(!s->Materials()->view()->isVisible());
-        QTest::mouseClick(s->Option(0), Qt::LeftButton);
+        s->Select(0);
         QCOMPARE(s->W().Document().CurrentLayer(), 1);
         QVERIFY(s->Option(1)->isChecked());
         QCOMPARE(s->desktop.messages.size(), std::size_t{3});
@@ -501,7 +416,7 @@ private slots:
 
     // Save, Print and the other commands that use the model commit the typed value first.
     void commandsThatUseTheModelCommitFirst() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextThermOutput"), "5");
         const QString path = s->Path("typed.mdl");
@@ -520,9 +435,9 @@ private slots:
     }
 
     void materialSelection() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->Materials()->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(s->Materials()->hasFocus());
         s->Edit("TextThickness")->setFocus(Qt::TabFocusReason);
@@ -539,9 +454,9 @@ private slots:
 
     // Any move of the angle by the user marks the model changed, so the save prompt appears.
     void angleMovesMarkTheModelChanged() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->W().Document().MarkSaved();
         Child<QScrollBar>(s->W(), "HScrAngle")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(s->state.model.Layers[1].SpreadAngle, 1.0f);
@@ -550,7 +465,7 @@ private slots:
     }
 
     void unitSwitch() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextDevWidth"), "25.4");
         Leave(*s, s->Edit("TextDevWidth"));
@@ -581,19 +496,16 @@ private slots:
     void discardingCommandsDropARefusedValue() {
         QFETCH(QString, command);
         QFETCH(bool, materialFocused);
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        Model other;
-        ResetToNewModel(other, ModelDefaults{});
-        other.ModelName = "Other";
-        const QString path = SaveModelNamed(*s, "other.mdl", other);
+        const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
         s->state.prefs.RecentFiles[1] = path.toStdString();
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         if (materialFocused) {
             s->Materials()->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(s->Materials()->hasFocus());
         } else {
-            QTest::mouseClick(s->Option(0), Qt::LeftButton);
+            s->Select(0);
             Type(s->Edit("TextThermOutput"), "abc");
         }
         s->desktop.answers.push_back(MessageAnswer::No);
@@ -626,7 +538,7 @@ private slots:
 
     // Alt alone takes the focus to the menu bar; that is not leaving the field.
     void menuBarFocusCommitsNothing() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         Type(s->Edit("TextThermOutput"), "abc");
         QFocusEvent out(QEvent::FocusOut, Qt::MenuBarFocusReason);
@@ -635,7 +547,7 @@ private slots:
     }
 
     void keyboard() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QLineEdit* name = s->Edit("TextModelName");
         name->setFocus(Qt::TabFocusReason);
@@ -670,11 +582,11 @@ private slots:
 
     // Yes to the prompt and then a cancelled Save As: the changes are kept, nothing opens.
     void yesThenCancelledSaveAsKeepsTheChanges() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Yes);
-        s->desktop.files.push_back(std::nullopt);
+        s->desktop.files.push_back(std::nullopt);  // the Save As dialog, cancelled
         s->Action("mnuOpen")->trigger();
         QCOMPARE(s->desktop.messages.back().Buttons, MessageButtons::YesNoCancel);
         QCOMPARE(s->desktop.fileRequests.size(), std::size_t{1});
@@ -689,17 +601,13 @@ private slots:
     }
 
     void yesThenSaveGoesOnToOpen() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        Model other;
-        ResetToNewModel(other, ModelDefaults{});
-        other.ModelName = "Other";
-        const QString path = SaveModelNamed(*s, "other.mdl", other);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        const QString path = SaveModelNamed(*s, "other.mdl", NewModel("Other"));
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Yes);
         s->desktop.files.push_back(s->Path("mine.mdl"));
-        s->desktop.files.push_back(path);
-        s->Action("mnuOpen")->trigger();
+        s->Open(path);
         QCOMPARE(s->desktop.fileRequests[1].Title, QStringLiteral("Open Existing Model"));
         QCOMPARE(s->state.model.ModelName, std::string("Other"));
         QVERIFY(!s->W().isWindowModified());
@@ -720,14 +628,12 @@ private slots:
 
     void unknownMaterialIsReported() {
         QFETCH(int, id);
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = static_cast<std::int16_t>(id);
-        s->desktop.files.push_back(SaveModelNamed(*s, "unknown.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "unknown.mdl", model));
         QCOMPARE(s->desktop.messages.size(), std::size_t{1});
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Materials Not Found"));
         QVERIFY(s->LastMessage().endsWith(QStringLiteral("Layer 1: material id %1").arg(id)));
@@ -737,17 +643,15 @@ private slots:
 
     // Values the fields would refuse are kept as the file has them, and named once on opening.
     void valuesOutOfRangeAreReportedOnOpening() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.UnitSystem = LengthUnit::Millimeters;
         AddLayer(model, ModelDefaults{});
         model.Layers[1].MaterialId = static_cast<std::int16_t>(MaterialId(*s, "Si"));
         model.PowerDissipation = 1e9f;
         model.Layers[1].SpreadAngle = 89.9f;
-        s->desktop.files.push_back(SaveModelNamed(*s, "outside.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "outside.mdl", model));
         QCOMPARE(s->desktop.messages.back().Title, QStringLiteral("Values Out of Range"));
         QVERIFY2(s->LastMessage().endsWith(
                      "as the file holds them:\r\npower 1E+09 W is outside the accepted 0.0001 "
@@ -759,12 +663,11 @@ private slots:
     }
 
     void failedLoadLeavesANewModelAndTheRecentEntry() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString path = s->Path("gone.mdl");
         s->state.prefs.RecentFiles[1] = path.toStdString();
-        s->desktop.files.push_back(path);
-        s->Action("mnuOpen")->trigger();
+        s->Open(path);
         QCOMPARE(s->LastMessage(), path + "\r\nCannot open specified file.\r\nModel not loaded.");
         QCOMPARE(s->desktop.messages.back().Icon, MessageIcon::Exclamation);
         QCOMPARE(s->W().windowTitle(), QStringLiteral("Strativex -- untitled.mdl[*]"));
@@ -772,15 +675,13 @@ private slots:
     }
 
     void recentFilesMoveToTheTop() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QStringList paths;
-        Model m;
-        ResetToNewModel(m, ModelDefaults{});
+        const Model m = NewModel();
         for (const char* name : {"a.mdl", "b.mdl", "c.mdl"}) {
             paths << SaveModelNamed(*s, name, m);
-            s->desktop.files.push_back(paths.back());
-            s->Action("mnuOpen")->trigger();
+            s->Open(paths.back());
         }
         // The menu shows the path shortened to fit its width, the file name always whole.
         QVERIFY(s->Action("mnuRecent_1")->text().startsWith("&1  /"));
@@ -794,26 +695,24 @@ private slots:
     }
 
     void preferencesEndingAfterLine17() {
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        Preferences prefs = PrefsFor(folder, LengthUnit::Millimeters);
+        Session s;
+        QVERIFY(CopyStandardMaterials(s.Path("Materials")));
+        Preferences prefs = FolderPreferences(s.dir.path(), LengthUnit::Millimeters);
         prefs.RecentFiles[1] = "/x/a.mdl";
         const std::string text = PreferencesText(prefs);
         std::size_t cut = 0;
         for (int line = 0; line < 17; ++line) cut = text.find("\r\n", cut) + 2;
-        QVERIFY(WriteBytes(folder + "/prefs.txt", QByteArray::fromStdString(text.substr(0, cut))));
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
-        QCOMPARE(session->desktop.messages[0].Text,
-                 "Unknown error loading preferences from " + folder +
-                     "/prefs.txt\r\nDefault preference settings will be restored.");
-        QVERIFY(!Child<QAction>(window, "mnuRecent_1")->isVisible());
-        QCOMPARE(session->state.model.UnitSystem, LengthUnit::Inches);
+        QVERIFY(WriteBytes(s.Path("prefs.txt"), QByteArray::fromStdString(text.substr(0, cut))));
+        QVERIFY(s.Start());
+        QCOMPARE(s.desktop.messages[0].Text,
+                 "Unknown error loading preferences from " + s.Path("prefs.txt") +
+                     "\r\nDefault preference settings will be restored.");
+        QVERIFY(!s.Action("mnuRecent_1")->isVisible());
+        QCOMPARE(s.state.model.UnitSystem, LengthUnit::Inches);
     }
 
     void preferencesWrittenAtExitReadBack() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         s->Action("mnuInches")->trigger();
         s->state.prefs.DecimalDigits[6] = 4;
@@ -828,7 +727,7 @@ private slots:
     }
 
     void exportAndPrintTheReport() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const QString pdf = s->Path("report.pdf");
         s->desktop.files.push_back(pdf);
@@ -852,10 +751,9 @@ private slots:
     // the model has changed.
     void exportedReportCarriesTheCurrentCheck() {
         if (!HasPopplerTools()) QSKIP("pdftotext is not installed");
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        s->desktop.files.push_back(kExamples + "/igbt_on_al2o3_dbc.mdl");
-        s->Action("mnuOpen")->trigger();
+        s->Open(kExamples + "/igbt_on_al2o3_dbc.mdl");
         s->Action("mnuExactCheck")->trigger();
         auto* check = s->W().findChild<QWidget*>("FrmExactCheck");
         QVERIFY(check);
@@ -875,7 +773,7 @@ private slots:
     }
 
     void helpDocumentsOpenFromTheProgramFolder() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         QVERIFY(QFile(s->Path("SX-How To.pdf")).open(QIODevice::WriteOnly));
         s->Action("mnuHowTo")->trigger();
@@ -884,7 +782,7 @@ private slots:
 
     // Whatever the editor did, the materials are read again when it closes, in full.
     void materialsReloadAfterTheEditor() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         const int before = s->Materials()->count();
         QByteArray custom;
@@ -897,9 +795,9 @@ private slots:
     }
 
     void closingAsksAndCancelKeepsTheWindow() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
         s->desktop.answers.push_back(MessageAnswer::Cancel);
         s->W().close();
         QVERIFY(s->W().isVisible());
@@ -921,25 +819,24 @@ private slots:
         QFETCH(int, left);
         QFETCH(WindowState, state);
         QFETCH(bool, kept);
-        auto session = std::make_unique<Session>();
-        const QString folder = session->dir.path();
-        InstallMaterials(folder);
-        Preferences prefs = PrefsFor(folder, LengthUnit::Inches);
+        Session s;
+        QVERIFY(CopyStandardMaterials(s.Path("Materials")));
+        Preferences prefs = FolderPreferences(s.dir.path(), LengthUnit::Inches);
         prefs.MainWindowLeft = static_cast<std::int16_t>(left);
         prefs.MainWindowTop = 300;
         prefs.MainWindowWidth = 10005;
         prefs.MainWindowState = state;
-        SavePreferences(prefs, (folder + "/prefs.txt").toStdString());
-        MainWindow window(session->state, session->desktop);
-        QVERIFY(window.Start(folder));
+        QVERIFY(SaveFolderPreferences(s.dir.path(), prefs));
+        QVERIFY(s.Start());
+        MainWindow& window = s.W();
         window.show();
         QVERIFY(!window.isMinimized());
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // A placement on the screen comes back as stored, run after run.
         if (kept) {
-            QCOMPARE(session->state.prefs.MainWindowLeft, left);
-            QCOMPARE(session->state.prefs.MainWindowTop, 300);
-            QCOMPARE(session->state.prefs.MainWindowWidth, 10005);
+            QCOMPARE(s.state.prefs.MainWindowLeft, left);
+            QCOMPARE(s.state.prefs.MainWindowTop, 300);
+            QCOMPARE(s.state.prefs.MainWindowWidth, 10005);
         } else {
             // Centred on the screen, up to the frame the window system adds.
             QVERIFY(screen.contains(window.frameGeometry()));
@@ -974,7 +871,7 @@ private slots:
     // Every caption fits its label, no label runs into the control beside it, and the window
     // does not shrink below its minimum.
     void windowKeepsItsControlsReadable() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
         s->W().resize(100, 100);
         QVERIFY(s->W().width() >= 9550 / 15 - 40 && s->W().height() >= 6900 / 15 - 80);
@@ -996,21 +893,19 @@ private slots:
     }
 
     void longModelNameShowsItsBeginning() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        Model model;
-        ResetToNewModel(model, ModelDefaults{});
+        Model model = NewModel();
         model.ModelName = "Begins here " + std::string(120, 'x') + " ends here";
-        s->desktop.files.push_back(SaveModelNamed(*s, "long.mdl", model));
-        s->Action("mnuOpen")->trigger();
+        s->Open(SaveModelNamed(*s, "long.mdl", model));
         QCOMPARE(s->Edit("TextModelName")->cursorPosition(), 0);
     }
 
     void pointerFollowsAClickOnAView() {
-        auto s = Start();
+        auto s = StartSession();
         QVERIFY(s);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
-        QTest::mouseClick(s->Button("CmdAddLayer"), Qt::LeftButton);
+        s->Click("CmdAddLayer");
+        s->Click("CmdAddLayer");
         auto* pointer = Child<QLabel>(s->W(), "LabelLayerPointer");
         const int atLayer2 = pointer->y();
         auto* table = Child<QWidget>(s->W(), "PicDisplayData");

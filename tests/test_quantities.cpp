@@ -19,8 +19,7 @@
 #include "core/quantity.h"
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
-#include "persistence/preferences.h"
-#include "support/material_folders.h"
+#include "support/main_window_session.h"
 #include "support/run_program.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
@@ -66,46 +65,21 @@ const std::vector<QuantityCase>& Cases() {
     return cases;
 }
 
-struct Session {
-    QTemporaryDir dir;
-    AppState state;
-    ScriptedDesktop desktop;
-    std::unique_ptr<MainWindow> window;
-};
+using Session = MainWindowSession;
 
 // A window on a model of two layers in millimetres, each of a material of the shipped table.
 std::unique_ptr<Session> Start() {
-    auto session = std::make_unique<Session>();
-    const QString folder = session->dir.path();
-    Preferences prefs;
-    prefs.UnitSystem = LengthUnit::Millimeters;
-    prefs.MaterialsFolder = (folder + "/Materials").toStdString();
-    prefs.ModelsFolder = folder.toStdString();
-    if (!CopyStandardMaterials(folder + "/Materials")) return nullptr;
-    SavePreferences(prefs, (folder + "/prefs.txt").toStdString());
-    session->window = std::make_unique<MainWindow>(session->state, session->desktop);
-    if (!session->window->Start(folder) || !ShownActive(*session->window)) return nullptr;
-    auto* add = Child<QPushButton>(*session->window, "CmdAddLayer");
-    QTest::mouseClick(add, Qt::LeftButton);
-    QTest::mouseClick(add, Qt::LeftButton);
-    return session;
+    auto s = StartSession();
+    if (!s || !s->started) return nullptr;
+    s->Click("CmdAddLayer");
+    s->Click("CmdAddLayer");
+    return s;
 }
 
 std::vector<int> MaterialIds(const Session& s) {
     std::vector<int> ids;
     for (const auto& entry : MaterialListEntries(s.state.materials)) ids.push_back(entry.Id);
     return ids;
-}
-
-void Type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void Leave(const Session& s) {
-    Child<QLineEdit>(*s.window, "TextModelName")->setFocus(Qt::TabFocusReason);
 }
 
 // The value typed, picked or scrolled to in the control that edits it; the text it shows then.
@@ -123,7 +97,7 @@ QString EnterInWindow(const Session& s, const QuantityCase& c, float value) {
     }
     auto* edit = Child<QLineEdit>(*s.window, c.control);
     Type(edit, QString::fromUtf8(c.typed));
-    Leave(s);
+    Leave(s, edit);
     return edit->text();
 }
 
@@ -177,9 +151,7 @@ private slots:
                 static_cast<std::int16_t>(ids[static_cast<std::size_t>(i - 1)]);
         }
         const int record = quantity.OfLayer ? kSweptLayer : 0;
-        QTest::mouseClick(
-            Child<QRadioButton>(*s->window, QStringLiteral("OptLayer_%1").arg(record)),
-            Qt::LeftButton);
+        s->Select(record);
         const bool material = quantity.Unit == UnitFamily::MaterialId;
         const float value = material ? static_cast<float>(ids[2]) : c.value;
         const QString shown = EnterInWindow(*s, c, value);

@@ -24,8 +24,8 @@
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
 #include "support/file_bytes.h"
-#include "support/material_folders.h"
 #include "support/pdf_text.h"
+#include "support/program_folder.h"
 #include "support/scripted_desktop.h"
 #include "support/sweep_fixtures.h"
 #include "support/widget_lookup.h"
@@ -39,12 +39,6 @@ namespace {
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 // The 3-D check takes up to a few tenths of a second a point on this machine's slowest day.
 constexpr int kExactTimeoutMs = 60000;
-
-MaterialTable StandardMaterials() {
-    MaterialTable table;
-    LoadMaterials(table, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
-    return table;
-}
 
 Model Example(const QString& name, const MaterialTable& table) {
     Model model;
@@ -651,12 +645,7 @@ private slots:
     // changes mark the sweep out of date.
     void openedFromTheMenu() {
         QTemporaryDir dir;
-        QVERIFY(CopyStandardMaterials(dir.filePath("Materials")));
-        Preferences prefs;
-        prefs.UnitSystem = LengthUnit::Millimeters;
-        prefs.MaterialsFolder = dir.filePath("Materials").toStdString();
-        prefs.ModelsFolder = dir.path().toStdString();
-        SavePreferences(prefs, dir.filePath("prefs.txt").toStdString());
+        QVERIFY(PlantProgramFolder(dir.path(), LengthUnit::Millimeters));
         AppState state;
         ScriptedDesktop desktop;
         MainWindow main(state, desktop);

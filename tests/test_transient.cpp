@@ -15,6 +15,7 @@
 #include "support/exact_stacks.h"
 #include "support/float_compare.h"
 #include "support/laplace_flux_channel.h"
+#include "support/rc_oracles.h"
 
 using namespace strativex;
 
@@ -78,21 +79,6 @@ exact::TransientResult Solved(const exact::Stack& stack, const Solids& layers,
     qInfo("%zu cells, %d steps, %d iterations, %.2f s", result.Cells, result.Steps,
           result.SolverIterations, result.Seconds);
     return result;
-}
-
-// The finite slab heated uniformly over its top with its bottom held at the base: the
-// classical Fourier series of the rise of the heated face.
-double SlabRise(double flux, const Solid& m, double time) {
-    const double diffusivity = m.Conductivity / (m.HeatCapacity * kJPerCm3);
-    const double scale = M_PI * M_PI * diffusivity * time / (4.0 * m.Thickness * m.Thickness);
-    double sum = 0.0;
-    for (int n = 0; n < 1000000; ++n) {
-        const double odd = 2.0 * n + 1.0;
-        const double term = 8.0 / (odd * odd * M_PI * M_PI) * std::exp(-odd * odd * scale);
-        sum += term;
-        if (term < 1e-16) break;
-    }
-    return flux * m.Thickness / m.Conductivity * (1.0 - sum);
 }
 
 laplace_flux_channel::Channel LaplaceChannel(const exact::Stack& stack, const Solids& layers) {
@@ -221,11 +207,13 @@ private slots:
         const exact::Stack stack = ChannelStack(0.2, 0.2, 0.2, 0.2, {layer});
         const exact::TransientResult result = Solved(stack, {layer});
         QCOMPARE(result.Status, exact::TransientStatus::Ok);
-        const double flux = stack.Power / 0.04;
+        // The same layer in SI units, heated over its whole top of 0.04 cm2.
+        const rc_oracles::Slab slab{layer.Thickness * 1e-2, 4e-6, layer.Conductivity * 1e2,
+                                    layer.HeatCapacity, 1.0};
         double worst = 0.0;
         for (std::size_t n = 0; n < result.TimeS.size(); ++n) {
             if (result.TimeS[n] < 1e-5) continue;
-            const double exact = SlabRise(flux, layer, result.TimeS[n]) / stack.Power;
+            const double exact = slab.Zth(result.TimeS[n]);
             worst = std::max(worst, std::fabs(result.ZthAverage[n] / exact - 1.0));
             VERIFY_NEAR(result.ZthAverage[n], exact, 0.01 * exact);
             VERIFY_NEAR(result.ZthPeak[n], exact, 0.01 * exact);

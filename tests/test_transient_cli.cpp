@@ -12,39 +12,21 @@
 #include "persistence/model_file.h"
 #include "persistence/program_folders.h"
 #include "support/calc_in_process.h"
-#include "support/exact_stacks.h"
+#include "support/column_stack.h"
 #include "support/file_bytes.h"
 #include "support/float_compare.h"
-#include "support/material_folders.h"
 #include "support/pdf_text.h"
+#include "support/rc_oracles.h"
 #include "support/run_program.h"
 
 using namespace strativex;
+using namespace column_stack;
 
 namespace {
 
-// K = A * T^B of the fixtures' custom materials, W/cm-K; the third has no heat capacity.
-constexpr double kHighK = 1.5;
-constexpr double kLowK = 0.58;
-constexpr const char* kMatcust =
-    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n904,\"No heat\",1,0\r\n";
-constexpr std::int16_t kHigh = 901, kLow = 902, kNoHeat = 904;
 constexpr double kHighDensity = 2330.0;
 constexpr double kHighSpecificHeat = 712.0;
-constexpr const char* kMatheat =
-    "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
-    "901,Const high,2330,712,test\n902,Const low,8960,385,test\n";
-
-// A 10 x 10 mm column heated over its whole top: the heat flows straight down through 1 mm of
-// the high and 0.5 mm of the low conductivity, and settles within about a second.
-constexpr float kPower = 20.0f;
 constexpr double kAreaCm2 = 1.0;
-constexpr double kSteadyZth = (0.1 / kHighK + 0.05 / kLowK) / kAreaCm2;
-
-Model Column(std::int16_t bottomMaterial = kLow) {
-    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
-                                    kPower);
-}
 
 std::vector<double> Numbers(const QJsonValue& array) {
     std::vector<double> values;
@@ -56,14 +38,6 @@ double SumOf(const QJsonArray& stages, const char* key) {
     double sum = 0.0;
     for (const QJsonValue& stage : stages) sum += stage[key].toDouble();
     return sum;
-}
-
-// Zth at time t between the samples, linear in log t.
-double Interpolated(const std::vector<double>& times, const std::vector<double>& zth, double t) {
-    std::size_t i = 1;
-    while (i + 1 < times.size() && times[i] < t) ++i;
-    const double share = std::log(t / times[i - 1]) / std::log(times[i] / times[i - 1]);
-    return zth[i - 1] + share * (zth[i] - zth[i - 1]);
 }
 
 // A power step into each exported subcircuit, the base grounded, until the curve's end.
@@ -102,11 +76,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         folders_ = ProgramFoldersFor(dir_.path().toStdString());
-        for (const char* folder : {"mats", "badheat"})
-            QVERIFY(PlantMaterials(Fixture(folder), kMatcust));
-        QVERIFY(WriteBytes(Fixture("mats/matheat.csv"), kMatheat));
-        QVERIFY(WriteBytes(Fixture("badheat/matheat.csv"),
-                           QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));
+        QVERIFY(PlantColumnMaterials(Fixture("mats")));
+        QVERIFY(PlantColumnMaterials(Fixture("badheat"), true));
         QVERIFY(Plant("column.mdl", Column()));
         QVERIFY(Plant("noheat.mdl", Column(kNoHeat)));
         columnRun_ = Calc({"--transient", "--exact", "--format", "json", "--spice",
@@ -299,7 +270,7 @@ private slots:
             if (columns.size() < 3) continue;
             const double t = columns[0].toDouble();
             if (t < times.front()) continue;
-            const double expected = kPower * Interpolated(times, peak, t);
+            const double expected = kPower * rc_oracles::AtLogTime(times, peak, t);
             VERIFY_NEAR(columns[1].toDouble(), expected, tolerance);
             VERIFY_NEAR(columns[2].toDouble(), expected, tolerance);
             ++compared;
@@ -312,26 +283,21 @@ private slots:
         QTest::addColumn<QString>("materials");
         QTest::addColumn<QStringList>("named");
         const QString model = Fixture("column.mdl");
-        QTest::newRow("no stages") << QStringList{"--transient", "--stages", "0", model} << "mats"
-                                   << QStringList{"--stages", "'0'", "1 to 12"};
-        QTest::newRow("too many stages")
-            << QStringList{"--transient", "--stages=13", model} << "mats" << QStringList{"'13'"};
-        QTest::newRow("stages not a number")
-            << QStringList{"--transient", "--stages", "four", model} << "mats"
-            << QStringList{"'four'"};
-        QTest::newRow("fractional stages") << QStringList{"--transient", "--stages", "2.5", model}
-                                           << "mats" << QStringList{"'2.5'"};
-        QTest::newRow("spice without transient")
-            << QStringList{"--spice", Fixture("none.cir"), model} << "mats"
-            << QStringList{"--spice needs --transient"};
-        QTest::newRow("stages without transient") << QStringList{"--stages", "3", model} << "mats"
-                                                  << QStringList{"--stages needs --transient"};
-        QTest::newRow("material without heat capacity")
-            << QStringList{"--transient", Fixture("noheat.mdl")} << "mats"
-            << QStringList{"layer 2", "material 904", "No heat", Fixture("mats/matheat.csv")};
-        QTest::newRow("malformed heat capacity file")
-            << QStringList{"--transient", model} << "badheat"
-            << QStringList{"matheat.csv line 4", "specific_heat_j_per_kg_k", "'-460'"};
+        const auto row = [](const char* name, const QStringList& args, const QStringList& named,
+                            const char* materials = "mats") {
+            QTest::newRow(name) << args << materials << named;
+        };
+        row("no stages", {"--transient", "--stages", "0", model}, {"--stages", "'0'", "1 to 12"});
+        row("too many stages", {"--transient", "--stages=13", model}, {"'13'"});
+        row("stages not a number", {"--transient", "--stages", "four", model}, {"'four'"});
+        row("fractional stages", {"--transient", "--stages", "2.5", model}, {"'2.5'"});
+        row("spice without transient", {"--spice", Fixture("none.cir"), model},
+            {"--spice needs --transient"});
+        row("stages without transient", {"--stages", "3", model}, {"--stages needs --transient"});
+        row("material without heat capacity", {"--transient", Fixture("noheat.mdl")},
+            {"layer 2", "material 904", "No heat", Fixture("mats/matheat.csv")});
+        row("malformed heat capacity file", {"--transient", model},
+            {"matheat.csv line 4", "specific_heat_j_per_kg_k", "'-460'"}, "badheat");
     }
 
     // A usage error or a missing heat capacity is named, fails the run as a usage error and

@@ -26,44 +26,26 @@
 #include "mainwindow/main_window.h"
 #include "persistence/model_file.h"
 #include "persistence/preferences.h"
-#include "support/exact_stacks.h"
+#include "support/column_stack.h"
 #include "support/file_bytes.h"
 #include "support/pdf_text.h"
+#include "support/program_folder.h"
 #include "support/scripted_desktop.h"
 #include "support/widget_lookup.h"
 
 using namespace strativex;
+using namespace column_stack;
 
 namespace {
 
-const QString kStandardMaterials = QStringLiteral(STRATIVEX_BIN_DIR "/Materials");
 const QString kExamples = QStringLiteral(STRATIVEX_SOURCE_DIR "/examples");
 // The column settles within a second of simulated time; its solve takes a few seconds.
 constexpr int kComputeTimeoutMs = 120000;
 
-// Constant K, W/cm-K; the third material has no heat capacity.
-constexpr double kHighK = 1.5;
-constexpr double kLowK = 0.58;
-constexpr const char* kMatcust =
-    "901,\"Const high\",1.5,0\r\n902,\"Const low\",.58,0\r\n904,\"No heat\",1,0\r\n";
-constexpr std::int16_t kHigh = 901, kLow = 902, kNoHeat = 904;
-constexpr const char* kMatheat =
-    "id,name,density_kg_m3,specific_heat_j_per_kg_k,source\n"
-    "901,Const high,2330,712,test\n902,Const low,8960,385,test\n";
-
-// A 10 x 10 mm column heated over its whole top: one-dimensional, so its steady Zth is the
-// two slabs' resistances in series, 1 mm of the high and 0.5 mm of the low conductivity.
-constexpr float kPower = 20.0f;
-constexpr double kSteadyZth = 0.1 / kHighK + 0.05 / kLowK;
 // The transient's steady end against the exact steady solution.
 constexpr double kSteadyTolerance = 0.005;
 // The table shows four significant digits.
 constexpr double kShownRounding = 0.0005;
-
-Model Column(std::int16_t bottomMaterial = kLow) {
-    return exact_stacks::StackModel(10, 10, {{1.0f, 10, 10, kHigh}, {0.5f, 10, 10, bottomMaterial}},
-                                    kPower);
-}
 
 // A transient window on a state of its own whose materials live in a folder of the test's.
 struct Session {
@@ -97,6 +79,16 @@ struct Session {
         return item == nullptr ? 0.0 : item->text().toDouble();
     }
     int Rows() const { return C<QTableWidget>("TableNetworks")->rowCount(); }
+    void TypePulse(const QString& power, const QString& width, const QString& period,
+                   bool single) const {
+        C<QCheckBox>("ChkSinglePulse")->setChecked(single);
+        for (const auto& [name, text] :
+             {std::pair{"TxtPulsePower", power}, std::pair{"TxtPulseWidth", width},
+              std::pair{"TxtPulsePeriod", period}}) {
+            C<QLineEdit>(name)->clear();
+            QTest::keyClicks(C<QLineEdit>(name), text);
+        }
+    }
 };
 
 // The peak rise per watt of pulses through a Foster network, each stage's own first-order
@@ -140,15 +132,8 @@ class TestTransientWindow : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        for (const char* folder : {"mats", "badheat"}) {
-            QVERIFY(QDir(dir_.path()).mkpath(folder));
-            QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
-                                Folder(folder) + "/matprops.dat"));
-            QVERIFY(WriteBytes(Folder(folder) + "/matcust.dat", kMatcust));
-        }
-        QVERIFY(WriteBytes(Folder("mats") + "/matheat.csv", kMatheat));
-        QVERIFY(WriteBytes(Folder("badheat") + "/matheat.csv",
-                           QByteArray(kMatheat) + "904,No heat,7800,-460,test\n"));
+        QVERIFY(PlantColumnMaterials(Folder("mats")));
+        QVERIFY(PlantColumnMaterials(Folder("badheat"), true));
         column_ = std::make_unique<Session>(Folder("mats"), Column());
         column_->Compute();
     }
@@ -220,29 +205,20 @@ private slots:
         QTest::addColumn<QString>("power");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("period");  // empty: a single pulse
-        QTest::newRow("single 1 ms pulse") << "20"
-                                           << "0.001"
-                                           << "";
-        QTest::newRow("D = 0.1") << "50"
-                                 << "1e-3"
-                                 << "1e-2";
-        QTest::newRow("D = 0.5, units typed") << "5 W"
-                                              << "0.02 s"
-                                              << "0.04";
+        const auto row = [](const char* name, const char* power, const char* width,
+                            const char* period) {
+            QTest::newRow(name) << power << width << period;
+        };
+        row("single 1 ms pulse", "20", "0.001", "");
+        row("D = 0.1", "50", "1e-3", "1e-2");
+        row("D = 0.5, units typed", "5 W", "0.02 s", "0.04");
     }
     void pulseCalculatorGivesPeakTemperature() {
         QFETCH(QString, power);
         QFETCH(QString, width);
         QFETCH(QString, period);
         const Session& s = *column_;
-        s.C<QCheckBox>("ChkSinglePulse")->setChecked(period.isEmpty());
-        for (const auto& [name, text] :
-             {std::pair{"TxtPulsePower", power}, std::pair{"TxtPulseWidth", width},
-              std::pair{"TxtPulsePeriod", period}}) {
-            QLineEdit* field = s.C<QLineEdit>(name);
-            field->clear();
-            QTest::keyClicks(field, text);
-        }
+        s.TypePulse(power, width, period, period.isEmpty());
         const auto number = [](QString text) {
             return text.remove(QRegularExpression("[ Ws]")).toDouble();
         };
@@ -262,30 +238,16 @@ private slots:
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("named");
-        QTest::newRow("width not a number") << "20"
-                                            << "abc"
-                                            << "0.01"
-                                            << "\u201Cabc\u201D";
-        QTest::newRow("decimal comma") << "1,5"
-                                       << "0.001"
-                                       << "0.01"
-                                       << "\u201C1,5\u201D";
-        QTest::newRow("no period") << "20"
-                                   << "0.001"
-                                   << ""
-                                   << "period";
-        QTest::newRow("pulse longer than its period") << "20"
-                                                      << "0.02"
-                                                      << "0.01"
-                                                      << "0.02 s";
-        QTest::newRow("no power") << "0"
-                                  << "0.001"
-                                  << "0.01"
-                                  << "power 0 W";
-        QTest::newRow("negative width") << "20"
-                                        << "-1"
-                                        << "0.01"
-                                        << "width -1 s";
+        const auto row = [](const char* name, const char* power, const char* width,
+                            const char* period, const char* named) {
+            QTest::newRow(name) << power << width << period << named;
+        };
+        row("width not a number", "20", "abc", "0.01", "\u201Cabc\u201D");
+        row("decimal comma", "1,5", "0.001", "0.01", "\u201C1,5\u201D");
+        row("no period", "20", "0.001", "", "period");
+        row("pulse longer than its period", "20", "0.02", "0.01", "0.02 s");
+        row("no power", "0", "0.001", "0.01", "power 0 W");
+        row("negative width", "20", "-1", "0.01", "width -1 s");
     }
     void pulseCalculatorRefuses() {
         QFETCH(QString, power);
@@ -293,14 +255,7 @@ private slots:
         QFETCH(QString, period);
         QFETCH(QString, named);
         const Session& s = *column_;
-        s.C<QCheckBox>("ChkSinglePulse")->setChecked(false);
-        for (const auto& [name, text] :
-             {std::pair{"TxtPulsePower", power}, std::pair{"TxtPulseWidth", width},
-              std::pair{"TxtPulsePeriod", period}}) {
-            QLineEdit* field = s.C<QLineEdit>(name);
-            field->clear();
-            QTest::keyClicks(field, text);
-        }
+        s.TypePulse(power, width, period, false);
         const QString answer = s.C<QLabel>("LblPulsePeak")->text();
         QVERIFY2(answer.contains(named), qPrintable(answer));
         QVERIFY2(!answer.contains("Peak temperature"), qPrintable(answer));
@@ -482,10 +437,8 @@ private slots:
 
     // The seven-layer example takes seconds: long enough to be cancelled on the way.
     void cancelShowsNothingNew() {
-        MaterialTable standard;
-        LoadMaterials(standard, MaterialPathsIn(kStandardMaterials.toStdString()), std::nullopt);
         Model example;
-        LoadModelFile(example, standard, ModelDefaults{},
+        LoadModelFile(example, StandardMaterials(), ModelDefaults{},
                       (kExamples + "/igbt_on_al2o3_dbc.mdl").toStdString());
         Session s(kStandardMaterials, example);
         s.C<QPushButton>("CmdCompute")->click();
@@ -498,13 +451,7 @@ private slots:
     // The menu opens one window, which follows the model's changes.
     void menuOpensOneWindow() {
         QTemporaryDir home;
-        QVERIFY(QDir().mkpath(home.filePath("Materials")));
-        QVERIFY(QFile::copy(kStandardMaterials + "/matprops.dat",
-                            home.filePath("Materials/matprops.dat")));
-        Preferences prefs;
-        prefs.MaterialsFolder = home.filePath("Materials").toStdString();
-        prefs.ModelsFolder = home.path().toStdString();
-        SavePreferences(prefs, home.filePath("prefs.txt").toStdString());
+        QVERIFY(PlantProgramFolder(home.path(), LengthUnit::Millimeters));
         AppState state;
         ScriptedDesktop desktop;
         MainWindow main(state, desktop);

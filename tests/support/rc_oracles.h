@@ -39,6 +39,15 @@ struct Slab {
     }
 };
 
+// The curve between its samples, linear in log time as the plots draw it.
+inline double AtLogTime(const std::vector<double>& times, const std::vector<double>& values,
+                        double time) {
+    std::size_t i = 1;
+    while (i + 1 < times.size() && times[i] < time) ++i;
+    const double share = std::log(time / times[i - 1]) / std::log(times[i] / times[i - 1]);
+    return values[i - 1] + share * (values[i] - values[i - 1]);
+}
+
 // Times from first, pointsPerDecade a decade, over the given decades (both ends included).
 inline std::vector<double> LogTimes(double first, int decades, int pointsPerDecade) {
     std::vector<double> times;

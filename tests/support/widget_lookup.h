@@ -27,6 +27,21 @@ inline QString Text(const QObject& window, const QString& name) {
     return {};
 }
 
+// Types over the field's text as a user would after tabbing into it.
+inline void Type(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(field->hasFocus());
+    field->selectAll();
+    // QTest types only what a US keyboard has; other characters arrive as an input method would.
+    bool ascii = true;
+    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        QTest::keyClicks(field, text);
+    } else {
+        field->insert(text);
+    }
+}
+
 // Clicks and keys land only in the active window.
 inline bool ShownActive(QWidget& window) {
     window.show();
