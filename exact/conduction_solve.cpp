@@ -1,14 +1,12 @@
 #include "exact/conduction_solve.h"
 
-#include <Eigen/IterativeLinearSolvers>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "exact/conductances.h"
-#include "exact/counted_solve.h"
+#include "exact/grid_solve.h"
 #include "exact/line_multigrid.h"
-#include "exact/linear_system.h"
 #include "exact/separable_solve.h"
 
 namespace strativex::exact {
@@ -19,9 +17,6 @@ constexpr double kLoosestTolerance = 1e-4;
 constexpr double kNearlySettled = 10.0;
 // Conductivity iterations converging slower than this are only trusted on their last change.
 constexpr double kSlowestFactor = 0.5;
-
-using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
-                                        LineMultigrid>;
 
 // A temperature-dependent conductivity can run away (K falling as T rises faster than the
 // spreading makes up for it) until it overflows or vanishes; a vanished K would silently cut
@@ -45,9 +40,8 @@ bool AllUsable(const std::vector<double>& conductivity, const std::vector<double
 class LinearSolves {
 public:
     LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel)
-        : separable_(options, cancel) {
-        solver_.preconditioner().SetCancelFlag(cancel);
-        solver_.setMaxIterations(options.MaxSolverIterations);
+        : separable_(options, cancel), maxIterations_(options.MaxSolverIterations) {
+        multigrid_.SetCancelFlag(cancel);
     }
 
     // One linear solve at fixed conductivities, from `rise` and into it.
@@ -55,14 +49,11 @@ public:
                      const std::vector<double>& heat, double tolerance, std::vector<double>& rise) {
         if (IsSeparable(grid)) return SolveSeparably(grid, conductivity, heat, tolerance, rise);
         AssembleConductances(grid, conductivity, conductances_);
-        if (system_.Cells.empty()) {
-            system_ = AssembleSystem(conductances_);
-            solver_.preconditioner().Build(conductances_, system_);
-        } else {
-            RefreshSystem(conductances_, system_);
+        if (!built_) {
+            multigrid_.Build(conductances_);
+            built_ = true;
         }
-        solver_.setTolerance(tolerance);
-        return SolveCounted(solver_, system_, heat, rise);
+        return SolveOnGrid(conductances_, multigrid_, heat, tolerance, maxIterations_, rise);
     }
 
 private:
@@ -75,11 +66,10 @@ private:
     }
 
     SeparableSolves separable_;
-    // Numbers the unknowns for the preconditioner as long as it lives; the cells in the body
-    // stay the same whatever their conductivities.
-    LinearSystem system_;
     Conductances conductances_;
-    Solver solver_;
+    LineMultigrid multigrid_;
+    bool built_ = false;
+    int maxIterations_;
 };
 
 // Early conductivity iterations move temperatures by far more than a loose linear solve gets

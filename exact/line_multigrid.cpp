@@ -314,8 +314,7 @@ void LineMultigrid::Residual(const Level& level) {
     }
 }
 
-void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) {
-    system_ = &system;
+void LineMultigrid::Build(const Conductances& fine) {
     levels_.clear();
     levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
@@ -335,20 +334,12 @@ void LineMultigrid::Build(const Conductances& fine, const LinearSystem& system) 
     coarsestSolver_.compute(coarsestSystem_.Matrix);
 }
 
-Eigen::VectorXd LineMultigrid::solve(const Eigen::VectorXd& residual) const {
+void LineMultigrid::Apply(const Eigen::VectorXd& residual, Eigen::VectorXd& correction) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
-    ++applications_;
     const Level& finest = levels_.front();
-    std::fill(finest.Rhs.begin(), finest.Rhs.end(), 0.0);
-    for (std::size_t u = 0; u < system_->Cells.size(); ++u) {
-        finest.Rhs[system_->Cells[u]] = residual(static_cast<Eigen::Index>(u));
-    }
+    std::copy(residual.begin(), residual.end(), finest.Rhs.begin());
     Cycle(0);
-    Eigen::VectorXd correction(residual.size());
-    for (std::size_t u = 0; u < system_->Cells.size(); ++u) {
-        correction(static_cast<Eigen::Index>(u)) = finest.Solution[system_->Cells[u]];
-    }
-    return correction;
+    std::copy(finest.Solution.begin(), finest.Solution.end(), correction.begin());
 }
 
 void LineMultigrid::Cycle(std::size_t index) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Eigen/Core>
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 #include <atomic>
@@ -14,7 +15,7 @@ namespace strativex::exact {
 // preconditioner application, without waiting for the iteration to finish.
 struct SolveCancelled {};
 
-// A multigrid V-cycle for layered grids, used as the preconditioner of Eigen's conjugate
+// A multigrid V-cycle for layered grids, used as the preconditioner of the conjugate
 // gradients. Thin, well-conducting layers couple cells through the thickness far more
 // strongly than sideways, and graded cells couple them more strongly along one lateral axis
 // than the other; both stall point smoothers. Here the smoother solves whole lines of cells
@@ -25,28 +26,13 @@ struct SolveCancelled {};
 // solved directly. The cycle is symmetric, as conjugate gradients require.
 class LineMultigrid {
 public:
-    // Builds the levels for this operator; `system` numbers the unknowns of the finest one.
-    void Build(const Conductances& fine, const LinearSystem& system);
+    // Builds the levels for this operator.
+    void Build(const Conductances& fine);
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
 
-    // Eigen's preconditioner interface: the operator comes from Build, not from the matrix.
-    template <typename MatrixType>
-    LineMultigrid& analyzePattern(const MatrixType&) {
-        return *this;
-    }
-    template <typename MatrixType>
-    LineMultigrid& factorize(const MatrixType&) {
-        return *this;
-    }
-    template <typename MatrixType>
-    LineMultigrid& compute(const MatrixType&) {
-        return *this;
-    }
-    Eigen::ComputationInfo info() const { return Eigen::Success; }
-    Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
-    // Cycles run so far: the steps a solve took, where Eigen counts one fewer for a solve
-    // that converges within its first step.
-    int Applications() const { return applications_; }
+    // One V-cycle from a zero guess: `correction` approximates A^-1 `residual`, both in grid
+    // order, zero outside the body.
+    void Apply(const Eigen::VectorXd& residual, Eigen::VectorXd& correction) const;
 
 private:
     // The conductances as the cycle reads them: the sweeps stream their arrays from memory,
@@ -77,11 +63,9 @@ private:
     void SolveCoarsest() const;
 
     std::vector<Level> levels_;
-    const LinearSystem* system_ = nullptr;
     LinearSystem coarsestSystem_;
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> coarsestSolver_;
     const std::atomic<bool>* cancel_ = nullptr;
-    mutable int applications_ = 0;
 };
 
 }  // namespace strativex::exact

@@ -1,7 +1,5 @@
 #include "exact/linear_system.h"
 
-#include <algorithm>
-
 namespace strativex::exact {
 namespace {
 
@@ -42,27 +40,6 @@ LinearSystem AssembleSystem(const Conductances& g) {
     }
     system.Matrix.makeCompressed();
     return system;
-}
-
-void RefreshSystem(const Conductances& g, LinearSystem& system) {
-    const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
-    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
-    // The conductance between two cells is stored with the one nearer the origin.
-    const auto between = [&](std::size_t a, std::size_t b) {
-        const std::size_t first = std::min(a, b);
-        const std::size_t step = std::max(a, b) - first;
-        if (step == stepX) return g.Gx[first];
-        if (step == stepY) return g.Gy[first];
-        return g.Gz[first];
-    };
-    Eigen::SparseMatrix<double>& matrix = system.Matrix;
-    for (Eigen::Index column = 0; column < matrix.outerSize(); ++column) {
-        const std::size_t c = system.Cells[static_cast<std::size_t>(column)];
-        for (Eigen::SparseMatrix<double>::InnerIterator entry(matrix, column); entry; ++entry) {
-            const std::size_t d = system.Cells[static_cast<std::size_t>(entry.row())];
-            entry.valueRef() = d == c ? g.Diagonal[c] : -between(c, d);
-        }
-    }
 }
 
 Eigen::VectorXd Gather(const LinearSystem& system, const std::vector<double>& gridValues) {

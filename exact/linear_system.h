@@ -16,10 +16,6 @@ struct LinearSystem {
 
 LinearSystem AssembleSystem(const Conductances& g);
 
-// New conductances into a system assembled before for the same cells in the body: the
-// matrix keeps its pattern, so nothing is allocated or sorted again.
-void RefreshSystem(const Conductances& g, LinearSystem& system);
-
 // Grid-wide vectors (zero outside the body) to and from the unknowns of the system.
 Eigen::VectorXd Gather(const LinearSystem& system, const std::vector<double>& gridValues);
 void Scatter(const LinearSystem& system, const Eigen::VectorXd& values,

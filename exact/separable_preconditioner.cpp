@@ -115,12 +115,12 @@ void SeparablePreconditioner::SetConductivity(const Grid& grid,
     }
 }
 
-Eigen::VectorXd SeparablePreconditioner::solve(const Eigen::VectorXd& residual) const {
+void SeparablePreconditioner::Apply(const Eigen::VectorXd& residual,
+                                    Eigen::VectorXd& correction) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
-    ++applications_;
     ToModes(residual);
     SolveThickness();
-    return FromModes();
+    FromModes(correction);
 }
 
 // Cells are stored x-major, then y, then z: the x transform is one product over whole
@@ -149,16 +149,14 @@ void SeparablePreconditioner::SolveThickness() const {
     }
 }
 
-Eigen::VectorXd SeparablePreconditioner::FromModes() const {
+void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction) const {
     for (int p = 0; p < nx_; ++p) {
         const Eigen::Map<const Eigen::MatrixXd> in(alongY_.col(p).data(), nz_, ny_);
         Eigen::Map<Eigen::MatrixXd>(alongX_.col(p).data(), nz_, ny_).noalias() =
             in * modesY_.transpose();
     }
-    Eigen::VectorXd correction(alongX_.size());
     Eigen::Map<Eigen::MatrixXd>(correction.data(), alongX_.rows(), nx_).noalias() =
         alongX_ * modesX_.transpose();
-    return correction;
 }
 
 }  // namespace strativex::exact

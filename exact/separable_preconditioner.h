@@ -14,7 +14,7 @@ namespace strativex::exact {
 bool IsSeparable(const Grid& grid);
 
 // The direct solve of a separable grid's operator with one conductivity per row of cells, used
-// as the preconditioner of Eigen's conjugate gradients. With one conductivity per row the
+// as the preconditioner of the conjugate gradients. With one conductivity per row the
 // operator is a sum of products of one-dimensional operators, so the lateral eigenmodes of each
 // axis (the 1-D conductances against the cell widths: adiabatic sides and symmetry planes
 // alike) turn it into one tridiagonal system through the thickness per pair of lateral modes;
@@ -29,31 +29,14 @@ public:
     void SetConductivity(const Grid& grid, const std::vector<double>& conductivity);
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
 
-    // How often `solve` ran: once per step of the conjugate gradients, the first included,
-    // which Eigen's own count leaves out.
-    int Applications() const { return applications_; }
-
-    // Eigen's preconditioner interface: the operator comes from SetConductivity, not from the
-    // matrix, whose unknowns are the grid's cells in grid order.
-    template <typename MatrixType>
-    SeparablePreconditioner& analyzePattern(const MatrixType&) {
-        return *this;
-    }
-    template <typename MatrixType>
-    SeparablePreconditioner& factorize(const MatrixType&) {
-        return *this;
-    }
-    template <typename MatrixType>
-    SeparablePreconditioner& compute(const MatrixType&) {
-        return *this;
-    }
-    Eigen::ComputationInfo info() const { return Eigen::Success; }
-    Eigen::VectorXd solve(const Eigen::VectorXd& residual) const;
+    // The direct solve for the rows' conductivities: `correction` from `residual`, both in
+    // grid order.
+    void Apply(const Eigen::VectorXd& residual, Eigen::VectorXd& correction) const;
 
 private:
     void ToModes(const Eigen::VectorXd& residual) const;
     void SolveThickness() const;
-    Eigen::VectorXd FromModes() const;
+    void FromModes(Eigen::VectorXd& correction) const;
 
     int nx_ = 0, ny_ = 0, nz_ = 0;
     // Columns are the modes, normalised so that modes' * widths * modes = 1; rates are the
@@ -65,7 +48,6 @@ private:
     std::vector<double> down_, lateral_, inversePivot_;
     mutable Eigen::MatrixXd alongX_, alongY_;
     const std::atomic<bool>* cancel_ = nullptr;
-    mutable int applications_ = 0;
 };
 
 }  // namespace strativex::exact

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <Eigen/IterativeLinearSolvers>
-#include <Eigen/SparseCore>
 #include <atomic>
 #include <vector>
 
 #include "exact/conductances.h"
-#include "exact/conduction_solve.h"
-#include "exact/counted_solve.h"
 #include "exact/exact_options.h"
 #include "exact/grid.h"
-#include "exact/linear_system.h"
+#include "exact/grid_solve.h"
 #include "exact/separable_preconditioner.h"
 
 namespace strativex::exact {
@@ -30,13 +26,10 @@ public:
                      const std::vector<double>& heat, double tolerance, std::vector<double>& rise);
 
 private:
-    using Solver = Eigen::ConjugateGradient<Eigen::SparseMatrix<double>,
-                                            Eigen::Lower | Eigen::Upper, SeparablePreconditioner>;
-
-    // Numbers the unknowns; on a separable grid they are all its cells in grid order.
-    LinearSystem system_;
     Conductances conductances_;
-    Solver solver_;
+    SeparablePreconditioner preconditioner_;
+    bool built_ = false;
+    int maxIterations_;
 };
 
 }  // namespace strativex::exact

@@ -1,12 +1,13 @@
 #include "exact/transient_stepping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <utility>
 
+#include "exact/conductance_operator.h"
+#include "exact/conjugate_gradients.h"
 #include "exact/line_multigrid.h"
-#include "exact/linear_system.h"
-#include "exact/transient_conjugate_gradients.h"
 #include "exact/transient_guess.h"
 
 namespace strativex::exact {
@@ -29,6 +30,11 @@ Coefficients BackwardDifferences(double ratio) {
     return {(1.0 + 2.0 * ratio) / (1.0 + ratio), -(1.0 + ratio), ratio * ratio / (1.0 + ratio)};
 }
 
+Eigen::VectorXd InGridOrder(const std::vector<double>& values) {
+    return Eigen::Map<const Eigen::VectorXd>(values.data(),
+                                             static_cast<Eigen::Index>(values.size()));
+}
+
 Conductances Shifted(const HeatBalance& balance, double shift) {
     Conductances shifted = balance.Conductance;
     for (std::size_t c = 0; c < shifted.CellCount(); ++c) {
@@ -43,11 +49,10 @@ public:
     Integrator(const HeatBalance& balance, const TransientOptions& options,
                const std::atomic<bool>* cancel)
         : balance_(balance),
-          system_(AssembleSystem(balance.Conductance)),
-          matrix_(system_.Matrix),
-          stiffnessDiagonal_(system_.Matrix.diagonal()),
-          capacity_(Gather(system_, balance.Capacity)),
-          heat_(Gather(system_, balance.Heat)),
+          stiffnessDiagonal_(InGridOrder(balance.Conductance.Diagonal)),
+          diagonal_(stiffnessDiagonal_),
+          capacity_(InGridOrder(balance.Capacity)),
+          heat_(InGridOrder(balance.Heat)),
           current_(Eigen::VectorXd::Zero(heat_.size())),
           previous_(current_),
           guess_(capacity_, kRememberedSolutions),
@@ -59,7 +64,7 @@ public:
 
     // Prepares the preconditioner for steps of `dt`.
     void Prepare(double dt) {
-        preconditioner_.Build(Shifted(balance_, BackwardDifferences(1.0).A0 / dt), system_);
+        preconditioner_.Build(Shifted(balance_, BackwardDifferences(1.0).A0 / dt));
     }
 
     SolveStatus Step(double dt) {
@@ -69,19 +74,25 @@ public:
         const double ratio = lastStep_ > 0.0 ? dt / lastStep_ : 0.0;
         const Coefficients k = BackwardDifferences(ratio);
         const double shift = k.A0 / dt;
-        matrix_.diagonal() = stiffnessDiagonal_ + shift * capacity_;
+        diagonal_ = stiffnessDiagonal_ + shift * capacity_;
         const Eigen::VectorXd rhs =
             heat_ - capacity_.cwiseProduct(k.A1 * current_ + k.A2 * previous_) / dt;
         StepGuess::Guess guess = guess_.For(rhs, shift);
         Eigen::VectorXd residual = rhs - guess.Product;
         GradientsOutcome solved;
         try {
-            solved = ConjugateGradients(matrix_, preconditioner_, rhs, guess.Solution, residual,
-                                        tolerance_, maxIterations_);
+            solved = ConjugateGradients(
+                [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+                    ApplyConductances(balance_.Conductance, diagonal_.data(), in, out);
+                },
+                [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+                    preconditioner_.Apply(in, out);
+                },
+                rhs, guess.Solution, residual, tolerance_, maxIterations_);
         } catch (const SolveCancelled&) {
             return SolveStatus::Cancelled;
         }
-        lastIterations_ = solved.Iterations;
+        lastIterations_ = solved.Applications;
         if (!solved.Converged) return SolveStatus::NotConverged;
         previous_ = std::move(current_);
         current_ = std::move(guess.Solution);
@@ -92,14 +103,15 @@ public:
     }
 
     // Every cell's rise; `rise` is zero outside the body.
-    void RiseInto(std::vector<double>& rise) const { Scatter(system_, current_, rise); }
+    void RiseInto(std::vector<double>& rise) const {
+        std::copy(current_.begin(), current_.end(), rise.begin());
+    }
     int LastIterations() const { return lastIterations_; }
 
 private:
     const HeatBalance& balance_;
-    LinearSystem system_;
-    Eigen::SparseMatrix<double> matrix_;
-    Eigen::VectorXd stiffnessDiagonal_, capacity_, heat_, current_, previous_;
+    // Every vector holds every cell of the grid, zero outside the body.
+    Eigen::VectorXd stiffnessDiagonal_, diagonal_, capacity_, heat_, current_, previous_;
     StepGuess guess_;
     LineMultigrid preconditioner_;
     double tolerance_;

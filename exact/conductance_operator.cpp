@@ -1,0 +1,38 @@
+#include "exact/conductance_operator.h"
+
+#include <cstddef>
+
+namespace strativex::exact {
+
+void ApplyConductances(const Conductances& g, const double* diagonal, const Eigen::VectorXd& in,
+                       Eigen::VectorXd& out) {
+    const std::size_t nz = static_cast<std::size_t>(g.Nz);
+    const std::size_t stepX = static_cast<std::size_t>(g.Ny) * nz;
+    const double* gx = g.Gx.data();
+    const double* gy = g.Gy.data();
+    const double* gz = g.Gz.data();
+    const double* x = in.data();
+    double* y = out.data();
+    // Each cell gathers from its six neighbours, so every cell is written once; the links at
+    // the grid's ends are zero, but the neighbours past them do not exist to be read.
+    for (int i = 0; i < g.Nx; ++i) {
+        for (int j = 0; j < g.Ny; ++j) {
+            const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
+            const bool west = i > 0, east = i + 1 < g.Nx;
+            const bool south = j > 0, north = j + 1 < g.Ny;
+            for (std::size_t l = 0; l < nz; ++l) {
+                const std::size_t c = column + l;
+                double v = diagonal[c] * x[c];
+                if (l > 0) v -= gz[c - 1] * x[c - 1];
+                if (l + 1 < nz) v -= gz[c] * x[c + 1];
+                if (south) v -= gy[c - nz] * x[c - nz];
+                if (north) v -= gy[c] * x[c + nz];
+                if (west) v -= gx[c - stepX] * x[c - stepX];
+                if (east) v -= gx[c] * x[c + stepX];
+                y[c] = v;
+            }
+        }
+    }
+}
+
+}  // namespace strativex::exact

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <Eigen/Core>
+
+#include "exact/conductances.h"
+
+namespace strativex::exact {
+
+// out = A in, for A the symmetric operator of the conductances `g` with `diagonal` on its
+// diagonal (a time step adds the cells' heat capacity over the step to the conductances' sum).
+// Both vectors hold every cell of the grid in grid order, zero outside the body: the line
+// smoother works on whole lines of the grid, and numbering only the cells in the body would
+// cost a gather and a scatter on every step of the conjugate gradients.
+void ApplyConductances(const Conductances& g, const double* diagonal, const Eigen::VectorXd& in,
+                       Eigen::VectorXd& out);
+
+}  // namespace strativex::exact

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <Eigen/Core>
+#include <algorithm>
+#include <limits>
+
+namespace strativex::exact {
+
+struct GradientsOutcome {
+    bool Converged = false;
+    // The preconditioner's applications: the steps the solve took, none where the guess met
+    // the tolerance already.
+    int Applications = 0;
+};
+
+// Preconditioned conjugate gradients for a symmetric positive definite system A x = b, from
+// the guess in `x` with its residual b - A x in `residual` (a caller often knows it without a
+// product with A). `product(in, out)` sets out = A in; `precondition(in, out)` applies a fixed
+// symmetric positive definite approximation of A's inverse. Stops once the residual is below
+// `tolerance` times b, leaving the solution in `x` and its residual in `residual`. Lets what
+// the preconditioner throws (a cancelled solve) through.
+template <typename Product, typename Precondition>
+GradientsOutcome ConjugateGradients(const Product& product, const Precondition& precondition,
+                                    const Eigen::VectorXd& b, Eigen::VectorXd& x,
+                                    Eigen::VectorXd& residual, double tolerance,
+                                    int maxIterations) {
+    GradientsOutcome outcome;
+    const double threshold =
+        std::max(tolerance * tolerance * b.squaredNorm(), std::numeric_limits<double>::min());
+    double residualNorm2 = residual.squaredNorm();
+    if (residualNorm2 < threshold) {
+        outcome.Converged = x.allFinite();
+        return outcome;
+    }
+    Eigen::VectorXd preconditioned(x.size());
+    Eigen::VectorXd applied(x.size());
+    precondition(residual, preconditioned);
+    ++outcome.Applications;
+    Eigen::VectorXd direction = preconditioned;
+    double absolute = residual.dot(preconditioned);
+    for (int iteration = 0; iteration < maxIterations; ++iteration) {
+        product(direction, applied);
+        const double alpha = absolute / direction.dot(applied);
+        x += alpha * direction;
+        residual -= alpha * applied;
+        residualNorm2 = residual.squaredNorm();
+        if (residualNorm2 < threshold) break;
+        precondition(residual, preconditioned);
+        ++outcome.Applications;
+        const double previous = absolute;
+        absolute = residual.dot(preconditioned);
+        direction = preconditioned + (absolute / previous) * direction;
+    }
+    outcome.Converged = residualNorm2 < threshold && x.allFinite();
+    return outcome;
+}
+
+}  // namespace strativex::exact

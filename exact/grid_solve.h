@@ -1,0 +1,53 @@
+#pragma once
+
+#include <Eigen/Core>
+#include <vector>
+
+#include "exact/conductance_operator.h"
+#include "exact/conductances.h"
+#include "exact/conduction_solve.h"
+#include "exact/conjugate_gradients.h"
+#include "exact/line_multigrid.h"
+
+namespace strativex::exact {
+
+// What one linear solve at fixed conductivities came to, and the preconditioner applications
+// it took.
+struct LinearStep {
+    SolveStatus Status = SolveStatus::Converged;
+    int Iterations = 0;
+};
+
+// Conjugate gradients on the operator of the conductances `g`, from `rise` and into it, every
+// vector in grid order. `preconditioner.Apply(residual, correction)` is the preconditioner.
+template <typename Preconditioner>
+LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& preconditioner,
+                       const std::vector<double>& heat, double tolerance, int maxIterations,
+                       std::vector<double>& rise) {
+    const auto cells = static_cast<Eigen::Index>(rise.size());
+    const Eigen::VectorXd b = Eigen::Map<const Eigen::VectorXd>(heat.data(), cells);
+    Eigen::Map<Eigen::VectorXd> solution(rise.data(), cells);
+    Eigen::VectorXd x = solution;
+    const auto product = [&g](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+        ApplyConductances(g, g.Diagonal.data(), in, out);
+    };
+    Eigen::VectorXd residual(cells);
+    product(x, residual);
+    residual = b - residual;
+    GradientsOutcome outcome;
+    try {
+        outcome = ConjugateGradients(
+            product,
+            [&preconditioner](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+                preconditioner.Apply(in, out);
+            },
+            b, x, residual, tolerance, maxIterations);
+    } catch (const SolveCancelled&) {
+        return {SolveStatus::Cancelled, 0};
+    }
+    if (!outcome.Converged) return {SolveStatus::NotConverged, outcome.Applications};
+    solution = x;
+    return {SolveStatus::Converged, outcome.Applications};
+}
+
+}  // namespace strativex::exact
