@@ -53,7 +53,8 @@ public:
             multigrid_.Build(conductances_);
             built_ = true;
         }
-        return SolveOnGrid(conductances_, multigrid_, heat, tolerance, maxIterations_, rise);
+        return SolveOnGrid(conductances_, multigrid_, heat, tolerance, maxIterations_, rise,
+                           workspace_);
     }
 
 private:
@@ -68,6 +69,7 @@ private:
     SeparableSolves separable_;
     Conductances conductances_;
     LineMultigrid multigrid_;
+    GridSolveWorkspace workspace_;
     bool built_ = false;
     int maxIterations_;
 };

@@ -13,6 +13,12 @@ struct GradientsOutcome {
     int Applications = 0;
 };
 
+// The vectors the iteration works in, kept by a caller that solves again and again: fresh
+// ones of a large grid cost a page fault every 4 kB.
+struct GradientsWorkspace {
+    Eigen::VectorXd Preconditioned, Applied, Direction;
+};
+
 // Preconditioned conjugate gradients for a symmetric positive definite system A x = b, from
 // the guess in `x` with its residual b - A x in `residual` (a caller often knows it without a
 // product with A). `product(in, out)` sets out = A in; `precondition(in, out)` applies a fixed
@@ -22,8 +28,8 @@ struct GradientsOutcome {
 template <typename Product, typename Precondition>
 GradientsOutcome ConjugateGradients(const Product& product, const Precondition& precondition,
                                     const Eigen::VectorXd& b, Eigen::VectorXd& x,
-                                    Eigen::VectorXd& residual, double tolerance,
-                                    int maxIterations) {
+                                    Eigen::VectorXd& residual, double tolerance, int maxIterations,
+                                    GradientsWorkspace& work) {
     GradientsOutcome outcome;
     const double threshold =
         std::max(tolerance * tolerance * b.squaredNorm(), std::numeric_limits<double>::min());
@@ -32,11 +38,14 @@ GradientsOutcome ConjugateGradients(const Product& product, const Precondition& 
         outcome.Converged = x.allFinite();
         return outcome;
     }
-    Eigen::VectorXd preconditioned(x.size());
-    Eigen::VectorXd applied(x.size());
+    Eigen::VectorXd& preconditioned = work.Preconditioned;
+    Eigen::VectorXd& applied = work.Applied;
+    Eigen::VectorXd& direction = work.Direction;
+    preconditioned.resize(x.size());
+    applied.resize(x.size());
     precondition(residual, preconditioned);
     ++outcome.Applications;
-    Eigen::VectorXd direction = preconditioned;
+    direction = preconditioned;
     double absolute = residual.dot(preconditioned);
     for (int iteration = 0; iteration < maxIterations; ++iteration) {
         product(direction, applied);

@@ -18,20 +18,29 @@ struct LinearStep {
     int Iterations = 0;
 };
 
+// What a solve works in, kept from one conductivity iteration to the next.
+struct GridSolveWorkspace {
+    Eigen::VectorXd Heat, Solution, Residual;
+    GradientsWorkspace Gradients;
+};
+
 // Conjugate gradients on the operator of the conductances `g`, from `rise` and into it, every
 // vector in grid order. `preconditioner.Apply(residual, correction)` is the preconditioner.
 template <typename Preconditioner>
 LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& preconditioner,
                        const std::vector<double>& heat, double tolerance, int maxIterations,
-                       std::vector<double>& rise) {
+                       std::vector<double>& rise, GridSolveWorkspace& work) {
     const auto cells = static_cast<Eigen::Index>(rise.size());
-    const Eigen::VectorXd b = Eigen::Map<const Eigen::VectorXd>(heat.data(), cells);
+    Eigen::VectorXd& b = work.Heat;
+    b = Eigen::Map<const Eigen::VectorXd>(heat.data(), cells);
     Eigen::Map<Eigen::VectorXd> solution(rise.data(), cells);
-    Eigen::VectorXd x = solution;
+    Eigen::VectorXd& x = work.Solution;
+    x = solution;
     const auto product = [&g](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
         ApplyConductances(g, g.Diagonal.data(), in, out);
     };
-    Eigen::VectorXd residual(cells);
+    Eigen::VectorXd& residual = work.Residual;
+    residual.resize(cells);
     product(x, residual);
     residual = b - residual;
     GradientsOutcome outcome;
@@ -41,7 +50,7 @@ LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& precondition
             [&preconditioner](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                 preconditioner.Apply(in, out);
             },
-            b, x, residual, tolerance, maxIterations);
+            b, x, residual, tolerance, maxIterations, work.Gradients);
     } catch (const SolveCancelled&) {
         return {SolveStatus::Cancelled, 0};
     }

@@ -18,7 +18,8 @@ LinearStep SeparableSolves::Solve(const Grid& grid, const std::vector<double>& c
     // K(T) moves the rows' means, which the factorisation follows at the cost of one pass
     // over the modes: far less than the iterations a stale one would add.
     preconditioner_.SetConductivity(grid, conductivity);
-    return SolveOnGrid(conductances_, preconditioner_, heat, tolerance, maxIterations_, rise);
+    return SolveOnGrid(conductances_, preconditioner_, heat, tolerance, maxIterations_, rise,
+                       workspace_);
 }
 
 }  // namespace strativex::exact

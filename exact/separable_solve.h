@@ -28,6 +28,7 @@ public:
 private:
     Conductances conductances_;
     SeparablePreconditioner preconditioner_;
+    GridSolveWorkspace workspace_;
     bool built_ = false;
     int maxIterations_;
 };

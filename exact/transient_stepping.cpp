@@ -88,7 +88,7 @@ public:
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                     preconditioner_.Apply(in, out);
                 },
-                rhs, guess.Solution, residual, tolerance_, maxIterations_);
+                rhs, guess.Solution, residual, tolerance_, maxIterations_, gradients_);
         } catch (const SolveCancelled&) {
             return SolveStatus::Cancelled;
         }
@@ -113,6 +113,7 @@ private:
     // Every vector holds every cell of the grid, zero outside the body.
     Eigen::VectorXd stiffnessDiagonal_, diagonal_, capacity_, heat_, current_, previous_;
     StepGuess guess_;
+    GradientsWorkspace gradients_;
     LineMultigrid preconditioner_;
     double tolerance_;
     int maxIterations_;

@@ -357,8 +357,9 @@ private slots:
         exact::LineMultigrid multigrid;
         multigrid.Build(g);
         std::vector<double> actual(grid.CellCount(), 0.0);
+        exact::GridSolveWorkspace workspace;
         const exact::LinearStep step =
-            exact::SolveOnGrid(g, multigrid, heatInCells, 1e-10, 2000, actual);
+            exact::SolveOnGrid(g, multigrid, heatInCells, 1e-10, 2000, actual, workspace);
 
         Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper> diagonal(
             system.Matrix);
@@ -407,8 +408,9 @@ private slots:
         multigrid.Build(cold);
         const std::vector<double> heat = exact::SourceHeat(grid, layers.Power);
         std::vector<double> actual(grid.CellCount(), 0.0);
+        exact::GridSolveWorkspace workspace;
         const exact::LinearStep step =
-            exact::SolveOnGrid(hot, multigrid, heat, 1e-10, 2000, actual);
+            exact::SolveOnGrid(hot, multigrid, heat, 1e-10, 2000, actual, workspace);
 
         const exact::LinearSystem system = exact::AssembleSystem(hot);
         const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> direct(system.Matrix);

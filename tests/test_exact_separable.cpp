@@ -49,7 +49,8 @@ std::vector<double> MultigridRise(const exact::Grid& grid, const std::vector<dou
     exact::LineMultigrid multigrid;
     multigrid.Build(g);
     std::vector<double> rise(grid.CellCount(), 0.0);
-    exact::SolveOnGrid(g, multigrid, heat, 1e-12, 2000, rise);
+    exact::GridSolveWorkspace workspace;
+    exact::SolveOnGrid(g, multigrid, heat, 1e-12, 2000, rise, workspace);
     return rise;
 }
 

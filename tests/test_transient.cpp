@@ -427,12 +427,13 @@ private slots:
         }
         exact::StepGuess::Guess start = guess.For(step.Rhs, step.Shift);
         Eigen::VectorXd residual = step.Rhs - start.Product;
+        exact::GradientsWorkspace workspace;
         const exact::GradientsOutcome outcome = exact::ConjugateGradients(
             [&](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                 out = step.Times(step.Shifted, in);
             },
             [&](const Eigen::VectorXd& in, Eigen::VectorXd& out) { step.Multigrid.Apply(in, out); },
-            step.Rhs, start.Solution, residual, 1e-6, 100);
+            step.Rhs, start.Solution, residual, 1e-6, 100, workspace);
         QVERIFY(outcome.Converged);
         const double scale = step.Expected.cwiseAbs().maxCoeff();
         QVERIFY((start.Solution - step.Expected).cwiseAbs().maxCoeff() < 1e-4 * scale);
