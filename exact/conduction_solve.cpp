@@ -117,7 +117,10 @@ std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
                 const std::size_t c = grid.Index(i, j, l);
                 const StackLayer& layer =
                     stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
-                conductivity[c] = layer.Conductivity(stack.BaseTempK + riseK[c]);
+                // A layer of constant conductivity needs no power of its temperature, and
+                // most layers are of one.
+                conductivity[c] =
+                    layer.B == 0.0 ? layer.A : layer.Conductivity(stack.BaseTempK + riseK[c]);
             }
         }
     }
