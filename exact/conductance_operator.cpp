@@ -1,11 +1,12 @@
 #include "exact/conductance_operator.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace strativex::exact {
 
-void ApplyConductances(const Conductances& g, const double* diagonal, const Eigen::VectorXd& in,
-                       Eigen::VectorXd& out) {
+void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
+                       const Eigen::VectorXd& in, Eigen::VectorXd& out) {
     const std::size_t nz = static_cast<std::size_t>(g.Nz);
     const std::size_t stepX = static_cast<std::size_t>(g.Ny) * nz;
     const double* gx = g.Gx.data();
@@ -17,10 +18,15 @@ void ApplyConductances(const Conductances& g, const double* diagonal, const Eige
     // the grid's ends are zero, but the neighbours past them do not exist to be read.
     for (int i = 0; i < g.Nx; ++i) {
         for (int j = 0; j < g.Ny; ++j) {
-            const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
+            const std::size_t index = static_cast<std::size_t>(i) * g.Ny + j;
+            const std::size_t column = index * nz;
+            const auto first = static_cast<std::size_t>(rows.First[index]);
+            const auto end = static_cast<std::size_t>(rows.End[index]);
+            std::fill(y + column, y + column + first, 0.0);
+            std::fill(y + column + end, y + column + nz, 0.0);
             const bool west = i > 0, east = i + 1 < g.Nx;
             const bool south = j > 0, north = j + 1 < g.Ny;
-            for (std::size_t l = 0; l < nz; ++l) {
+            for (std::size_t l = first; l < end; ++l) {
                 const std::size_t c = column + l;
                 double v = diagonal[c] * x[c];
                 if (l > 0) v -= gz[c - 1] * x[c - 1];

@@ -3,6 +3,7 @@
 #include <Eigen/Core>
 
 #include "exact/conductances.h"
+#include "exact/rows_in_body.h"
 
 namespace strativex::exact {
 
@@ -10,8 +11,9 @@ namespace strativex::exact {
 // diagonal (a time step adds the cells' heat capacity over the step to the conductances' sum).
 // Both vectors hold every cell of the grid in grid order, zero outside the body: the line
 // smoother works on whole lines of the grid, and numbering only the cells in the body would
-// cost a gather and a scatter on every step of the conjugate gradients.
-void ApplyConductances(const Conductances& g, const double* diagonal, const Eigen::VectorXd& in,
-                       Eigen::VectorXd& out);
+// cost a gather and a scatter on every step of the conjugate gradients. `rows` are those of
+// `g`: only they are computed, the rest of `out` is set to zero.
+void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
+                       const Eigen::VectorXd& in, Eigen::VectorXd& out);
 
 }  // namespace strativex::exact

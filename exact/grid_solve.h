@@ -8,6 +8,7 @@
 #include "exact/conduction_solve.h"
 #include "exact/conjugate_gradients.h"
 #include "exact/line_multigrid.h"
+#include "exact/rows_in_body.h"
 
 namespace strativex::exact {
 
@@ -36,8 +37,9 @@ LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& precondition
     Eigen::Map<Eigen::VectorXd> solution(rise.data(), cells);
     Eigen::VectorXd& x = work.Solution;
     x = solution;
-    const auto product = [&g](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
-        ApplyConductances(g, g.Diagonal.data(), in, out);
+    const RowsInBody rows = FindRowsInBody(g);
+    const auto product = [&g, &rows](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+        ApplyConductances(g, rows, g.Diagonal.data(), in, out);
     };
     Eigen::VectorXd& residual = work.Residual;
     residual.resize(cells);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
+
+#include "exact/rows_in_body.h"
 
 namespace strativex::exact {
 namespace {
@@ -36,31 +39,12 @@ void ForEachCellBackwards(const Conductances& g, Visit visit) {
 
 }  // namespace
 
-// Per column, the rows from the first to the last cell in the body; an empty column has
-// none (first = end = 0).
-void LineMultigrid::FindRowsInBody(Level& level) {
-    const Conductances& g = level.Operator;
-    const std::size_t columns = static_cast<std::size_t>(g.Nx) * static_cast<std::size_t>(g.Ny);
-    level.FirstRow.assign(columns, 0);
-    level.EndRow.assign(columns, 0);
-    const std::size_t nz = static_cast<std::size_t>(g.Nz);
-    for (std::size_t column = 0; column < columns; ++column) {
-        const double* diagonal = g.Diagonal.data() + column * nz;
-        int firstRow = g.Nz, endRow = 0;
-        for (int l = 0; l < g.Nz; ++l) {
-            if (diagonal[l] <= 0.0) continue;
-            firstRow = std::min(firstRow, l);
-            endRow = l + 1;
-        }
-        level.FirstRow[column] = std::min(firstRow, endRow);
-        level.EndRow[column] = endRow;
-    }
-}
-
 // The forward elimination of every line's tridiagonal system depends on the operator only, so
 // it is done once per level: what each cell passes on to the next along the line.
 void LineMultigrid::Factorize(Level& level) {
-    FindRowsInBody(level);
+    RowsInBody rows = FindRowsInBody(level.Operator);
+    level.FirstRow = std::move(rows.First);
+    level.EndRow = std::move(rows.End);
     const Conductances& g = level.Operator;
     const std::size_t steps[3] = {StepX(g), static_cast<std::size_t>(g.Nz), 1};
     const std::vector<Link>* alongs[3] = {&level.Gx, &level.Gy, &level.Gz};

@@ -52,7 +52,6 @@ private:
         mutable std::vector<double> Solution, Rhs, Residual, Scratch;
     };
 
-    static void FindRowsInBody(Level& level);
     static void Narrow(Level& level);
     static void Factorize(Level& level);
     template <int Axis>

@@ -8,6 +8,7 @@
 #include "exact/conductance_operator.h"
 #include "exact/conjugate_gradients.h"
 #include "exact/line_multigrid.h"
+#include "exact/rows_in_body.h"
 #include "exact/transient_guess.h"
 
 namespace strativex::exact {
@@ -49,6 +50,7 @@ public:
     Integrator(const HeatBalance& balance, const TransientOptions& options,
                const std::atomic<bool>* cancel)
         : balance_(balance),
+          rows_(FindRowsInBody(balance.Conductance)),
           stiffnessDiagonal_(InGridOrder(balance.Conductance.Diagonal)),
           diagonal_(stiffnessDiagonal_),
           capacity_(InGridOrder(balance.Capacity)),
@@ -83,7 +85,7 @@ public:
         try {
             solved = ConjugateGradients(
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
-                    ApplyConductances(balance_.Conductance, diagonal_.data(), in, out);
+                    ApplyConductances(balance_.Conductance, rows_, diagonal_.data(), in, out);
                 },
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                     preconditioner_.Apply(in, out);
@@ -110,6 +112,7 @@ public:
 
 private:
     const HeatBalance& balance_;
+    RowsInBody rows_;
     // Every vector holds every cell of the grid, zero outside the body.
     Eigen::VectorXd stiffnessDiagonal_, diagonal_, capacity_, heat_, current_, previous_;
     StepGuess guess_;

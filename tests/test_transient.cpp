@@ -131,7 +131,7 @@ struct StepSystem {
     }
     Eigen::VectorXd Times(const exact::Conductances& g, const Eigen::VectorXd& x) const {
         Eigen::VectorXd product(x.size());
-        exact::ApplyConductances(g, g.Diagonal.data(), x, product);
+        exact::ApplyConductances(g, exact::FindRowsInBody(g), g.Diagonal.data(), x, product);
         return product;
     }
 };
