@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exact/conductances.h"
+#include "exact/core_pair.h"
 #include "exact/linear_system.h"
 
 namespace strativex::exact {
@@ -28,6 +29,8 @@ public:
     // Builds the levels for this operator; `system` numbers the unknowns of the finest one.
     void Build(const Conductances& fine, const LinearSystem& system);
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+    // 1 runs the cycle on the calling thread only; its result is the same to the last bit.
+    void SetThreads(int threads) { cores_.SetThreads(threads); }
 
     // Eigen's preconditioner interface: the operator comes from Build, not from the matrix.
     template <typename MatrixType>
@@ -70,9 +73,9 @@ private:
     static void Narrow(Level& level);
     static void Factorize(Level& level);
     template <int Axis>
-    static void RelaxLines(const Level& level, int colour);
-    static void Smooth(const Level& level, bool forward);
-    static void Residual(const Level& level);
+    static void RelaxLines(const Level& level, int colour, std::size_t first, std::size_t last);
+    static void Smooth(const Level& level, bool forward, CorePair& cores);
+    static void Residual(const Level& level, CorePair& cores);
     void Cycle(std::size_t level) const;
     void SolveCoarsest() const;
 
@@ -82,6 +85,8 @@ private:
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> coarsestSolver_;
     const std::atomic<bool>* cancel_ = nullptr;
     mutable int applications_ = 0;
+    // Shares the sweeps and transfers of the finer levels between two cores.
+    mutable CorePair cores_;
 };
 
 }  // namespace strativex::exact
