@@ -12,11 +12,12 @@ namespace strativex::exact {
 
 // Shares a loop between the calling thread and one worker thread of its own, for loops whose
 // iterations are independent and stream memory: on a machine with two cores, one core seldom
-// uses all of the memory's bandwidth. The range is cut into pieces that both threads claim in
-// turn, so uneven pieces and a worker that the system is slow to wake cost little; what each
-// iteration computes does not depend on which thread runs it. The worker starts on the first
-// shared loop, spins briefly between loops (they follow each other within microseconds in a
-// multigrid cycle, far sooner than a sleeping thread wakes) and then sleeps.
+// uses all of the memory's bandwidth. The range is cut into pieces, claimed by the caller
+// from the front and by the worker from the back until they meet, so uneven pieces and a
+// worker that the system is slow to wake (the machine is shared) cost little; the loop must
+// compute the same whichever thread runs a piece. The worker starts on the first shared loop,
+// spins for a while after each (in a multigrid cycle the next one follows within
+// microseconds, far sooner than a sleeping thread wakes) and then sleeps.
 class CorePair {
 public:
     // The cores there are, at most two; one where the system does not say.
