@@ -15,7 +15,7 @@ constexpr std::size_t kPieces = 16;
 // work between two cycles, through which the worker would only burn a core that the
 // machine's other users could have had. Measured: spinning for 1 ms took more CPU time and
 // no less wall time.
-constexpr std::chrono::microseconds kSpin{200};
+constexpr std::chrono::microseconds kSpin{5000};
 constexpr int kSpinsBetweenClockReads = 64;
 
 // The state's two low bits.
@@ -37,7 +37,9 @@ void Pause() {
 #endif
 }
 
-// Whether `ready` came true within the spin.
+// Whether `ready` came true within the spin. The spinning thread yields between its reads of
+// the clock, so that other runnable threads (the transient steps two grids, each with a pair
+// of its own; the window's interface thread) get the core it would only be spinning on.
 template <typename Ready>
 bool SpinUntil(const Ready& ready) {
     const auto deadline = std::chrono::steady_clock::now() + kSpin;
@@ -47,6 +49,7 @@ bool SpinUntil(const Ready& ready) {
             Pause();
         }
         if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::yield();
     }
 }
 
