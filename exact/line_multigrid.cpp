@@ -10,6 +10,20 @@ namespace strativex::exact {
 namespace {
 
 constexpr int kCoarsestColumns = 4;
+// Levels of fewer cells run on the calling thread: handing half of such a level's loop to the
+// other core costs about what it saves.
+constexpr std::size_t kSharedCells = 4096;
+
+// Runs part(first, last) over [0, count), shared between the cores on the finer levels.
+template <typename Part>
+void Share(CorePair& cores, const Conductances& g, int count, const Part& part) {
+    const std::size_t end = static_cast<std::size_t>(count);
+    if (g.CellCount() < kSharedCells) {
+        part(std::size_t{0}, end);
+        return;
+    }
+    cores.Run(0, end, part);
+}
 
 std::size_t StepX(const Conductances& g) {
     return static_cast<std::size_t>(g.Ny) * static_cast<std::size_t>(g.Nz);
@@ -88,11 +102,17 @@ void LineMultigrid::Narrow(Level& level) {
 }
 
 // Solves every line of cells along `Axis` (0 x, 1 y, 2 z) of one colour of the red-black
-// pattern exactly, its neighbours off the line held at their current values. Cells are visited
-// in memory order whatever the axis, so that lines across the columns stay cache-friendly.
+// pattern exactly, its neighbours off the line held at their current values: the lines in the
+// planes [first, last) of j for lines along x, of i for the others. Cells are visited in memory
+// order whatever the axis, so that lines across the columns stay cache-friendly.
 template <int Axis>
-void LineMultigrid::RelaxLines(const Level& level, int colour) {
+void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first,
+                               std::size_t last) {
     const Conductances& g = level.Operator;
+    const int iFirst = Axis == 0 ? 0 : static_cast<int>(first);
+    const int iEnd = Axis == 0 ? g.Nx : static_cast<int>(last);
+    const int jFirst = Axis == 0 ? static_cast<int>(first) : 0;
+    const int jEnd = Axis == 0 ? static_cast<int>(last) : g.Ny;
     const std::size_t nz = static_cast<std::size_t>(g.Nz);
     const std::size_t steps[3] = {StepX(g), nz, 1};
     const std::size_t step = steps[Axis];
@@ -110,24 +130,24 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
     // Only the rows of a column that lie in the body are visited: under narrow top layers
     // most of a wide grid's cells are outside it.
     constexpr int kStride = Axis == 2 ? 1 : 2;
-    const auto first = [&](int i, int j) {
+    const auto firstRow = [&](int i, int j) {
         const std::size_t column = static_cast<std::size_t>(i) * g.Ny + j;
         const int inBody = level.FirstRow[column];
         if constexpr (Axis == 2) return (i + j) % 2 == colour ? inBody : g.Nz;
         const int parity = ((Axis == 0 ? j : i) + colour) % 2;
         return inBody + ((inBody + parity) % kStride);
     };
-    const auto end = [&](int i, int j) {
+    const auto endRow = [&](int i, int j) {
         return level.EndRow[static_cast<std::size_t>(i) * g.Ny + j];
     };
-    for (int i = 0; i < g.Nx; ++i) {
-        for (int j = 0; j < g.Ny; ++j) {
+    for (int i = iFirst; i < iEnd; ++i) {
+        for (int j = jFirst; j < jEnd; ++j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
-            const int stop = end(i, j);
+            const int stop = endRow(i, j);
             // Along a column the previous cell's value stays in a register instead of making
             // a round trip through memory on each step of the recurrence.
             double previous = 0.0;
-            for (int l = first(i, j); l < stop; l += kStride) {
+            for (int l = firstRow(i, j); l < stop; l += kStride) {
                 const std::size_t c = column + l;
                 if (inversePivot[c] == 0.0) {
                     previous = 0.0;
@@ -157,11 +177,11 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
             }
         }
     }
-    for (int i = g.Nx - 1; i >= 0; --i) {
-        for (int j = g.Ny - 1; j >= 0; --j) {
+    for (int i = iEnd - 1; i >= iFirst; --i) {
+        for (int j = jEnd - 1; j >= jFirst; --j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
-            const int start = first(i, j);
-            const int stop = end(i, j);
+            const int start = firstRow(i, j);
+            const int stop = endRow(i, j);
             if (start >= stop) continue;
             const int last = start + (stop - 1 - start) / kStride * kStride;
             // Below a column's last cell in the body there is nothing: its link to it is 0.
@@ -187,16 +207,32 @@ void LineMultigrid::RelaxLines(const Level& level, int colour) {
     }
 }
 
-void LineMultigrid::Smooth(const Level& level, bool forward) {
+void LineMultigrid::Smooth(const Level& level, bool forward, CorePair& cores) {
     // Sweeps as (axis, colour) in pre-smoothing order; post-smoothing runs them backwards,
     // which keeps the cycle symmetric.
     constexpr int kSweeps[][2] = {{2, 0}, {2, 1}, {0, 0}, {0, 1}, {1, 0}, {1, 1}};
     constexpr int kCount = static_cast<int>(std::size(kSweeps));
+    const Conductances& g = level.Operator;
+    // The lines of one colour are independent of each other, so the cores share them by planes
+    // across the lines: planes of j for the lines along x, planes of i for the others.
     for (int n = 0; n < kCount; ++n) {
-        const auto [axis, colour] = kSweeps[forward ? n : kCount - 1 - n];
-        if (axis == 0) RelaxLines<0>(level, colour);
-        if (axis == 1) RelaxLines<1>(level, colour);
-        if (axis == 2) RelaxLines<2>(level, colour);
+        const int axis = kSweeps[forward ? n : kCount - 1 - n][0];
+        const int colour = kSweeps[forward ? n : kCount - 1 - n][1];
+        if (axis == 0) {
+            Share(cores, g, g.Ny, [&](std::size_t first, std::size_t last) {
+                RelaxLines<0>(level, colour, first, last);
+            });
+        }
+        if (axis == 1) {
+            Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+                RelaxLines<1>(level, colour, first, last);
+            });
+        }
+        if (axis == 2) {
+            Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+                RelaxLines<2>(level, colour, first, last);
+            });
+        }
     }
 }
 
@@ -237,23 +273,33 @@ Conductances Coarsened(const Conductances& fine) {
     return coarse;
 }
 
+// Each coarse column of the planes [first, last) of i gathers the residuals of the fine
+// columns it merges, in their order, so that no two planes write the same cell.
 void Restrict(const Conductances& fine, const std::vector<double>& residual,
-              const Conductances& coarse, std::vector<double>& coarseRhs) {
-    std::fill(coarseRhs.begin(), coarseRhs.end(), 0.0);
+              const Conductances& coarse, std::vector<double>& coarseRhs, std::size_t first,
+              std::size_t last) {
     const std::size_t nz = static_cast<std::size_t>(fine.Nz);
-    for (int i = 0; i < fine.Nx; ++i) {
-        for (int j = 0; j < fine.Ny; ++j) {
-            const std::size_t from = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
-            const std::size_t to = ParentColumn(coarse, i, j) * nz;
-            for (std::size_t l = 0; l < nz; ++l) coarseRhs[to + l] += residual[from + l];
+    for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
+        for (int j = 0; j < coarse.Ny; ++j) {
+            double* to = coarseRhs.data() + ParentColumn(coarse, 2 * i, 2 * j) * nz;
+            std::fill(to, to + nz, 0.0);
+            for (int fineI = 2 * i; fineI < std::min(2 * i + 2, fine.Nx); ++fineI) {
+                for (int fineJ = 2 * j; fineJ < std::min(2 * j + 2, fine.Ny); ++fineJ) {
+                    const double* from =
+                        residual.data() + (static_cast<std::size_t>(fineI) * fine.Ny + fineJ) * nz;
+                    for (std::size_t l = 0; l < nz; ++l) to[l] += from[l];
+                }
+            }
         }
     }
 }
 
+// Adds the coarse correction to the fine planes [first, last) of i.
 void ProlongAdd(const Conductances& fine, const Conductances& coarse,
-                const std::vector<double>& coarseSolution, std::vector<double>& x) {
+                const std::vector<double>& coarseSolution, std::vector<double>& x,
+                std::size_t first, std::size_t last) {
     const std::size_t nz = static_cast<std::size_t>(fine.Nz);
-    for (int i = 0; i < fine.Nx; ++i) {
+    for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
         for (int j = 0; j < fine.Ny; ++j) {
             const std::size_t to = (static_cast<std::size_t>(i) * fine.Ny + j) * nz;
             const std::size_t from = ParentColumn(coarse, i, j) * nz;
@@ -264,12 +310,20 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
     }
 }
 
+void Clear(std::vector<double>& values, const Conductances& g, CorePair& cores) {
+    const std::size_t plane = StepX(g);
+    Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+        std::fill(values.begin() + static_cast<std::ptrdiff_t>(first * plane),
+                  values.begin() + static_cast<std::ptrdiff_t>(last * plane), 0.0);
+    });
+}
+
 }  // namespace
 
-// The residual of the level's current solution, into its Residual.
-void LineMultigrid::Residual(const Level& level) {
+// The residual of the level's current solution, into its Residual. Each cell gathers its
+// neighbours' flows in the order of the faces' cells, the cores sharing the planes of i.
+void LineMultigrid::Residual(const Level& level, CorePair& cores) {
     const Conductances& g = level.Operator;
-    const std::size_t cells = g.CellCount();
     const std::size_t stepX = StepX(g);
     const std::size_t stepY = static_cast<std::size_t>(g.Nz);
     // Raw pointers, as in the sweeps: stores into the residual would otherwise make the
@@ -281,21 +335,18 @@ void LineMultigrid::Residual(const Level& level) {
     const double* rhs = level.Rhs.data();
     const double* from = level.Solution.data();
     double* out = level.Residual.data();
-    for (std::size_t c = 0; c < cells; ++c) out[c] = rhs[c] - diagonal[c] * from[c];
-    for (std::size_t c = 0; c < cells; ++c) {
-        if (gx[c] > 0) {
-            out[c] += gx[c] * from[c + stepX];
-            out[c + stepX] += gx[c] * from[c];
+    Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+        for (std::size_t c = first * stepX; c < last * stepX; ++c) {
+            double sum = rhs[c] - diagonal[c] * from[c];
+            if (c >= stepX && gx[c - stepX] > 0) sum += gx[c - stepX] * from[c - stepX];
+            if (c >= stepY && gy[c - stepY] > 0) sum += gy[c - stepY] * from[c - stepY];
+            if (c >= 1 && gz[c - 1] > 0) sum += gz[c - 1] * from[c - 1];
+            if (gx[c] > 0) sum += gx[c] * from[c + stepX];
+            if (gy[c] > 0) sum += gy[c] * from[c + stepY];
+            if (gz[c] > 0) sum += gz[c] * from[c + 1];
+            out[c] = sum;
         }
-        if (gy[c] > 0) {
-            out[c] += gy[c] * from[c + stepY];
-            out[c + stepY] += gy[c] * from[c];
-        }
-        if (gz[c] > 0) {
-            out[c] += gz[c] * from[c + 1];
-            out[c + 1] += gz[c] * from[c];
-        }
-    }
+    });
 }
 
 void LineMultigrid::Build(const Conductances& fine) {
@@ -333,13 +384,18 @@ void LineMultigrid::Cycle(std::size_t index) const {
     }
     const Level& level = levels_[index];
     const Level& coarse = levels_[index + 1];
-    std::fill(level.Solution.begin(), level.Solution.end(), 0.0);
-    Smooth(level, true);
-    Residual(level);
-    Restrict(level.Operator, level.Residual, coarse.Operator, coarse.Rhs);
+    const Conductances& g = level.Operator;
+    Clear(level.Solution, g, cores_);
+    Smooth(level, true, cores_);
+    Residual(level, cores_);
+    Share(cores_, g, coarse.Operator.Nx, [&](std::size_t first, std::size_t last) {
+        Restrict(g, level.Residual, coarse.Operator, coarse.Rhs, first, last);
+    });
     Cycle(index + 1);
-    ProlongAdd(level.Operator, coarse.Operator, coarse.Solution, level.Solution);
-    Smooth(level, false);
+    Share(cores_, g, g.Nx, [&](std::size_t first, std::size_t last) {
+        ProlongAdd(g, coarse.Operator, coarse.Solution, level.Solution, first, last);
+    });
+    Smooth(level, false, cores_);
 }
 
 void LineMultigrid::SolveCoarsest() const {

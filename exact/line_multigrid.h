@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exact/conductances.h"
+#include "exact/core_pair.h"
 #include "exact/linear_system.h"
 
 namespace strativex::exact {
@@ -29,6 +30,8 @@ public:
     // Builds the levels for this operator.
     void Build(const Conductances& fine);
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+    // 1 runs the cycle on the calling thread only; its result is the same to the last bit.
+    void SetThreads(int threads) { cores_.SetThreads(threads); }
 
     // One V-cycle from a zero guess: `correction` approximates A^-1 `residual`, both in grid
     // order, zero outside the body.
@@ -55,9 +58,9 @@ private:
     static void Narrow(Level& level);
     static void Factorize(Level& level);
     template <int Axis>
-    static void RelaxLines(const Level& level, int colour);
-    static void Smooth(const Level& level, bool forward);
-    static void Residual(const Level& level);
+    static void RelaxLines(const Level& level, int colour, std::size_t first, std::size_t last);
+    static void Smooth(const Level& level, bool forward, CorePair& cores);
+    static void Residual(const Level& level, CorePair& cores);
     void Cycle(std::size_t level) const;
     void SolveCoarsest() const;
 
@@ -65,6 +68,8 @@ private:
     LinearSystem coarsestSystem_;
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> coarsestSolver_;
     const std::atomic<bool>* cancel_ = nullptr;
+    // Shares the sweeps and transfers of the finer levels between two cores.
+    mutable CorePair cores_;
 };
 
 }  // namespace strativex::exact
