@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "dialogs/program_logo.h"
+#include "exact/retained_memory.h"
 #include "mainwindow/main_window.h"
 #include "persistence/program_folders.h"
 #include "platform/command_line.h"
@@ -16,6 +17,7 @@ constexpr int kWindowIconSide = 256;
 }  // namespace
 
 int main(int argc, char** argv) {
+    strativex::exact::RetainFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strativex"));
     QApplication::setWindowIcon(QIcon(strativex::ProgramLogo(kWindowIconSide)));

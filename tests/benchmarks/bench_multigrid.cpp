@@ -63,5 +63,3 @@ void BM_HandOff(benchmark::State& state) {
 BENCHMARK(BM_HandOff)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -36,5 +36,3 @@ BENCHMARK(BM_NetworkFitAndStructureFunction)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -47,5 +47,3 @@ void BM_TransientTenLayers(benchmark::State& state) {
 BENCHMARK(BM_TransientTenLayers)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-BENCHMARK_MAIN();
