@@ -167,12 +167,16 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
                     if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
                 }
                 if constexpr (Axis == 2) {
-                    if (l > 0) sum += along[c - 1] * previous;
+                    // Along a column the recurrence is the sweep's critical path: the link
+                    // scaled by the pivot is formed off it, leaving one product and one sum
+                    // per cell on it.
+                    const double scaled = sum * inversePivot[c];
+                    right[c] = l > 0 ? scaled + along[c - 1] * inversePivot[c] * previous : scaled;
                 } else {
                     const int at[3] = {i, j, l};
                     if (at[Axis] > 0) sum += along[c - step] * right[c - step];
+                    right[c] = sum * inversePivot[c];
                 }
-                right[c] = sum * inversePivot[c];
                 previous = right[c];
             }
         }
