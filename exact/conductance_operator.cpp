@@ -4,9 +4,15 @@
 #include <cstddef>
 
 namespace strativex::exact {
+namespace {
 
-void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
-                       const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+// Grids of fewer cells are computed on the calling thread: handing half of the product to the
+// other core costs about what it saves.
+constexpr std::size_t kSharedCells = 4096;
+
+// The planes [first, last) of i.
+void ApplyToPlanes(const Conductances& g, const RowsInBody& rows, const double* diagonal,
+                   const Eigen::VectorXd& in, Eigen::VectorXd& out, int first, int last) {
     const std::size_t nz = static_cast<std::size_t>(g.Nz);
     const std::size_t stepX = static_cast<std::size_t>(g.Ny) * nz;
     const double* gx = g.Gx.data();
@@ -16,7 +22,7 @@ void ApplyConductances(const Conductances& g, const RowsInBody& rows, const doub
     double* y = out.data();
     // Each cell gathers from its six neighbours, so every cell is written once; the links at
     // the grid's ends are zero, but the neighbours past them do not exist to be read.
-    for (int i = 0; i < g.Nx; ++i) {
+    for (int i = first; i < last; ++i) {
         for (int j = 0; j < g.Ny; ++j) {
             const std::size_t index = static_cast<std::size_t>(i) * g.Ny + j;
             const std::size_t column = index * nz;
@@ -39,6 +45,19 @@ void ApplyConductances(const Conductances& g, const RowsInBody& rows, const doub
             }
         }
     }
+}
+
+}  // namespace
+
+void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
+                       const Eigen::VectorXd& in, Eigen::VectorXd& out, CorePair* cores) {
+    if (cores == nullptr || g.CellCount() < kSharedCells) {
+        ApplyToPlanes(g, rows, diagonal, in, out, 0, g.Nx);
+        return;
+    }
+    cores->Run(0, static_cast<std::size_t>(g.Nx), [&](std::size_t first, std::size_t last) {
+        ApplyToPlanes(g, rows, diagonal, in, out, static_cast<int>(first), static_cast<int>(last));
+    });
 }
 
 }  // namespace strativex::exact

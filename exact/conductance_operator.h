@@ -3,6 +3,7 @@
 #include <Eigen/Core>
 
 #include "exact/conductances.h"
+#include "exact/core_pair.h"
 #include "exact/rows_in_body.h"
 
 namespace strativex::exact {
@@ -12,8 +13,9 @@ namespace strativex::exact {
 // Both vectors hold every cell of the grid in grid order, zero outside the body: the line
 // smoother works on whole lines of the grid, and numbering only the cells in the body would
 // cost a gather and a scatter on every step of the conjugate gradients. `rows` are those of
-// `g`: only they are computed, the rest of `out` is set to zero.
+// `g`: only they are computed, the rest of `out` is set to zero. With `cores`, a large grid's
+// planes are shared between them; every cell is computed alike either way.
 void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
-                       const Eigen::VectorXd& in, Eigen::VectorXd& out);
+                       const Eigen::VectorXd& in, Eigen::VectorXd& out, CorePair* cores = nullptr);
 
 }  // namespace strativex::exact

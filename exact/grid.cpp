@@ -217,12 +217,6 @@ std::vector<int> LayersOfRows(const Stack& stack, const std::vector<double>& z) 
     return layers;
 }
 
-bool Grid::IsActive(int i, int j, int l) const {
-    const auto layer = static_cast<std::size_t>(LayerOfRow[static_cast<std::size_t>(l)]);
-    return 0.5 * (X[i] + X[i + 1]) < LayerHalfWidth[layer] &&
-           0.5 * (Y[j] + Y[j + 1]) < LayerHalfLength[layer];
-}
-
 namespace {
 
 std::optional<std::size_t> SpanHolding(const std::vector<HeatedSpan>& spans, double centre) {

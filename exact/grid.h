@@ -45,8 +45,13 @@ struct Grid {
                    static_cast<std::size_t>(Nz()) +
                static_cast<std::size_t>(l);
     }
-    // Whether the cell lies inside its layer (the others are no part of the body).
-    bool IsActive(int i, int j, int l) const;
+    // Whether the cell lies inside its layer (the others are no part of the body). Inline:
+    // the solves ask it of every cell on every conductivity iteration.
+    bool IsActive(int i, int j, int l) const {
+        const auto layer = static_cast<std::size_t>(LayerOfRow[static_cast<std::size_t>(l)]);
+        return 0.5 * (X[i] + X[i + 1]) < LayerHalfWidth[layer] &&
+               0.5 * (Y[j] + Y[j + 1]) < LayerHalfLength[layer];
+    }
     bool IsHeated(int i, int j) const;  // under a heat source, on the top face
     // The span along each axis that holds the cell's centre; nothing where no source does.
     std::optional<std::size_t> SpanX(int i) const;

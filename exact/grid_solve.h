@@ -38,8 +38,10 @@ LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& precondition
     Eigen::VectorXd& x = work.Solution;
     x = solution;
     const RowsInBody rows = FindRowsInBody(g);
-    const auto product = [&g, &rows](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
-        ApplyConductances(g, rows, g.Diagonal.data(), in, out);
+    CorePair* cores = nullptr;
+    if constexpr (requires { preconditioner.Cores(); }) cores = &preconditioner.Cores();
+    const auto product = [&g, &rows, cores](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
+        ApplyConductances(g, rows, g.Diagonal.data(), in, out, cores);
     };
     Eigen::VectorXd& residual = work.Residual;
     residual.resize(cells);

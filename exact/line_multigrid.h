@@ -32,6 +32,9 @@ public:
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
     // 1 runs the cycle on the calling thread only; its result is the same to the last bit.
     void SetThreads(int threads) { cores_.SetThreads(threads); }
+    // The cycle's cores, for the conjugate gradients' product between two cycles: their
+    // worker is spinning then, ready for it.
+    CorePair& Cores() const { return cores_; }
 
     // One V-cycle from a zero guess: `correction` approximates A^-1 `residual`, both in grid
     // order, zero outside the body.

@@ -85,7 +85,8 @@ public:
         try {
             solved = ConjugateGradients(
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
-                    ApplyConductances(balance_.Conductance, rows_, diagonal_.data(), in, out);
+                    ApplyConductances(balance_.Conductance, rows_, diagonal_.data(), in, out,
+                                      &preconditioner_.Cores());
                 },
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                     preconditioner_.Apply(in, out);
