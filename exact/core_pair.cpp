@@ -10,11 +10,10 @@ namespace {
 // Pieces a shared loop is cut into: enough that a thread that comes late or runs slow leaves
 // little for the other to wait for, few enough that claiming them costs nothing measurable.
 constexpr std::size_t kPieces = 16;
-// How long a thread spins for the other before it sleeps: longer than the coarse levels of a
-// multigrid cycle take between two shared loops, shorter than the conjugate gradients' own
-// work between two cycles, through which the worker would only burn a core that the
-// machine's other users could have had. Measured: spinning for 1 ms took more CPU time and
-// no less wall time.
+// How long a thread spins for the other before it sleeps: longer than the conjugate
+// gradients' work between two cycles, whose product it shares too, so that it is awake for
+// the next cycle's first sweep; it yields the core between its reads of the clock, so the
+// machine's other threads lose little to it. Only a thread left idle for longer sleeps.
 constexpr std::chrono::microseconds kSpin{5000};
 constexpr int kSpinsBetweenClockReads = 64;
 
