@@ -6,10 +6,6 @@
 namespace strativex::exact {
 namespace {
 
-// Grids of fewer cells are computed on the calling thread: handing half of the product to the
-// other core costs about what it saves.
-constexpr std::size_t kSharedCells = 4096;
-
 // The planes [first, last) of i.
 void ApplyToPlanes(const Conductances& g, const RowsInBody& rows, const double* diagonal,
                    const Eigen::VectorXd& in, Eigen::VectorXd& out, int first, int last) {
@@ -51,7 +47,7 @@ void ApplyToPlanes(const Conductances& g, const RowsInBody& rows, const double* 
 
 void ApplyConductances(const Conductances& g, const RowsInBody& rows, const double* diagonal,
                        const Eigen::VectorXd& in, Eigen::VectorXd& out, CorePair* cores) {
-    if (cores == nullptr || g.CellCount() < kSharedCells) {
+    if (cores == nullptr || g.CellCount() < CorePair::kLeastSharedCells) {
         ApplyToPlanes(g, rows, diagonal, in, out, 0, g.Nx);
         return;
     }

@@ -22,6 +22,9 @@ class CorePair {
 public:
     // The cores there are, at most two; one where the system does not say.
     static int CoresAvailable();
+    // Loops over grids of fewer cells are best run on the calling thread: handing half of one
+    // to the other core costs about what it saves.
+    static constexpr std::size_t kLeastSharedCells = 4096;
 
     explicit CorePair(int threads = CoresAvailable());
     // A copy shares nothing: it gets a worker of its own once it needs one.

@@ -10,15 +10,12 @@ namespace strativex::exact {
 namespace {
 
 constexpr int kCoarsestColumns = 4;
-// Levels of fewer cells run on the calling thread: handing half of such a level's loop to the
-// other core costs about what it saves.
-constexpr std::size_t kSharedCells = 4096;
 
 // Runs part(first, last) over [0, count), shared between the cores on the finer levels.
 template <typename Part>
 void Share(CorePair& cores, const Conductances& g, int count, const Part& part) {
     const std::size_t end = static_cast<std::size_t>(count);
-    if (g.CellCount() < kSharedCells) {
+    if (g.CellCount() < CorePair::kLeastSharedCells) {
         part(std::size_t{0}, end);
         return;
     }
@@ -343,15 +340,15 @@ void LineMultigrid::Residual(const Level& level, CorePair& cores) {
     // Cells whose six neighbours all exist, which is all but the first and last plane of i:
     // links to cells outside the body are zero and those cells' values too, so every term is
     // added without a test, and the loop vectorises.
-    const auto inner = [&](std::size_t from0, std::size_t to) {
-        for (std::size_t c = from0; c < to; ++c) {
+    const auto inner = [&](std::size_t firstCell, std::size_t endCell) {
+        for (std::size_t c = firstCell; c < endCell; ++c) {
             out[c] = rhs[c] - diagonal[c] * from[c] + gx[c - stepX] * from[c - stepX] +
                      gy[c - stepY] * from[c - stepY] + gz[c - 1] * from[c - 1] +
                      gx[c] * from[c + stepX] + gy[c] * from[c + stepY] + gz[c] * from[c + 1];
         }
     };
-    const auto edge = [&](std::size_t from0, std::size_t to) {
-        for (std::size_t c = from0; c < to; ++c) {
+    const auto edge = [&](std::size_t firstCell, std::size_t endCell) {
+        for (std::size_t c = firstCell; c < endCell; ++c) {
             double sum = rhs[c] - diagonal[c] * from[c];
             if (c >= stepX) sum += gx[c - stepX] * from[c - stepX];
             if (c >= stepY) sum += gy[c - stepY] * from[c - stepY];
@@ -364,8 +361,10 @@ void LineMultigrid::Residual(const Level& level, CorePair& cores) {
     };
     Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
         const std::size_t begin = first * stepX, end = last * stepX;
-        const std::size_t innerBegin = std::clamp(begin, stepX, end);
-        const std::size_t innerEnd = std::clamp(end, innerBegin, cells - stepX);
+        // A grid one plane wide has no inner cells.
+        const std::size_t innerBegin = std::min(std::max(begin, stepX), end);
+        const std::size_t innerEnd =
+            std::max(innerBegin, std::min(end, cells - std::min(cells, stepX)));
         edge(begin, innerBegin);
         inner(innerBegin, innerEnd);
         edge(innerEnd, end);
