@@ -213,9 +213,10 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
                         HooksFor(hooks, kMediumStart, kFineStart, "Solving on the medium grid"));
     if (mediumSolution.Status != SolveStatus::Converged) return Stopped(mediumSolution.Status);
     Report(hooks, kFineStart, "Solving on the fine grid");
-    const GridSolution fineSolution =
-        SolveConduction(fine, stack, options, Refined(medium, fine, mediumSolution.RiseK),
-                        HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid"));
+    const GridSolution fineSolution = SolveConduction(
+        fine, stack, options,
+        ExtrapolatedGuess(coarse, medium, fine, coarseSolution.RiseK, mediumSolution.RiseK),
+        HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid"));
     if (fineSolution.Status != SolveStatus::Converged) return Stopped(fineSolution.Status);
 
     Report(hooks, kFineEnd, "Comparing with the spreading-angle estimate");
