@@ -9,24 +9,10 @@ double Series(double a, double b) {
     return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0;
 }
 
-}  // namespace
-
-Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity) {
-    Conductances g;
-    AssembleConductances(grid, conductivity, g);
-    return g;
-}
-
-void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
-                          Conductances& g) {
-    g.Nx = grid.Nx();
-    g.Ny = grid.Ny();
-    g.Nz = grid.Nz();
-    const std::size_t cells = grid.CellCount();
-    g.Gx.assign(cells, 0.0);
-    g.Gy.assign(cells, 0.0);
-    g.Gz.assign(cells, 0.0);
-    g.Base.assign(cells, 0.0);
+// The faces of the cells in the rows marked in `rows`, every row where it is empty; the
+// other cells keep what `g` holds.
+void AssembleRows(const Grid& grid, const std::vector<double>& conductivity,
+                  const std::vector<bool>& rows, Conductances& g) {
     const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
     const std::size_t stepY = static_cast<std::size_t>(g.Nz);
     for (int i = 0; i < g.Nx; ++i) {
@@ -34,7 +20,9 @@ void AssembleConductances(const Grid& grid, const std::vector<double>& conductiv
         for (int j = 0; j < g.Ny; ++j) {
             const double dy = grid.Y[j + 1] - grid.Y[j];
             for (int l = 0; l < g.Nz; ++l) {
+                if (!rows.empty() && !rows[static_cast<std::size_t>(l)]) continue;
                 const std::size_t c = grid.Index(i, j, l);
+                g.Gx[c] = g.Gy[c] = g.Gz[c] = g.Base[c] = 0.0;
                 const double k = conductivity[c];
                 if (k <= 0.0) continue;
                 const double dz = grid.Z[l + 1] - grid.Z[l];
@@ -61,6 +49,37 @@ void AssembleConductances(const Grid& grid, const std::vector<double>& conductiv
             }
         }
     }
+}
+
+}  // namespace
+
+Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity) {
+    Conductances g;
+    AssembleConductances(grid, conductivity, g);
+    return g;
+}
+
+void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
+                          Conductances& g) {
+    g.Nx = grid.Nx();
+    g.Ny = grid.Ny();
+    g.Nz = grid.Nz();
+    const std::size_t cells = grid.CellCount();
+    g.Gx.resize(cells);
+    g.Gy.resize(cells);
+    g.Gz.resize(cells);
+    g.Base.resize(cells);
+    AssembleRows(grid, conductivity, {}, g);
+    SumDiagonal(g);
+}
+
+void ReassembleConductances(const Grid& grid, const std::vector<double>& conductivity,
+                            const std::vector<bool>& changedRows, Conductances& g) {
+    // A face through the thickness joins a row to the one below, so a row's faces change
+    // with the row below it too.
+    std::vector<bool> rows(changedRows);
+    for (std::size_t l = 0; l + 1 < rows.size(); ++l) rows[l] = rows[l] || changedRows[l + 1];
+    AssembleRows(grid, conductivity, rows, g);
     SumDiagonal(g);
 }
 

@@ -24,6 +24,11 @@ Conductances AssembleConductances(const Grid& grid, const std::vector<double>& c
 // The same into `g`, reusing its storage: a conductivity iteration assembles many times.
 void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
                           Conductances& g);
+// `g` assembled for `conductivity` once more, where only the rows of cells marked in
+// `changedRows` (one flag per row, top first) have changed their conductivity since: in
+// most stacks the temperature-dependent layers are a few thin rows of many.
+void ReassembleConductances(const Grid& grid, const std::vector<double>& conductivity,
+                            const std::vector<bool>& changedRows, Conductances& g);
 
 // Fills Diagonal from the conductances.
 void SumDiagonal(Conductances& g);

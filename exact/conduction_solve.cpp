@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "exact/conductances.h"
 #include "exact/grid_solve.h"
@@ -42,8 +43,12 @@ bool AllUsable(const std::vector<double>& conductivity, const std::vector<double
 // tens of percent at most, which the preconditioner tolerates.
 class LinearSolves {
 public:
-    LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel)
-        : separable_(options, cancel), maxIterations_(options.MaxSolverIterations) {
+    // `varyingRows` marks the rows of cells whose conductivity depends on the temperature.
+    LinearSolves(const ExactOptions& options, const std::atomic<bool>* cancel,
+                 std::vector<bool> varyingRows)
+        : separable_(options, cancel),
+          varyingRows_(std::move(varyingRows)),
+          maxIterations_(options.MaxSolverIterations) {
         multigrid_.SetCancelFlag(cancel);
     }
 
@@ -51,8 +56,10 @@ public:
     LinearStep Solve(const Grid& grid, const std::vector<double>& conductivity,
                      const std::vector<double>& heat, double tolerance, std::vector<double>& rise) {
         if (IsSeparable(grid)) return SolveSeparably(grid, conductivity, heat, tolerance, rise);
-        AssembleConductances(grid, conductivity, conductances_);
-        if (!built_) {
+        if (built_) {
+            ReassembleConductances(grid, conductivity, varyingRows_, conductances_);
+        } else {
+            AssembleConductances(grid, conductivity, conductances_);
             multigrid_.Build(conductances_);
             built_ = true;
         }
@@ -70,6 +77,7 @@ private:
     }
 
     SeparableSolves separable_;
+    std::vector<bool> varyingRows_;
     Conductances conductances_;
     LineMultigrid multigrid_;
     GridSolveWorkspace workspace_;
@@ -96,6 +104,14 @@ double RemainingChange(double change, double previousChange) {
     const double factor = change / previousChange;
     if (!(factor < kSlowestFactor)) return change;
     return change * factor / (1.0 - factor);
+}
+
+std::vector<bool> VaryingRows(const Grid& grid, const Stack& stack) {
+    std::vector<bool> rows(static_cast<std::size_t>(grid.Nz()));
+    for (std::size_t l = 0; l < rows.size(); ++l) {
+        rows[l] = stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])].B != 0.0;
+    }
+    return rows;
 }
 
 double LargestChange(const std::vector<double>& before, const std::vector<double>& after) {
@@ -142,7 +158,7 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     double tolerance = constant ? options.SolverTolerance : kLoosestTolerance;
     const std::vector<double> atBase =
         CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
-    LinearSolves solves(options, hooks.Cancel);
+    LinearSolves solves(options, hooks.Cancel, VaryingRows(grid, stack));
     double previousChange = std::numeric_limits<double>::infinity();
     for (int iteration = 1; iteration <= options.MaxConductivityIterations; ++iteration) {
         const std::vector<double> conductivity = CellConductivity(grid, stack, solution.RiseK);
