@@ -10,6 +10,9 @@ namespace strativex::exact {
 namespace {
 
 constexpr int kCoarsestColumns = 4;
+// Sweeps as (axis, colour) in pre-smoothing order.
+constexpr int kSweeps[][2] = {{2, 0}, {2, 1}, {0, 0}, {0, 1}, {1, 0}, {1, 1}};
+constexpr int kSweepCount = static_cast<int>(std::size(kSweeps));
 
 // Runs part(first, last) over [0, count), shared between the cores on the finer levels.
 template <typename Part>
@@ -102,7 +105,7 @@ void LineMultigrid::Narrow(Level& level) {
 // pattern exactly, its neighbours off the line held at their current values: the lines in the
 // planes [first, last) of j for lines along x, of i for the others. Cells are visited in memory
 // order whatever the axis, so that lines across the columns stay cache-friendly.
-template <int Axis>
+template <int Axis, bool FromZero>
 void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first,
                                std::size_t last) {
     const Conductances& g = level.Operator;
@@ -151,15 +154,15 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
                     continue;
                 }
                 double sum = rhs[c];
-                if constexpr (Axis != 0) {
+                if constexpr (Axis != 0 && !FromZero) {
                     if (i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
                     if (i + 1 < g.Nx) sum += gx[c] * x[c + steps[0]];
                 }
-                if constexpr (Axis != 1) {
+                if constexpr (Axis != 1 && !FromZero) {
                     if (j > 0) sum += gy[c - nz] * x[c - nz];
                     if (j + 1 < g.Ny) sum += gy[c] * x[c + nz];
                 }
-                if constexpr (Axis != 2) {
+                if constexpr (Axis != 2 && !FromZero) {
                     if (l > 0) sum += gz[c - 1] * x[c - 1];
                     if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
                 }
@@ -208,33 +211,45 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
     }
 }
 
-void LineMultigrid::Smooth(const Level& level, bool forward, CorePair& cores) {
-    // Sweeps as (axis, colour) in pre-smoothing order; post-smoothing runs them backwards,
-    // which keeps the cycle symmetric.
-    constexpr int kSweeps[][2] = {{2, 0}, {2, 1}, {0, 0}, {0, 1}, {1, 0}, {1, 1}};
-    constexpr int kCount = static_cast<int>(std::size(kSweeps));
+// Sweep n of the pre-smoothing. The lines of one colour are independent of each other, so the
+// cores share them by planes across the lines: planes of j for the lines along x, planes of i
+// for the others.
+void LineMultigrid::Sweep(const Level& level, int n, CorePair& cores) {
     const Conductances& g = level.Operator;
-    // The lines of one colour are independent of each other, so the cores share them by planes
-    // across the lines: planes of j for the lines along x, planes of i for the others.
-    for (int n = 0; n < kCount; ++n) {
-        const int axis = kSweeps[forward ? n : kCount - 1 - n][0];
-        const int colour = kSweeps[forward ? n : kCount - 1 - n][1];
-        if (axis == 0) {
-            Share(cores, g, g.Ny, [&](std::size_t first, std::size_t last) {
-                RelaxLines<0>(level, colour, first, last);
-            });
-        }
-        if (axis == 1) {
-            Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
-                RelaxLines<1>(level, colour, first, last);
-            });
-        }
-        if (axis == 2) {
-            Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
-                RelaxLines<2>(level, colour, first, last);
-            });
-        }
+    const int axis = kSweeps[n][0];
+    const int colour = kSweeps[n][1];
+    if (axis == 0) {
+        Share(cores, g, g.Ny, [&](std::size_t first, std::size_t last) {
+            RelaxLines<0>(level, colour, first, last);
+        });
     }
+    if (axis == 1) {
+        Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+            RelaxLines<1>(level, colour, first, last);
+        });
+    }
+    if (axis == 2) {
+        Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
+            RelaxLines<2>(level, colour, first, last);
+        });
+    }
+}
+
+// The pre-smoothing of a cycle, which starts from zero. Its first sweep solves whole columns
+// and reads nothing but their neighbours, zero then, and the second overwrites every other
+// cell of the body before reading it; so the solution need not be cleared first. Cells
+// outside the body are never written and stay zero.
+void LineMultigrid::PreSmooth(const Level& level, CorePair& cores) {
+    static_assert(kSweeps[0][0] == 2 && kSweeps[1][0] == 2);
+    Share(cores, level.Operator, level.Operator.Nx, [&](std::size_t first, std::size_t last) {
+        RelaxLines<2, true>(level, kSweeps[0][1], first, last);
+    });
+    for (int n = 1; n < kSweepCount; ++n) Sweep(level, n, cores);
+}
+
+// The pre-smoothing's sweeps backwards, which keeps the cycle symmetric.
+void LineMultigrid::PostSmooth(const Level& level, CorePair& cores) {
+    for (int n = kSweepCount - 1; n >= 0; --n) Sweep(level, n, cores);
 }
 
 namespace {
@@ -309,14 +324,6 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
             }
         }
     }
-}
-
-void Clear(std::vector<double>& values, const Conductances& g, CorePair& cores) {
-    const std::size_t plane = StepX(g);
-    Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
-        std::fill(values.begin() + static_cast<std::ptrdiff_t>(first * plane),
-                  values.begin() + static_cast<std::ptrdiff_t>(last * plane), 0.0);
-    });
 }
 
 }  // namespace
@@ -407,8 +414,7 @@ void LineMultigrid::Cycle(std::size_t index) const {
     const Level& level = levels_[index];
     const Level& coarse = levels_[index + 1];
     const Conductances& g = level.Operator;
-    Clear(level.Solution, g, cores_);
-    Smooth(level, true, cores_);
+    PreSmooth(level, cores_);
     Residual(level, cores_);
     Share(cores_, g, coarse.Operator.Nx, [&](std::size_t first, std::size_t last) {
         Restrict(g, level.Residual, coarse.Operator, coarse.Rhs, first, last);
@@ -417,7 +423,7 @@ void LineMultigrid::Cycle(std::size_t index) const {
     Share(cores_, g, g.Nx, [&](std::size_t first, std::size_t last) {
         ProlongAdd(g, coarse.Operator, coarse.Solution, level.Solution, first, last);
     });
-    Smooth(level, false, cores_);
+    PostSmooth(level, cores_);
 }
 
 void LineMultigrid::SolveCoarsest() const {

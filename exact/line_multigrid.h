@@ -60,9 +60,12 @@ private:
 
     static void Narrow(Level& level);
     static void Factorize(Level& level);
-    template <int Axis>
+    // `FromZero`: the level's solution is taken as zero off the lines, whatever it holds.
+    template <int Axis, bool FromZero = false>
     static void RelaxLines(const Level& level, int colour, std::size_t first, std::size_t last);
-    static void Smooth(const Level& level, bool forward, CorePair& cores);
+    static void Sweep(const Level& level, int n, CorePair& cores);
+    static void PreSmooth(const Level& level, CorePair& cores);
+    static void PostSmooth(const Level& level, CorePair& cores);
     static void Residual(const Level& level, CorePair& cores);
     void Cycle(std::size_t level) const;
     void SolveCoarsest() const;

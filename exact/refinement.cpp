@@ -57,15 +57,15 @@ std::vector<double> Refined(const Grid& coarse, const Grid& fine,
 std::vector<double> ExtrapolatedGuess(const Grid& coarse, const Grid& medium, const Grid& fine,
                                       const std::vector<double>& coarseValues,
                                       const std::vector<double>& mediumValues) {
-    // Halving the cells of a second-order scheme leaves a quarter of the error.
+    // Halving the cells of a second-order scheme leaves a quarter of the error. The carrying
+    // over is linear, so the medium grid is extrapolated first and only that is carried to
+    // the fine grid, the largest.
     constexpr double kRemainingShare = 0.25;
-    std::vector<double> values = Refined(medium, fine, mediumValues);
-    const std::vector<double> fromCoarse =
-        Refined(medium, fine, Refined(coarse, medium, coarseValues));
+    std::vector<double> values = Refined(coarse, medium, coarseValues);
     for (std::size_t c = 0; c < values.size(); ++c) {
-        values[c] += kRemainingShare * (values[c] - fromCoarse[c]);
+        values[c] = mediumValues[c] + kRemainingShare * (mediumValues[c] - values[c]);
     }
-    return values;
+    return Refined(medium, fine, values);
 }
 
 }  // namespace strativex::exact
