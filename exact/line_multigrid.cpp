@@ -101,39 +101,40 @@ void LineMultigrid::Narrow(Level& level) {
     }
 }
 
-// Solves every line of cells along `Axis` (0 x, 1 y, 2 z) of one colour of the red-black
-// pattern exactly, its neighbours off the line held at their current values: the lines in the
-// planes [first, last) of j for lines along x, of i for the others. Cells are visited in memory
-// order whatever the axis, so that lines across the columns stay cache-friendly.
-template <int Axis, bool FromZero>
+// Solves every line of cells along `Axis` (0 x, 1 y) of one colour of the red-black pattern
+// exactly, its neighbours off the line held at their current values: the lines in the planes
+// [first, last) of j for lines along x, of i for lines along y. Cells are visited in memory
+// order whatever the axis, so that lines across the columns stay cache-friendly; the lines'
+// recurrences run across planes, so no cell waits for the one before it in the loop.
+template <int Axis>
 void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first,
                                std::size_t last) {
+    static_assert(Axis == 0 || Axis == 1);
     const Conductances& g = level.Operator;
     const int iFirst = Axis == 0 ? 0 : static_cast<int>(first);
     const int iEnd = Axis == 0 ? g.Nx : static_cast<int>(last);
     const int jFirst = Axis == 0 ? static_cast<int>(first) : 0;
     const int jEnd = Axis == 0 ? static_cast<int>(last) : g.Ny;
     const std::size_t nz = static_cast<std::size_t>(g.Nz);
-    const std::size_t steps[3] = {StepX(g), nz, 1};
+    const std::size_t steps[2] = {StepX(g), nz};
     const std::size_t step = steps[Axis];
     // Raw pointers: through the vectors, every store into the solution would make the compiler
-    // fetch every array's address again, on the critical path of each line's recurrence.
+    // fetch every array's address again.
     const Link* gx = level.Gx.data();
     const Link* gy = level.Gy.data();
     const Link* gz = level.Gz.data();
-    const Link* along = Axis == 0 ? gx : Axis == 1 ? gy : gz;
+    const Link* along = Axis == 0 ? gx : gy;
     const double* inversePivot = level.InversePivot[Axis].data();
     const double* rhs = level.Rhs.data();
     double* x = level.Solution.data();
     double* right = level.Scratch.data();
-    // Lines of one colour: whole columns for z, every other cell of a column for x and y.
-    // Only the rows of a column that lie in the body are visited: under narrow top layers
-    // most of a wide grid's cells are outside it.
-    constexpr int kStride = Axis == 2 ? 1 : 2;
+    // Lines of one colour are every other cell of a column, so that a line's neighbours
+    // through the thickness, often its strongest links, are of the other colour. Only the
+    // rows of a column that lie in the body are visited: under narrow top layers most of a
+    // wide grid's cells are outside it.
+    constexpr int kStride = 2;
     const auto firstRow = [&](int i, int j) {
-        const std::size_t column = static_cast<std::size_t>(i) * g.Ny + j;
-        const int inBody = level.FirstRow[column];
-        if constexpr (Axis == 2) return (i + j) % 2 == colour ? inBody : g.Nz;
+        const int inBody = level.FirstRow[static_cast<std::size_t>(i) * g.Ny + j];
         const int parity = ((Axis == 0 ? j : i) + colour) % 2;
         return inBody + ((inBody + parity) % kStride);
     };
@@ -144,40 +145,22 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
         for (int j = jFirst; j < jEnd; ++j) {
             const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
             const int stop = endRow(i, j);
-            // Along a column the previous cell's value stays in a register instead of making
-            // a round trip through memory on each step of the recurrence.
-            double previous = 0.0;
             for (int l = firstRow(i, j); l < stop; l += kStride) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) {
-                    previous = 0.0;
-                    continue;
-                }
+                if (inversePivot[c] == 0.0) continue;
                 double sum = rhs[c];
-                if constexpr (Axis != 0 && !FromZero) {
+                if constexpr (Axis == 1) {
                     if (i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
                     if (i + 1 < g.Nx) sum += gx[c] * x[c + steps[0]];
-                }
-                if constexpr (Axis != 1 && !FromZero) {
+                } else {
                     if (j > 0) sum += gy[c - nz] * x[c - nz];
                     if (j + 1 < g.Ny) sum += gy[c] * x[c + nz];
                 }
-                if constexpr (Axis != 2 && !FromZero) {
-                    if (l > 0) sum += gz[c - 1] * x[c - 1];
-                    if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
-                }
-                if constexpr (Axis == 2) {
-                    // Along a column the recurrence is the sweep's critical path: the link
-                    // scaled by the pivot is formed off it, leaving one product and one sum
-                    // per cell on it.
-                    const double scaled = sum * inversePivot[c];
-                    right[c] = l > 0 ? scaled + along[c - 1] * inversePivot[c] * previous : scaled;
-                } else {
-                    const int at[3] = {i, j, l};
-                    if (at[Axis] > 0) sum += along[c - step] * right[c - step];
-                    right[c] = sum * inversePivot[c];
-                }
-                previous = right[c];
+                if (l > 0) sum += gz[c - 1] * x[c - 1];
+                if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
+                const int at[2] = {i, j};
+                if (at[Axis] > 0) sum += along[c - step] * right[c - step];
+                right[c] = sum * inversePivot[c];
             }
         }
     }
@@ -187,24 +170,74 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
             const int start = firstRow(i, j);
             const int stop = endRow(i, j);
             if (start >= stop) continue;
-            const int last = start + (stop - 1 - start) / kStride * kStride;
+            const int lastRow = start + (stop - 1 - start) / kStride * kStride;
+            const int at[2] = {i, j};
+            const int count[2] = {g.Nx, g.Ny};
+            const bool hasNext = at[Axis] + 1 < count[Axis];
+            for (int l = lastRow; l >= start; l -= kStride) {
+                const std::size_t c = column + l;
+                if (inversePivot[c] == 0.0) continue;
+                const double next = hasNext ? x[c + step] : 0.0;
+                // The elimination's upper diagonal, -along / pivot, is formed here rather
+                // than stored: one array less to stream.
+                x[c] = right[c] + along[c] * inversePivot[c] * next;
+            }
+        }
+    }
+}
+
+// Solves the columns of one colour of the red-black pattern in the planes [first, last) of i
+// exactly, their neighbours held at their current values, or at zero where `FromZero`.
+template <bool FromZero>
+void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t first,
+                                 std::size_t last) {
+    const Conductances& g = level.Operator;
+    const std::size_t nz = static_cast<std::size_t>(g.Nz);
+    const std::size_t stepX = StepX(g);
+    const Link* gx = level.Gx.data();
+    const Link* gy = level.Gy.data();
+    const Link* along = level.Gz.data();
+    const double* inversePivot = level.InversePivot[2].data();
+    const double* rhs = level.Rhs.data();
+    double* x = level.Solution.data();
+    double* right = level.Scratch.data();
+    for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
+        for (int j = (i + colour) % 2; j < g.Ny; j += 2) {
+            const std::size_t columnIndex = static_cast<std::size_t>(i) * g.Ny + j;
+            const std::size_t column = columnIndex * nz;
+            const int start = level.FirstRow[columnIndex];
+            const int stop = level.EndRow[columnIndex];
+            // Along a column the previous cell's value stays in a register instead of making
+            // a round trip through memory on each step of the recurrence.
+            double previous = 0.0;
+            for (int l = start; l < stop; ++l) {
+                const std::size_t c = column + l;
+                if (inversePivot[c] == 0.0) {
+                    previous = 0.0;
+                    continue;
+                }
+                double sum = rhs[c];
+                if constexpr (!FromZero) {
+                    if (i > 0) sum += gx[c - stepX] * x[c - stepX];
+                    if (i + 1 < g.Nx) sum += gx[c] * x[c + stepX];
+                    if (j > 0) sum += gy[c - nz] * x[c - nz];
+                    if (j + 1 < g.Ny) sum += gy[c] * x[c + nz];
+                }
+                // The recurrence is the sweep's critical path: the link scaled by the pivot
+                // is formed off it, leaving one product and one sum per cell on it.
+                const double scaled = sum * inversePivot[c];
+                right[c] = l > 0 ? scaled + along[c - 1] * inversePivot[c] * previous : scaled;
+                previous = right[c];
+            }
             // Below a column's last cell in the body there is nothing: its link to it is 0.
             double following = 0.0;
-            for (int l = last; l >= start; l -= kStride) {
+            for (int l = stop - 1; l >= start; --l) {
                 const std::size_t c = column + l;
                 if (inversePivot[c] == 0.0) {
                     following = 0.0;
                     continue;
                 }
-                double next = following;
-                if constexpr (Axis != 2) {
-                    const int at[3] = {i, j, l};
-                    const int count[3] = {g.Nx, g.Ny, g.Nz};
-                    next = at[Axis] + 1 < count[Axis] ? x[c + step] : 0.0;
-                }
-                // The elimination's upper diagonal, -along / pivot, is formed here rather
-                // than stored: one array less to stream.
-                x[c] = right[c] + along[c] * inversePivot[c] * next;
+                x[c] = right[c] + along[c] * inversePivot[c] * following;
                 following = x[c];
             }
         }
@@ -230,7 +263,7 @@ void LineMultigrid::Sweep(const Level& level, int n, CorePair& cores) {
     }
     if (axis == 2) {
         Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
-            RelaxLines<2>(level, colour, first, last);
+            RelaxColumns<false>(level, colour, first, last);
         });
     }
 }
@@ -242,7 +275,7 @@ void LineMultigrid::Sweep(const Level& level, int n, CorePair& cores) {
 void LineMultigrid::PreSmooth(const Level& level, CorePair& cores) {
     static_assert(kSweeps[0][0] == 2 && kSweeps[1][0] == 2);
     Share(cores, level.Operator, level.Operator.Nx, [&](std::size_t first, std::size_t last) {
-        RelaxLines<2, true>(level, kSweeps[0][1], first, last);
+        RelaxColumns<true>(level, kSweeps[0][1], first, last);
     });
     for (int n = 1; n < kSweepCount; ++n) Sweep(level, n, cores);
 }

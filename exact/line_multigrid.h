@@ -60,9 +60,10 @@ private:
 
     static void Narrow(Level& level);
     static void Factorize(Level& level);
-    // `FromZero`: the level's solution is taken as zero off the lines, whatever it holds.
-    template <int Axis, bool FromZero = false>
+    template <int Axis>
     static void RelaxLines(const Level& level, int colour, std::size_t first, std::size_t last);
+    template <bool FromZero>
+    static void RelaxColumns(const Level& level, int colour, std::size_t first, std::size_t last);
     static void Sweep(const Level& level, int n, CorePair& cores);
     static void PreSmooth(const Level& level, CorePair& cores);
     static void PostSmooth(const Level& level, CorePair& cores);
