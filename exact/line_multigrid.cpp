@@ -126,8 +126,11 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
     const Link* along = Axis == 0 ? gx : gy;
     const double* inversePivot = level.InversePivot[Axis].data();
     const double* rhs = level.Rhs.data();
+    // The forward elimination leaves its values in the line's own cells, which the substitution
+    // then overwrites: no other line of the colour reads them, its neighbours being of the
+    // other colour, and a separate array would only add to the memory the sweep streams.
     double* x = level.Solution.data();
-    double* right = level.Scratch.data();
+    double* right = x;
     // Lines of one colour are every other cell of a column, so that a line's neighbours
     // through the thickness, often its strongest links, are of the other colour. Only the
     // rows of a column that lie in the body are visited: under narrow top layers most of a
@@ -199,8 +202,9 @@ void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t fir
     const Link* along = level.Gz.data();
     const double* inversePivot = level.InversePivot[2].data();
     const double* rhs = level.Rhs.data();
+    // The elimination's values in the column's own cells, as in the lines' sweeps.
     double* x = level.Solution.data();
-    double* right = level.Scratch.data();
+    double* right = x;
     for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
         for (int j = (i + colour) % 2; j < g.Ny; j += 2) {
             const std::size_t columnIndex = static_cast<std::size_t>(i) * g.Ny + j;
@@ -413,17 +417,16 @@ void LineMultigrid::Residual(const Level& level, CorePair& cores) {
 
 void LineMultigrid::Build(const Conductances& fine) {
     levels_.clear();
-    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
         levels_.push_back(
-            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     }
     for (Level& level : levels_) {
         const std::size_t cells = level.Operator.CellCount();
         level.Solution.assign(cells, 0.0);
         level.Rhs.assign(cells, 0.0);
         level.Residual.assign(cells, 0.0);
-        level.Scratch.assign(cells, 0.0);
         Narrow(level);
         Factorize(level);
     }

@@ -55,7 +55,7 @@ private:
         std::vector<double> InversePivot[3];
         // Per column, the rows [FirstRow, EndRow) that hold its cells in the body.
         std::vector<int> FirstRow, EndRow;
-        mutable std::vector<double> Solution, Rhs, Residual, Scratch;
+        mutable std::vector<double> Solution, Rhs, Residual;
     };
 
     static void Narrow(Level& level);
