@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "exact/block_loops.h"
+#include "exact/core_pair.h"
+
 namespace strativex::exact {
 
 struct GradientsOutcome {
@@ -24,12 +27,14 @@ struct GradientsWorkspace {
 // product with A). `product(in, out)` sets out = A in; `precondition(in, out)` applies a fixed
 // symmetric positive definite approximation of A's inverse. Stops once the residual is below
 // `tolerance` times b, leaving the solution in `x` and its residual in `residual`. Lets what
-// the preconditioner throws (a cancelled solve) through.
+// the preconditioner throws (a cancelled solve) through. With `cores`, the loops over the
+// vectors are shared between them; the residual's norm is summed block by block right after
+// the block's update, while it is still in the cache.
 template <typename Product, typename Precondition>
 GradientsOutcome ConjugateGradients(const Product& product, const Precondition& precondition,
                                     const Eigen::VectorXd& b, Eigen::VectorXd& x,
                                     Eigen::VectorXd& residual, double tolerance, int maxIterations,
-                                    GradientsWorkspace& work) {
+                                    GradientsWorkspace& work, CorePair* cores = nullptr) {
     GradientsOutcome outcome;
     const double threshold =
         std::max(tolerance * tolerance * b.squaredNorm(), std::numeric_limits<double>::min());
@@ -43,22 +48,34 @@ GradientsOutcome ConjugateGradients(const Product& product, const Precondition& 
     Eigen::VectorXd& direction = work.Direction;
     preconditioned.resize(x.size());
     applied.resize(x.size());
+    const auto dot = [cores](const Eigen::VectorXd& u, const Eigen::VectorXd& v) {
+        return SumOverBlocks(cores, u.size(), [&](Eigen::Index begin, Eigen::Index count) {
+            return u.segment(begin, count).dot(v.segment(begin, count));
+        });
+    };
     precondition(residual, preconditioned);
     ++outcome.Applications;
     direction = preconditioned;
-    double absolute = residual.dot(preconditioned);
+    double absolute = dot(residual, preconditioned);
     for (int iteration = 0; iteration < maxIterations; ++iteration) {
         product(direction, applied);
-        const double alpha = absolute / direction.dot(applied);
-        x += alpha * direction;
-        residual -= alpha * applied;
-        residualNorm2 = residual.squaredNorm();
+        const double alpha = absolute / dot(direction, applied);
+        residualNorm2 = SumOverBlocks(cores, x.size(), [&](Eigen::Index begin, Eigen::Index count) {
+            x.segment(begin, count) += alpha * direction.segment(begin, count);
+            auto r = residual.segment(begin, count);
+            r -= alpha * applied.segment(begin, count);
+            return r.squaredNorm();
+        });
         if (residualNorm2 < threshold) break;
         precondition(residual, preconditioned);
         ++outcome.Applications;
         const double previous = absolute;
-        absolute = residual.dot(preconditioned);
-        direction = preconditioned + (absolute / previous) * direction;
+        absolute = dot(residual, preconditioned);
+        const double beta = absolute / previous;
+        ForEachBlock(cores, x.size(), [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+            auto d = direction.segment(begin, count);
+            d = preconditioned.segment(begin, count) + beta * d;
+        });
     }
     outcome.Converged = residualNorm2 < threshold && x.allFinite();
     return outcome;

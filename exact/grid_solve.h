@@ -54,7 +54,7 @@ LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& precondition
             [&preconditioner](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                 preconditioner.Apply(in, out);
             },
-            b, x, residual, tolerance, maxIterations, work.Gradients);
+            b, x, residual, tolerance, maxIterations, work.Gradients, cores);
     } catch (const SolveCancelled&) {
         return {SolveStatus::Cancelled, 0};
     }

@@ -91,7 +91,8 @@ public:
                 [this](const Eigen::VectorXd& in, Eigen::VectorXd& out) {
                     preconditioner_.Apply(in, out);
                 },
-                rhs, guess.Solution, residual, tolerance_, maxIterations_, gradients_);
+                rhs, guess.Solution, residual, tolerance_, maxIterations_, gradients_,
+                &preconditioner_.Cores());
         } catch (const SolveCancelled&) {
             return SolveStatus::Cancelled;
         }
