@@ -125,7 +125,7 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
     const Link* gz = level.Gz.data();
     const Link* along = Axis == 0 ? gx : gy;
     const double* inversePivot = level.InversePivot[Axis].data();
-    const double* rhs = level.Rhs.data();
+    const double* rhs = level.RhsIn;
     // The forward elimination leaves its values in the line's own cells, which the substitution
     // then overwrites: no other line of the colour reads them, its neighbours being of the
     // other colour, and a separate array would only add to the memory the sweep streams.
@@ -201,7 +201,7 @@ void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t fir
     const Link* gy = level.Gy.data();
     const Link* along = level.Gz.data();
     const double* inversePivot = level.InversePivot[2].data();
-    const double* rhs = level.Rhs.data();
+    const double* rhs = level.RhsIn;
     // The elimination's values in the column's own cells, as in the lines' sweeps.
     double* x = level.Solution.data();
     double* right = x;
@@ -326,27 +326,6 @@ Conductances Coarsened(const Conductances& fine) {
     return coarse;
 }
 
-// Each coarse column of the planes [first, last) of i gathers the residuals of the fine
-// columns it merges, in their order, so that no two planes write the same cell.
-void Restrict(const Conductances& fine, const std::vector<double>& residual,
-              const Conductances& coarse, std::vector<double>& coarseRhs, std::size_t first,
-              std::size_t last) {
-    const std::size_t nz = static_cast<std::size_t>(fine.Nz);
-    for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
-        for (int j = 0; j < coarse.Ny; ++j) {
-            double* to = coarseRhs.data() + ParentColumn(coarse, 2 * i, 2 * j) * nz;
-            std::fill(to, to + nz, 0.0);
-            for (int fineI = 2 * i; fineI < std::min(2 * i + 2, fine.Nx); ++fineI) {
-                for (int fineJ = 2 * j; fineJ < std::min(2 * j + 2, fine.Ny); ++fineJ) {
-                    const double* from =
-                        residual.data() + (static_cast<std::size_t>(fineI) * fine.Ny + fineJ) * nz;
-                    for (std::size_t l = 0; l < nz; ++l) to[l] += from[l];
-                }
-            }
-        }
-    }
-}
-
 // Adds the coarse correction to the fine planes [first, last) of i.
 void ProlongAdd(const Conductances& fine, const Conductances& coarse,
                 const std::vector<double>& coarseSolution, std::vector<double>& x,
@@ -365,34 +344,40 @@ void ProlongAdd(const Conductances& fine, const Conductances& coarse,
 
 }  // namespace
 
-// The residual of the level's current solution, into its Residual. Each cell gathers its
-// neighbours' flows in the order of the faces' cells, the cores sharing the planes of i.
-void LineMultigrid::Residual(const Level& level, CorePair& cores) {
+// The residual of the level's current solution, summed over the columns each coarse column
+// merges into the coarse level's right-hand side: no residual array is written and read back.
+// Each coarse column of the planes [first, last) of i gathers its fine columns in their order,
+// so no two planes write the same cell, and each cell's residual gathers its neighbours' flows
+// in the order of the faces' cells.
+void LineMultigrid::RestrictResidual(const Level& level, const Level& coarse, std::size_t first,
+                                     std::size_t last) {
     const Conductances& g = level.Operator;
     const std::size_t stepX = StepX(g);
     const std::size_t stepY = static_cast<std::size_t>(g.Nz);
-    // Raw pointers, as in the sweeps: stores into the residual would otherwise make the
+    const std::size_t nz = stepY;
+    const std::size_t cells = g.CellCount();
+    // Raw pointers, as in the sweeps: stores into the coarse level would otherwise make the
     // compiler fetch every array's address again.
     const Link* gx = level.Gx.data();
     const Link* gy = level.Gy.data();
     const Link* gz = level.Gz.data();
     const double* diagonal = level.Diagonal.data();
-    const double* rhs = level.Rhs.data();
+    const double* rhs = level.RhsIn;
     const double* from = level.Solution.data();
-    double* out = level.Residual.data();
-    const std::size_t cells = g.CellCount();
     // Cells whose six neighbours all exist, which is all but the first and last plane of i:
     // links to cells outside the body are zero and those cells' values too, so every term is
     // added without a test, and the loop vectorises.
-    const auto inner = [&](std::size_t firstCell, std::size_t endCell) {
-        for (std::size_t c = firstCell; c < endCell; ++c) {
-            out[c] = rhs[c] - diagonal[c] * from[c] + gx[c - stepX] * from[c - stepX] +
+    const auto inner = [&](std::size_t column, double* to) {
+        for (std::size_t l = 0; l < nz; ++l) {
+            const std::size_t c = column + l;
+            to[l] += rhs[c] - diagonal[c] * from[c] + gx[c - stepX] * from[c - stepX] +
                      gy[c - stepY] * from[c - stepY] + gz[c - 1] * from[c - 1] +
                      gx[c] * from[c + stepX] + gy[c] * from[c + stepY] + gz[c] * from[c + 1];
         }
     };
-    const auto edge = [&](std::size_t firstCell, std::size_t endCell) {
-        for (std::size_t c = firstCell; c < endCell; ++c) {
+    const auto edge = [&](std::size_t column, double* to) {
+        for (std::size_t l = 0; l < nz; ++l) {
+            const std::size_t c = column + l;
             double sum = rhs[c] - diagonal[c] * from[c];
             if (c >= stepX) sum += gx[c - stepX] * from[c - stepX];
             if (c >= stepY) sum += gy[c - stepY] * from[c - stepY];
@@ -400,33 +385,42 @@ void LineMultigrid::Residual(const Level& level, CorePair& cores) {
             if (c + stepX < cells) sum += gx[c] * from[c + stepX];
             if (c + stepY < cells) sum += gy[c] * from[c + stepY];
             if (c + 1 < cells) sum += gz[c] * from[c + 1];
-            out[c] = sum;
+            to[l] += sum;
         }
     };
-    Share(cores, g, g.Nx, [&](std::size_t first, std::size_t last) {
-        const std::size_t begin = first * stepX, end = last * stepX;
-        // A grid one plane wide has no inner cells.
-        const std::size_t innerBegin = std::min(std::max(begin, stepX), end);
-        const std::size_t innerEnd =
-            std::max(innerBegin, std::min(end, cells - std::min(cells, stepX)));
-        edge(begin, innerBegin);
-        inner(innerBegin, innerEnd);
-        edge(innerEnd, end);
-    });
+    const Conductances& merged = coarse.Operator;
+    for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
+        for (int j = 0; j < merged.Ny; ++j) {
+            double* to = coarse.Rhs.data() + ParentColumn(merged, 2 * i, 2 * j) * nz;
+            std::fill(to, to + nz, 0.0);
+            for (int fineI = 2 * i; fineI < std::min(2 * i + 2, g.Nx); ++fineI) {
+                const bool edgePlane = fineI == 0 || fineI + 1 == g.Nx;
+                for (int fineJ = 2 * j; fineJ < std::min(2 * j + 2, g.Ny); ++fineJ) {
+                    const std::size_t column =
+                        (static_cast<std::size_t>(fineI) * g.Ny + fineJ) * nz;
+                    if (edgePlane) {
+                        edge(column, to);
+                    } else {
+                        inner(column, to);
+                    }
+                }
+            }
+        }
+    }
 }
 
 void LineMultigrid::Build(const Conductances& fine) {
     levels_.clear();
-    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+    levels_.push_back(Level{fine, {}, {}, {}, {}, {}, {}, {}, {}, {}, nullptr});
     while (levels_.back().Operator.Nx * levels_.back().Operator.Ny > kCoarsestColumns) {
         levels_.push_back(
-            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+            Level{Coarsened(levels_.back().Operator), {}, {}, {}, {}, {}, {}, {}, {}, {}, nullptr});
     }
     for (Level& level : levels_) {
         const std::size_t cells = level.Operator.CellCount();
         level.Solution.assign(cells, 0.0);
-        level.Rhs.assign(cells, 0.0);
-        level.Residual.assign(cells, 0.0);
+        // The finest level reads the residual Apply is handed.
+        if (&level != &levels_.front()) level.Rhs.assign(cells, 0.0);
         Narrow(level);
         Factorize(level);
     }
@@ -437,7 +431,7 @@ void LineMultigrid::Build(const Conductances& fine) {
 void LineMultigrid::Apply(const Eigen::VectorXd& residual, Eigen::VectorXd& correction) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
     const Level& finest = levels_.front();
-    std::copy(residual.begin(), residual.end(), finest.Rhs.begin());
+    finest.RhsIn = residual.data();
     Cycle(0);
     std::copy(finest.Solution.begin(), finest.Solution.end(), correction.begin());
 }
@@ -450,10 +444,11 @@ void LineMultigrid::Cycle(std::size_t index) const {
     const Level& level = levels_[index];
     const Level& coarse = levels_[index + 1];
     const Conductances& g = level.Operator;
+    // Set afresh on every cycle: a copied multigrid must not read its original's vectors.
+    coarse.RhsIn = coarse.Rhs.data();
     PreSmooth(level, cores_);
-    Residual(level, cores_);
     Share(cores_, g, coarse.Operator.Nx, [&](std::size_t first, std::size_t last) {
-        Restrict(g, level.Residual, coarse.Operator, coarse.Rhs, first, last);
+        RestrictResidual(level, coarse, first, last);
     });
     Cycle(index + 1);
     Share(cores_, g, g.Nx, [&](std::size_t first, std::size_t last) {
@@ -464,7 +459,8 @@ void LineMultigrid::Cycle(std::size_t index) const {
 
 void LineMultigrid::SolveCoarsest() const {
     const Level& level = levels_.back();
-    const Eigen::VectorXd solution = coarsestSolver_.solve(Gather(coarsestSystem_, level.Rhs));
+    const Eigen::VectorXd solution =
+        coarsestSolver_.solve(Gather(coarsestSystem_, {level.RhsIn, level.Operator.CellCount()}));
     std::fill(level.Solution.begin(), level.Solution.end(), 0.0);
     Scatter(coarsestSystem_, solution, level.Solution);
 }

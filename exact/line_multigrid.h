@@ -55,7 +55,10 @@ private:
         std::vector<double> InversePivot[3];
         // Per column, the rows [FirstRow, EndRow) that hold its cells in the body.
         std::vector<int> FirstRow, EndRow;
-        mutable std::vector<double> Solution, Rhs, Residual;
+        mutable std::vector<double> Solution, Rhs;
+        // What the level's part of a cycle solves for: its Rhs, or on the finest level the
+        // residual handed to Apply, read where it is rather than copied.
+        mutable const double* RhsIn;
     };
 
     static void Narrow(Level& level);
@@ -67,7 +70,8 @@ private:
     static void Sweep(const Level& level, int n, CorePair& cores);
     static void PreSmooth(const Level& level, CorePair& cores);
     static void PostSmooth(const Level& level, CorePair& cores);
-    static void Residual(const Level& level, CorePair& cores);
+    static void RestrictResidual(const Level& level, const Level& coarse, std::size_t first,
+                                 std::size_t last);
     void Cycle(std::size_t level) const;
     void SolveCoarsest() const;
 

@@ -42,7 +42,7 @@ LinearSystem AssembleSystem(const Conductances& g) {
     return system;
 }
 
-Eigen::VectorXd Gather(const LinearSystem& system, const std::vector<double>& gridValues) {
+Eigen::VectorXd Gather(const LinearSystem& system, std::span<const double> gridValues) {
     Eigen::VectorXd values(static_cast<Eigen::Index>(system.Cells.size()));
     for (std::size_t u = 0; u < system.Cells.size(); ++u) {
         values(static_cast<Eigen::Index>(u)) = gridValues[system.Cells[u]];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Eigen/SparseCore>
+#include <span>
 #include <vector>
 
 #include "exact/conductances.h"
@@ -17,7 +18,7 @@ struct LinearSystem {
 LinearSystem AssembleSystem(const Conductances& g);
 
 // Grid-wide vectors (zero outside the body) to and from the unknowns of the system.
-Eigen::VectorXd Gather(const LinearSystem& system, const std::vector<double>& gridValues);
+Eigen::VectorXd Gather(const LinearSystem& system, std::span<const double> gridValues);
 void Scatter(const LinearSystem& system, const Eigen::VectorXd& values,
              std::vector<double>& gridValues);
 

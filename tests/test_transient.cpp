@@ -119,13 +119,15 @@ struct StepSystem {
     exact::LineMultigrid Multigrid;
     double Shift = 0.0;
 
+    std::size_t Cells() const { return static_cast<std::size_t>(Capacity.size()); }
+
     Eigen::VectorXd SolvedAt(double shift) const {
         Eigen::SparseMatrix<double> shifted = System.Matrix;
-        shifted.diagonal() += shift * exact::Gather(System, {Capacity.begin(), Capacity.end()});
+        shifted.diagonal() += shift * exact::Gather(System, {Capacity.data(), Cells()});
         std::vector<double> solved(Capacity.size(), 0.0);
         exact::Scatter(System,
                        Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>>(shifted).solve(
-                           exact::Gather(System, {Rhs.begin(), Rhs.end()})),
+                           exact::Gather(System, {Rhs.data(), Cells()})),
                        solved);
         return Eigen::Map<const Eigen::VectorXd>(solved.data(), Capacity.size());
     }
