@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <type_traits>
 #include <utility>
 
 #include "exact/rows_in_body.h"
@@ -144,26 +145,37 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
     const auto endRow = [&](int i, int j) {
         return level.EndRow[static_cast<std::size_t>(i) * g.Ny + j];
     };
+    // Off the first and last plane of i every neighbour's index lies in the grid, and links
+    // to cells outside the body or beyond the grid's faces are zero, as are those cells'
+    // values: there the terms are added without a test (`guarded` false).
+    const auto eliminate = [&](int i, int j, auto guarded) {
+        const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
+        const int stop = endRow(i, j);
+        const int at[2] = {i, j};
+        for (int l = firstRow(i, j); l < stop; l += kStride) {
+            const std::size_t c = column + l;
+            if (inversePivot[c] == 0.0) continue;
+            double sum = rhs[c];
+            if constexpr (Axis == 1) {
+                if (!guarded || i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
+                if (!guarded || i + 1 < g.Nx) sum += gx[c] * x[c + steps[0]];
+            } else {
+                if (!guarded || j > 0) sum += gy[c - nz] * x[c - nz];
+                if (!guarded || j + 1 < g.Ny) sum += gy[c] * x[c + nz];
+            }
+            if (!guarded || l > 0) sum += gz[c - 1] * x[c - 1];
+            if (!guarded || l + 1 < g.Nz) sum += gz[c] * x[c + 1];
+            if (!guarded || at[Axis] > 0) sum += along[c - step] * right[c - step];
+            right[c] = sum * inversePivot[c];
+        }
+    };
     for (int i = iFirst; i < iEnd; ++i) {
+        const bool edgePlane = i == 0 || i + 1 == g.Nx;
         for (int j = jFirst; j < jEnd; ++j) {
-            const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
-            const int stop = endRow(i, j);
-            for (int l = firstRow(i, j); l < stop; l += kStride) {
-                const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) continue;
-                double sum = rhs[c];
-                if constexpr (Axis == 1) {
-                    if (i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
-                    if (i + 1 < g.Nx) sum += gx[c] * x[c + steps[0]];
-                } else {
-                    if (j > 0) sum += gy[c - nz] * x[c - nz];
-                    if (j + 1 < g.Ny) sum += gy[c] * x[c + nz];
-                }
-                if (l > 0) sum += gz[c - 1] * x[c - 1];
-                if (l + 1 < g.Nz) sum += gz[c] * x[c + 1];
-                const int at[2] = {i, j};
-                if (at[Axis] > 0) sum += along[c - step] * right[c - step];
-                right[c] = sum * inversePivot[c];
+            if (edgePlane) {
+                eliminate(i, j, std::true_type{});
+            } else {
+                eliminate(i, j, std::false_type{});
             }
         }
     }
