@@ -147,14 +147,15 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
     };
     // Off the first and last plane of i every neighbour's index lies in the grid, and links
     // to cells outside the body or beyond the grid's faces are zero, as are those cells'
-    // values: there the terms are added without a test (`guarded` false).
+    // values: there the terms are added without a test (`guarded` false). A cell outside the
+    // body between a column's first and last row in it has a zero inverse pivot, so it is
+    // computed like the others and comes out zero, as it must stay.
     const auto eliminate = [&](int i, int j, auto guarded) {
         const std::size_t column = (static_cast<std::size_t>(i) * g.Ny + j) * nz;
         const int stop = endRow(i, j);
         const int at[2] = {i, j};
         for (int l = firstRow(i, j); l < stop; l += kStride) {
             const std::size_t c = column + l;
-            if (inversePivot[c] == 0.0) continue;
             double sum = rhs[c];
             if constexpr (Axis == 1) {
                 if (!guarded || i > 0) sum += gx[c - steps[0]] * x[c - steps[0]];
@@ -191,7 +192,6 @@ void LineMultigrid::RelaxLines(const Level& level, int colour, std::size_t first
             const bool hasNext = at[Axis] + 1 < count[Axis];
             for (int l = lastRow; l >= start; l -= kStride) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) continue;
                 const double next = hasNext ? x[c + step] : 0.0;
                 // The elimination's upper diagonal, -along / pivot, is formed here rather
                 // than stored: one array less to stream.
@@ -214,7 +214,9 @@ void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t fir
     const Link* along = level.Gz.data();
     const double* inversePivot = level.InversePivot[2].data();
     const double* rhs = level.RhsIn;
-    // The elimination's values in the column's own cells, as in the lines' sweeps.
+    // The elimination's values in the column's own cells, as in the lines' sweeps. A cell
+    // outside the body within the column's rows has a zero inverse pivot: it comes out zero
+    // and passes nothing on along the column.
     double* x = level.Solution.data();
     double* right = x;
     for (int i = static_cast<int>(first); i < static_cast<int>(last); ++i) {
@@ -228,10 +230,6 @@ void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t fir
             double previous = 0.0;
             for (int l = start; l < stop; ++l) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) {
-                    previous = 0.0;
-                    continue;
-                }
                 double sum = rhs[c];
                 if constexpr (!FromZero) {
                     if (i > 0) sum += gx[c - stepX] * x[c - stepX];
@@ -249,10 +247,6 @@ void LineMultigrid::RelaxColumns(const Level& level, int colour, std::size_t fir
             double following = 0.0;
             for (int l = stop - 1; l >= start; --l) {
                 const std::size_t c = column + l;
-                if (inversePivot[c] == 0.0) {
-                    following = 0.0;
-                    continue;
-                }
                 x[c] = right[c] + along[c] * inversePivot[c] * following;
                 following = x[c];
             }
