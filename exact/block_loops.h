@@ -15,7 +15,7 @@ namespace strativex::exact {
 // how many there are.
 inline constexpr std::size_t kVectorBlocks = 16;
 
-// Calls part(begin, count) once for every block of [0, size).
+// Calls part(block, begin, count) once for every block of [0, size).
 template <typename Part>
 void ForEachBlock(CorePair* cores, Eigen::Index size, const Part& part) {
     const Eigen::Index blocks = static_cast<Eigen::Index>(kVectorBlocks);
