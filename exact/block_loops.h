@@ -15,9 +15,11 @@ namespace strativex::exact {
 // how many there are.
 inline constexpr std::size_t kVectorBlocks = 16;
 
-// Calls part(block, begin, count) once for every block of [0, size).
+// Calls part(block, begin, count) once for every block of [0, size), shared between the
+// cores where they are given, however short the range: for loops whose every index is much
+// work.
 template <typename Part>
-void ForEachBlock(CorePair* cores, Eigen::Index size, const Part& part) {
+void RunBlocks(CorePair* cores, Eigen::Index size, const Part& part) {
     const Eigen::Index blocks = static_cast<Eigen::Index>(kVectorBlocks);
     const Eigen::Index blockSize = (size + blocks - 1) / blocks;
     const auto run = [&](std::size_t first, std::size_t last) {
@@ -26,11 +28,19 @@ void ForEachBlock(CorePair* cores, Eigen::Index size, const Part& part) {
             part(block, begin, std::min(blockSize, size - begin));
         }
     };
-    if (cores != nullptr && static_cast<std::size_t>(size) >= CorePair::kLeastSharedCells) {
+    if (cores != nullptr) {
         cores->Run(0, kVectorBlocks, run);
     } else {
         run(0, kVectorBlocks);
     }
+}
+
+// Calls part(block, begin, count) once for every block of [0, size), shared where the vector
+// is long enough to gain from it.
+template <typename Part>
+void ForEachBlock(CorePair* cores, Eigen::Index size, const Part& part) {
+    const bool shared = static_cast<std::size_t>(size) >= CorePair::kLeastSharedCells;
+    RunBlocks(shared ? cores : nullptr, size, part);
 }
 
 // The sum of part(begin, count) over the blocks of [0, size).

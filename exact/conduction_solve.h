@@ -20,17 +20,23 @@ struct GridSolution {
     std::vector<double> Conductivity;  // per cell at the final temperatures; 0 outside
     int SolverIterations = 0;
     int ConductivityIterations = 0;
+    // Whether the direct solve of the grid filled row by row stalled and the multigrid took
+    // over: a finer grid of the same stack would stall as well.
+    bool FilledGridStalled = false;
 };
 
 struct SolveHooks {
     const std::atomic<bool>* Cancel = nullptr;
     // Called after each conductivity iteration with the largest temperature change, kelvin.
     std::function<void(int iteration, double change)> Iteration;
+    // False where a coarser grid of the same stack found the filled grid's solve stalling.
+    bool TryFilledGrid = true;
 };
 
 // Picard iterations on K(T) from `initialRise` (empty: from the base temperature), each a
-// linear solve by conjugate gradients preconditioned with LineMultigrid, until no
-// temperature moves by more than the tolerance.
+// linear solve by conjugate gradients preconditioned with the direct solve through the
+// lateral modes where it serves, with LineMultigrid elsewhere, until no temperature moves by
+// more than the tolerance.
 GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOptions& options,
                              std::vector<double> initialRise, const SolveHooks& hooks);
 

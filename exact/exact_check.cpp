@@ -208,15 +208,19 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
                         HooksFor(hooks, kCoarseStart, kMediumStart, "Solving on the coarse grid"));
     if (coarseSolution.Status != SolveStatus::Converged) return Stopped(coarseSolution.Status);
     Report(hooks, kMediumStart, "Solving on the medium grid");
-    const GridSolution mediumSolution =
-        SolveConduction(medium, stack, options, Refined(coarse, medium, coarseSolution.RiseK),
-                        HooksFor(hooks, kMediumStart, kFineStart, "Solving on the medium grid"));
+    SolveHooks mediumHooks =
+        HooksFor(hooks, kMediumStart, kFineStart, "Solving on the medium grid");
+    mediumHooks.TryFilledGrid = !coarseSolution.FilledGridStalled;
+    const GridSolution mediumSolution = SolveConduction(
+        medium, stack, options, Refined(coarse, medium, coarseSolution.RiseK), mediumHooks);
     if (mediumSolution.Status != SolveStatus::Converged) return Stopped(mediumSolution.Status);
     Report(hooks, kFineStart, "Solving on the fine grid");
+    SolveHooks fineHooks = HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid");
+    fineHooks.TryFilledGrid = mediumHooks.TryFilledGrid && !mediumSolution.FilledGridStalled;
     const GridSolution fineSolution = SolveConduction(
         fine, stack, options,
         ExtrapolatedGuess(coarse, medium, fine, coarseSolution.RiseK, mediumSolution.RiseK),
-        HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid"));
+        fineHooks);
     if (fineSolution.Status != SolveStatus::Converged) return Stopped(fineSolution.Status);
 
     Report(hooks, kFineEnd, "Comparing with the spreading-angle estimate");

@@ -3,6 +3,8 @@
 #include <Eigen/Eigenvalues>
 #include <cmath>
 
+#include "exact/block_loops.h"
+
 #include "exact/line_multigrid.h"
 
 namespace strativex::exact {
@@ -36,19 +38,24 @@ AxisModes ModesOf(const std::vector<double>& faces) {
             solver.eigenvalues()};
 }
 
-// A row's conductivity for the operator with one per row: its cells' mean over the row's area.
+// A row's conductivity for the operator with one per row: the mean over the area of its cells
+// in the body.
 std::vector<double> RowConductivity(const Grid& grid, const std::vector<double>& conductivity) {
     std::vector<double> weighted(static_cast<std::size_t>(grid.Nz()), 0.0);
-    double area = 0.0;
+    std::vector<double> area(static_cast<std::size_t>(grid.Nz()), 0.0);
     for (int i = 0; i < grid.Nx(); ++i) {
         for (int j = 0; j < grid.Ny(); ++j) {
             const double cellArea = (grid.X[i + 1] - grid.X[i]) * (grid.Y[j + 1] - grid.Y[j]);
-            area += cellArea;
             const double* column = conductivity.data() + grid.Index(i, j, 0);
-            for (int l = 0; l < grid.Nz(); ++l) weighted[l] += cellArea * column[l];
+            for (int l = 0; l < grid.Nz(); ++l) {
+                if (!(column[l] > 0.0)) continue;
+                weighted[l] += cellArea * column[l];
+                area[l] += cellArea;
+            }
         }
     }
-    for (double& k : weighted) k /= area;
+    // Every row holds cells of its layer, so no area is zero.
+    for (std::size_t l = 0; l < weighted.size(); ++l) weighted[l] /= area[l];
     return weighted;
 }
 
@@ -80,6 +87,10 @@ void SeparablePreconditioner::Build(const Grid& grid) {
 void SeparablePreconditioner::SetConductivity(const Grid& grid,
                                               const std::vector<double>& conductivity) {
     const std::vector<double> k = RowConductivity(grid, conductivity);
+    outside_.clear();
+    for (std::size_t c = 0; c < conductivity.size(); ++c) {
+        if (!(conductivity[c] > 0.0)) outside_.push_back(c);
+    }
     const auto rows = static_cast<std::size_t>(nz_);
     std::vector<double> halfResistance(rows);
     lateral_.resize(rows);
@@ -115,30 +126,44 @@ void SeparablePreconditioner::SetConductivity(const Grid& grid,
     }
 }
 
+CorePair* SeparablePreconditioner::SharedCores() const {
+    const std::size_t cells = static_cast<std::size_t>(alongX_.size());
+    return cells >= CorePair::kLeastSharedCells ? &cores_ : nullptr;
+}
+
 void SeparablePreconditioner::Apply(const Eigen::VectorXd& residual,
                                     Eigen::VectorXd& correction) const {
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
-    ToModes(residual);
-    SolveThickness();
-    FromModes(correction);
+    CorePair* cores = SharedCores();
+    ToModes(residual, cores);
+    const auto columns = static_cast<Eigen::Index>(nx_) * ny_;
+    RunBlocks(cores, columns, [this](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        SolveThickness(static_cast<std::size_t>(begin), static_cast<std::size_t>(begin + count));
+    });
+    FromModes(correction, cores);
+    for (const std::size_t c : outside_) correction[static_cast<Eigen::Index>(c)] = 0.0;
 }
 
-// Cells are stored x-major, then y, then z: the x transform is one product over whole
-// columns of cells, the y transform one product per x mode.
-void SeparablePreconditioner::ToModes(const Eigen::VectorXd& residual) const {
+// Cells are stored x-major, then y, then z: the x transform is a product over whole columns
+// of cells, block by block of rows, the y transform one product per x mode.
+void SeparablePreconditioner::ToModes(const Eigen::VectorXd& residual, CorePair* cores) const {
     const Eigen::Map<const Eigen::MatrixXd> cells(residual.data(), alongX_.rows(), nx_);
-    alongX_.noalias() = cells * modesX_;
-    for (int p = 0; p < nx_; ++p) {
-        const Eigen::Map<const Eigen::MatrixXd> in(alongX_.col(p).data(), nz_, ny_);
-        Eigen::Map<Eigen::MatrixXd>(alongY_.col(p).data(), nz_, ny_).noalias() = in * modesY_;
-    }
+    RunBlocks(cores, alongX_.rows(), [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        alongX_.middleRows(begin, count).noalias() = cells.middleRows(begin, count) * modesX_;
+    });
+    RunBlocks(cores, nx_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        for (Eigen::Index p = begin; p < begin + count; ++p) {
+            const Eigen::Map<const Eigen::MatrixXd> in(alongX_.col(p).data(), nz_, ny_);
+            Eigen::Map<Eigen::MatrixXd>(alongY_.col(p).data(), nz_, ny_).noalias() = in * modesY_;
+        }
+    });
 }
 
-void SeparablePreconditioner::SolveThickness() const {
-    const double* inverse = inversePivot_.data();
-    double* value = alongY_.data();
-    const std::size_t columns = static_cast<std::size_t>(nx_) * static_cast<std::size_t>(ny_);
-    for (std::size_t column = 0; column < columns; ++column) {
+void SeparablePreconditioner::SolveThickness(std::size_t firstColumn, std::size_t endColumn) const {
+    const std::size_t rows = static_cast<std::size_t>(nz_);
+    const double* inverse = inversePivot_.data() + firstColumn * rows;
+    double* value = alongY_.data() + firstColumn * rows;
+    for (std::size_t column = firstColumn; column < endColumn; ++column) {
         value[0] *= inverse[0];
         for (int l = 1; l < nz_; ++l) {
             value[l] = (value[l] + down_[l - 1] * value[l - 1]) * inverse[l];
@@ -149,14 +174,19 @@ void SeparablePreconditioner::SolveThickness() const {
     }
 }
 
-void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction) const {
-    for (int p = 0; p < nx_; ++p) {
-        const Eigen::Map<const Eigen::MatrixXd> in(alongY_.col(p).data(), nz_, ny_);
-        Eigen::Map<Eigen::MatrixXd>(alongX_.col(p).data(), nz_, ny_).noalias() =
-            in * modesY_.transpose();
-    }
-    Eigen::Map<Eigen::MatrixXd>(correction.data(), alongX_.rows(), nx_).noalias() =
-        alongX_ * modesX_.transpose();
+void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction, CorePair* cores) const {
+    RunBlocks(cores, nx_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        for (Eigen::Index p = begin; p < begin + count; ++p) {
+            const Eigen::Map<const Eigen::MatrixXd> in(alongY_.col(p).data(), nz_, ny_);
+            Eigen::Map<Eigen::MatrixXd>(alongX_.col(p).data(), nz_, ny_).noalias() =
+                in * modesY_.transpose();
+        }
+    });
+    Eigen::Map<Eigen::MatrixXd> cells(correction.data(), alongX_.rows(), nx_);
+    RunBlocks(cores, alongX_.rows(), [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        cells.middleRows(begin, count).noalias() =
+            alongX_.middleRows(begin, count) * modesX_.transpose();
+    });
 }
 
 }  // namespace strativex::exact

@@ -129,9 +129,10 @@ Steadies SolveSteadies(const Grid& fine, const Grid& coarse, const Stack& stack,
                                       SteadyHooks(hooks, 0.0, kCoarseSteadyEnd));
     steadies.Status = steadies.Coarse.Status;
     if (steadies.Status != SolveStatus::Converged) return steadies;
-    steadies.Fine =
-        SolveConduction(fine, stack, options.Steady, Refined(coarse, fine, steadies.Coarse.RiseK),
-                        SteadyHooks(hooks, kCoarseSteadyEnd, kSteadyEnd));
+    SolveHooks fineHooks = SteadyHooks(hooks, kCoarseSteadyEnd, kSteadyEnd);
+    fineHooks.TryFilledGrid = !steadies.Coarse.FilledGridStalled;
+    steadies.Fine = SolveConduction(fine, stack, options.Steady,
+                                    Refined(coarse, fine, steadies.Coarse.RiseK), fineHooks);
     steadies.Status = steadies.Fine.Status;
     return steadies;
 }

@@ -153,13 +153,79 @@ private slots:
         const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
         const std::vector<double> k =
             exact::CellConductivity(grid, stack, MultigridRise(grid, AtBase(grid, stack), heat));
-        exact::ExactOptions options;
-        exact::SeparableSolves solves(options, nullptr);
+        exact::SeparableSolves solves(nullptr);
         std::vector<double> rise(grid.CellCount(), 0.0);
-        const exact::LinearStep step = solves.Solve(grid, k, heat, 1e-12, rise);
+        const exact::LinearStep step =
+            solves.Solve(grid, exact::AssembleConductances(grid, k), k, heat, 1e-12, 2000, rise);
         QCOMPARE(step.Status, exact::SolveStatus::Converged);
         qInfo("%d conjugate-gradient iterations", step.Iterations);
         QVERIFY(SameField(rise, MultigridRise(grid, k, heat)));
+    }
+
+    // Where a layer is narrower than the grid, the direct solve of the grid filled row by row
+    // only preconditions: the solve must reach the grid's own solution and leave every cell
+    // outside the body at zero, or the field would show heat where there is no material.
+    void filledGridSolveReachesTheGridSolution_data() {
+        QTest::addColumn<Laws>("laws");
+        QTest::addColumn<Layers>("layers");
+        QTest::addColumn<double>("h");
+        const Laws falling{{3268.703f, -1.35f}, {0.5f, 0.0f}, {3.9f, 0.0f}};
+        const Layers die{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 30, 30, 3}};
+        const Layers onFloor{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 0, 0, 3}};
+        QTest::newRow("die, solder and plate") << falling << die << 0.0;
+        QTest::newRow("die, solder and plate on h") << falling << die << 5000.0;
+        QTest::newRow("die and solder on an unlimited floor") << falling << onFloor << 0.0;
+    }
+
+    void filledGridSolveReachesTheGridSolution() {
+        QFETCH(Laws, laws);
+        QFETCH(Layers, layers);
+        QFETCH(double, h);
+        const exact::Stack stack = StackOf(laws, layers, 5.0f, 50.0f, h);
+        const exact::Grid grid = SmallGrid(stack);
+        QVERIFY(!exact::IsSeparable(grid));
+        const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
+        const std::vector<double> k =
+            exact::CellConductivity(grid, stack, MultigridRise(grid, AtBase(grid, stack), heat));
+        exact::SeparableSolves solves(nullptr);
+        std::vector<double> rise(grid.CellCount(), 0.0);
+        const exact::LinearStep step =
+            solves.Solve(grid, exact::AssembleConductances(grid, k), k, heat, 1e-12, 2000, rise);
+        QCOMPARE(step.Status, exact::SolveStatus::Converged);
+        qInfo("%d conjugate-gradient iterations", step.Iterations);
+        QVERIFY(SameField(rise, MultigridRise(grid, k, heat)));
+        for (std::size_t c = 0; c < rise.size(); ++c) {
+            if (!(k[c] > 0.0)) QCOMPARE(rise[c], 0.0);
+        }
+    }
+
+    // A narrow layer that conducts far better than the one below spreads heat over the whole
+    // filled grid that the real one cannot: the filled solve stalls there, and the
+    // conductivity iterations must go on with the multigrid to the grid's own solution.
+    void stalledFilledSolveGivesWayToTheMultigrid() {
+        const exact::Stack stack = StackOf({{20.0f, 0.0f}, {0.003f, 0.0f}},
+                                           {{0.3f, 2, 2, 1}, {1.0f, 20, 20, 2}}, 1.0f, 1.0f, 0.0);
+        exact::ExactOptions options;
+        const exact::Grid grid = exact::BuildGrid(stack, options);
+        const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
+        const std::vector<double> k = AtBase(grid, stack);
+        exact::SeparableSolves filled(nullptr);
+        std::vector<double> alone(grid.CellCount(), 0.0);
+        const exact::LinearStep stalled =
+            filled.Solve(grid, exact::AssembleConductances(grid, k), k, heat, 1e-3, 12, alone);
+        QCOMPARE(stalled.Status, exact::SolveStatus::NotConverged);
+
+        const exact::GridSolution solved = exact::SolveConduction(grid, stack, options, {}, {});
+        QCOMPARE(solved.Status, exact::SolveStatus::Converged);
+        QVERIFY(solved.FilledGridStalled);
+        const std::vector<double> reference = MultigridRise(grid, k, heat);
+        double largest = 0.0, difference = 0.0;
+        for (std::size_t c = 0; c < reference.size(); ++c) {
+            largest = std::max(largest, reference[c]);
+            difference = std::max(difference, std::fabs(solved.RiseK[c] - reference[c]));
+        }
+        // The check's own solver tolerance leaves about this much.
+        QVERIFY2(difference < 1e-4 * largest, qPrintable(QString::number(difference / largest)));
     }
 
     // The direct solve takes the place of the multigrid's cycles, so it must answer a cancel
