@@ -139,8 +139,19 @@ private slots:
     }
 
     // Where K(T) makes the cells of a row differ, the direct solve for the rows' means only
-    // preconditions: the conjugate gradients must still reach the grid's own solution.
-    void conductivitiesVaryingInARowConverge_data() { AddStacks(); }
+    // preconditions, as it does where a layer is narrower than the grid and the grid is solved
+    // filled row by row: the conjugate gradients must still reach the grid's own solution, and
+    // leave every cell outside the body at zero, or the field would show heat where there is
+    // no material.
+    void conductivitiesVaryingInARowConverge_data() {
+        AddStacks();
+        const Laws falling{{3268.703f, -1.35f}, {0.5f, 0.0f}, {3.9f, 0.0f}};
+        const Layers die{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 30, 30, 3}};
+        const Layers onFloor{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 0, 0, 3}};
+        QTest::newRow("filled: die, solder and plate") << falling << die << 5.0f << 0.0;
+        QTest::newRow("filled: die, solder and plate on h") << falling << die << 5.0f << 5000.0;
+        QTest::newRow("filled: die and solder on a floor") << falling << onFloor << 5.0f << 0.0;
+    }
 
     void conductivitiesVaryingInARowConverge() {
         QFETCH(Laws, laws);
@@ -150,40 +161,6 @@ private slots:
         // Enough power that K differs by tens of percent between the source and the far field.
         const exact::Stack stack = StackOf(laws, layers, deviceMm, 20.0f, h);
         const exact::Grid grid = SmallGrid(stack);
-        const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
-        const std::vector<double> k =
-            exact::CellConductivity(grid, stack, MultigridRise(grid, AtBase(grid, stack), heat));
-        exact::SeparableSolves solves(nullptr);
-        std::vector<double> rise(grid.CellCount(), 0.0);
-        const exact::LinearStep step =
-            solves.Solve(grid, exact::AssembleConductances(grid, k), k, heat, 1e-12, 2000, rise);
-        QCOMPARE(step.Status, exact::SolveStatus::Converged);
-        qInfo("%d conjugate-gradient iterations", step.Iterations);
-        QVERIFY(SameField(rise, MultigridRise(grid, k, heat)));
-    }
-
-    // Where a layer is narrower than the grid, the direct solve of the grid filled row by row
-    // only preconditions: the solve must reach the grid's own solution and leave every cell
-    // outside the body at zero, or the field would show heat where there is no material.
-    void filledGridSolveReachesTheGridSolution_data() {
-        QTest::addColumn<Laws>("laws");
-        QTest::addColumn<Layers>("layers");
-        QTest::addColumn<double>("h");
-        const Laws falling{{3268.703f, -1.35f}, {0.5f, 0.0f}, {3.9f, 0.0f}};
-        const Layers die{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 30, 30, 3}};
-        const Layers onFloor{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 0, 0, 3}};
-        QTest::newRow("die, solder and plate") << falling << die << 0.0;
-        QTest::newRow("die, solder and plate on h") << falling << die << 5000.0;
-        QTest::newRow("die and solder on an unlimited floor") << falling << onFloor << 0.0;
-    }
-
-    void filledGridSolveReachesTheGridSolution() {
-        QFETCH(Laws, laws);
-        QFETCH(Layers, layers);
-        QFETCH(double, h);
-        const exact::Stack stack = StackOf(laws, layers, 5.0f, 50.0f, h);
-        const exact::Grid grid = SmallGrid(stack);
-        QVERIFY(!exact::IsSeparable(grid));
         const std::vector<double> heat = exact::SourceHeat(grid, stack.Power);
         const std::vector<double> k =
             exact::CellConductivity(grid, stack, MultigridRise(grid, AtBase(grid, stack), heat));
