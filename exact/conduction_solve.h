@@ -20,16 +20,16 @@ struct GridSolution {
     std::vector<double> Conductivity;  // per cell at the final temperatures; 0 outside
     int SolverIterations = 0;
     int ConductivityIterations = 0;
-    // Whether the direct solve of the grid filled row by row stalled and the multigrid took
-    // over: a finer grid of the same stack would stall as well.
-    bool FilledGridStalled = false;
+    // Whether the direct solve of the grid filled row by row stalled or crept and the
+    // multigrid took over: on a finer grid of the same stack it would fare no better.
+    bool FilledGridTooSlow = false;
 };
 
 struct SolveHooks {
     const std::atomic<bool>* Cancel = nullptr;
     // Called after each conductivity iteration with the largest temperature change, kelvin.
     std::function<void(int iteration, double change)> Iteration;
-    // False where a coarser grid of the same stack found the filled grid's solve stalling.
+    // False where a coarser grid of the same stack found the filled grid's solve too slow.
     bool TryFilledGrid = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <Eigen/Core>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "exact/block_loops.h"
@@ -14,6 +15,8 @@ struct GradientsOutcome {
     // The preconditioner's applications: the steps the solve took, none where the guess met
     // the tolerance already.
     int Applications = 0;
+    // The residual's norm at the end over its norm at the start.
+    double Reduction = 1.0;
 };
 
 // The vectors the iteration works in, kept by a caller that solves again and again: fresh
@@ -39,6 +42,7 @@ GradientsOutcome ConjugateGradients(const Product& product, const Precondition& 
     const double threshold =
         std::max(tolerance * tolerance * b.squaredNorm(), std::numeric_limits<double>::min());
     double residualNorm2 = residual.squaredNorm();
+    const double startNorm2 = residualNorm2;
     if (residualNorm2 < threshold) {
         outcome.Converged = x.allFinite();
         return outcome;
@@ -78,6 +82,7 @@ GradientsOutcome ConjugateGradients(const Product& product, const Precondition& 
         });
     }
     outcome.Converged = residualNorm2 < threshold && x.allFinite();
+    outcome.Reduction = std::sqrt(residualNorm2 / startNorm2);
     return outcome;
 }
 

@@ -210,13 +210,13 @@ ExactResult Check(const Model& model, const MaterialTable& table, const ExactOpt
     Report(hooks, kMediumStart, "Solving on the medium grid");
     SolveHooks mediumHooks =
         HooksFor(hooks, kMediumStart, kFineStart, "Solving on the medium grid");
-    mediumHooks.TryFilledGrid = !coarseSolution.FilledGridStalled;
+    mediumHooks.TryFilledGrid = !coarseSolution.FilledGridTooSlow;
     const GridSolution mediumSolution = SolveConduction(
         medium, stack, options, Refined(coarse, medium, coarseSolution.RiseK), mediumHooks);
     if (mediumSolution.Status != SolveStatus::Converged) return Stopped(mediumSolution.Status);
     Report(hooks, kFineStart, "Solving on the fine grid");
     SolveHooks fineHooks = HooksFor(hooks, kFineStart, kFineEnd, "Solving on the fine grid");
-    fineHooks.TryFilledGrid = mediumHooks.TryFilledGrid && !mediumSolution.FilledGridStalled;
+    fineHooks.TryFilledGrid = mediumHooks.TryFilledGrid && !mediumSolution.FilledGridTooSlow;
     const GridSolution fineSolution = SolveConduction(
         fine, stack, options,
         ExtrapolatedGuess(coarse, medium, fine, coarseSolution.RiseK, mediumSolution.RiseK),

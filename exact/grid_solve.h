@@ -17,6 +17,8 @@ namespace strativex::exact {
 struct LinearStep {
     SolveStatus Status = SolveStatus::Converged;
     int Iterations = 0;
+    // The residual's norm at the end over its norm at the start.
+    double Reduction = 1.0;
 };
 
 // What a solve works in, kept from one conductivity iteration to the next.
@@ -58,9 +60,11 @@ LinearStep SolveOnGrid(const Conductances& g, const Preconditioner& precondition
     } catch (const SolveCancelled&) {
         return {SolveStatus::Cancelled, 0};
     }
-    if (!outcome.Converged) return {SolveStatus::NotConverged, outcome.Applications};
+    if (!outcome.Converged) {
+        return {SolveStatus::NotConverged, outcome.Applications, outcome.Reduction};
+    }
     solution = x;
-    return {SolveStatus::Converged, outcome.Applications};
+    return {SolveStatus::Converged, outcome.Applications, outcome.Reduction};
 }
 
 }  // namespace strativex::exact

@@ -130,7 +130,7 @@ Steadies SolveSteadies(const Grid& fine, const Grid& coarse, const Stack& stack,
     steadies.Status = steadies.Coarse.Status;
     if (steadies.Status != SolveStatus::Converged) return steadies;
     SolveHooks fineHooks = SteadyHooks(hooks, kCoarseSteadyEnd, kSteadyEnd);
-    fineHooks.TryFilledGrid = !steadies.Coarse.FilledGridStalled;
+    fineHooks.TryFilledGrid = !steadies.Coarse.FilledGridTooSlow;
     steadies.Fine = SolveConduction(fine, stack, options.Steady,
                                     Refined(coarse, fine, steadies.Coarse.RiseK), fineHooks);
     steadies.Status = steadies.Fine.Status;
