@@ -51,6 +51,26 @@ void AssembleRows(const Grid& grid, const std::vector<double>& conductivity,
     }
 }
 
+// SumDiagonal for the cells of the rows marked in `rows` only: each diagonal gathered from the
+// same faces in the same order as SumDiagonal adds them, so that it comes out the same to the
+// last bit.
+void SumDiagonalOfRows(const std::vector<bool>& rows, Conductances& g) {
+    const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
+    const std::size_t stepY = static_cast<std::size_t>(g.Nz);
+    const std::size_t columns = static_cast<std::size_t>(g.Nx) * g.Ny;
+    for (std::size_t l = 0; l < rows.size(); ++l) {
+        if (!rows[l]) continue;
+        for (std::size_t column = 0; column < columns; ++column) {
+            const std::size_t c = column * stepY + l;
+            double sum = 0.0;
+            if (c >= stepX) sum += g.Gx[c - stepX];
+            if (c >= stepY) sum += g.Gy[c - stepY];
+            if (c >= 1) sum += g.Gz[c - 1];
+            g.Diagonal[c] = sum + (g.Gx[c] + g.Gy[c] + g.Gz[c] + g.Base[c]);
+        }
+    }
+}
+
 }  // namespace
 
 Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity) {
@@ -80,7 +100,10 @@ void ReassembleConductances(const Grid& grid, const std::vector<double>& conduct
     std::vector<bool> rows(changedRows);
     for (std::size_t l = 0; l + 1 < rows.size(); ++l) rows[l] = rows[l] || changedRows[l + 1];
     AssembleRows(grid, conductivity, rows, g);
-    SumDiagonal(g);
+    // A cell's diagonal holds the face to the row above it as well.
+    std::vector<bool> summed(rows);
+    for (std::size_t l = 1; l < summed.size(); ++l) summed[l] = rows[l] || rows[l - 1];
+    SumDiagonalOfRows(summed, g);
 }
 
 void SumDiagonal(Conductances& g) {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "exact/block_loops.h"
-
 #include "exact/line_multigrid.h"
 
 namespace strativex::exact {
