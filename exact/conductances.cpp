@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "exact/block_loops.h"
+
 namespace strativex::exact {
 namespace {
 
@@ -9,13 +11,13 @@ double Series(double a, double b) {
     return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0;
 }
 
-// The faces of the cells in the rows marked in `rows`, every row where it is empty; the
-// other cells keep what `g` holds.
+// The faces of the cells in the rows marked in `rows`, every row where it is empty, of the
+// columns along x [firstI, endI); the other cells keep what `g` holds.
 void AssembleRows(const Grid& grid, const std::vector<double>& conductivity,
-                  const std::vector<bool>& rows, Conductances& g) {
+                  const std::vector<bool>& rows, int firstI, int endI, Conductances& g) {
     const std::size_t stepX = static_cast<std::size_t>(g.Ny) * g.Nz;
     const std::size_t stepY = static_cast<std::size_t>(g.Nz);
-    for (int i = 0; i < g.Nx; ++i) {
+    for (int i = firstI; i < endI; ++i) {
         const double dx = grid.X[i + 1] - grid.X[i];
         for (int j = 0; j < g.Ny; ++j) {
             const double dy = grid.Y[j + 1] - grid.Y[j];
@@ -51,6 +53,17 @@ void AssembleRows(const Grid& grid, const std::vector<double>& conductivity,
     }
 }
 
+// Every cell writes its own faces only, so the columns along x are shared between the cores.
+void AssembleRows(const Grid& grid, const std::vector<double>& conductivity,
+                  const std::vector<bool>& rows, Conductances& g, CorePair* cores) {
+    const bool shared = grid.CellCount() >= CorePair::kLeastSharedCells;
+    RunBlocks(shared ? cores : nullptr, g.Nx,
+              [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+                  AssembleRows(grid, conductivity, rows, static_cast<int>(begin),
+                               static_cast<int>(begin + count), g);
+              });
+}
+
 // SumDiagonal for the cells of the rows marked in `rows` only: each diagonal gathered from the
 // same faces in the same order as SumDiagonal adds them, so that it comes out the same to the
 // last bit.
@@ -80,7 +93,7 @@ Conductances AssembleConductances(const Grid& grid, const std::vector<double>& c
 }
 
 void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
-                          Conductances& g) {
+                          Conductances& g, CorePair* cores) {
     g.Nx = grid.Nx();
     g.Ny = grid.Ny();
     g.Nz = grid.Nz();
@@ -89,17 +102,18 @@ void AssembleConductances(const Grid& grid, const std::vector<double>& conductiv
     g.Gy.resize(cells);
     g.Gz.resize(cells);
     g.Base.resize(cells);
-    AssembleRows(grid, conductivity, {}, g);
+    AssembleRows(grid, conductivity, {}, g, cores);
     SumDiagonal(g);
 }
 
 void ReassembleConductances(const Grid& grid, const std::vector<double>& conductivity,
-                            const std::vector<bool>& changedRows, Conductances& g) {
+                            const std::vector<bool>& changedRows, Conductances& g,
+                            CorePair* cores) {
     // A face through the thickness joins a row to the one below, so a row's faces change
     // with the row below it too.
     std::vector<bool> rows(changedRows);
     for (std::size_t l = 0; l + 1 < rows.size(); ++l) rows[l] = rows[l] || changedRows[l + 1];
-    AssembleRows(grid, conductivity, rows, g);
+    AssembleRows(grid, conductivity, rows, g, cores);
     // A cell's diagonal holds the face to the row above it as well.
     std::vector<bool> summed(rows);
     for (std::size_t l = 1; l < summed.size(); ++l) summed[l] = rows[l] || rows[l - 1];

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "exact/core_pair.h"
 #include "exact/grid.h"
 
 namespace strativex::exact {
@@ -22,13 +23,15 @@ struct Conductances {
 // conductance of the two half-cells, which keeps heat flux continuous across interfaces.
 Conductances AssembleConductances(const Grid& grid, const std::vector<double>& conductivity);
 // The same into `g`, reusing its storage: a conductivity iteration assembles many times.
+// `cores`, where given, share the work.
 void AssembleConductances(const Grid& grid, const std::vector<double>& conductivity,
-                          Conductances& g);
+                          Conductances& g, CorePair* cores = nullptr);
 // `g` assembled for `conductivity` once more, where only the rows of cells marked in
 // `changedRows` (one flag per row, top first) have changed their conductivity since: in
 // most stacks the temperature-dependent layers are a few thin rows of many.
 void ReassembleConductances(const Grid& grid, const std::vector<double>& conductivity,
-                            const std::vector<bool>& changedRows, Conductances& g);
+                            const std::vector<bool>& changedRows, Conductances& g,
+                            CorePair* cores = nullptr);
 
 // Fills Diagonal from the conductances.
 void SumDiagonal(Conductances& g);

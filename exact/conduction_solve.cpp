@@ -8,6 +8,7 @@
 #include "exact/conductances.h"
 #include "exact/grid_solve.h"
 #include "exact/line_multigrid.h"
+#include "exact/separable_preconditioner.h"
 #include "exact/separable_solve.h"
 
 namespace strativex::exact {
@@ -28,24 +29,30 @@ constexpr double kSlowestFactor = 0.5;
 // A temperature-dependent conductivity can run away (K falling as T rises faster than the
 // spreading makes up for it) until it overflows or vanishes; a vanished K would silently cut
 // cells out of the body, so the iteration stops instead.
-bool AllUsable(const std::vector<double>& conductivity, const std::vector<double>& riseK,
-               const std::vector<double>& atBase) {
+bool AllUsable(const Grid& grid, const std::vector<double>& conductivity,
+               const std::vector<double>& riseK) {
     for (std::size_t c = 0; c < conductivity.size(); ++c) {
-        const bool inBody = atBase[c] > 0.0;
-        if (!std::isfinite(riseK[c]) || !std::isfinite(conductivity[c]) ||
-            (inBody && !(conductivity[c] > 0.0))) {
-            return false;
+        if (!std::isfinite(riseK[c]) || !std::isfinite(conductivity[c])) return false;
+    }
+    const std::vector<RowCorner> corners = BodyCorners(grid);
+    for (int i = 0; i < grid.Nx(); ++i) {
+        for (int j = 0; j < grid.Ny(); ++j) {
+            const std::size_t column = grid.Index(i, j, 0);
+            for (std::size_t l = 0; l < corners.size(); ++l) {
+                const bool inBody = i < corners[l].CellsX && j < corners[l].CellsY;
+                if (inBody && !(conductivity[column + l] > 0.0)) return false;
+            }
         }
     }
     return true;
 }
 
-// Lateral sizes up to which the direct solve of the filled grid is tried first where the
-// layers do not all cover the grid: its transforms cost a cell about (Nx + Ny) products, as
-// much as a multigrid cycle at about this size, and on graded grids it needs far fewer
-// applications (three-layer die: 6 against 11 on the fine grid). Larger grids go to the
-// multigrid, whose cycle costs a cell the same whatever the grid's size.
-constexpr int kMostFilledModes = 80;
+// The direct solve of the filled grid is tried first where the layers do not all cover the
+// grid, up to transforms of this many products per cell: as much as a multigrid cycle costs
+// at about Nx + Ny = 80, and on graded grids it needs far fewer applications (three-layer
+// die: 6 against 11 on the fine grid). Larger grids go to the multigrid, whose cycle costs a
+// cell the same whatever the grid's size.
+constexpr double kMostFilledProducts = 160.0;
 // Where a narrow layer conducts far better than what lies beside it, filling its row lets heat
 // spread where the body cannot, and the filled grid's solve creeps or stalls. A solve that has
 // not converged after this many applications gives way to the multigrid.
@@ -65,7 +72,7 @@ bool TooSlow(const LinearStep& step) {
 
 // Whether the direct solve of the filled grid is worth a try on `grid`.
 bool WorthFilling(const Grid& grid) {
-    return !IsSeparable(grid) && grid.Nx() + grid.Ny() <= kMostFilledModes;
+    return !IsSeparable(grid) && TransformProductsPerCell(grid) <= kMostFilledProducts;
 }
 
 // The linear solves of one grid's conductivity iterations. Rebuilding the multigrid levels
@@ -121,10 +128,12 @@ public:
 
 private:
     void Assemble(const Grid& grid, const std::vector<double>& conductivity) {
+        // The cores of the solve that follows, already awake.
+        CorePair& cores = IsSeparable(grid) || fillFirst_ ? separable_.Cores() : multigrid_.Cores();
         if (assembled_) {
-            ReassembleConductances(grid, conductivity, varyingRows_, conductances_);
+            ReassembleConductances(grid, conductivity, varyingRows_, conductances_, &cores);
         } else {
-            AssembleConductances(grid, conductivity, conductances_);
+            AssembleConductances(grid, conductivity, conductances_, &cores);
             assembled_ = true;
         }
     }
@@ -171,14 +180,16 @@ std::vector<bool> VaryingRows(const Grid& grid, const Stack& stack) {
     return rows;
 }
 
+// A NaN anywhere makes the change NaN, never passed over as "no change".
 double LargestChange(const std::vector<double>& before, const std::vector<double>& after) {
     double change = 0.0;
+    bool unknown = false;
     for (std::size_t c = 0; c < before.size(); ++c) {
         const double difference = std::fabs(after[c] - before[c]);
-        // Written so that a NaN is kept, never passed over as "no change".
-        if (!(difference <= change)) change = difference;
+        change = std::max(change, difference);
+        unknown |= std::isnan(difference);
     }
-    return change;
+    return unknown ? std::numeric_limits<double>::quiet_NaN() : change;
 }
 
 }  // namespace
@@ -186,13 +197,12 @@ double LargestChange(const std::vector<double>& before, const std::vector<double
 std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
                                      const std::vector<double>& riseK) {
     std::vector<double> conductivity(grid.CellCount(), 0.0);
-    for (int i = 0; i < grid.Nx(); ++i) {
-        for (int j = 0; j < grid.Ny(); ++j) {
-            for (int l = 0; l < grid.Nz(); ++l) {
-                if (!grid.IsActive(i, j, l)) continue;
-                const std::size_t c = grid.Index(i, j, l);
-                const StackLayer& layer =
-                    stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
+    const std::vector<RowCorner> corners = BodyCorners(grid);
+    for (std::size_t l = 0; l < corners.size(); ++l) {
+        const StackLayer& layer = stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
+        for (int i = 0; i < corners[l].CellsX; ++i) {
+            for (int j = 0; j < corners[l].CellsY; ++j) {
+                const std::size_t c = grid.Index(i, j, 0) + l;
                 // A layer of constant conductivity needs no power of its temperature, and
                 // most layers are of one.
                 conductivity[c] =
@@ -213,13 +223,11 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     const bool constant = std::all_of(stack.Layers.begin(), stack.Layers.end(),
                                       [](const StackLayer& layer) { return layer.B == 0.0; });
     double tolerance = constant ? options.SolverTolerance : kLoosestTolerance;
-    const std::vector<double> atBase =
-        CellConductivity(grid, stack, std::vector<double>(grid.CellCount(), 0.0));
     LinearSolves solves(grid, options, hooks, VaryingRows(grid, stack));
     double previousChange = std::numeric_limits<double>::infinity();
     for (int iteration = 1; iteration <= options.MaxConductivityIterations; ++iteration) {
         const std::vector<double> conductivity = CellConductivity(grid, stack, solution.RiseK);
-        if (!AllUsable(conductivity, solution.RiseK, atBase)) break;
+        if (!AllUsable(grid, conductivity, solution.RiseK)) break;
         const std::vector<double> before = solution.RiseK;
         const LinearStep step = solves.Solve(grid, conductivity, heat, tolerance, solution.RiseK);
         solution.SolverIterations += step.Iterations;
@@ -243,7 +251,7 @@ GridSolution SolveConduction(const Grid& grid, const Stack& stack, const ExactOp
     }
     if (solution.Status == SolveStatus::Converged) {
         solution.Conductivity = CellConductivity(grid, stack, solution.RiseK);
-        if (!AllUsable(solution.Conductivity, solution.RiseK, atBase)) {
+        if (!AllUsable(grid, solution.Conductivity, solution.RiseK)) {
             solution.Status = SolveStatus::NotConverged;
         }
     }

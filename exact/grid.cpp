@@ -201,7 +201,27 @@ double ThinLayerSize(const Stack& stack, double heated) {
     return size;
 }
 
+// The cells from the symmetry plane whose centres lie within `halfSize`.
+int CellsWithin(const std::vector<double>& faces, double halfSize) {
+    int cells = 0;
+    while (cells + 1 < static_cast<int>(faces.size()) &&
+           0.5 * (faces[cells] + faces[cells + 1]) < halfSize) {
+        ++cells;
+    }
+    return cells;
+}
+
 }  // namespace
+
+std::vector<RowCorner> BodyCorners(const Grid& grid) {
+    std::vector<RowCorner> corners(static_cast<std::size_t>(grid.Nz()));
+    for (std::size_t l = 0; l < corners.size(); ++l) {
+        const auto layer = static_cast<std::size_t>(grid.LayerOfRow[l]);
+        corners[l] = {CellsWithin(grid.X, grid.LayerHalfWidth[layer]),
+                      CellsWithin(grid.Y, grid.LayerHalfLength[layer])};
+    }
+    return corners;
+}
 
 std::vector<int> LayersOfRows(const Stack& stack, const std::vector<double>& z) {
     std::vector<int> layers;

@@ -60,6 +60,15 @@ struct Grid {
     double HeatedArea() const;
 };
 
+// The corner of the quarter that holds a row's cells in the body: [0, CellsX) by [0, CellsY),
+// the cells IsActive holds, as every layer is centred on the stack.
+struct RowCorner {
+    int CellsX = 0, CellsY = 0;
+};
+
+// Every row's corner, top row first.
+std::vector<RowCorner> BodyCorners(const Grid& grid);
+
 struct CellPosition {
     int I = 0, J = 0, L = 0;
 };

@@ -24,18 +24,34 @@ Towards Along(const std::vector<double>& coarseFaces, const std::vector<double>&
     return {neighbour, (at - from) / (Centre(coarseFaces, neighbour) - from)};
 }
 
+std::vector<Towards> AlongAxis(const std::vector<double>& coarseFaces,
+                               const std::vector<double>& fineFaces) {
+    std::vector<Towards> towards(fineFaces.size() - 1);
+    for (std::size_t n = 0; n < towards.size(); ++n) {
+        towards[n] = Along(coarseFaces, fineFaces, static_cast<int>(n));
+    }
+    return towards;
+}
+
+bool InCorner(const RowCorner& corner, int i, int j) {
+    return i < corner.CellsX && j < corner.CellsY;
+}
+
 }  // namespace
 
 std::vector<double> Refined(const Grid& coarse, const Grid& fine,
                             const std::vector<double>& coarseValues) {
     std::vector<double> values(fine.CellCount(), 0.0);
+    const std::vector<Towards> alongZ = AlongAxis(coarse.Z, fine.Z);
+    const std::vector<RowCorner> fineCorners = BodyCorners(fine);
+    const std::vector<RowCorner> coarseCorners = BodyCorners(coarse);
     for (int i = 0; i < fine.Nx(); ++i) {
         const Towards x = Along(coarse.X, fine.X, i);
         for (int j = 0; j < fine.Ny(); ++j) {
             const Towards y = Along(coarse.Y, fine.Y, j);
             for (int l = 0; l < fine.Nz(); ++l) {
-                if (!fine.IsActive(i, j, l)) continue;
-                const Towards z = Along(coarse.Z, fine.Z, l);
+                if (!InCorner(fineCorners[static_cast<std::size_t>(l)], i, j)) continue;
+                const Towards& z = alongZ[static_cast<std::size_t>(l)];
                 const int at[3] = {i / 2, j / 2, l / 2};
                 const double parent = coarseValues[coarse.Index(at[0], at[1], at[2])];
                 double value = parent;
@@ -43,7 +59,11 @@ std::vector<double> Refined(const Grid& coarse, const Grid& fine,
                 for (int axis = 0; axis < 3; ++axis) {
                     int next[3] = {at[0], at[1], at[2]};
                     next[axis] = axes[axis]->Neighbour;
-                    if (next[axis] < 0 || !coarse.IsActive(next[0], next[1], next[2])) continue;
+                    if (next[axis] < 0 ||
+                        !InCorner(coarseCorners[static_cast<std::size_t>(next[2])], next[0],
+                                  next[1])) {
+                        continue;
+                    }
                     const double neighbour = coarseValues[coarse.Index(next[0], next[1], next[2])];
                     value += axes[axis]->Weight * (neighbour - parent);
                 }

@@ -69,6 +69,17 @@ bool IsSeparable(const Grid& grid) {
     return true;
 }
 
+double TransformProductsPerCell(const Grid& grid) {
+    double products = 0.0;
+    for (const RowCorner& corner : BodyCorners(grid)) {
+        const double cornerCells = static_cast<double>(corner.CellsX) * corner.CellsY;
+        // Each way: along y into the corner's columns, then along x over all y modes.
+        products += 2.0 * (cornerCells * grid.Ny() +
+                           static_cast<double>(corner.CellsX) * grid.Ny() * grid.Nx());
+    }
+    return products / static_cast<double>(grid.CellCount());
+}
+
 void SeparablePreconditioner::Build(const Grid& grid) {
     nx_ = grid.Nx();
     ny_ = grid.Ny();
@@ -79,17 +90,12 @@ void SeparablePreconditioner::Build(const Grid& grid) {
     ratesX_ = std::move(x.Rates);
     modesY_ = std::move(y.Modes);
     ratesY_ = std::move(y.Rates);
-    alongX_.resize(static_cast<Eigen::Index>(ny_) * nz_, nx_);
-    alongY_.resize(static_cast<Eigen::Index>(ny_) * nz_, nx_);
+    FindRuns(grid);
 }
 
 void SeparablePreconditioner::SetConductivity(const Grid& grid,
                                               const std::vector<double>& conductivity) {
     const std::vector<double> k = RowConductivity(grid, conductivity);
-    outside_.clear();
-    for (std::size_t c = 0; c < conductivity.size(); ++c) {
-        if (!(conductivity[c] > 0.0)) outside_.push_back(c);
-    }
     const auto rows = static_cast<std::size_t>(nz_);
     std::vector<double> halfResistance(rows);
     lateral_.resize(rows);
@@ -108,25 +114,64 @@ void SeparablePreconditioner::SetConductivity(const Grid& grid,
         std::isinf(grid.BaseHeatTransfer) ? 0.0 : 1.0 / grid.BaseHeatTransfer;
     down_[rows - 1] = 1.0 / (halfResistance[rows - 1] + baseResistance);
 
+    // Mode pairs of one x mode lie side by side, so that the eliminations through the
+    // thickness run across them at once.
     inversePivot_.resize(static_cast<std::size_t>(nx_) * static_cast<std::size_t>(ny_) * rows);
-    double* inverse = inversePivot_.data();
+    const auto across = static_cast<std::size_t>(ny_);
     for (int p = 0; p < nx_; ++p) {
-        for (int q = 0; q < ny_; ++q) {
-            const double rate = ratesX_(p) + ratesY_(q);
-            double above = 0.0, previousInverse = 0.0;
-            for (std::size_t l = 0; l < rows; ++l) {
-                const double pivot =
-                    above + down_[l] + rate * lateral_[l] - above * above * previousInverse;
-                previousInverse = 1.0 / pivot;
-                *inverse++ = previousInverse;
-                above = down_[l];
+        double* inverse = inversePivot_.data() + static_cast<std::size_t>(p) * rows * across;
+        for (std::size_t q = 0; q < across; ++q) {
+            const double rate = ratesX_(p) + ratesY_(static_cast<Eigen::Index>(q));
+            inverse[q] = 1.0 / (down_[0] + rate * lateral_[0]);
+        }
+        for (std::size_t l = 1; l < rows; ++l, inverse += across) {
+            const double above = down_[l - 1];
+            for (std::size_t q = 0; q < across; ++q) {
+                const double rate = ratesX_(p) + ratesY_(static_cast<Eigen::Index>(q));
+                inverse[across + q] =
+                    1.0 / (above + down_[l] + rate * lateral_[l] - above * above * inverse[q]);
             }
         }
     }
 }
 
+// The body's corners, row by row, fixed by the layers' sizes once per grid: the residual is
+// zero outside them, and so is the correction, as nothing is written there.
+void SeparablePreconditioner::FindRuns(const Grid& grid) {
+    const std::vector<RowCorner> corners = BodyCorners(grid);
+    runs_.clear();
+    for (int l = 0; l < nz_; ++l) {
+        const RowCorner& corner = corners[static_cast<std::size_t>(l)];
+        if (runs_.empty() || runs_.back().CellsX != corner.CellsX ||
+            runs_.back().CellsY != corner.CellsY) {
+            runs_.push_back({l, 0, corner.CellsX, corner.CellsY});
+        }
+        ++runs_.back().Rows;
+    }
+    rowStart_.resize(static_cast<std::size_t>(nz_));
+    rowStride_.resize(static_cast<std::size_t>(nz_));
+    columns_ = 0;
+    Eigen::Index atCorner = 0;
+    for (RowRun& run : runs_) {
+        run.AtColumns = columns_;
+        run.AtCorner = atCorner;
+        run.AtModesY = Eigen::Index{ny_} * columns_;
+        run.AtModes = Eigen::Index{nx_} * ny_ * run.First;
+        columns_ += run.Columns();
+        atCorner += run.Columns() * run.CellsY;
+        for (int l = run.First; l < run.First + run.Rows; ++l) {
+            rowStart_[static_cast<std::size_t>(l)] =
+                run.AtModes + Eigen::Index{ny_} * (l - run.First);
+            rowStride_[static_cast<std::size_t>(l)] = Eigen::Index{ny_} * run.Rows;
+        }
+    }
+    corner_.resize(atCorner);
+    byModeY_.resize(Eigen::Index{ny_} * columns_);
+    byModes_.resize(Eigen::Index{nx_} * ny_ * nz_);
+}
+
 CorePair* SeparablePreconditioner::SharedCores() const {
-    const std::size_t cells = static_cast<std::size_t>(alongX_.size());
+    const std::size_t cells = static_cast<std::size_t>(byModes_.size());
     return cells >= CorePair::kLeastSharedCells ? &cores_ : nullptr;
 }
 
@@ -135,56 +180,148 @@ void SeparablePreconditioner::Apply(const Eigen::VectorXd& residual,
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SolveCancelled{};
     CorePair* cores = SharedCores();
     ToModes(residual, cores);
-    const auto columns = static_cast<Eigen::Index>(nx_) * ny_;
-    RunBlocks(cores, columns, [this](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        SolveThickness(static_cast<std::size_t>(begin), static_cast<std::size_t>(begin + count));
+    RunBlocks(cores, nx_, [this](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        SolveThickness(begin, begin + count);
     });
     FromModes(correction, cores);
-    for (const std::size_t c : outside_) correction[static_cast<Eigen::Index>(c)] = 0.0;
 }
 
-// Cells are stored x-major, then y, then z: the x transform is a product over whole columns
-// of cells, block by block of rows, the y transform one product per x mode.
+template <typename Part>
+void SeparablePreconditioner::ForRunRows(Eigen::Index firstRow, Eigen::Index endRow,
+                                         const Part& part) const {
+    for (const RowRun& run : runs_) {
+        const Eigen::Index runFirst = Eigen::Index{ny_} * run.First;
+        const Eigen::Index begin = std::max(firstRow, runFirst);
+        const Eigen::Index end = std::min(endRow, runFirst + Eigen::Index{ny_} * run.Rows);
+        if (begin < end) part(run, begin - runFirst, end - begin);
+    }
+}
+
+template <typename Part>
+void SeparablePreconditioner::ForRunColumns(Eigen::Index firstColumn, Eigen::Index endColumn,
+                                            const Part& part) const {
+    for (const RowRun& run : runs_) {
+        const Eigen::Index begin = std::max(firstColumn, run.AtColumns);
+        const Eigen::Index end = std::min(endColumn, run.AtColumns + run.Columns());
+        if (begin < end) part(run, begin - run.AtColumns, end - begin);
+    }
+}
+
+// Copies the run's cells of the columns [first, first + count) between the grid's order and
+// the run's corner, a column per cell along x and row of the run, a y cell per column of its.
+template <typename Copy>
+void SeparablePreconditioner::ForCornerCells(const RowRun& run, Eigen::Index first,
+                                             Eigen::Index count, const Copy& copy) const {
+    const Eigen::Index end = first + count;
+    for (Eigen::Index j = 0; j < run.CellsY; ++j) {
+        const Eigen::Index corner = run.AtCorner + j * run.Columns();
+        for (Eigen::Index column = first; column < end;) {
+            const Eigen::Index i = column / run.Rows;
+            const Eigen::Index stop = std::min(end, (i + 1) * run.Rows);
+            const Eigen::Index cell = (i * ny_ + j) * nz_ + run.First - i * run.Rows;
+            for (; column < stop; ++column) copy(cell + column, corner + column);
+        }
+    }
+}
+
+// Cells are stored x-major, then y, then z. A run's cells, gathered into its corner, take the
+// y transform in one product, a column per cell along x and row; the x transform is one
+// product per run over all of its rows. Both are cut into fixed blocks for the cores.
 void SeparablePreconditioner::ToModes(const Eigen::VectorXd& residual, CorePair* cores) const {
-    const Eigen::Map<const Eigen::MatrixXd> cells(residual.data(), alongX_.rows(), nx_);
-    RunBlocks(cores, alongX_.rows(), [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        alongX_.middleRows(begin, count).noalias() = cells.middleRows(begin, count) * modesX_;
+    RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        ForRunColumns(
+            begin, begin + count, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
+                ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
+                    corner_[corner] = residual[cell];
+                });
+                const Eigen::Map<const Eigen::MatrixXd> cells(corner_.data() + run.AtCorner,
+                                                              run.Columns(), run.CellsY);
+                Eigen::Map<Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY, ny_,
+                                                   run.Columns());
+                alongY.middleCols(first, columns).noalias() =
+                    modesY_.topRows(run.CellsY).transpose() *
+                    cells.middleRows(first, columns).transpose();
+            });
     });
-    RunBlocks(cores, nx_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        for (Eigen::Index p = begin; p < begin + count; ++p) {
-            const Eigen::Map<const Eigen::MatrixXd> in(alongX_.col(p).data(), nz_, ny_);
-            Eigen::Map<Eigen::MatrixXd>(alongY_.col(p).data(), nz_, ny_).noalias() = in * modesY_;
-        }
-    });
+    RunBlocks(cores, Eigen::Index{ny_} * nz_,
+              [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+                  ForRunRows(begin, begin + count,
+                             [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+                                 const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+                                 const Eigen::Map<const Eigen::MatrixXd> alongY(
+                                     byModeY_.data() + run.AtModesY, runRows, run.CellsX);
+                                 Eigen::Map<Eigen::MatrixXd> both(byModes_.data() + run.AtModes,
+                                                                  runRows, nx_);
+                                 both.middleRows(first, rows).noalias() =
+                                     alongY.middleRows(first, rows) * modesX_.topRows(run.CellsX);
+                             });
+              });
 }
 
-void SeparablePreconditioner::SolveThickness(std::size_t firstColumn, std::size_t endColumn) const {
-    const std::size_t rows = static_cast<std::size_t>(nz_);
-    const double* inverse = inversePivot_.data() + firstColumn * rows;
-    double* value = alongY_.data() + firstColumn * rows;
-    for (std::size_t column = firstColumn; column < endColumn; ++column) {
-        value[0] *= inverse[0];
+// Elimination through the thickness for every y mode of the x modes [firstMode, endMode), the
+// y modes side by side.
+void SeparablePreconditioner::SolveThickness(Eigen::Index firstMode, Eigen::Index endMode) const {
+    const auto across = static_cast<std::size_t>(ny_);
+    double* const values = byModes_.data();
+    const auto row = [&](Eigen::Index p, int l) {
+        const auto at = static_cast<std::size_t>(l);
+        return values + rowStart_[at] + p * rowStride_[at];
+    };
+    for (Eigen::Index p = firstMode; p < endMode; ++p) {
+        const double* inverse = inversePivot_.data() + static_cast<std::size_t>(p) *
+                                                           static_cast<std::size_t>(nz_) * across;
+        double* below = row(p, 0);
+        for (std::size_t q = 0; q < across; ++q) below[q] *= inverse[q];
         for (int l = 1; l < nz_; ++l) {
-            value[l] = (value[l] + down_[l - 1] * value[l - 1]) * inverse[l];
+            double* value = row(p, l);
+            const double* rowInverse = inverse + static_cast<std::size_t>(l) * across;
+            const double down = down_[static_cast<std::size_t>(l - 1)];
+            for (std::size_t q = 0; q < across; ++q) {
+                value[q] = (value[q] + down * below[q]) * rowInverse[q];
+            }
+            below = value;
         }
-        for (int l = nz_ - 2; l >= 0; --l) value[l] += down_[l] * inverse[l] * value[l + 1];
-        value += nz_;
-        inverse += nz_;
+        for (int l = nz_ - 2; l >= 0; --l) {
+            double* value = row(p, l);
+            const double* rowInverse = inverse + static_cast<std::size_t>(l) * across;
+            const double down = down_[static_cast<std::size_t>(l)];
+            for (std::size_t q = 0; q < across; ++q) value[q] += down * rowInverse[q] * below[q];
+            below = value;
+        }
     }
 }
 
 void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction, CorePair* cores) const {
-    RunBlocks(cores, nx_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        for (Eigen::Index p = begin; p < begin + count; ++p) {
-            const Eigen::Map<const Eigen::MatrixXd> in(alongY_.col(p).data(), nz_, ny_);
-            Eigen::Map<Eigen::MatrixXd>(alongX_.col(p).data(), nz_, ny_).noalias() =
-                in * modesY_.transpose();
-        }
-    });
-    Eigen::Map<Eigen::MatrixXd> cells(correction.data(), alongX_.rows(), nx_);
-    RunBlocks(cores, alongX_.rows(), [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        cells.middleRows(begin, count).noalias() =
-            alongX_.middleRows(begin, count) * modesX_.transpose();
+    RunBlocks(cores, Eigen::Index{ny_} * nz_,
+              [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+                  ForRunRows(begin, begin + count,
+                             [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+                                 const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+                                 Eigen::Map<Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY,
+                                                                    runRows, run.CellsX);
+                                 const Eigen::Map<const Eigen::MatrixXd> both(
+                                     byModes_.data() + run.AtModes, runRows, nx_);
+                                 alongY.middleRows(first, rows).noalias() =
+                                     both.middleRows(first, rows) *
+                                     modesX_.topRows(run.CellsX).transpose();
+                             });
+              });
+    // Outside the runs' corners nothing is written: the correction is zero there.
+    correction.setZero();
+    RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+        ForRunColumns(
+            begin, begin + count, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
+                Eigen::Map<Eigen::MatrixXd> cells(corner_.data() + run.AtCorner, run.Columns(),
+                                                  run.CellsY);
+                const Eigen::Map<const Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY, ny_,
+                                                               run.Columns());
+                cells.middleRows(first, columns).noalias() =
+                    alongY.middleCols(first, columns).transpose() *
+                    modesY_.topRows(run.CellsY).transpose();
+                ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
+                    correction[cell] = corner_[corner];
+                });
+            });
     });
 }
 

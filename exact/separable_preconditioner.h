@@ -14,6 +14,10 @@ namespace strativex::exact {
 // one size), so that every cell is in the body and the grid is a product of its three axes.
 bool IsSeparable(const Grid& grid);
 
+// The products per cell of the direct solve's transforms, both ways: about Nx + Ny each way
+// on a separable grid, fewer where layers narrow.
+double TransformProductsPerCell(const Grid& grid);
+
 // The direct solve of a separable grid's operator with one conductivity per row of cells, used
 // as the preconditioner of the conjugate gradients. With one conductivity per row the
 // operator is a sum of products of one-dimensional operators, so the lateral eigenmodes of each
@@ -21,6 +25,8 @@ bool IsSeparable(const Grid& grid);
 // alike) turn it into one tridiagonal system through the thickness per pair of lateral modes;
 // the base condition enters those systems only. Exact where every layer has a constant
 // conductivity; where K(T) makes the cells of a row differ, it solves for each row's mean.
+// Where layers do not cover the grid, it solves for the grid filled with each row's material,
+// from and into the cells of the body only.
 class SeparablePreconditioner {
 public:
     // The lateral modes, once per grid: they depend on the cell widths only.
@@ -39,9 +45,35 @@ public:
     void Apply(const Eigen::VectorXd& residual, Eigen::VectorXd& correction) const;
 
 private:
+    // Consecutive rows of cells whose body fills the same corner of the quarter, [0, CellsX)
+    // by [0, CellsY): the transforms read and write that corner only, which spares a narrow
+    // layer's rows most of their products.
+    struct RowRun {
+        int First = 0, Rows = 0;
+        int CellsX = 0, CellsY = 0;
+        // Where the run starts among all runs' columns of the y transform, and where its
+        // values start in the corners, among those transformed along y only, and among those
+        // transformed along both axes.
+        Eigen::Index AtColumns = 0, AtCorner = 0, AtModesY = 0, AtModes = 0;
+
+        // A column of the y transform per cell along x and row.
+        Eigen::Index Columns() const { return Eigen::Index{CellsX} * Rows; }
+    };
+
+    void FindRuns(const Grid& grid);
     CorePair* SharedCores() const;
     void ToModes(const Eigen::VectorXd& residual, CorePair* cores) const;
-    void SolveThickness(std::size_t firstColumn, std::size_t endColumn) const;
+    // Calls part(run, first, count) for every run's share of the rows [firstRow, endRow) of
+    // the x transform (Ny per row of cells), or of the columns of the y transform; `first`
+    // counts from the run's own.
+    template <typename Part>
+    void ForRunRows(Eigen::Index firstRow, Eigen::Index endRow, const Part& part) const;
+    template <typename Part>
+    void ForRunColumns(Eigen::Index firstColumn, Eigen::Index endColumn, const Part& part) const;
+    template <typename Copy>
+    void ForCornerCells(const RowRun& run, Eigen::Index first, Eigen::Index count,
+                        const Copy& copy) const;
+    void SolveThickness(Eigen::Index firstMode, Eigen::Index endMode) const;
     void FromModes(Eigen::VectorXd& correction, CorePair* cores) const;
 
     int nx_ = 0, ny_ = 0, nz_ = 0;
@@ -50,11 +82,16 @@ private:
     Eigen::MatrixXd modesX_, modesY_;
     Eigen::VectorXd ratesX_, ratesY_;
     // Through the thickness: per row the conductance to the row below (the base for the last
-    // row) and the lateral weight k * dz; per mode pair and row the inverse pivot.
+    // row) and the lateral weight k * dz; per x mode, row and y mode the inverse pivot.
     std::vector<double> down_, lateral_, inversePivot_;
-    mutable Eigen::MatrixXd alongX_, alongY_;
-    // The cells outside the body, whose correction is zero.
-    std::vector<std::size_t> outside_;
+    std::vector<RowRun> runs_;
+    Eigen::Index columns_ = 0;
+    // Per run: its cells in the corner (a column per y cell), their y modes (row outer, mode
+    // inner) against the cells along x, and those against the x modes; per row of cells
+    // where its y modes start among the last at the first x mode, and how far on they start
+    // at the next.
+    mutable Eigen::VectorXd corner_, byModeY_, byModes_;
+    std::vector<Eigen::Index> rowStart_, rowStride_;
     // The transforms are dense products, much work per column of cells: they are shared
     // between the cores in fixed blocks, so that no result depends on how many there are.
     mutable CorePair cores_;

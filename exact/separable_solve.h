@@ -26,6 +26,9 @@ public:
                      const std::vector<double>& conductivity, const std::vector<double>& heat,
                      double tolerance, int maxIterations, std::vector<double>& rise);
 
+    // The solve's cores, for the work around it.
+    CorePair& Cores() const { return preconditioner_.Cores(); }
+
 private:
     SeparablePreconditioner preconditioner_;
     GridSolveWorkspace workspace_;

@@ -176,6 +176,68 @@ private slots:
         }
     }
 
+    // Where layers narrow, the solve reads and writes only each row's cells in the body, in
+    // runs of rows of one size: it must give what the grid filled with the rows' materials
+    // gives for a residual that is zero outside the body, there and nowhere else. Rows whose
+    // sizes rise, fall and differ by axis cover the runs' bookkeeping.
+    void narrowLayersSolveAsTheFilledGrid_data() {
+        QTest::addColumn<Layers>("layers");
+        QTest::addColumn<double>("h");
+        const Layers die{{0.5f, 10, 10, 1}, {0.1f, 12, 12, 2}, {3.0f, 30, 30, 3}};
+        QTest::newRow("die, solder and plate") << die << 0.0;
+        QTest::newRow("die, solder and plate on h") << die << 5000.0;
+        QTest::newRow("wide plate on a narrow one on a floor")
+            << Layers{{0.3f, 20, 20, 3}, {0.2f, 8, 8, 2}, {2.0f, 0, 0, 3}} << 0.0;
+        QTest::newRow("narrower along one axis")
+            << Layers{{0.5f, 10, 30, 1}, {0.4f, 30, 12, 2}, {2.0f, 30, 30, 3}} << 0.0;
+    }
+
+    void narrowLayersSolveAsTheFilledGrid() {
+        QFETCH(Layers, layers);
+        QFETCH(double, h);
+        const Laws laws{{1.5f, 0.0f}, {0.5f, 0.0f}, {3.9f, 0.0f}};
+        const exact::Stack stack = StackOf(laws, layers, 5.0f, 1.0f, h);
+        const exact::Grid grid = SmallGrid(stack);
+        QVERIFY(!exact::IsSeparable(grid));
+        exact::Grid filled = grid;
+        std::fill(filled.LayerHalfWidth.begin(), filled.LayerHalfWidth.end(), grid.X.back());
+        std::fill(filled.LayerHalfLength.begin(), filled.LayerHalfLength.end(), grid.Y.back());
+        const std::vector<double> k = AtBase(grid, stack);
+        std::vector<double> filledK(k.size());
+        for (std::size_t c = 0; c < k.size(); ++c) {
+            filledK[c] = stack
+                             .Layers[static_cast<std::size_t>(
+                                 grid.LayerOfRow[c % static_cast<std::size_t>(grid.Nz())])]
+                             .A;
+        }
+        Eigen::VectorXd residual = Eigen::VectorXd::Random(static_cast<Eigen::Index>(k.size()));
+        for (std::size_t c = 0; c < k.size(); ++c) {
+            if (!(k[c] > 0.0)) residual[static_cast<Eigen::Index>(c)] = 0.0;
+        }
+        const auto solve = [&residual](const exact::Grid& on, const std::vector<double>& with) {
+            exact::SeparablePreconditioner direct;
+            direct.Build(on);
+            direct.SetConductivity(on, with);
+            Eigen::VectorXd correction(residual.size());
+            direct.Apply(residual, correction);
+            return correction;
+        };
+        const Eigen::VectorXd narrow = solve(grid, k);
+        const Eigen::VectorXd wide = solve(filled, filledK);
+        const double largest = wide.cwiseAbs().maxCoeff();
+        for (std::size_t c = 0; c < k.size(); ++c) {
+            const auto at = static_cast<Eigen::Index>(c);
+            if (k[c] > 0.0) {
+                QVERIFY2(
+                    std::fabs(narrow[at] - wide[at]) <= 1e-12 * largest,
+                    qPrintable(
+                        QString("cell %1: %2 against %3").arg(c).arg(narrow[at]).arg(wide[at])));
+            } else {
+                QCOMPARE(narrow[at], 0.0);
+            }
+        }
+    }
+
     // A narrow layer that conducts far better than what lies beside it spreads heat over the
     // whole filled grid, which the real one cannot: the filled solve stalls or creeps there,
     // and the conductivity iterations must go on with the multigrid to the grid's own solution.
