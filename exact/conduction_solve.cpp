@@ -198,15 +198,21 @@ std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
                                      const std::vector<double>& riseK) {
     std::vector<double> conductivity(grid.CellCount(), 0.0);
     const std::vector<RowCorner> corners = BodyCorners(grid);
+    std::vector<const StackLayer*> layers(corners.size());
     for (std::size_t l = 0; l < corners.size(); ++l) {
-        const StackLayer& layer = stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
-        for (int i = 0; i < corners[l].CellsX; ++i) {
-            for (int j = 0; j < corners[l].CellsY; ++j) {
-                const std::size_t c = grid.Index(i, j, 0) + l;
+        layers[l] = &stack.Layers[static_cast<std::size_t>(grid.LayerOfRow[l])];
+    }
+    for (int i = 0; i < grid.Nx(); ++i) {
+        for (int j = 0; j < grid.Ny(); ++j) {
+            const std::size_t column = grid.Index(i, j, 0);
+            for (std::size_t l = 0; l < corners.size(); ++l) {
+                if (i >= corners[l].CellsX || j >= corners[l].CellsY) continue;
+                const StackLayer& layer = *layers[l];
                 // A layer of constant conductivity needs no power of its temperature, and
                 // most layers are of one.
-                conductivity[c] =
-                    layer.B == 0.0 ? layer.A : layer.Conductivity(stack.BaseTempK + riseK[c]);
+                conductivity[column + l] =
+                    layer.B == 0.0 ? layer.A
+                                   : layer.Conductivity(stack.BaseTempK + riseK[column + l]);
             }
         }
     }

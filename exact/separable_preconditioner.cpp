@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "exact/block_loops.h"
+#include "exact/dense_product.h"
 #include "exact/line_multigrid.h"
 
 namespace strativex::exact {
@@ -90,6 +91,8 @@ void SeparablePreconditioner::Build(const Grid& grid) {
     ratesX_ = std::move(x.Rates);
     modesY_ = std::move(y.Modes);
     ratesY_ = std::move(y.Rates);
+    transposedX_ = modesX_.transpose();
+    transposedY_ = modesY_.transpose();
     FindRuns(grid);
 }
 
@@ -208,21 +211,35 @@ void SeparablePreconditioner::ForRunColumns(Eigen::Index firstColumn, Eigen::Ind
 }
 
 // Copies the run's cells of the columns [first, first + count) between the grid's order and
-// the run's corner, a column per cell along x and row of the run, a y cell per column of its.
+// the run's corner: a column per cell along x and row of the run, its y cells side by side.
 template <typename Copy>
 void SeparablePreconditioner::ForCornerCells(const RowRun& run, Eigen::Index first,
                                              Eigen::Index count, const Copy& copy) const {
     const Eigen::Index end = first + count;
-    for (Eigen::Index j = 0; j < run.CellsY; ++j) {
-        const Eigen::Index corner = run.AtCorner + j * run.Columns();
-        for (Eigen::Index column = first; column < end;) {
-            const Eigen::Index i = column / run.Rows;
-            const Eigen::Index stop = std::min(end, (i + 1) * run.Rows);
-            const Eigen::Index cell = (i * ny_ + j) * nz_ + run.First - i * run.Rows;
-            for (; column < stop; ++column) copy(cell + column, corner + column);
+    for (Eigen::Index column = first; column < end;) {
+        const Eigen::Index i = column / run.Rows;
+        const Eigen::Index stop = std::min(end, (i + 1) * run.Rows);
+        for (; column < stop; ++column) {
+            const Eigen::Index cell = i * ny_ * nz_ + run.First + (column - i * run.Rows);
+            const Eigen::Index corner = run.AtCorner + column * run.CellsY;
+            for (Eigen::Index j = 0; j < run.CellsY; ++j) copy(cell + j * nz_, corner + j);
         }
     }
 }
+
+namespace {
+
+MatrixView Factor(const double* first, Eigen::Index rows, Eigen::Index columns,
+                  Eigen::Index stride) {
+    return {first, rows, columns, Eigen::OuterStride<>(stride)};
+}
+
+MutableMatrixView Into(double* first, Eigen::Index rows, Eigen::Index columns,
+                       Eigen::Index stride) {
+    return {first, rows, columns, Eigen::OuterStride<>(stride)};
+}
+
+}  // namespace
 
 // Cells are stored x-major, then y, then z. A run's cells, gathered into its corner, take the
 // y transform in one product, a column per cell along x and row; the x transform is one
@@ -234,28 +251,24 @@ void SeparablePreconditioner::ToModes(const Eigen::VectorXd& residual, CorePair*
                 ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
                     corner_[corner] = residual[cell];
                 });
-                const Eigen::Map<const Eigen::MatrixXd> cells(corner_.data() + run.AtCorner,
-                                                              run.Columns(), run.CellsY);
-                Eigen::Map<Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY, ny_,
-                                                   run.Columns());
-                alongY.middleCols(first, columns).noalias() =
-                    modesY_.topRows(run.CellsY).transpose() *
-                    cells.middleRows(first, columns).transpose();
+                Multiply(Factor(transposedY_.data(), ny_, run.CellsY, ny_),
+                         Factor(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY,
+                                columns, run.CellsY),
+                         Into(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_));
             });
     });
-    RunBlocks(cores, Eigen::Index{ny_} * nz_,
-              [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-                  ForRunRows(begin, begin + count,
-                             [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
-                                 const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
-                                 const Eigen::Map<const Eigen::MatrixXd> alongY(
-                                     byModeY_.data() + run.AtModesY, runRows, run.CellsX);
-                                 Eigen::Map<Eigen::MatrixXd> both(byModes_.data() + run.AtModes,
-                                                                  runRows, nx_);
-                                 both.middleRows(first, rows).noalias() =
-                                     alongY.middleRows(first, rows) * modesX_.topRows(run.CellsX);
-                             });
-              });
+    RunBlocks(
+        cores, Eigen::Index{ny_} * nz_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+            ForRunRows(
+                begin, begin + count,
+                [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+                    const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+                    Multiply(
+                        Factor(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows),
+                        Factor(modesX_.data(), run.CellsX, nx_, nx_),
+                        Into(byModes_.data() + run.AtModes + first, rows, nx_, runRows));
+                });
+        });
 }
 
 // Elimination through the thickness for every y mode of the x modes [firstMode, endMode), the
@@ -292,32 +305,27 @@ void SeparablePreconditioner::SolveThickness(Eigen::Index firstMode, Eigen::Inde
 }
 
 void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction, CorePair* cores) const {
-    RunBlocks(cores, Eigen::Index{ny_} * nz_,
-              [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-                  ForRunRows(begin, begin + count,
-                             [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
-                                 const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
-                                 Eigen::Map<Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY,
-                                                                    runRows, run.CellsX);
-                                 const Eigen::Map<const Eigen::MatrixXd> both(
-                                     byModes_.data() + run.AtModes, runRows, nx_);
-                                 alongY.middleRows(first, rows).noalias() =
-                                     both.middleRows(first, rows) *
-                                     modesX_.topRows(run.CellsX).transpose();
-                             });
-              });
+    RunBlocks(
+        cores, Eigen::Index{ny_} * nz_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
+            ForRunRows(
+                begin, begin + count,
+                [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+                    const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+                    Multiply(
+                        Factor(byModes_.data() + run.AtModes + first, rows, nx_, runRows),
+                        Factor(transposedX_.data(), nx_, run.CellsX, nx_),
+                        Into(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows));
+                });
+        });
     // Outside the runs' corners nothing is written: the correction is zero there.
     correction.setZero();
     RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
         ForRunColumns(
             begin, begin + count, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
-                Eigen::Map<Eigen::MatrixXd> cells(corner_.data() + run.AtCorner, run.Columns(),
-                                                  run.CellsY);
-                const Eigen::Map<const Eigen::MatrixXd> alongY(byModeY_.data() + run.AtModesY, ny_,
-                                                               run.Columns());
-                cells.middleRows(first, columns).noalias() =
-                    alongY.middleCols(first, columns).transpose() *
-                    modesY_.topRows(run.CellsY).transpose();
+                Multiply(Factor(modesY_.data(), run.CellsY, ny_, ny_),
+                         Factor(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_),
+                         Into(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY,
+                              columns, run.CellsY));
                 ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
                     correction[cell] = corner_[corner];
                 });

@@ -80,13 +80,16 @@ private:
     // Columns are the modes, normalised so that modes' * widths * modes = 1; rates are the
     // eigenvalues, 1/cm2.
     Eigen::MatrixXd modesX_, modesY_;
+    // The same transposed, so that every product of the transforms has its factors stored
+    // column by column.
+    Eigen::MatrixXd transposedX_, transposedY_;
     Eigen::VectorXd ratesX_, ratesY_;
     // Through the thickness: per row the conductance to the row below (the base for the last
     // row) and the lateral weight k * dz; per x mode, row and y mode the inverse pivot.
     std::vector<double> down_, lateral_, inversePivot_;
     std::vector<RowRun> runs_;
     Eigen::Index columns_ = 0;
-    // Per run: its cells in the corner (a column per y cell), their y modes (row outer, mode
+    // Per run: its cells in the corner (y cells side by side), their y modes (row outer, mode
     // inner) against the cells along x, and those against the x modes; per row of cells
     // where its y modes start among the last at the first x mode, and how far on they start
     // at the next.
