@@ -190,24 +190,28 @@ void SeparablePreconditioner::Apply(const Eigen::VectorXd& residual,
 }
 
 template <typename Part>
-void SeparablePreconditioner::ForRunRows(Eigen::Index firstRow, Eigen::Index endRow,
-                                         const Part& part) const {
-    for (const RowRun& run : runs_) {
-        const Eigen::Index runFirst = Eigen::Index{ny_} * run.First;
-        const Eigen::Index begin = std::max(firstRow, runFirst);
-        const Eigen::Index end = std::min(endRow, runFirst + Eigen::Index{ny_} * run.Rows);
-        if (begin < end) part(run, begin - runFirst, end - begin);
-    }
+void SeparablePreconditioner::ShareRunRows(CorePair* cores, const Part& part) const {
+    RunBlocks(cores, Eigen::Index{ny_} * nz_,
+              [&](std::size_t, Eigen::Index firstRow, Eigen::Index count) {
+                  for (const RowRun& run : runs_) {
+                      const Eigen::Index runFirst = Eigen::Index{ny_} * run.First;
+                      const Eigen::Index begin = std::max(firstRow, runFirst);
+                      const Eigen::Index end =
+                          std::min(firstRow + count, runFirst + Eigen::Index{ny_} * run.Rows);
+                      if (begin < end) part(run, begin - runFirst, end - begin);
+                  }
+              });
 }
 
 template <typename Part>
-void SeparablePreconditioner::ForRunColumns(Eigen::Index firstColumn, Eigen::Index endColumn,
-                                            const Part& part) const {
-    for (const RowRun& run : runs_) {
-        const Eigen::Index begin = std::max(firstColumn, run.AtColumns);
-        const Eigen::Index end = std::min(endColumn, run.AtColumns + run.Columns());
-        if (begin < end) part(run, begin - run.AtColumns, end - begin);
-    }
+void SeparablePreconditioner::ShareRunColumns(CorePair* cores, const Part& part) const {
+    RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index firstColumn, Eigen::Index count) {
+        for (const RowRun& run : runs_) {
+            const Eigen::Index begin = std::max(firstColumn, run.AtColumns);
+            const Eigen::Index end = std::min(firstColumn + count, run.AtColumns + run.Columns());
+            if (begin < end) part(run, begin - run.AtColumns, end - begin);
+        }
+    });
 }
 
 // Copies the run's cells of the columns [first, first + count) between the grid's order and
@@ -245,30 +249,21 @@ MutableMatrixView Into(double* first, Eigen::Index rows, Eigen::Index columns,
 // y transform in one product, a column per cell along x and row; the x transform is one
 // product per run over all of its rows. Both are cut into fixed blocks for the cores.
 void SeparablePreconditioner::ToModes(const Eigen::VectorXd& residual, CorePair* cores) const {
-    RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        ForRunColumns(
-            begin, begin + count, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
-                ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
-                    corner_[corner] = residual[cell];
-                });
-                Multiply(Factor(transposedY_.data(), ny_, run.CellsY, ny_),
-                         Factor(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY,
-                                columns, run.CellsY),
-                         Into(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_));
-            });
-    });
-    RunBlocks(
-        cores, Eigen::Index{ny_} * nz_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-            ForRunRows(
-                begin, begin + count,
-                [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
-                    const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
-                    Multiply(
-                        Factor(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows),
-                        Factor(modesX_.data(), run.CellsX, nx_, nx_),
-                        Into(byModes_.data() + run.AtModes + first, rows, nx_, runRows));
-                });
+    ShareRunColumns(cores, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
+        ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
+            corner_[corner] = residual[cell];
         });
+        Multiply(Factor(transposedY_.data(), ny_, run.CellsY, ny_),
+                 Factor(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY, columns,
+                        run.CellsY),
+                 Into(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_));
+    });
+    ShareRunRows(cores, [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+        const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+        Multiply(Factor(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows),
+                 Factor(modesX_.data(), run.CellsX, nx_, nx_),
+                 Into(byModes_.data() + run.AtModes + first, rows, nx_, runRows));
+    });
 }
 
 // Elimination through the thickness for every y mode of the x modes [firstMode, endMode), the
@@ -305,31 +300,22 @@ void SeparablePreconditioner::SolveThickness(Eigen::Index firstMode, Eigen::Inde
 }
 
 void SeparablePreconditioner::FromModes(Eigen::VectorXd& correction, CorePair* cores) const {
-    RunBlocks(
-        cores, Eigen::Index{ny_} * nz_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-            ForRunRows(
-                begin, begin + count,
-                [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
-                    const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
-                    Multiply(
-                        Factor(byModes_.data() + run.AtModes + first, rows, nx_, runRows),
-                        Factor(transposedX_.data(), nx_, run.CellsX, nx_),
-                        Into(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows));
-                });
-        });
+    ShareRunRows(cores, [&](const RowRun& run, Eigen::Index first, Eigen::Index rows) {
+        const Eigen::Index runRows = Eigen::Index{ny_} * run.Rows;
+        Multiply(Factor(byModes_.data() + run.AtModes + first, rows, nx_, runRows),
+                 Factor(transposedX_.data(), nx_, run.CellsX, nx_),
+                 Into(byModeY_.data() + run.AtModesY + first, rows, run.CellsX, runRows));
+    });
     // Outside the runs' corners nothing is written: the correction is zero there.
     correction.setZero();
-    RunBlocks(cores, columns_, [&](std::size_t, Eigen::Index begin, Eigen::Index count) {
-        ForRunColumns(
-            begin, begin + count, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
-                Multiply(Factor(modesY_.data(), run.CellsY, ny_, ny_),
-                         Factor(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_),
-                         Into(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY,
-                              columns, run.CellsY));
-                ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
-                    correction[cell] = corner_[corner];
-                });
-            });
+    ShareRunColumns(cores, [&](const RowRun& run, Eigen::Index first, Eigen::Index columns) {
+        Multiply(Factor(modesY_.data(), run.CellsY, ny_, ny_),
+                 Factor(byModeY_.data() + run.AtModesY + first * ny_, ny_, columns, ny_),
+                 Into(corner_.data() + run.AtCorner + first * run.CellsY, run.CellsY, columns,
+                      run.CellsY));
+        ForCornerCells(run, first, columns, [&](Eigen::Index cell, Eigen::Index corner) {
+            correction[cell] = corner_[corner];
+        });
     });
 }
 

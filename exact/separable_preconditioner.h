@@ -63,13 +63,13 @@ private:
     void FindRuns(const Grid& grid);
     CorePair* SharedCores() const;
     void ToModes(const Eigen::VectorXd& residual, CorePair* cores) const;
-    // Calls part(run, first, count) for every run's share of the rows [firstRow, endRow) of
-    // the x transform (Ny per row of cells), or of the columns of the y transform; `first`
-    // counts from the run's own.
+    // Calls part(run, first, count), shared between the cores in fixed blocks, for every
+    // run's share of the rows of the x transform (Ny per row of cells), or of the columns of
+    // the y transform; `first` counts from the run's own.
     template <typename Part>
-    void ForRunRows(Eigen::Index firstRow, Eigen::Index endRow, const Part& part) const;
+    void ShareRunRows(CorePair* cores, const Part& part) const;
     template <typename Part>
-    void ForRunColumns(Eigen::Index firstColumn, Eigen::Index endColumn, const Part& part) const;
+    void ShareRunColumns(CorePair* cores, const Part& part) const;
     template <typename Copy>
     void ForCornerCells(const RowRun& run, Eigen::Index first, Eigen::Index count,
                         const Copy& copy) const;
