@@ -40,8 +40,7 @@ bool AllUsable(const Grid& grid, const std::vector<double>& conductivity,
         for (int j = 0; j < grid.Ny(); ++j) {
             const std::size_t column = grid.Index(i, j, 0);
             for (std::size_t l = 0; l < corners.size(); ++l) {
-                const bool inBody = i < corners[l].CellsX && j < corners[l].CellsY;
-                if (inBody && !(conductivity[column + l] > 0.0)) return false;
+                if (corners[l].Holds(i, j) && !(conductivity[column + l] > 0.0)) return false;
             }
         }
     }
@@ -50,12 +49,13 @@ bool AllUsable(const Grid& grid, const std::vector<double>& conductivity,
 
 // The direct solve of the filled grid is tried first where the layers do not all cover the
 // grid, up to transforms of this many products per cell: as much as a multigrid cycle costs
-// at about Nx + Ny = 80 with the portable product, and on graded grids it needs far fewer
-// applications (three-layer die: 6 against 11 on the fine grid). The wide-vector kernel does
-// the products about this many times as fast, which measured on the ten-layer and three-layer
-// stacks at up to twice their fineness (170 to 190 products per cell) still halves the time.
-// Larger grids go to the multigrid, whose cycle costs a cell the same whatever the grid's size.
+// at about Nx + Ny = 80 with the portable product, while on graded grids it needs far fewer
+// applications (three-layer die: 6 against 11 on the fine grid). Costlier grids go to the
+// multigrid, whose cycle costs a cell the same whatever the grid's size.
 constexpr double kMostFilledProducts = 160.0;
+// The wide-vector kernel does the products about this many times as fast: filled, the
+// ten-layer and three-layer stacks at up to twice their fineness (170 to 190 products per
+// cell) took half the multigrid's time or less.
 constexpr double kWideProductGain = 2.5;
 // Where a narrow layer conducts far better than what lies beside it, filling its row lets heat
 // spread where the body cannot, and the filled grid's solve creeps or stalls. A solve that has
@@ -211,7 +211,7 @@ std::vector<double> CellConductivity(const Grid& grid, const Stack& stack,
         for (int j = 0; j < grid.Ny(); ++j) {
             const std::size_t column = grid.Index(i, j, 0);
             for (std::size_t l = 0; l < corners.size(); ++l) {
-                if (i >= corners[l].CellsX || j >= corners[l].CellsY) continue;
+                if (!corners[l].Holds(i, j)) continue;
                 const StackLayer& layer = *layers[l];
                 // A layer of constant conductivity needs no power of its temperature, and
                 // most layers are of one.

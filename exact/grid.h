@@ -64,6 +64,8 @@ struct Grid {
 // the cells IsActive holds, as every layer is centred on the stack.
 struct RowCorner {
     int CellsX = 0, CellsY = 0;
+
+    bool Holds(int i, int j) const { return i < CellsX && j < CellsY; }
 };
 
 // Every row's corner, top row first.

@@ -33,10 +33,6 @@ std::vector<Towards> AlongAxis(const std::vector<double>& coarseFaces,
     return towards;
 }
 
-bool InCorner(const RowCorner& corner, int i, int j) {
-    return i < corner.CellsX && j < corner.CellsY;
-}
-
 }  // namespace
 
 std::vector<double> Refined(const Grid& coarse, const Grid& fine,
@@ -50,7 +46,7 @@ std::vector<double> Refined(const Grid& coarse, const Grid& fine,
         for (int j = 0; j < fine.Ny(); ++j) {
             const Towards y = Along(coarse.Y, fine.Y, j);
             for (int l = 0; l < fine.Nz(); ++l) {
-                if (!InCorner(fineCorners[static_cast<std::size_t>(l)], i, j)) continue;
+                if (!fineCorners[static_cast<std::size_t>(l)].Holds(i, j)) continue;
                 const Towards& z = alongZ[static_cast<std::size_t>(l)];
                 const int at[3] = {i / 2, j / 2, l / 2};
                 const double parent = coarseValues[coarse.Index(at[0], at[1], at[2])];
@@ -60,8 +56,7 @@ std::vector<double> Refined(const Grid& coarse, const Grid& fine,
                     int next[3] = {at[0], at[1], at[2]};
                     next[axis] = axes[axis]->Neighbour;
                     if (next[axis] < 0 ||
-                        !InCorner(coarseCorners[static_cast<std::size_t>(next[2])], next[0],
-                                  next[1])) {
+                        !coarseCorners[static_cast<std::size_t>(next[2])].Holds(next[0], next[1])) {
                         continue;
                     }
                     const double neighbour = coarseValues[coarse.Index(next[0], next[1], next[2])];
