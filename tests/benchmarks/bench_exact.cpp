@@ -10,8 +10,8 @@ using namespace strativex;
 // Goals on the project's 2-core machine, fast enough to follow typing: the three-layer power
 // die under 10 ms, the ten-layer transistor stack under 150 ms, the 2 um source on ten
 // unlimited layers under 0.5 s, each within 300 MB (measure the process with /usr/bin/time -v,
-// one benchmark at a time). The goals are wall time, which is what is shown: the multigrid
-// sweeps run on both cores, so the CPU column (the calling thread's alone) reads low. The
+// one benchmark at a time). The goals are wall time, which is what is shown: the solves run
+// on both cores, so the CPU column (the calling thread's alone) reads low. The
 // machine is shared and its speed drifts: compare builds only side by side, in one sitting,
 // on medians of repetitions (--benchmark_repetitions=5 or more).
 void RunCheck(benchmark::State& state, const exact_stacks::Case& c) {
